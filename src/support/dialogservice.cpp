@@ -1,0 +1,76 @@
+#include "dialogservice.h"
+
+#include <QTextStream>
+#include <cstdio>
+#include <cstdlib>
+
+namespace vexl {
+
+namespace {
+// Used when no window has installed a service yet (the command-line batch, early
+// start-up): messages go to the terminal and questions get their safe answer.
+class TerminalDialogService final : public DialogService
+{
+public:
+    MsgAnswer message(const QString &text, MsgButtons buttons, MsgIcon, const QString &title) override
+    {
+        QTextStream(stderr) << title << ": " << text << Qt::endl;
+        switch (buttons) {
+        case MsgButtons::Ok: return MsgAnswer::Ok;
+        case MsgButtons::OkCancel: return MsgAnswer::Cancel;
+        case MsgButtons::YesNo:
+        case MsgButtons::YesNoCancel: return MsgAnswer::No;
+        }
+        return MsgAnswer::No;
+    }
+    std::optional<QString> input(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    void showErrorReport(const ErrorReport &r) override
+    {
+        QTextStream(stderr) << r.title << ": " << r.description << " [" << r.windowName << '.'
+                            << r.procedureName << "] " << r.operation << Qt::endl;
+    }
+};
+
+DialogService *&installed()
+{
+    static TerminalDialogService terminal;
+    static DialogService *service = &terminal;
+    return service;
+}
+DialogService *&fallback()
+{
+    static DialogService *service = nullptr;
+    return service;
+}
+} // namespace
+
+DialogService::~DialogService() = default;
+
+DialogService &DialogService::current()
+{
+    return *installed();
+}
+
+void DialogService::setCurrent(DialogService *service)
+{
+    if (!fallback())
+        fallback() = installed();
+    installed() = service ? service : fallback();
+}
+
+void DisplayError(const ErrorReport &report)
+{
+    DialogService::current().showErrorReport(report);
+    if (report.fatal)
+        std::exit(1);
+}
+
+MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
+{
+    return DialogService::current().message(text, buttons, icon, title);
+}
+
+} // namespace vexl

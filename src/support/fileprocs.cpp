@@ -1,0 +1,84 @@
+#include "fileprocs.h"
+
+#include "apppaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+namespace vexl {
+
+namespace {
+const QString kBadChars = QStringLiteral("\\/|?\">"
+                                         "<*:");
+}
+
+bool FileExists(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() && info.isFile() && info.size() >= 1;
+}
+
+bool DirExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+bool MakeDirRecursive(const QString &baseFolder, const QString &relativePath)
+{
+    if (!DirExists(baseFolder))
+        return false;
+    QString path = AddBackslash(baseFolder);
+    const QStringList parts = relativePath.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        path += part + QLatin1Char('/');
+        if (!DirExists(path)) {
+            QDir().mkdir(path);
+            if (!DirExists(path))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool SameFile(const QString &a, const QString &b)
+{
+    struct stat sa {};
+    struct stat sb {};
+    const QByteArray pa = QFile::encodeName(a);
+    const QByteArray pb = QFile::encodeName(b);
+    const bool ea = ::stat(pa.constData(), &sa) == 0;
+    const bool eb = ::stat(pb.constData(), &sb) == 0;
+    if (ea && eb)
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    if (ea != eb)
+        return false;
+    return QDir::cleanPath(QFileInfo(a).absoluteFilePath())
+        == QDir::cleanPath(QFileInfo(b).absoluteFilePath());
+}
+
+bool IsFilenameGood(const QString &name)
+{
+    for (const QChar c : kBadChars)
+        if (name.contains(c))
+            return false;
+    return true;
+}
+
+QString StripBadFilenameChars(const QString &name)
+{
+    QString out = name;
+    for (const QChar c : kBadChars)
+        out.remove(c);
+    return out;
+}
+
+QString BadFilenameChars()
+{
+    return kBadChars;
+}
+
+} // namespace vexl

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "support/dialogservice.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+
+namespace vexl::test {
+
+// One dialog the program showed.
+struct ShownDialog
+{
+    enum Kind { Message, Input, ErrorReport } kind = Message;
+    QString text;
+    QString title;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    vexl::ErrorReport report;
+};
+
+// Answers dialogs from a script and records each one. Installed as the current
+// dialog service while it lives. Unscripted questions get `defaultAnswer`
+// (unscripted message boxes with only OK get OK).
+class ScriptedDialogService final : public DialogService
+{
+public:
+    ScriptedDialogService();
+    ~ScriptedDialogService() override;
+
+    void answer(MsgAnswer a) { m_answers.push_back(a); }
+    void answerInput(std::optional<QString> text) { m_inputs.push_back(std::move(text)); }
+    MsgAnswer defaultAnswer = MsgAnswer::No;
+
+    QList<ShownDialog> shown;
+    QStringList titles() const;
+    int count(const QString &title) const;
+    void clear() { shown.clear(); }
+
+    MsgAnswer message(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override;
+    std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) override;
+    void showErrorReport(const vexl::ErrorReport &report) override;
+
+private:
+    std::deque<MsgAnswer> m_answers;
+    std::deque<std::optional<QString>> m_inputs;
+};
+
+// A private world for one test: settings store (XDG_CONFIG_HOME) and program
+// folder (with Temp/) inside one temporary folder.
+class TestWorld
+{
+public:
+    TestWorld();
+    ~TestWorld();
+    QString path(const QString &relative = QString()) const;
+    QString programFolder() const { return path(QStringLiteral("program")); }
+    QString configFile() const; // the user's settings file
+private:
+    QTemporaryDir m_dir;
+};
+
+// Writes a WxH image whose format follows the extension (png, jpg, bmp, ...),
+// a smooth gradient so that resizing and colour counts mean something.
+bool makeImage(const QString &path, int width, int height, unsigned seed = 1);
+// Runs ImageMagick's own command-line `convert` (to make GIFs and the like).
+bool runConvert(const QStringList &args);
+// An animated GIF of `scenes` frames of WxH.
+bool makeAnimatedGif(const QString &path, int scenes, int width = 24, int height = 16);
+// Width and height of an image file (via Qt), {-1,-1} when unreadable.
+QPair<int, int> imageSize(const QString &path);
+QByteArray fileBytes(const QString &path);
+QByteArray checksum(const QString &path);
+bool writeFile(const QString &path, const QByteArray &bytes);
+
+} // namespace vexl::test
