@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <sys/stat.h>
 
@@ -58,6 +59,33 @@ bool SameFile(const QString &a, const QString &b)
         return false;
     return QDir::cleanPath(QFileInfo(a).absoluteFilePath())
         == QDir::cleanPath(QFileInfo(b).absoluteFilePath());
+}
+
+QString CopyFileReplacing(const QString &src, const QString &dst)
+{
+    QFile in(src);
+    if (!in.open(QIODevice::ReadOnly))
+        return in.errorString();
+    const QFileInfo target(dst);
+    if (target.isDir())
+        return QStringLiteral("Is a directory: %1").arg(dst);
+    QSaveFile out(dst);
+    out.setDirectWriteFallback(false);
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    char buffer[1 << 16];
+    for (;;) {
+        const qint64 n = in.read(buffer, sizeof buffer);
+        if (n < 0)
+            return in.errorString();
+        if (n == 0)
+            break;
+        if (out.write(buffer, n) != n)
+            return out.errorString();
+    }
+    if (!out.commit())
+        return out.errorString();
+    return QString();
 }
 
 bool IsFilenameGood(const QString &name)

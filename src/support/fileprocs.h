@@ -16,6 +16,11 @@ bool MakeDirRecursive(const QString &baseFolder, const QString &relativePath);
 // system Photo.jpg and photo.jpg are two files.
 bool SameFile(const QString &a, const QString &b);
 
+// Copies src to dst, replacing an existing dst, through a temporary file in
+// dst's folder renamed over it, so a failed copy never leaves half a file.
+// Returns "" on success, else the system's error description.
+QString CopyFileReplacing(const QString &src, const QString &dst);
+
 // A name is good when it holds none of the nine characters \ / | ? " > < * :
 bool IsFilenameGood(const QString &name);
 // Removes every occurrence of each of the nine characters, in that order.

@@ -82,6 +82,36 @@ void ScriptedDialogService::showErrorReport(const vexl::ErrorReport &report)
     shown << d;
 }
 
+QStringList ScriptedBatchHost::titles() const
+{
+    QStringList t;
+    for (const ShownDialog &d : asked)
+        t << d.title;
+    return t;
+}
+
+int ScriptedBatchHost::count(const QString &title) const
+{
+    return int(std::count_if(asked.begin(), asked.end(), [&](const ShownDialog &d) { return d.title == title; }));
+}
+
+MsgAnswer ScriptedBatchHost::ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
+{
+    ShownDialog d;
+    d.text = text;
+    d.title = title;
+    d.buttons = buttons;
+    d.icon = icon;
+    asked << d;
+    if (buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
+    if (answers.empty())
+        return defaultAnswer;
+    const MsgAnswer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
 TestWorld::TestWorld()
 {
     QVERIFY2(m_dir.isValid(), "temporary folder");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/batchhost.h"
 #include "support/dialogservice.h"
 
 #include <QByteArray>
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <memory>
 
 namespace vexl::test {
@@ -48,6 +50,47 @@ public:
 private:
     std::deque<MsgAnswer> m_answers;
     std::deque<std::optional<QString>> m_inputs;
+};
+
+// A batch host that answers questions from a script and records everything the
+// run shows. `onImage` runs when an image starts (e.g. to press Stop).
+class ScriptedBatchHost final : public BatchHost
+{
+public:
+    std::deque<MsgAnswer> answers;
+    MsgAnswer defaultAnswer = MsgAnswer::No;
+    QList<ShownDialog> asked;
+    QList<vexl::ErrorReport> errors;
+    QStringList captions;
+    QStringList statuses;
+    QStringList images;
+    QList<int> progressValues;
+    int progressMax = -1;
+    bool ftpMode = false;
+    std::function<void(int position, int count, const QString &item)> onImage;
+
+    QStringList titles() const;
+    int count(const QString &title) const;
+
+    MsgAnswer ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override;
+    void reportError(const vexl::ErrorReport &report) override { errors << report; }
+    void setCaption(const QString &c) override { m_caption = c; captions << c; }
+    QString caption() const override { return m_caption; }
+    void setStatus(const QString &t) override { statuses << t; }
+    void setImageText(const QString &t) override { images << t; }
+    void setSceneText(const QString &) override {}
+    void setProgressRange(int, int maximum) override { progressMax = maximum; }
+    void setProgressValue(int v) override { progressValues << v; }
+    void setFtpMode(bool ftp) override { ftpMode = ftp; }
+    void doEvents() override {}
+    void imageStarted(int position, int count, const QString &item) override
+    {
+        if (onImage)
+            onImage(position, count, item);
+    }
+
+private:
+    QString m_caption = QStringLiteral("Processing Images");
 };
 
 // A private world for one test: settings store (XDG_CONFIG_HOME) and program

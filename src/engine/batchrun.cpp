@@ -1,0 +1,452 @@
+#include "batchrun.h"
+
+#include "support/apppaths.h"
+#include "support/fileprocs.h"
+#include "support/messages.h"
+#include "support/offthread.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace vexl {
+
+namespace {
+const QString kDone = QStringLiteral("Done");
+
+VexlError overflowError(const QString &what)
+{
+    return VexlError{6, QStringLiteral("Overflow (%1)").arg(what), QStringLiteral("frmGo"), 0};
+}
+
+// A 16-bit signed value, or the overflow error of the run.
+qint16 toInt16(qint64 value, const QString &what)
+{
+    if (value < -32768 || value > 32767)
+        throw overflowError(what);
+    return static_cast<qint16>(value);
+}
+} // namespace
+
+BatchRun::BatchRun() = default;
+BatchRun::~BatchRun() = default;
+
+bool BatchRun::StartChecks(const ProcessSettings &s, const QString &currentFolder, int ignoreOverwriteWarnings,
+                           const std::function<MsgAnswer(const QString &, MsgButtons, MsgIcon, const QString &)> &ask,
+                           const std::function<void()> &storeIgnore)
+{
+    MsgAnswer answer = MsgAnswer::Yes;
+    if (ignoreOverwriteWarnings == 0) {
+        if (s.DeleteOld) {
+            answer = ask(MsgX("msgConfirmDeleteOriginals"), MsgButtons::YesNoCancel, MsgIcon::Question,
+                         QStringLiteral("Delete Warning"));
+        } else {
+            const bool altersContent = s.DimensionMethod > 0 || s.TextOverlay || s.MiscAntialias || s.MiscRotate
+                || s.MiscBevel || s.MiscFlipVert || s.MiscFlipHoriz || s.MiscInvert || s.MiscGreyscale
+                || s.OutputFormat > 0;
+            const bool sameFolder = !currentFolder.isEmpty() && SameFile(s.OutputDir, currentFolder);
+            const bool nameCanCoincide =
+                !s.SequentialNumber && s.RenamePrefix.isEmpty() && s.RenameSuffix.isEmpty() && sameFolder;
+            if (altersContent && nameCanCoincide) {
+                const char *key = (s.Spaces > 0 || s.OutputFormat > 0) ? "msgOverwriteMedium" : "msgOverwriteImminent";
+                answer = ask(MsgX(key), MsgButtons::YesNoCancel, MsgIcon::Question, QStringLiteral("Overwrite Warning"));
+            }
+        }
+    }
+    if (answer == MsgAnswer::No)
+        return false;
+    if (answer == MsgAnswer::Cancel && storeIgnore)
+        storeIgnore();
+    return true;
+}
+
+void BatchRun::op(const QString &text)
+{
+    m_log.AddCurrOp(QStringLiteral("Form_Activate"), QString(), text);
+}
+
+void BatchRun::status(const QString &text)
+{
+    m_host->setStatus(text);
+    m_host->doEvents();
+}
+
+MsgAnswer BatchRun::ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
+{
+    return m_host->ask(text, buttons, icon, title);
+}
+
+void BatchRun::endFinished()
+{
+    ask(MsgX("msgProcessFinished"), MsgButtons::Ok, MsgIcon::Information, kDone);
+    CleanUpAndClose();
+    throw EndRun{BatchOutcome::EndedByNo};
+}
+
+void BatchRun::askContinue(const QString &title, const QString &text)
+{
+    if (ask(text, MsgButtons::YesNo, MsgIcon::Question, title) != MsgAnswer::Yes)
+        endFinished();
+}
+
+void BatchRun::CleanUpAndClose()
+{
+    m_log.AddCurrOp(QStringLiteral("CleanUpAndClose"), QString(), QString());
+    // The FTP session of the run is closed by the upload steps; nothing else to release.
+    m_engine.reset();
+    m_log.close();
+}
+
+void BatchRun::reportUnexpected(const VexlError &e)
+{
+    CleanUpAndClose();
+    QString processLog;
+    try {
+        processLog = ProcessLog::ReadProcessLog();
+    } catch (const VexlError &) {
+    }
+    ErrorReport r;
+    r.title = m_host->caption() + QStringLiteral(" Error");
+    r.description = e.withLine();
+    r.windowName = QStringLiteral("frmGo");
+    r.procedureName = QStringLiteral("Form_Activate");
+    r.operation = m_log.CurrentOperation();
+    r.settings = QStringLiteral("Settings: \r\n") + GetSettingsReport(*m_s, m_in->reportExtras)
+        + QStringLiteral("\r\nFTP Settings: \r\n") + QStringLiteral("\r\nProcess Log: \r\n") + processLog;
+    r.errNumber = e.number;
+    r.errSource = e.source;
+    r.errDescription = e.description;
+    m_host->reportError(r);
+}
+
+BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &input, BatchHost &host)
+{
+    if (!m_startRequest)
+        return BatchOutcome::NotStarted;
+    m_startRequest = false;
+    m_s = &settings;
+    m_in = &input;
+    m_host = &host;
+    m_stopProcess = false;
+    struct Detach
+    {
+        BatchRun *run;
+        ~Detach() { run->m_host = nullptr; run->m_s = nullptr; run->m_in = nullptr; }
+    } detach{this};
+
+    BatchOutcome outcome = BatchOutcome::Finished;
+    try {
+        op(QStringLiteral("Declaring"));
+        op(QStringLiteral("New ImageMagickObject"));
+        m_engine = std::make_unique<ImageEngine>();
+        m_engine->setServeEventsWhileWorking(true);
+        m_log.OpenProcessLog();
+
+        op(QStringLiteral("Get IsOnlyRename"));
+        m_isOnlyRename = IsOnlyRenameSettings(settings);
+
+        op(QStringLiteral("Do Inital Stuff if FTP"));
+        m_isFTP = input.outputDestIndex >= 2;
+        m_host->setFtpMode(m_isFTP);
+        if (m_isFTP) {
+            op(QStringLiteral("Yes, FTP"));
+            m_host->doEvents();
+            m_outputBase = AddBackslash(AppPaths::programFolder()) + QStringLiteral("Temp");
+            m_ftpBasePath = (settings.OutputDir.isEmpty() || settings.OutputDir == QLatin1String("/"))
+                ? QStringLiteral("/") : settings.OutputDir;
+        } else {
+            op(QStringLiteral("No, Not FTP"));
+            m_outputBase = settings.OutputDir;
+        }
+
+        op(QStringLiteral("Building Image List"));
+        m_images.clear();
+        for (int i = 0; i < input.items.size(); ++i)
+            if (i < input.checked.size() && input.checked.at(i))
+                m_images << input.items.at(i);
+        if (m_images.isEmpty()) {
+            ask(MsgX("msgSelectAtLeastOneImage"), MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("No Images"));
+            CleanUpAndClose();
+            return BatchOutcome::NoImages;
+        }
+        m_count = toInt16(m_images.size(), QStringLiteral("count"));
+
+        op(QStringLiteral("Setting Progress Bar to '%1'").arg(m_count));
+        m_progress = 0;
+        m_host->setProgressRange(0, m_count);
+        m_host->setProgressValue(0);
+
+        op(QStringLiteral("Set Initial Stuff"));
+        m_extractAllScenes = settings.AniExtractAllScenes;
+        m_jpgQuality = settings.JpgQuality;
+        {
+            bool ok = false;
+            const double start = settings.StartNumber.trimmed().toDouble(&ok);
+            if (!ok && !settings.StartNumber.trimmed().isEmpty())
+                throw VexlError{13, QStringLiteral("Type mismatch"), QStringLiteral("frmGo"), 8};
+            m_seqNumber = toInt16(qRound64(ok ? start : 0.0), QStringLiteral("StartNumber"));
+        }
+        m_index = 0;
+        m_meta.selNum = m_count;
+        m_ignoreMegapixelWarning = false;
+        m_dirCache.clear();
+
+        op(QStringLiteral("Start Process Loop"));
+        while (m_index < m_count && !m_stopProcess) {
+            processImage(m_images.at(m_index));
+            op(QStringLiteral("Incrementing Progress Bar To %1").arg(m_progress + 1));
+            ++m_progress;
+            m_host->setProgressValue(m_progress);
+            op(QStringLiteral("Incrementing Image Index To %1").arg(m_index + 1));
+            m_index = toInt16(qint64(m_index) + 1, QStringLiteral("index"));
+        }
+        CleanUpAndClose();
+        ask(MsgX("msgProcessFinished"), MsgButtons::Ok, MsgIcon::Information, kDone);
+    } catch (const EndRun &end) {
+        outcome = end.outcome;
+    } catch (const VexlError &e) {
+        reportUnexpected(e);
+        outcome = BatchOutcome::Failed;
+    } catch (const std::exception &e) {
+        reportUnexpected(VexlError{51, QString::fromLocal8Bit(e.what()), QStringLiteral("frmGo"), 0});
+        outcome = BatchOutcome::Failed;
+    }
+    return outcome;
+}
+
+void BatchRun::processImage(const QString &item)
+{
+    const ProcessSettings &s = *m_s;
+    // 1. caption and log separators
+    m_host->setCaption(Msg("msgProcessingImages") + QStringLiteral(" (%1/%2)").arg(m_index).arg(m_count));
+    m_host->imageStarted(m_index + 1, m_count, item);
+    op(QStringLiteral("--------------------------------------------------"));
+    op(QStringLiteral("IMAGE %1 of %2").arg(m_index + 1).arg(m_count));
+    op(QStringLiteral("--------------------------------------------------"));
+
+    // 2. sub-folder and file name
+    op(QStringLiteral("Finding subdir"));
+    const int slash = item.lastIndexOf(QLatin1Char('/'));
+    if (slash <= 0) {
+        m_subFolder.clear();
+        m_fileName = slash == 0 ? item.mid(1) : item;
+    } else {
+        m_subFolder = item.left(slash);
+        m_fileName = item.mid(slash + 1);
+    }
+    m_skipRest = false;
+    m_metaFailed = false;
+
+    // 3-5. the output name; numbers whose output file exists are skipped
+    for (;;) {
+        op(QStringLiteral("Making Filename..."));
+        m_host->setSceneText(QStringLiteral("1"));
+        m_host->setImageText(item);
+        m_host->doEvents();
+        m_outputFolder = m_outputBase;
+        const int dot = m_fileName.lastIndexOf(QLatin1Char('.'));
+        m_baseName = dot >= 0 ? m_fileName.left(dot) : m_fileName;
+        m_ext = dot >= 0 ? m_fileName.mid(dot + 1) : QString();
+        m_newBase = m_baseName;
+        m_newExt = m_ext;
+        BuildOutputName();
+        incrementSequentialNumber();
+        if (!(s.SequentialNumber && FileExists(m_outputPath)))
+            break;
+    }
+
+    // 6. full input path
+    m_fullInput = AddBackslash(m_in->currentFolder) + (m_subFolder.isEmpty() ? QString() : m_subFolder + QLatin1Char('/'))
+        + m_fileName;
+
+    // 7. animated GIF?
+    op(QStringLiteral("Work out if Animated gif..."));
+    m_sceneCount = 1;
+    m_sceneNumber = 1;
+    m_sceneNumberFormat = QStringLiteral("0");
+    m_aniToNonAni = false;
+    if (m_ext.toLower() == QLatin1String("gif")) {
+        op(QStringLiteral("Get Number of Scenes..."));
+        m_sceneCount = GetNumScenes(m_fullInput);
+        m_sceneNumberFormat = QString(QString::number(qMax<int>(m_sceneCount, 0)).size(), QLatin1Char('0'));
+        op(QStringLiteral("Scene Number Format: ") + m_sceneNumberFormat);
+        if (m_sceneCount > 1) {
+            op(QStringLiteral("Number of Scenes: %1").arg(m_sceneCount));
+            if (m_newExt.toLower() != QLatin1String("gif")) {
+                op(QStringLiteral("Yes, Image is an Animated Gif"));
+                m_aniToNonAni = true;
+            }
+        }
+    }
+
+    // 8. the name part of the meta record
+    op(QStringLiteral("Set Meta Data..."));
+    m_meta.fname = m_baseName;
+    m_meta.ext = m_ext;
+    m_meta.seqNum = toInt16(qint64(m_seqNumber) - 1, QStringLiteral("SEQNUM"));
+    m_sceneNumber = 1;
+
+    for (;;) {
+        // 9. per scene
+        m_host->setSceneText(QString::number(m_sceneNumber));
+        m_host->doEvents();
+
+        // 10. replicated sub-folder
+        bool folderMissing = false;
+        op(QStringLiteral("Check Dubdir Exists..."));
+        if (s.ReplicateSubDirs && !m_isFTP && m_in->recurse && !DirExists(m_outputFolder)) {
+            op(QStringLiteral("Recursively Make Dir ") + m_outputFolder);
+            if (!MakeDirRecursive(m_outputBase, m_subFolder)) {
+                QString text = MsgX("msgCreateDirectoryFailedContinue");
+                text.replace(QStringLiteral("[DIR]"), AddBackslash(m_outputBase) + m_subFolder);
+                askContinue(QStringLiteral("Dir Create Error"), text);
+                m_skipRest = true;
+                folderMissing = true;
+            }
+        }
+
+        // 11-12. the working file, then the source's deletion. Nothing is produced
+        // into a folder that could not be made.
+        m_workingFileMade = false;
+        if (!folderMissing)
+            produceWorkingFile();
+
+        // 13-19. operations, meta data, overlay, format, final name
+        if (!m_skipRest) {
+            Resize();
+            if (!m_skipRest) {
+                MiscOperations();
+                if (!m_skipRest) {
+                    op(QStringLiteral("Get Rest Meta Data..."));
+                    status(QStringLiteral("Getting Meta Data For ") + m_outputImageFName + QStringLiteral("..."));
+                    GetMetaData();
+                    op(QStringLiteral("Check Overlay Text..."));
+                    if (s.TextOverlay && !s.TextOverlayText.isEmpty())
+                        OverlayStep();
+                    op(QStringLiteral("Checking Change Format..."));
+                    if (s.OutputFormat != 0)
+                        ChangeFormat();
+                    if (!m_skipRest) {
+                        op(QStringLiteral("Checking Rename With Meta..."));
+                        FinalRename();
+                        // 20. the upload of an FTP destination comes here
+                    }
+                }
+            }
+        }
+
+        // 21-22. next scene
+        op(QStringLiteral("Inc Seq Num To %1").arg(m_sceneNumber + 1));
+        m_sceneNumber = toInt16(qint64(m_sceneNumber) + 1, QStringLiteral("scene"));
+        op(QStringLiteral("Loop Done"));
+        if (!(m_sceneNumber <= m_sceneCount && m_aniToNonAni && m_extractAllScenes && !m_skipRest))
+            break;
+    }
+}
+
+void BatchRun::produceWorkingFile()
+{
+    const ProcessSettings &s = *m_s;
+    if (s.DeleteOld && !m_isFTP && m_isOnlyRename) {
+        status(QStringLiteral("Renaming Image ") + m_fullInput + QStringLiteral("..."));
+        if (m_outputPath == m_fullInput)
+            return; // already the name it should have
+        if (!SameFile(m_outputPath, m_fullInput) && QFileInfo::exists(m_outputPath)) {
+            if (!QFile::remove(m_outputPath))
+                throw VexlError{75, QStringLiteral("Path/File access error: %1").arg(m_outputPath),
+                                QStringLiteral("frmGo"), 11};
+        }
+        QFile source(m_fullInput);
+        if (!source.rename(m_outputPath))
+            throw VexlError{75, QStringLiteral("Could not rename %1 to %2: %3")
+                                    .arg(m_fullInput, m_outputPath, source.errorString()),
+                            QStringLiteral("frmGo"), 11};
+        m_workingFileMade = true;
+        return;
+    }
+
+    if (m_aniToNonAni) {
+        if (m_extractAllScenes) {
+            op(QStringLiteral("Extract All Scenes"));
+            m_newBase = m_finalNewBase + QStringLiteral("%1").arg(m_sceneNumber, m_sceneNumberFormat.size(), 10,
+                                                                   QLatin1Char('0'));
+            m_outputImageFName = m_newBase + QLatin1Char('.') + m_newExt;
+            m_outputPath = AddBackslash(m_outputFolder) + m_outputImageFName;
+            m_tmpOutputImage = m_outputPath;
+        }
+        status(QStringLiteral("Extracting Scene #%1 Image: ").arg(m_sceneNumber) + m_outputImageFName
+               + QStringLiteral("..."));
+        op(QStringLiteral("Extract Scene #%1").arg(m_sceneNumber));
+        ExtractScene(m_fullInput, m_outputPath, m_sceneNumber - 1);
+        m_workingFileMade = FileExists(m_outputPath);
+        if (!m_extractAllScenes || m_sceneNumber == m_sceneCount)
+            deleteSource();
+        return;
+    }
+
+    if (SameFile(m_outputPath, m_fullInput)) {
+        m_workingFileMade = true; // worked on in place
+        return;
+    }
+    status(QStringLiteral("Making ") + m_outputImageFName + QStringLiteral("..."));
+    op(QStringLiteral("Copying '%1' to '%2'").arg(m_fullInput, m_outputPath));
+    const QString error = RunServingEvents([src = m_fullInput, dst = m_outputPath]() { return CopyFileReplacing(src, dst); });
+    if (!error.isEmpty()) {
+        QString text = MsgX("msgCopyFailed");
+        text.replace(QStringLiteral("[IMAGE1]"), m_fullInput).replace(QStringLiteral("[IMAGE2]"), m_outputPath);
+        askContinue(QStringLiteral("Copy Error"), text + QStringLiteral("\r\n\r\n") + error);
+        m_skipRest = true;
+        return;
+    }
+    m_workingFileMade = true;
+    deleteSource();
+}
+
+void BatchRun::deleteSource()
+{
+    // The source goes only when the output really exists and is another file.
+    if (!m_s->DeleteOld || !m_workingFileMade || SameFile(m_outputPath, m_fullInput))
+        return;
+    op(QStringLiteral("Delete Old (") + m_fullInput + QLatin1Char(')'));
+    QFile source(m_fullInput);
+    if (!source.remove()) {
+        QString text = MsgX("msgRemoveOldImageFailed");
+        text.replace(QStringLiteral("[IMAGE]"), m_fullInput)
+            .replace(QStringLiteral("[ERROR]"), QStringLiteral("(12) ") + source.errorString());
+        askContinue(QStringLiteral("Delete Error"), text);
+    }
+}
+
+qint16 BatchRun::GetNumScenes(const QString &path)
+{
+    try {
+        ImageEngine engine;
+        const QString text = engine.Identify({QStringLiteral("-format"), QStringLiteral("%n"), path});
+        int i = 0;
+        while (i < text.size() && !text.at(i).isDigit())
+            ++i;
+        QString digits;
+        while (i < text.size() && text.at(i).isDigit())
+            digits += text.at(i++);
+        bool ok = false;
+        const int n = digits.left(6).toInt(&ok);
+        if (!ok)
+            return 0;
+        return static_cast<qint16>(qMin(n, 32767));
+    } catch (const VexlError &) {
+        return 0;
+    }
+}
+
+void BatchRun::ExtractScene(const QString &input, const QString &output, int scene)
+{
+    try {
+        ImageEngine engine;
+        engine.setServeEventsWhileWorking(true);
+        engine.Convert({input + QStringLiteral("[%1]").arg(scene), output});
+    } catch (const VexlError &) {
+        // reported by the next operation on the missing output
+    }
+}
+
+} // namespace vexl

@@ -1,0 +1,174 @@
+#pragma once
+
+#include "batchhost.h"
+#include "imageengine.h"
+#include "mainwindow/processsettings.h"
+#include "mainwindow/settingsreport.h"
+#include "support/processlog.h"
+#include "support/vexlerror.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+namespace vexl {
+
+// What the batch takes from the main window besides the options.
+struct BatchInput
+{
+    QString currentFolder;        // the listed folder
+    QStringList items;            // the image list's items in list order
+    QList<bool> checked;          // their ticks (same length as items)
+    bool recurse = false;         // "Recurse Sub Directories" ticked
+    int outputDestIndex = 0;      // cmbOutput's index (2 or more: an FTP connection)
+    QString outputDestText;       // cmbOutput's item text
+    ReportExtras reportExtras;    // for the settings dump of an error report
+};
+
+// The values substituted for meta variables. It lives as long as the processing
+// window and is cleared neither between images nor between runs, so a value
+// that could not be read for an image keeps the previous image's value.
+struct MetaRecord
+{
+    QString fname;      // [FNAME], overlay only
+    QString ext;        // [EXT]
+    qint16 seqNum = 0;  // [SEQNUM]
+    qint16 selNum = 0;  // [SELNUM]
+    qint32 width = 0;   // [WIDTH]
+    qint32 height = 0;  // [HEIGHT]
+    qint32 numCol = 0;  // [NUMCOL]
+    QString fsize;      // [FSIZE]
+};
+
+// How a run ended.
+enum class BatchOutcome {
+    Finished,   // every image done (or Stop seen at the head of an image): "Process Finished!"
+    NoImages,   // nothing ticked
+    EndedByNo,  // a question answered No (or Cancel on the large-image warning)
+    Aborted,    // Stop during the FTP steps: "Process Aborted."
+    Failed,     // an unexpected error, reported through the error report
+    NotStarted, // the start request was not set
+};
+
+// The batch: from the processing window's activation to its clean-up. One object
+// per processing window, reused by later runs; its meta record and log counter
+// survive between runs like the window's own values.
+class BatchRun
+{
+public:
+    BatchRun();
+    ~BatchRun();
+
+    // The start checks of "Start >>>": the delete and overwrite warnings.
+    // Returns true when the run should start (Yes, Cancel or no question);
+    // Cancel stores IgnoreOverwriteWarnings = "1" through `storeIgnore`.
+    static bool StartChecks(const ProcessSettings &s, const QString &currentFolder, int ignoreOverwriteWarnings,
+                            const std::function<MsgAnswer(const QString &, MsgButtons, MsgIcon, const QString &)> &ask,
+                            const std::function<void()> &storeIgnore);
+
+    void setStartRequest() { m_startRequest = true; }
+    // Runs the whole batch (the processing window's activation).
+    BatchOutcome Run(const ProcessSettings &settings, const BatchInput &input, BatchHost &host);
+    // The stop button: finishes the image in progress, then ends the run.
+    void requestStop() { m_stopProcess = true; }
+    bool stopRequested() const { return m_stopProcess; }
+    bool running() const { return m_host != nullptr; }
+
+    const MetaRecord &meta() const { return m_meta; }
+    MetaRecord &meta() { return m_meta; }
+    const ProcessLog &log() const { return m_log; }
+
+    // Meta-variable substitution. ReplaceMeta escapes "%" as "\%" for the image
+    // engine (overlay text); ReplaceMetaForName resolves the same tokens for a
+    // file name, without the engine escape.
+    QString ReplaceMeta(const QString &text);
+    QString ReplaceMetaForName(const QString &text);
+
+    // Animated GIF helpers: the scene count from "%n" (0 on any failure) and
+    // the extraction of one 0-based scene.
+    static qint16 GetNumScenes(const QString &path);
+    static void ExtractScene(const QString &input, const QString &output, int scene);
+
+private:
+    struct EndRun
+    {
+        BatchOutcome outcome;
+    };
+
+    // Spine
+    void op(const QString &text);
+    void status(const QString &text);
+    void CleanUpAndClose();
+    MsgAnswer ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title);
+    // A Yes/No question of a failing step: Yes returns, No ends the run.
+    void askContinue(const QString &title, const QString &text);
+    [[noreturn]] void endFinished();
+    void processImage(const QString &item);
+    void produceWorkingFile();
+    void deleteSource();
+    void reportUnexpected(const VexlError &e);
+
+    // Output naming
+    void BuildOutputName();
+    void FinalRename();
+    static QString ZeroPad(qint16 number, qint16 width);
+    void incrementSequentialNumber();
+
+    // Image operations
+    void Resize();
+    void MiscOperations();
+    void ChangeFormat();
+    void mogrifyStep(const QStringList &args);
+
+    // Meta variables and overlay
+    void GetMetaData();
+    void OverlayStep();
+
+    const ProcessSettings *m_s = nullptr;
+    const BatchInput *m_in = nullptr;
+    BatchHost *m_host = nullptr;
+    std::unique_ptr<ImageEngine> m_engine;
+    ProcessLog m_log;
+    MetaRecord m_meta;
+
+    bool m_startRequest = false;
+    bool m_stopProcess = false;
+    bool m_isFTP = false;
+    bool m_isOnlyRename = false;
+    bool m_extractAllScenes = false;
+    bool m_ignoreMegapixelWarning = false;
+    QString m_outputBase;
+    QString m_ftpBasePath;
+    QString m_jpgQuality;
+    qint16 m_seqNumber = 0;
+    qint16 m_index = 0;
+    qint16 m_count = 0;
+    int m_progress = 0;
+    QStringList m_images;
+    QStringList m_dirCache;
+
+    // Per image
+    QString m_subFolder;
+    QString m_fileName;
+    QString m_fullInput;
+    QString m_baseName;
+    QString m_ext;
+    QString m_newBase;
+    QString m_newExt;
+    QString m_finalNewBase;
+    QString m_finalNewExt;
+    QString m_outputFolder;
+    QString m_outputImageFName;
+    QString m_outputPath;
+    QString m_tmpOutputImage;
+    bool m_aniToNonAni = false;
+    qint16 m_sceneCount = 1;
+    qint16 m_sceneNumber = 1;
+    QString m_sceneNumberFormat;
+    bool m_skipRest = false;
+    bool m_metaFailed = false;
+    bool m_workingFileMade = false;
+};
+
+} // namespace vexl

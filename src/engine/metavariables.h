@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace vexl {
+
+// width x height in megapixels with one decimal in the user's locale (two when
+// one decimal would show 0.0). Throws VexlError on a 32-bit overflow.
+QString FormatMegaPixels(qint32 width, qint32 height);
+// A byte count as "512.00 b", "1.50 Kb", "2.00 Mb" or "1.00 Gb".
+QString FormatBytes(qint32 bytes);
+
+} // namespace vexl
