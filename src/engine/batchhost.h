@@ -30,6 +30,8 @@ public:
     virtual void setFtpMode(bool ftp) = 0;
     // Yields to the event loop so painting and the stop button are served.
     virtual void doEvents() = 0;
+    // The run's clean-up: the processing window hides itself here.
+    virtual void runClosing() {}
     // Called once per image with its position (1-based), count and item.
     virtual void imageStarted(int position, int count, const QString &item) { Q_UNUSED(position); Q_UNUSED(count); Q_UNUSED(item); }
 };

@@ -94,6 +94,7 @@ void BatchRun::CleanUpAndClose()
     m_log.AddCurrOp(QStringLiteral("CleanUpAndClose"), QString(), QString());
     // The FTP session of the run is closed by the upload steps; nothing else to release.
     m_engine.reset();
+    m_host->runClosing();
     m_log.close();
 }
 

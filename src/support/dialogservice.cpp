@@ -27,6 +27,10 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<QString> chooseFolder(const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
     void showErrorReport(const ErrorReport &r) override
     {
         QTextStream(stderr) << r.title << ": " << r.description << " [" << r.windowName << '.'

@@ -38,6 +38,8 @@ public:
     // An input box; no value when cancelled.
     virtual std::optional<QString> input(const QString &prompt, const QString &title,
                                          const QString &defaultText) = 0;
+    // A local folder chooser preset to `start`; no value when cancelled.
+    virtual std::optional<QString> chooseFolder(const QString &start, const QString &title) = 0;
     // The modal error report. Returns when the user closed it.
     virtual void showErrorReport(const ErrorReport &report) = 0;
 

@@ -72,6 +72,21 @@ std::optional<QString> ScriptedDialogService::input(const QString &prompt, const
     return a;
 }
 
+std::optional<QString> ScriptedDialogService::chooseFolder(const QString &start, const QString &title)
+{
+    ShownDialog d;
+    d.kind = ShownDialog::Input;
+    d.text = start;
+    d.title = title;
+    shown << d;
+    std::optional<QString> a;
+    if (!m_folders.empty()) {
+        a = std::move(m_folders.front());
+        m_folders.pop_front();
+    }
+    return a;
+}
+
 void ScriptedDialogService::showErrorReport(const vexl::ErrorReport &report)
 {
     ShownDialog d;

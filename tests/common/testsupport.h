@@ -46,8 +46,11 @@ public:
     MsgAnswer message(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override;
     std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) override;
     void showErrorReport(const vexl::ErrorReport &report) override;
+    std::optional<QString> chooseFolder(const QString &start, const QString &title) override;
+    void answerFolder(std::optional<QString> folder) { m_folders.push_back(std::move(folder)); }
 
 private:
+    std::deque<std::optional<QString>> m_folders;
     std::deque<MsgAnswer> m_answers;
     std::deque<std::optional<QString>> m_inputs;
 };

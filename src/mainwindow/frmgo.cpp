@@ -1,0 +1,160 @@
+#include "frmgo.h"
+
+#include "ui_frmgo.h"
+
+#include "support/dialogservice.h"
+#include "support/messages.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+namespace vexl {
+
+namespace {
+// 2475 and 5355 twips at 15 twips per pixel.
+constexpr int kSmallHeight = 165;
+constexpr int kLargeHeight = 357;
+} // namespace
+
+frmGo::frmGo(QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::frmGo>())
+{
+    m_ui->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedWidth(440);
+    m_timDoEvents.setObjectName(QStringLiteral("timDoEvents"));
+    m_timDoEvents.setInterval(250);
+    connect(m_ui->cmdStopProcess, &QPushButton::clicked, this, &frmGo::cmdStopProcess_Click);
+    setFtpMode(false);
+}
+
+frmGo::~frmGo() = default;
+
+BatchOutcome frmGo::runBatch(const ProcessSettings &settings, const BatchInput &input)
+{
+    m_settings = &settings;
+    m_input = &input;
+    m_outcome = BatchOutcome::NotStarted;
+    m_run.setStartRequest();
+    exec();
+    m_settings = nullptr;
+    m_input = nullptr;
+    return m_outcome;
+}
+
+void frmGo::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    QTimer::singleShot(0, this, &frmGo::Form_Activate);
+}
+
+void frmGo::Form_Activate()
+{
+    if (!m_settings || !m_input)
+        return;
+    m_ui->cmdStopProcess->setEnabled(true);
+    m_ui->cmdStopProcess->setText(Msg("msgStopProcessingImages"));
+    m_ui->lblFTPTransfer->clear();
+    m_timDoEvents.start();
+    const BatchOutcome outcome = m_run.Run(*m_settings, *m_input, *this);
+    if (outcome != BatchOutcome::NotStarted)
+        m_outcome = outcome;
+    if (isVisible())
+        hide();
+}
+
+void frmGo::cmdStopProcess_Click()
+{
+    m_ui->cmdStopProcess->setEnabled(false);
+    m_ui->cmdStopProcess->setText(Msg("msgStoppingProcess"));
+    m_run.requestStop();
+}
+
+void frmGo::closeEvent(QCloseEvent *event)
+{
+    // While a run is in progress the window cannot be closed: Stop is the way out.
+    if (m_run.running()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void frmGo::reject()
+{
+    if (m_run.running())
+        return;
+    QDialog::reject();
+}
+
+void frmGo::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_ui->retranslateUi(this);
+    QDialog::changeEvent(event);
+}
+
+MsgAnswer frmGo::ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
+{
+    return DialogService::current().message(text, buttons, icon, title);
+}
+
+void frmGo::reportError(const ErrorReport &report)
+{
+    DisplayError(report);
+}
+
+void frmGo::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
+
+QString frmGo::caption() const
+{
+    return windowTitle();
+}
+
+void frmGo::setStatus(const QString &text)
+{
+    m_ui->lblStatus->setText(text);
+}
+
+void frmGo::setImageText(const QString &text)
+{
+    m_ui->lblImage->setText(text);
+}
+
+void frmGo::setSceneText(const QString &text)
+{
+    m_ui->lblScene->setText(text);
+}
+
+void frmGo::setProgressRange(int minimum, int maximum)
+{
+    m_ui->proProcess->setRange(minimum, maximum);
+}
+
+void frmGo::setProgressValue(int value)
+{
+    m_ui->proProcess->setValue(value);
+}
+
+void frmGo::setFtpMode(bool ftp)
+{
+    m_ui->fraFTPStatus->setVisible(ftp);
+    setFixedHeight(ftp ? kLargeHeight : kSmallHeight);
+}
+
+void frmGo::doEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void frmGo::runClosing()
+{
+    m_timDoEvents.stop();
+    hide();
+}
+
+} // namespace vexl

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "engine/batchhost.h"
+#include "engine/batchrun.h"
+
+#include <QDialog>
+#include <QTimer>
+#include <memory>
+
+namespace Ui {
+class frmGo;
+}
+
+namespace vexl {
+
+// The processing window: shown modally over the main window while a batch runs,
+// hidden (not destroyed) afterwards so its values survive into the next run.
+class frmGo final : public QDialog, public BatchHost
+{
+    Q_OBJECT
+public:
+    explicit frmGo(QWidget *parent = nullptr);
+    ~frmGo() override;
+
+    // Shows the window modally and runs the batch in its activation; returns
+    // when the window has closed.
+    BatchOutcome runBatch(const ProcessSettings &settings, const BatchInput &input);
+    BatchRun &batch() { return m_run; }
+
+    // BatchHost
+    MsgAnswer ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override;
+    void reportError(const ErrorReport &report) override;
+    void setCaption(const QString &caption) override;
+    QString caption() const override;
+    void setStatus(const QString &text) override;
+    void setImageText(const QString &text) override;
+    void setSceneText(const QString &text) override;
+    void setProgressRange(int minimum, int maximum) override;
+    void setProgressValue(int value) override;
+    void setFtpMode(bool ftp) override;
+    void doEvents() override;
+    void runClosing() override;
+
+public slots:
+    void cmdStopProcess_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void Form_Activate();
+
+    std::unique_ptr<Ui::frmGo> m_ui;
+    BatchRun m_run;
+    QTimer m_timDoEvents;
+    const ProcessSettings *m_settings = nullptr;
+    const BatchInput *m_input = nullptr;
+    BatchOutcome m_outcome = BatchOutcome::NotStarted;
+};
+
+} // namespace vexl

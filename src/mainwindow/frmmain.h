@@ -1,0 +1,136 @@
+#pragma once
+
+#include "engine/batchrun.h"
+#include "processsettings.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+class QFileSystemModel;
+class QLineEdit;
+class QListWidgetItem;
+class QMenu;
+
+namespace Ui {
+class frmMain;
+}
+
+namespace vexl {
+
+class DirHandle;
+class frmGo;
+
+// The main window: folder tree, image list, preview and the option panels whose
+// controls are the live batch settings.
+class frmMain final : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // `commandLine`: the folder given on the command line, quoted or not.
+    explicit frmMain(const QString &commandLine = QString(), QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // The batch settings as the controls hold them now.
+    ProcessSettings processSettings() const;
+    // The folder whose images are listed, with a trailing "/" once listed.
+    QString currentFolder() const { return m_currentFolder; }
+    // Selects `folder` in the folder tree, which lists it.
+    void selectFolder(const QString &folder);
+    frmGo *processingWindow() const { return m_go; }
+    bool settingsLoading() const { return m_settingsLoading; }
+    bool listRefreshing() const { return m_refreshGuard; }
+
+    // Image list
+    void RefreshFileList();
+    void SelectImagesByExt(const QString &extension, bool select);
+    void SelectImagesByPattern(const QString &pattern, bool select);
+    void UpdatePreview(bool force);
+
+public slots:
+    void cmdGo_Click();
+    void mnuRecurse_Click();
+    void mnuResetSettings_Click();
+    void mnuDeleteImage_Click();
+    void mnuDeleteCheckedImages_Click();
+    void mnuInvertSelection_Click();
+    void cmdStopLoadingList_Click();
+    void cmbOutput_Click(int index);
+    void cmdBrowse_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load(const QString &commandLine);
+    void Form_Unload();
+    void GetSettings();
+    void SaveSettings();
+    void applyOptions(const ProcessSettings &s);
+    void reportError(const VexlError &e, const QString &procedure, const QString &operation);
+    void RebuildOutputList();
+    void applyDestinationState(int index);
+
+    // Enabling rules
+    void cmbResizeMethod_Click();
+    void chkBevel_Click();
+    void chkRotate_Click();
+    void chkSequentialNumber_Click();
+    void chkTextOverlay_Click();
+    void runEnablingRules();
+
+    // Field validation
+    void numericFieldChanged(QLineEdit *field, bool zeroAllowed, qint32 maximum);
+    void fileNameFieldChanged(QLineEdit *field);
+    void txtOutputDir_Change();
+
+    // Image list helpers
+    void tvwFolders_Change(const QString &path);
+    void setListBusy(bool busy);
+    void timUpdateSpinner_Timer();
+    void selectPattern(bool select);
+    void setAllTicks(int mode); // 0 untick, 1 tick, 2 invert
+    QString selectedImagePath() const;
+    void deleteFile(const QString &path);
+    void showImagesMenu(const QPoint &globalPos);
+
+    // Scene pair and meta menu
+    void mnuAniScene_Click(bool allScenes);
+    void showMetaMenu(QLineEdit *target, bool withFilename);
+    void InsertMeta(const QString &token);
+
+    std::unique_ptr<Ui::frmMain> m_ui;
+    QFileSystemModel *m_fsModel = nullptr;
+    frmGo *m_go = nullptr;
+    QMenu *m_mnuMeta = nullptr;
+    QMenu *m_mnuTextOverlayCol = nullptr;
+    QLineEdit *m_metaTarget = nullptr;
+
+    QString m_currentFolder;
+    QString m_commandLineFolder;
+    bool m_settingsLoading = false;
+    bool m_refreshGuard = false;
+    bool m_treeRefreshRunning = false;
+    bool m_stopListing = false;
+    bool m_recursionToggled = false;
+    bool m_firstListing = false;
+    DirHandle *m_dirHandle = nullptr;
+    int m_lastDestIndex = 0;
+    QString m_outputDirCopy;
+    QHash<QLineEdit *, QString> m_previousText;
+    QTimer m_timUpdateSpinner;
+    int m_spinnerIndex = 0;
+
+    // The overlay font record: held by the window, no control of its own.
+    QString m_overlayFace = QStringLiteral("Arial");
+    int m_overlaySize = 12;
+    qint32 m_overlayColour = 0;
+    qint32 m_overlayBGColour = -2147483643;
+    bool m_overlayBGTrans = true;
+};
+
+} // namespace vexl

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "dialogservice.h"
+
+namespace vexl {
+
+// The dialog service of the running program: Qt's message, input and folder
+// dialogs over the active window.
+class WidgetDialogService final : public DialogService
+{
+public:
+    MsgAnswer message(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override;
+    std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) override;
+    std::optional<QString> chooseFolder(const QString &start, const QString &title) override;
+    void showErrorReport(const ErrorReport &report) override;
+};
+
+} // namespace vexl
