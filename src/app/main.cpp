@@ -1,3 +1,4 @@
+#include "clibatch.h"
 #include "engine/imageengine.h"
 #include "mainwindow/frmmain.h"
 #include "support/apppaths.h"
@@ -5,17 +6,38 @@
 #include "support/widgetdialogservice.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include "version.h"
 
+namespace {
+void describeApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("vexl-dovo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2%3")
+                                                .arg(vexl::version::Major)
+                                                .arg(vexl::version::Minor)
+                                                .arg(vexl::version::Revision));
+}
+} // namespace
+
 int main(int argc, char **argv)
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    if (vexl::WantsCommandLineBatch(arguments)) {
+        // No window, no display needed.
+        QCoreApplication app(argc, argv);
+        describeApplication();
+        vexl::AppPaths::ensureTempFolder();
+        vexl::ImageEngine::initialize();
+        return vexl::RunCommandLineBatch(QCoreApplication::arguments());
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("vexl-dovo"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2%3")
-                                            .arg(vexl::version::Major)
-                                            .arg(vexl::version::Minor)
-                                            .arg(vexl::version::Revision));
+    describeApplication();
     vexl::AppPaths::ensureTempFolder();
     vexl::ImageEngine::initialize();
 
