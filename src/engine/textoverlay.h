@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace vexl {
+
+// The overlay font record: face, size in points, text colour and box colour as
+// 0x00BBGGRR values, and whether the box behind the text is transparent.
+struct OverlayFont
+{
+    QString face = QStringLiteral("Arial");
+    int size = 12;
+    qint32 colour = 0;
+    qint32 boxColour = -2147483643;
+    bool boxTransparent = true;
+};
+
+// "rgb(R,G,B)" of a 0x00BBGGRR colour value; only its low six hexadecimal
+// digits count (a system colour value is not resolved).
+QString LongToRGB(qint32 colour);
+// A hexadecimal text (a leading "#" ignored) as a number.
+qint64 HexToDec(const QString &hex);
+
+// Renders `text` into the label image `labelPath`. False when that failed.
+bool MakeTextLabel(const QString &labelPath, const QString &text, const OverlayFont &font);
+// Stamps `text` onto `sourcePath` at `gravity` and writes `outputPath` (the same
+// file for the batch). The label is Temp/ottmpimg.png. False on any failure.
+bool OverlayText(const QString &sourcePath, const QString &outputPath, const QString &text,
+                 const QString &gravity, const OverlayFont &font);
+
+} // namespace vexl

@@ -1,0 +1,47 @@
+#include "fontfile.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+
+#include <fontconfig/fontconfig.h>
+
+namespace vexl {
+
+QString FontFileName(const QString &face)
+{
+    static QMutex mutex;
+    static QHash<QString, QString> cache;
+    QMutexLocker lock(&mutex);
+    if (const auto it = cache.constFind(face); it != cache.constEnd() && QFileInfo(it.value()).isFile())
+        return it.value();
+    if (!FcInit())
+        return QString();
+    FcConfig *config = FcConfigGetCurrent();
+    QString result;
+    const QByteArray family = face.toUtf8();
+    if (FcPattern *pattern = FcPatternCreate()) {
+        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(family.constData()));
+        // The overlay draws plain text: ask for the regular face.
+        FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
+        FcPatternAddInteger(pattern, FC_WEIGHT, FC_WEIGHT_REGULAR);
+        FcConfigSubstitute(config, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult res = FcResultNoMatch;
+        if (FcPattern *match = FcFontMatch(config, pattern, &res)) {
+            FcChar8 *file = nullptr;
+            if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
+                const QString path = QString::fromUtf8(reinterpret_cast<const char *>(file));
+                if (QFileInfo(path).isFile())
+                    result = path;
+            }
+            FcPatternDestroy(match);
+        }
+        FcPatternDestroy(pattern);
+    }
+    if (!result.isEmpty())
+        cache.insert(face, result);
+    return result;
+}
+
+} // namespace vexl

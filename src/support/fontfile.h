@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace vexl {
+
+// The font file that fontconfig picks for a face name, as a full path, with
+// fontconfig's substitutes (a machine without Arial answers with its
+// metric-compatible face). Empty only when fontconfig finds no file at all.
+QString FontFileName(const QString &face);
+
+} // namespace vexl
