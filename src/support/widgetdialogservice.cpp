@@ -1,9 +1,12 @@
 #include "widgetdialogservice.h"
 
+#include "frmerror.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace vexl {
 
@@ -74,15 +77,12 @@ std::optional<QString> WidgetDialogService::chooseFolder(const QString &start, c
 
 void WidgetDialogService::showErrorReport(const ErrorReport &r)
 {
-    QMessageBox box(QMessageBox::Critical, r.title,
-                    QStringLiteral("An Error Has Occured!\n\nID: %1\nDescription: %2").arg(r.errNumber).arg(r.description),
-                    QMessageBox::Ok, owner());
-    box.setDetailedText(QStringLiteral("SOURCE: %1/%2\r\nNUMBER: %3\r\nOPERATION: %4\r\nFATAL: %5\r\nDESCRIPTION: %6\r\nSETTINGS: \r\n%7")
-                            .arg(r.errSource, r.procedureName)
-                            .arg(r.errNumber)
-                            .arg(r.operation, r.fatal ? QStringLiteral("True") : QStringLiteral("False"), r.errDescription,
-                                 r.settings));
-    box.exec();
+    // The dialog is made on first use and reused.
+    static QPointer<frmError> dialog;
+    if (!dialog)
+        dialog = new frmError(owner());
+    dialog->setReport(r);
+    dialog->exec();
 }
 
 } // namespace vexl
