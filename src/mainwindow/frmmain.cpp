@@ -10,6 +10,7 @@
 #include "support/apppaths.h"
 #include "support/dialogservice.h"
 #include "support/fileprocs.h"
+#include "support/languages.h"
 #include "support/messages.h"
 #include "support/vexlerror.h"
 
@@ -130,6 +131,22 @@ frmMain::frmMain(const QString &commandLine, QWidget *parent)
     connect(m_ui->mnuResetSettings, &QAction::triggered, this, &frmMain::mnuResetSettings_Click);
     connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
 
+    // Languages: choosing an item that is not ticked applies it.
+    const std::pair<QAction *, const char *> languages[] = {
+        {m_ui->mnuLangEnglish, "English"}, {m_ui->mnuLangGerman, "German"}, {m_ui->mnuLangSpanish, "Spanish"},
+        {m_ui->mnuLangFrench, "French"},   {m_ui->mnuLangItalian, "Italian"}, {m_ui->mnuLangDutch, "Dutch"},
+    };
+    for (const auto &[action, key] : languages) {
+        connect(action, &QAction::triggered, this, [this, action = action, key = QString::fromLatin1(key)] {
+            // A click on the ticked item unticks it in Qt; it stays the language.
+            if (!action->isChecked()) {
+                action->setChecked(true);
+                return;
+            }
+            LoadLanguage(key);
+        });
+    }
+
     // Scene pair
     connect(m_ui->mnuAniExtract1stScene, &QAction::triggered, this, [this] { mnuAniScene_Click(false); });
     connect(m_ui->mnuAniExtractAllScenes, &QAction::triggered, this, [this] { mnuAniScene_Click(true); });
@@ -181,6 +198,7 @@ void frmMain::Form_Load(const QString &commandLine)
     try {
         // Output formats and the placement table are fixed lists (OutputFormatItems, PlacementTable).
         GetSettings();
+        LoadLanguage(SettingsStore().text(QStringLiteral("Language"), QStringLiteral("English")));
         m_settingsLoading = true;
 
         // Geometry: a client area of 7710 x 7755 twips, centred on the screen.
@@ -672,6 +690,29 @@ void frmMain::Form_Unload()
     }
     if (m_go)
         m_go->close();
+}
+
+// ---------------------------------------------------------------- languages
+
+void frmMain::LoadLanguage(const QString &key)
+{
+    for (QAction *a : {m_ui->mnuLangEnglish, m_ui->mnuLangGerman, m_ui->mnuLangSpanish, m_ui->mnuLangFrench,
+                       m_ui->mnuLangItalian, m_ui->mnuLangDutch})
+        a->setChecked(false);
+    const QString code = LanguageCode(key);
+    InstallLanguage(code);
+    // Re-apply every window's texts now, so the texts composed below use them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QAction *tick = code == QLatin1String("de")   ? m_ui->mnuLangGerman
+        : code == QLatin1String("es")               ? m_ui->mnuLangSpanish
+        : code == QLatin1String("fr")               ? m_ui->mnuLangFrench
+        : code == QLatin1String("it")               ? m_ui->mnuLangItalian
+        : code == QLatin1String("nl")               ? m_ui->mnuLangDutch
+                                                    : m_ui->mnuLangEnglish;
+    tick->setChecked(true);
+    SettingsStore store;
+    store.setText(QStringLiteral("Language"), key);
+    RebuildOutputList();
 }
 
 // ---------------------------------------------------------------- image list

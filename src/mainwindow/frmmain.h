@@ -48,6 +48,10 @@ public:
     void SelectImagesByPattern(const QString &pattern, bool select);
     void UpdatePreview(bool force);
 
+    // Applies a language (English first, then the chosen one over it), ticks
+    // its menu item and stores the key as given.
+    void LoadLanguage(const QString &key);
+
 public slots:
     void cmdGo_Click();
     void mnuRecurse_Click();

@@ -1,0 +1,1255 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Output in Same Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output in Different Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure FTP Servers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select the connection to remove from list above!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove FTP connection &quot;[NAME]&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must specify a connection name!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must specify a server hostname/IP!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only letters (a-z, A-Z), numbers (1-9), periods (.) and hyphons (-) are allowed for server hostname/IP!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must specify a valid port number! Default is 21.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must specify a username if annonymous not selected!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection name &quot;[NAME]&quot; already exists! Please select another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No connection for name &quot;[NAME]&quot;!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a connection from the list above to test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Directory Name: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter New Directory Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FTP Connection Error: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FTP Connection Canceled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FTP Connection to server &quot;[SERVER]&quot; timed out!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error creating directory: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to parent directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error removing directory: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error renaming directory: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename &quot;[OLDDIRPATH]&quot; To: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the directory:\n\n[DIRECTORY]?\n\nDirectory must be empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The control connection is closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to [SERVER]...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication in progress...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User has been logged in successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing current directory...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removing directory...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creating directory...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renaming file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Establishing data connection...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data connection established</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retrieving directory info...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Directory info retrieved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download in progress...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload in progress...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FTP Connection &quot;[NAME]&quot; OK.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error listing files: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error accessing path &quot;[PATH]&quot;!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transferring &quot;[FILE]&quot; to FTP Server...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FTP Client Busy, Waiting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FTP Upload Error, Process Stopped: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FTP Upload Timed Out. Process Stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FTP Upload Canceled. Process Stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Login details not given. Ending process.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The FTP connection has closed. Do you want to re-open it and continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection Remove Error: Name could not be found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Login failed for [NUMATTEMPTS] attempts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username/Password Incorrect. Do you want to retry?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to server (timeout in [TIMEOUT] seconds)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Directory: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error setting directory to path &quot;[PATH]&quot;. Exiting process.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error creating directory &quot;[PATH]&quot;. Exiting Process.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Preview Disabled)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not overlay text to on image &quot;[IMAGE]&quot;! Do you want to continue processing images?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not greyscale image &quot;[IMAGE]&quot; because:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not invert colours of image &quot;[IMAGE]&quot; because:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is an IMMINENT possibility that output images will overwrite selected images.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is a MEDIUM possibility that output images will overwrite selected images\n(The only differentiation is the spaces/undercores or extension, which is weak).\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not retrive information on &quot;[IMAGE]&quot; because:\n[ERROR]\n\nDo you want to continue processing images?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In Folder: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filename cannot contain the following characters: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not make folder &quot;[FOLDER]&quot;\n\nFolder already exists!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not make folder &quot;[FOLDER]&quot;\n\n[ERROR]!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please close and restart VEXL for this to take effect.\n\nPlease note that this will ONLY work on windows XP.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orig. Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batch Process Images...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process Finished!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not delete file &quot;[IMAGE]&quot; because:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &quot;[IMAGE]&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete these [NUM] images?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the checked image?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not flip image &quot;[IMAGE]&quot; because:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not rotate image &quot;[IMAGE]&quot; because:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Access Location: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A value is required in this field!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only numbers are allowed into this field!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number not allowed to be 0!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Loading: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Output Directory:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Select at least 1 Image to Process!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not bevel image with a width of [WIDTH] pixels\nThe image may be too small for this bevel width.\n\nDo you want to continue processing images?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove file &quot;[IMAGE]&quot;!\nDo you want to continue processing images?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ImageMagick Encountered and Error When Doing this:\n[CURROP]\nDescription: [ERROR]\nThe file might be Read Only, Hidden or not an Image.\n\nDo you want to continue processing images?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not copy &quot;[IMAGE1]&quot; to &quot;[IMAGE2]&quot;!\nDo you want to continue processing images?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping Process...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Processing Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process stopping...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due to limitations in this function, styles such as:\n\nBold, Italic, Underline and Strikethru\n\nCannot be applied to images and have been ignored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>* - 0 or more characters (wildcard).\n? - Any single character.\n* - Zero or more characters.\n# - Any single digit (0 to 9).\n[charlist] - Any single character in charlist.\n[!charlist] - Any single character not in charlist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Pattern: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Images By Pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De-Select Images By Pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current image is about to be resized to over 6 megapixels ([DIMENSIONS]). This may cause the program to freeze as it is a very large image to process.\nYou might be resizing as a percentage accidently.\n\nPress yes to continue resizing. You will not see this warning again.\nPress no to skip image.\nPress cancel to end process.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error removing old image:\n[IMAGE]\n[ERROR]\n\nDo you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error creating directory:\n[DIR]\n\nDo you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process Aborted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Processing Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have selected to delete orignal images. These images can not be recovered.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmError</name>
+    <message>
+        <source>An Error Has Occured!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Error Infomation to Bug Reporter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmGo</name>
+    <message>
+        <source>Processing Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Processing Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>VEXL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De-Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Animated to Non-Animated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FTP Connections...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit Quillmere...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get VEXL Professional...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make Donation...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flip Image Horizontally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flip Image Vertically</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invert Image Colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greyscale Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>90°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>270°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Checked Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recurse Subdirectories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MIFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PCX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TGA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That Match Pattern...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invert Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tooltips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XP Style (WinXP Only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Explorer Context Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extract 1st Scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extract All Scenes (Append Scene Number)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English (Default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italiano (Waiting on translation)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nederlands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grey (Default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillmere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mozilla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beige</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue Grey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear All Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Megapixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Unique Colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filename (without extension)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Size (with units)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sequential Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of Selected Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Foreground (Text) Colour...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Colour...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Transparent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of images to process. Un-check any images you don&apos;t want to process. Double-click to open the image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick every image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untick every image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the selected image on the left looks like.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading....</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dimensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The method in which to resize the images.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t Resize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restrict Width &amp; Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restrict Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restrict Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix to Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The width of the output image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The height of the output image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check to resize the image to dimensions that are proportional to the image&apos;s original size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antialias</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antialias the image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bevel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply the bevel effect to the image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The width of the bevel in pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate the image clockwise (1 to 359 degrees).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The degrees in which to rotate the image clockwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flip Horizontally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reflect the image in the horizontal direction (left becomes right, right becomes left).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flip Vertically</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reflect the image in the vertical direction (top becomes bottom, bottom becomes top).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invert Colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inverts the colours of the image (black becomes white, etc.).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greyscale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert the image to shades of grey (no colour).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prefix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text to put at the start of the filename.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>th_</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert a meta variable (data about the image) into the prefix.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suffix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text to put at the end of the filename.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert a meta variable (data about the image) into the suffix.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select how you want to change the case of the filenames.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UncHanGEd cAse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to lower-case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TO UPPER-CASE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First letter case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title Case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tOGGLE cASE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specify what to do with underscores and spaces in filenames</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spaces &amp; Underscores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace &quot; &quot; with &quot;_&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace &quot;_&quot; with &quot; &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove &quot;_&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove &quot; &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove &quot; &quot; And &quot;_&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sequential Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename the files with using a number that increments for each file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start With:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number to start the increments from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zero Fill:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pad (left) the seqeuntial number with zeros. For example the number 22 would become 0022 if this field was set to 4. Set to 0 for no padding.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stamp With Text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check to stamp/label the image with the text specified below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text to put over the image. Right-click to add meta variables.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert a meta variable (data about the image) into the text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The position of the text to overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to change the text font and size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the foreground and background text colours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output in Same Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output in Different Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configure FTP Servers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder that all processed images will be put in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to browse for the output folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the image&apos;s output format. If you want them to remain the same, select &apos;Don&apos;t Change&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPG/PNG Quality:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output quality of the JPG and PNG images, from 1 to 100. Default is 75%. If any JPG or PNG  image is processed, this value is used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>75</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replicate Subdirectory Stucture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If checked, images will be placed in the same sub-directories as the target folder. If they don&apos;t exist they will be created. Otherwise ALL images are places in the above directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Original Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If checked, images will be processed and the original will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About VEXL Dovo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>www</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit the Quillmere website for updates, new software &amp; freeware etc.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start &gt;&gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Process the images with the settings specified above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmError</name>
+    <message>
+        <source>Description: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
