@@ -19,6 +19,7 @@ private slots:
     void resize_data();
     void resize();
     void percentOfUnreadableImage();
+    void sizeOverflowEndsTheRun();
     void largeImageWarning_data();
     void largeImageWarning();
     void effects_data();
@@ -95,6 +96,22 @@ void TestImageOperations::percentOfUnreadableImage()
     QVERIFY(f.host.asked.first().text.startsWith(
         QStringLiteral("Could not retrive information on \"%1\" because:\r\n(").arg(f.outPath(QStringLiteral("a.png")))));
     QCOMPARE(imageSize(f.outPath(QStringLiteral("b.png"))), qMakePair(10, 5));
+}
+
+void TestImageOperations::sizeOverflowEndsTheRun()
+{
+    // 100000 x 100000 does not fit 32 bits: an unexpected error, reported.
+    BatchFixture f;
+    f.s.DimensionMethod = 4;
+    f.s.DimensionWidth = QStringLiteral("100000");
+    f.s.DimensionHeight = QStringLiteral("100000");
+    QVERIFY(f.addImage(QStringLiteral("a.png"), 20, 10));
+    QVERIFY(f.addImage(QStringLiteral("b.png"), 20, 10));
+    QCOMPARE(f.go(), BatchOutcome::Failed);
+    QCOMPARE(f.host.errors.size(), 1);
+    QVERIFY(f.host.asked.isEmpty());
+    QCOMPARE(f.outFiles(), QStringList{QStringLiteral("a.png")});
+    QCOMPARE(imageSize(f.outPath(QStringLiteral("a.png"))), qMakePair(20, 10));
 }
 
 void TestImageOperations::largeImageWarning_data()
