@@ -350,18 +350,34 @@ void BatchRun::produceWorkingFile()
     const ProcessSettings &s = *m_s;
     if (s.DeleteOld && !m_isFTP && m_isOnlyRename) {
         status(QStringLiteral("Renaming Image ") + m_fullInput + QStringLiteral("..."));
-        if (m_outputPath == m_fullInput)
-            return; // already the name it should have
-        if (!SameFile(m_outputPath, m_fullInput) && QFileInfo::exists(m_outputPath)) {
-            if (!QFile::remove(m_outputPath))
-                throw VexlError{75, QStringLiteral("Path/File access error: %1").arg(m_outputPath),
-                                QStringLiteral("frmGo"), 11};
+        // "The same path" is the same file on disk: the output folder may name the
+        // input folder another way (a link, "./"). Then nothing is done, unless the
+        // names differ in letter case alone on a file system that ignores it.
+        const bool sameFile = SameFile(m_outputPath, m_fullInput);
+        if (sameFile) {
+            const QString from = QFileInfo(m_fullInput).fileName();
+            const QString to = QFileInfo(m_outputPath).fileName();
+            if (from == to || from.compare(to, Qt::CaseInsensitive) != 0)
+                return;
         }
-        QFile source(m_fullInput);
-        if (!source.rename(m_outputPath))
-            throw VexlError{75, QStringLiteral("Could not rename %1 to %2: %3")
-                                    .arg(m_fullInput, m_outputPath, source.errorString()),
-                            QStringLiteral("frmGo"), 11};
+        QString error;
+        const QFileInfo target(m_outputPath);
+        if (!sameFile && (target.exists() || target.isSymLink())) {
+            QFile existing(m_outputPath);
+            if (!existing.remove())
+                error = existing.errorString();
+        }
+        if (error.isEmpty()) {
+            QFile source(m_fullInput);
+            if (!source.rename(m_outputPath))
+                error = source.errorString();
+        }
+        if (!error.isEmpty()) {
+            // The move is this step's way of producing the file: its failure is
+            // the step's question.
+            askCopyFailed(error);
+            return;
+        }
         m_workingFileMade = true;
         return;
     }
@@ -393,14 +409,19 @@ void BatchRun::produceWorkingFile()
     op(QStringLiteral("Copying '%1' to '%2'").arg(m_fullInput, m_outputPath));
     const QString error = RunServingEvents([src = m_fullInput, dst = m_outputPath]() { return CopyFileReplacing(src, dst); });
     if (!error.isEmpty()) {
-        QString text = MsgX("msgCopyFailed");
-        text.replace(QStringLiteral("[IMAGE1]"), m_fullInput).replace(QStringLiteral("[IMAGE2]"), m_outputPath);
-        askContinue(QStringLiteral("Copy Error"), text + QStringLiteral("\r\n\r\n") + error);
-        m_skipRest = true;
+        askCopyFailed(error);
         return;
     }
     m_workingFileMade = true;
     deleteSource();
+}
+
+void BatchRun::askCopyFailed(const QString &reason)
+{
+    QString text = MsgX("msgCopyFailed");
+    text.replace(QStringLiteral("[IMAGE1]"), m_fullInput).replace(QStringLiteral("[IMAGE2]"), m_outputPath);
+    askContinue(QStringLiteral("Copy Error"), text + QStringLiteral("\r\n\r\n") + reason);
+    m_skipRest = true;
 }
 
 void BatchRun::deleteSource()
@@ -422,7 +443,9 @@ qint16 BatchRun::GetNumScenes(const QString &path)
 {
     try {
         ImageEngine engine;
-        const QString text = engine.Identify({QStringLiteral("-format"), QStringLiteral("%n"), path});
+        // identify repeats the "%n" text once per scene ("333" for three scenes);
+        // the line end keeps the first count apart from the next.
+        const QString text = engine.Identify({QStringLiteral("-format"), QStringLiteral("%n\n"), path});
         int i = 0;
         while (i < text.size() && !text.at(i).isDigit())
             ++i;
@@ -430,10 +453,11 @@ qint16 BatchRun::GetNumScenes(const QString &path)
         while (i < text.size() && text.at(i).isDigit())
             digits += text.at(i++);
         bool ok = false;
-        const int n = digits.left(6).toInt(&ok);
-        if (!ok)
+        const int n = digits.toInt(&ok);
+        // No digits, or a count that does not fit the 16-bit scene number: no animation.
+        if (!ok || n > 32767)
             return 0;
-        return static_cast<qint16>(qMin(n, 32767));
+        return static_cast<qint16>(n);
     } catch (const VexlError &) {
         return 0;
     }

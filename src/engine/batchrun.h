@@ -106,6 +106,7 @@ private:
     [[noreturn]] void endFinished();
     void processImage(const QString &item);
     void produceWorkingFile();
+    void askCopyFailed(const QString &reason);
     void deleteSource();
     void reportUnexpected(const VexlError &e);
 

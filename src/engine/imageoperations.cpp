@@ -4,6 +4,7 @@
 
 #include "support/messages.h"
 
+#include <QFileInfo>
 #include <QtMath>
 
 namespace vexl {
@@ -157,7 +158,17 @@ void BatchRun::MiscOperations()
 
 void BatchRun::ChangeFormat()
 {
-    const QString format = OutputFormatExtension(m_s->OutputFormat);
+    // ImageMagick writes a "-format" result under the file's name with its
+    // extension replaced by the format text as given. The output name already
+    // carries the format as its extension, perhaps upper-cased by the case rule
+    // ("PHOTO.TIFF"); spelling the format as that extension keeps the result in
+    // this very file. Spelled otherwise, a case-sensitive file system gets a
+    // second file ("PHOTO.tiff", possibly a neighbour overwritten) and the
+    // output keeps its old data. Format names are the same in any letter case.
+    QString format = OutputFormatExtension(m_s->OutputFormat);
+    const QString ext = QFileInfo(m_outputPath).suffix();
+    if (ext.compare(format, Qt::CaseInsensitive) == 0)
+        format = ext;
     status(QStringLiteral("Changing format of ") + m_outputImageFName + QStringLiteral("..."));
     op(QStringLiteral("Mogrify Format ") + format);
     mogrifyStep({QStringLiteral("-quality"), m_jpgQuality, QStringLiteral("-format"), format, m_outputPath});
