@@ -78,9 +78,9 @@ int GetDateStartPosition(const QString &line)
         if (idx < 0)
             continue;
         // idx is the 0-based position of the space before the month: the
-        // character before it ends the size column, the one 8 further on is
+        // character before it ends the size column, the one 9 further on is
         // the second character of the time or year.
-        if (isDigitAt(lower, idx - 1) && isDigitAt(lower, idx + 8))
+        if (isDigitAt(lower, idx - 1) && isDigitAt(lower, idx + 9))
             return idx + 2;
     }
     return 0;
@@ -156,8 +156,8 @@ std::optional<CFtpFiles> ParseListing(const QString &text, const QDate &today)
     std::optional<CFtpFiles> result;
     const QStringList lines = rest.split(QLatin1Char('\n'));
     for (QString line : lines) {
-        if (line.isEmpty())
-            break; // an empty line ends the listing
+        if (line.isEmpty() || line == QLatin1String("\r"))
+            break; // an empty line ends the listing, whatever its line end
         const int p = GetDateStartPosition(line);
         const int nameStart = p + 13;
         line.remove(QLatin1Char('\r'));

@@ -19,7 +19,7 @@ std::optional<CFtpFiles> ParseListing(const QString &text, const QDate &today = 
 
 // 1-based position of the month name in a UNIX listing line, 0 when none: the
 // first " mon " (months tried jan ... dec, first occurrence each) with a digit
-// just before it and a digit at the second character after the day.
+// just before it and a digit as the second character of the time or year.
 int GetDateStartPosition(const QString &line);
 
 // The 12-character UNIX date field ("Jan 12 12:34", "Feb  1  2006") as a
