@@ -306,6 +306,7 @@ void CFtpClient::BeginAsyncMethod(Method method)
     m_lastError.clear();
     m_pending = method;
     m_transferEnd = false;
+    m_storStarted = false;
     m_watchdog->StartTimer();
 }
 
@@ -667,8 +668,10 @@ void CFtpClient::actOnReply(const FtpReply &reply)
         transferEndSignal();
         break;
     case Act::StorStarted:
-        // An active upload starts when the server connects to us.
-        if (m_passiveMode) {
+        // The server is ready for the file; send it once the data connection
+        // is up too (an active one may still be waiting for the server).
+        m_storStarted = true;
+        if (m_data->State() == sockConnected) {
             m_uploadPosition = m_uploadStartOffset;
             UploadData();
         }
@@ -980,7 +983,9 @@ void CFtpClient::m_objDataSocket_OnConnectionRequest(qintptr requestId)
         failMethod(e.number, e.description, e.source, false);
         return;
     }
-    if (m_pending == Method::UploadFile) {
+    // Some servers connect as soon as PORT is accepted, before STOR: the file
+    // goes out only once the server has answered STOR.
+    if (m_pending == Method::UploadFile && m_storStarted) {
         m_uploadPosition = m_uploadStartOffset;
         UploadData();
     }

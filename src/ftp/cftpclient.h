@@ -230,6 +230,7 @@ private:
     QString m_lastServerResponse;
     int m_sendBufferLength = 1460;
     bool m_transferEnd = false;      // one of the two transfer-end signals has come
+    bool m_storStarted = false;      // the server answered STOR with 1xx
     CFtpError m_lastError;
     int m_portCounter = 0;
 };
