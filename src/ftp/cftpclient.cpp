@@ -354,16 +354,33 @@ void CFtpClient::failMethod(int number, const QString &description, const QStrin
     const Method method = m_pending;
     if (method == Method::None)
         return;
-    if (isTransfer()) {
-        CloseDataConnection();
-        CloseLocalFile();
-        m_listingBuffer.clear();
-    }
+    dropMethodResources(method);
     if (closeControl)
         closeControlSocket();
     m_lastError.set(number, description, src);
     EndAsyncMethod();
     raiseCompletion(method, arStatusError);
+}
+
+// What an ending method leaves behind: its data connection and local file, a
+// Connect that never logged in, and the reply still owed to its last command.
+void CFtpClient::dropMethodResources(Method method)
+{
+    if (isTransfer()) {
+        CloseDataConnection();
+        CloseLocalFile();
+        m_listingBuffer.clear();
+    }
+    if (method == Method::Connect && !m_loggedIn) {
+        closeControlSocket(); // no session without a login
+        m_awaitingReply = false;
+    }
+    // The server still answers the last command; that answer belongs to the
+    // ended method and must not be read as the reply to the next one.
+    if (m_awaitingReply && m_control->State() == sockConnected) {
+        m_repliesToSkip = 1;
+        m_awaitingReply = false;
+    }
 }
 
 void CFtpClient::RaiseFtpError(int code, bool closeControl)
@@ -376,11 +393,7 @@ void CFtpClient::endPendingWithCancel()
     const Method method = m_pending;
     if (method == Method::None)
         return;
-    if (isTransfer()) {
-        CloseDataConnection();
-        CloseLocalFile();
-        m_listingBuffer.clear();
-    }
+    dropMethodResources(method);
     EndAsyncMethod();
     raiseCompletion(method, arStatusCancel);
 }
@@ -407,6 +420,8 @@ void CFtpClient::Connect()
     m_replyBuffer.clear();
     m_unparsed.clear();
     m_loggedIn = false;
+    m_awaitingReply = false;
+    m_repliesToSkip = 0;
     BeginAsyncMethod(Method::Connect);
     try {
         m_control->Connect(m_ftpServer, m_remotePort);
@@ -554,6 +569,7 @@ void CFtpClient::SendFtpCommand(Cmd command, const QString &argument)
     const QString name = QLatin1String(verb(command));
     const QString line = argument.isEmpty() ? name : name + QLatin1Char(' ') + argument;
     m_lastCommand = command;
+    m_awaitingReply = true;
     m_control->SendData((line + QLatin1String("\r\n")).toUtf8());
     emit SessionProtocolMessage(name + QLatin1Char(' ') + argument, FTP_USER_COMMAND);
 }
@@ -620,6 +636,13 @@ void CFtpClient::actOnReply(const FtpReply &reply)
     shown.chop(2);
     emit SessionProtocolMessage(shown, code < 400 ? FTP_SERVER_RESPONSE : FTP_SERVER_BAD_RESPONSE);
 
+    if (m_repliesToSkip > 0 && code != 421) {
+        if (code >= 200)
+            --m_repliesToSkip; // the late answer to a command of an ended method
+        return;
+    }
+    if (code >= 200)
+        m_awaitingReply = false;
     if (m_pending == Method::None) {
         if (code == 421)
             CloseControlConnection();

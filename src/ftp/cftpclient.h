@@ -157,6 +157,7 @@ private:
     void failMethod(int number, const QString &description, const QString &source, bool closeControl);
     void RaiseFtpError(int code, bool closeControl = false);
     void endPendingWithCancel();
+    void dropMethodResources(Method method);
     void closeControlSocket();
     void setState(int state);
 
@@ -231,6 +232,8 @@ private:
     int m_sendBufferLength = 1460;
     bool m_transferEnd = false;      // one of the two transfer-end signals has come
     bool m_storStarted = false;      // the server answered STOR with 1xx
+    bool m_awaitingReply = false;    // the last command's final reply has not come yet
+    int m_repliesToSkip = 0;         // final replies owed to commands of ended methods
     CFtpError m_lastError;
     int m_portCounter = 0;
 };

@@ -53,6 +53,7 @@ private slots:
     void serverClosesDuringMethod();
     void silenceRepeatsTimeOutUntilCancelled();
     void connectEndsPendingMethod();
+    void lateReplyOfCancelledMethodIsSkipped();
     void endlessReply_data();
     void endlessReply();
     void unsafeArgumentsRefused_data();
@@ -379,6 +380,23 @@ void TestFtpClientScripted::connectEndsPendingMethod()
     QVERIFY(vexl::test::login(client, rec, server.port()));
     QCOMPARE(rec.completions, (QStringList{"OnConnect:0", "OnSetCurrentDirectory:3", "OnConnect:0"}));
     QCOMPARE(server.connections, 2);
+}
+
+void TestFtpClientScripted::lateReplyOfCancelledMethodIsSkipped()
+{
+    ScriptedFtpServer server;
+    server.reply("CWD", QByteArray()); // answered late, below
+    CFtpClient client;
+    ClientRecorder rec(client);
+    QVERIFY(vexl::test::login(client, rec, server.port()));
+    client.SetCurrentDirectory(QStringLiteral("slow"));
+    QTRY_VERIFY_WITH_TIMEOUT(server.commands.contains("CWD slow"), 5000);
+    client.CancelAsyncMethod();
+    server.send("550 slow: no such directory\r\n");
+    server.reply("PWD", "257 \"/pub\" is current\r\n");
+    client.GetCurrentDirectory();
+    QCOMPARE(rec.waitFor(QStringLiteral("OnGetCurrentDirectory")), int(arStatusOk));
+    QCOMPARE(client.CurrentDirectory(), QStringLiteral("/pub"));
 }
 
 void TestFtpClientScripted::endlessReply_data()
