@@ -368,7 +368,13 @@ void CFtpClient::dropMethodResources(Method method)
 {
     if (isTransfer()) {
         CloseDataConnection();
+        // A failed download leaves no empty file of its own making behind; a
+        // partial one stays, to be resumed.
+        const QString created = method == Method::DownloadFile && m_createdLocalFile && m_file.isOpen() && m_file.size() == 0
+                                    ? m_file.fileName() : QString();
         CloseLocalFile();
+        if (!created.isEmpty())
+            QFile::remove(created);
         m_listingBuffer.clear();
     }
     if (method == Method::Connect && !m_loggedIn) {
@@ -880,8 +886,12 @@ CFtpClient::LocalFile CFtpClient::OpenLocalFile()
         else
             existing = info.size();
     }
+    m_createdLocalFile = !QFileInfo::exists(m_localFile);
     m_file.setFileName(m_localFile);
-    if (!m_file.open(QIODevice::ReadWrite)) {
+    // Not resuming: start from an empty file even if the old one could not be
+    // deleted, so no stale tail survives a shorter download.
+    if (!m_file.open(existing > 0 ? QIODevice::ReadWrite : QIODevice::ReadWrite | QIODevice::Truncate)) {
+        m_createdLocalFile = false;
         failMethod(75, QStringLiteral("Path/File access error"), source("OpenLocalFile"), false);
         return LocalFile::Failed;
     }

@@ -212,6 +212,7 @@ private:
     QString m_remoteFile;
     QString m_localFile;
     bool m_overwrite = false;
+    bool m_createdLocalFile = false; // the download created its local file
     QFile m_file;
     QString m_userName;
     QString m_password;

@@ -81,8 +81,6 @@ class TestCSocket : public QObject
     Q_OBJECT
 
 private slots:
-    void errorTexts_data();
-    void errorTexts();
     void synchronousErrors();
     void connectStates_data();
     void connectStates();
@@ -91,8 +89,6 @@ private slots:
     void takeReceivedBytes_data();
     void takeReceivedBytes();
     void largeSendReportsProgressThenCompletion();
-    void emptySendCompletes();
-    void numbersGoOutLittleEndian();
     void peerCloseDeliversAllDataFirst();
     void closeConnectedGoesThroughClosing();
     void closeWhileConnectingRaisesNothing();
@@ -100,22 +96,7 @@ private slots:
     void unacceptedConnectionIsClosed();
 };
 
-void TestCSocket::errorTexts_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("text");
-    QTest::addRow("refused") << 10061 << "Connection refused.";
-    QTest::addRow("host not found") << 11001 << "Host not found.";
-    QTest::addRow("no address") << 10049 << "Cannot assign requested address.";
-    QTest::addRow("in use") << 10048 << "Address already in use.";
-    QTest::addRow("unknown") << 12345 << "Unknown error.";
-}
 
-void TestCSocket::errorTexts()
-{
-    QFETCH(int, code);
-    QTEST(GetErrorDescription(code), "text");
-}
 
 void TestCSocket::synchronousErrors()
 {
@@ -244,31 +225,7 @@ void TestCSocket::largeSendReportsProgressThenCompletion()
     QVERIFY(peer.received == payload);
 }
 
-void TestCSocket::emptySendCompletes()
-{
-    Peer peer;
-    CSocket s;
-    connectTo(s, peer);
-    QSignalSpy complete(&s, &CSocket::OnSendComplete);
-    s.SendData(QByteArray());
-    QVERIFY(complete.wait(5000));
-    QCOMPARE(complete.count(), 1);
-}
 
-void TestCSocket::numbersGoOutLittleEndian()
-{
-    Peer peer;
-    CSocket s;
-    connectTo(s, peer);
-    s.SendData(qint32(0x01020304));
-    s.SendData(qint16(0x0506));
-    QTRY_COMPARE_WITH_TIMEOUT(peer.received, QByteArray("\x04\x03\x02\x01\x06\x05", 6), 5000);
-    peer.last()->write(QByteArray("\x10\x20", 2));
-    QTRY_COMPARE_WITH_TIMEOUT(s.BytesBuffered(), 2, 5000);
-    qint16 value = 0;
-    s.GetData(value);
-    QCOMPARE(value, qint16(0x2010));
-}
 
 void TestCSocket::peerCloseDeliversAllDataFirst()
 {

@@ -17,27 +17,17 @@ class TestCTimeout : public QObject
     Q_OBJECT
 
 private slots:
-    void zeroArmsNothing_data();
     void zeroArmsNothing();
-    void firesEveryInterval();
     void resetKeepsItFromFiring();
     void restartAfterStopWaitsAFullInterval();
     void twoTimersAreIndependent();
     void intervalTooLargeIsRefused();
 };
 
-void TestCTimeout::zeroArmsNothing_data()
-{
-    QTest::addColumn<int>("seconds");
-    QTest::addRow("zero") << 0;
-    QTest::addRow("negative") << -3;
-}
-
 void TestCTimeout::zeroArmsNothing()
 {
-    QFETCH(int, seconds);
     CTimeout t;
-    t.setTimeOutValue(seconds);
+    t.setTimeOutValue(0);
     QSignalSpy spy(&t, &CTimeout::TimeOut);
     t.StartTimer();
     t.Reset();
@@ -51,19 +41,6 @@ void TestCTimeout::zeroArmsNothing()
     QCOMPARE(spy.count(), 0);
 }
 
-void TestCTimeout::firesEveryInterval()
-{
-    CTimeout t;
-    t.setTimeOutValue(1);
-    QSignalSpy spy(&t, &CTimeout::TimeOut);
-    QElapsedTimer clock;
-    clock.start();
-    t.StartTimer();
-    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, 4000);
-    QVERIFY2(clock.elapsed() >= 2000, qPrintable(QString::number(clock.elapsed())));
-    t.StopTimer();
-    QVERIFY(!t.isRunning());
-}
 
 void TestCTimeout::resetKeepsItFromFiring()
 {

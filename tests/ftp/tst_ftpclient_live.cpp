@@ -3,6 +3,7 @@
 
 #include "ftptesthelpers.h"
 
+#include "ftp/csocket.h"
 #include "ftp/ftplisting.h"
 #include "support/vexlerror.h"
 
@@ -61,6 +62,7 @@ private slots:
     void uploadFromOffset();
     void download_data();
     void download();
+    void downloadOfMissingFile();
     void wrongPassword();
     void secondMethodWhilePending();
     void quit();
@@ -295,6 +297,19 @@ void TestFtpClientLive::download()
     QCOMPARE(rec.progress.last(), qint64(remote.size()));
     if (!rest.isEmpty())
         QVERIFY(rec.progress.first() > localBefore.size());
+}
+
+void TestFtpClientLive::downloadOfMissingFile()
+{
+    const QString local = QDir(m_localDir.path()).filePath(QStringLiteral("never.bin"));
+    CFtpClient client;
+    ClientRecorder rec(client);
+    QVERIFY(connectClient(client, rec));
+    client.DownloadFile(QStringLiteral("missing.bin"), local, false);
+    QCOMPARE(rec.waitFor(QStringLiteral("OnDownloadFile")), int(arStatusError));
+    QCOMPARE(client.LastFtpError().Number(), 16550);
+    QVERIFY(!QFileInfo::exists(local)); // no empty file left behind
+    QCOMPARE(client.DataSocket().State(), int(sockClosed));
 }
 
 void TestFtpClientLive::wrongPassword()

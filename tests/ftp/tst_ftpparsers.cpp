@@ -1,5 +1,5 @@
-// The pure readers of the FTP client: directory listings, replies, 227
-// addresses and 257 paths.
+// The pure readers of the FTP client: directory listings, replies and 227
+// addresses.
 
 #include "ftp/ftplisting.h"
 #include "ftp/ftpreply.h"
@@ -28,18 +28,11 @@ private slots:
     void listing();
     void unreadableListing_data();
     void unreadableListing();
-    void dateStartPosition_data();
-    void dateStartPosition();
-    void listingDate_data();
-    void listingDate();
 
     void reply_data();
     void reply();
     void pasv_data();
     void pasv();
-    void directoryFromReply_data();
-    void directoryFromReply();
-    void unsafeArguments();
 };
 
 void TestFtpParsers::listing_data()
@@ -73,6 +66,9 @@ void TestFtpParsers::listing_data()
         << "-rw-r--r--   1 ftpuser  ftpgroup       10 Mar 05 14:22 my holiday photo.jpg\r\n"
         << QStringList{"my holiday photo.jpg"} << qint64(10) << false << at(2024, 3, 5, 14, 22)
         << "-rw-r--r--" << "ftpuser" << "ftpgroup" << "";
+    QTest::addRow("month name inside the file name")
+        << "-rw-r--r-- 1 u g 5 Mar  3 10:00 my jan 2 x\r\n" << QStringList{"my jan 2 x"} << qint64(5) << false
+        << at(2024, 3, 3, 10, 0) << "-rw-r--r--" << "u" << "g" << "";
     QTest::addRow("size above 2 GiB")
         << "-rw-r--r-- 1 u g 3221225472 Jan 12  2023 disk.iso\n" << QStringList{"disk.iso"} << qint64(3221225472LL)
         << false << at(2023, 1, 12) << "-rw-r--r--" << "u" << "g" << "";
@@ -139,40 +135,9 @@ void TestFtpParsers::unreadableListing()
     QVERIFY(!ParseListing(text, kToday).has_value());
 }
 
-void TestFtpParsers::dateStartPosition_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("position");
-    QTest::addRow("time") << "drwxr-xr-x 2 user group 4096 Jan 12 12:34 docs" << 30;
-    QTest::addRow("year, one-digit day") << "lrwxrwxrwx 1 user group 6 Feb  1  2006 www" << 27;
-    QTest::addRow("month name inside the file name only counts with digits around it")
-        << "-rw-r--r-- 1 u g 5 Mar 3 10:00 my jan x" << 0;
-    QTest::addRow("upper case month") << "-rw-r--r-- 1 u g 5 DEC 24 23:59 x" << 20;
-    QTest::addRow("dos line") << "01-12-07  03:45PM       <DIR>          docs" << 0;
-}
 
-void TestFtpParsers::dateStartPosition()
-{
-    QFETCH(QString, line);
-    QTEST(GetDateStartPosition(line), "position");
-}
 
-void TestFtpParsers::listingDate_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QDateTime>("expected");
-    QTest::addRow("time, current year") << "Jan 12 12:34" << at(2024, 1, 12, 12, 34);
-    QTest::addRow("year, padded day") << "Feb  1  2006" << at(2006, 2, 1);
-    QTest::addRow("time, padded day") << "Dec  9 08:05" << at(2024, 12, 9, 8, 5);
-    QTest::addRow("not a month") << "Foo 12 12:34" << QDateTime();
-    QTest::addRow("no such day") << "Apr 31  2020" << QDateTime();
-}
 
-void TestFtpParsers::listingDate()
-{
-    QFETCH(QString, field);
-    QTEST(ConvertListingDate(field, 2024), "expected");
-}
 
 void TestFtpParsers::reply_data()
 {
@@ -240,35 +205,8 @@ void TestFtpParsers::pasv()
     QTEST(a->port, "port");
 }
 
-void TestFtpParsers::directoryFromReply_data()
-{
-    QTest::addColumn<QString>("reply");
-    QTest::addColumn<bool>("found");
-    QTest::addColumn<QString>("directory");
-    QTest::addRow("quoted path") << "257 \"/home/user\" is the current directory\r\n" << true << "/home/user";
-    QTest::addRow("backslashes become slashes") << "257 \"\\pub\\images\" is current\r\n" << true << "/pub/images";
-    QTest::addRow("no quotes") << "257 /home/user is current\r\n" << false << "";
-    QTest::addRow("one quote") << "257 \"/home/user is current\r\n" << false << "";
-    QTest::addRow("too short") << "257 \"\"" << false << "";
-}
 
-void TestFtpParsers::directoryFromReply()
-{
-    QFETCH(QString, reply);
-    QFETCH(bool, found);
-    const std::optional<QString> dir = GetDirFromResponse(reply);
-    QCOMPARE(dir.has_value(), found);
-    if (found)
-        QTEST(*dir, "directory");
-}
 
-void TestFtpParsers::unsafeArguments()
-{
-    QVERIFY(!HasLineBreakOrNul(QStringLiteral("/pub/a b.jpg")));
-    QVERIFY(HasLineBreakOrNul(QStringLiteral("a\r\nDELE b")));
-    QVERIFY(HasLineBreakOrNul(QStringLiteral("a\nb")));
-    QVERIFY(HasLineBreakOrNul(QString(QStringLiteral("a")) + QChar(0) + QStringLiteral("b")));
-}
 
 QTEST_GUILESS_MAIN(TestFtpParsers)
 #include "tst_ftpparsers.moc"
