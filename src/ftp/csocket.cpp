@@ -125,7 +125,7 @@ QString GetErrorDescription(int code)
 class CSocketListener final : public QTcpServer
 {
 public:
-    explicit CSocketListener(CSocket *owner) : QTcpServer(nullptr), m_owner(owner) {}
+    explicit CSocketListener(CSocket *owner) : QTcpServer(owner), m_owner(owner) {}
     void detach() { m_owner = nullptr; }
 
 protected:
@@ -217,7 +217,7 @@ void CSocket::Connect(const QString &host, int port)
         raise(10049, "Connect");
     }
     if (!m_tcp) {
-        auto *tcp = new QTcpSocket();
+        auto *tcp = new QTcpSocket(this);
         tcp->setProxy(QNetworkProxy::NoProxy);
         attachTcp(tcp);
     }
@@ -510,7 +510,7 @@ void CSocket::Accept(qintptr requestId)
         raise(10038, "Accept");
     if (m_hasSocket)
         DestroySocket();
-    auto *tcp = new QTcpSocket();
+    auto *tcp = new QTcpSocket(this);
     if (!tcp->setSocketDescriptor(requestId)) {
         delete tcp;
         raise(10038, "Accept");

@@ -3,6 +3,7 @@
 
 #include "ftp/ftplisting.h"
 #include "ftp/ftpreply.h"
+#include "support/vexlerror.h"
 
 #include <QTest>
 
@@ -26,6 +27,8 @@ class TestFtpParsers : public QObject
 private slots:
     void listing_data();
     void listing();
+    void capturedPyftpdlibListing();
+    void collectionKeys();
     void unreadableListing_data();
     void unreadableListing();
 
@@ -62,10 +65,6 @@ void TestFtpParsers::listing_data()
     QTest::addRow("symbolic link")
         << "lrwxrwxrwx 1 user group 6 Feb  1  2006 www -> public\r\n" << QStringList{"www"} << qint64(6) << false
         << at(2006, 2, 1) << "lrwxrwxrwx" << "user" << "group" << "public";
-    QTest::addRow("name with spaces and padded columns (pyftpdlib layout)")
-        << "-rw-r--r--   1 ftpuser  ftpgroup       10 Mar 05 14:22 my holiday photo.jpg\r\n"
-        << QStringList{"my holiday photo.jpg"} << qint64(10) << false << at(2024, 3, 5, 14, 22)
-        << "-rw-r--r--" << "ftpuser" << "ftpgroup" << "";
     QTest::addRow("month name inside the file name")
         << "-rw-r--r-- 1 u g 5 Mar  3 10:00 my jan 2 x\r\n" << QStringList{"my jan 2 x"} << qint64(5) << false
         << at(2024, 3, 3, 10, 0) << "-rw-r--r--" << "u" << "g" << "";
@@ -117,6 +116,51 @@ void TestFtpParsers::listing()
     QTEST(first.Owner(), "owner");
     QTEST(first.Group(), "group");
     QTEST(first.FilePath(), "linkTarget");
+}
+
+void TestFtpParsers::capturedPyftpdlibListing()
+{
+    // As pyftpdlib 1.5.7 sent it for a folder with a link, a name with a
+    // space, an old file and a sub-folder.
+    const QString text = QStringLiteral(
+        "-rw-r--r--   1 root     root           10 Dec 06 17:52 a.jpg\r\n"
+        "lrwxrwxrwx   1 root     root            5 Dec 06 17:52 link.jpg -> a.jpg\r\n"
+        "-rw-r--r--   1 root     root         1234 Dec 06 17:52 my photo.png\r\n"
+        "-rw-r--r--   1 root     root            0 Jul 04  2019 old.txt\r\n"
+        "drwxr-xr-x   2 root     root         4096 Dec 06 17:52 sub\r\n");
+    const std::optional<CFtpFiles> files = ParseListing(text, kToday);
+    QVERIFY(files.has_value());
+    QCOMPARE(files->Count(), 5);
+    QCOMPARE(files->Item(QStringLiteral("my photo.png")).FileSize(), qint64(1234));
+    QCOMPARE(files->Item(QStringLiteral("my photo.png")).LastWriteTime(), at(2024, 12, 6, 17, 52));
+    QCOMPARE(files->Item(QStringLiteral("link.jpg")).FilePath(), QStringLiteral("a.jpg"));
+    QCOMPARE(files->Item(QStringLiteral("old.txt")).LastWriteTime(), at(2019, 7, 4));
+    QCOMPARE(files->Item(QStringLiteral("old.txt")).FileSize(), qint64(0));
+    QVERIFY(files->Item(QStringLiteral("sub")).IsDirectory());
+    QVERIFY(!files->Item(QStringLiteral("a.jpg")).IsDirectory());
+    QCOMPARE(files->Item(5).FileName(), QStringLiteral("sub"));
+    QCOMPARE(files->Item(QStringLiteral("sub")).Owner(), QStringLiteral("root"));
+    QCOMPARE(files->Item(QStringLiteral("sub")).Group(), QStringLiteral("root"));
+}
+
+void TestFtpParsers::collectionKeys()
+{
+    CFtpFiles files;
+    for (const char *name : {"a", "b", "c"}) {
+        CFtpFile f;
+        f.setFileName(QString::fromLatin1(name));
+        files.Add(f, f.FileName());
+    }
+    try {
+        files.Add(CFtpFile(), QStringLiteral("b"));
+        QFAIL("a second entry under one key");
+    } catch (const VexlError &e) {
+        QCOMPARE(e.number, 457);
+    }
+    files.Remove(QStringLiteral("a"));
+    QCOMPARE(files.Count(), 2);
+    QCOMPARE(files.Item(1).FileName(), QStringLiteral("b"));
+    QCOMPARE(files.Item(QStringLiteral("c")).FileName(), QStringLiteral("c")); // keys follow the removal
 }
 
 void TestFtpParsers::unreadableListing_data()
