@@ -8,6 +8,8 @@
 #include "support/vexlerror.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -63,6 +65,8 @@ private slots:
     void download_data();
     void download();
     void downloadOfMissingFile();
+    void methodsChainedFromHandlers();
+    void cancelledUploadThenAnother();
     void wrongPassword();
     void secondMethodWhilePending();
     void quit();
@@ -310,6 +314,58 @@ void TestFtpClientLive::downloadOfMissingFile()
     QCOMPARE(client.LastFtpError().Number(), 16550);
     QVERIFY(!QFileInfo::exists(local)); // no empty file left behind
     QCOMPARE(client.DataSocket().State(), int(sockClosed));
+}
+
+void TestFtpClientLive::methodsChainedFromHandlers()
+{
+    // Each completion handler starts the next method; the caller waits in an
+    // event loop for the last one, as the batch upload does.
+    const QString local = QDir(m_localDir.path()).filePath(QStringLiteral("chain.bin"));
+    const QByteArray bytes = randomBytes(20000);
+    QVERIFY(writeFile(local, bytes));
+    CFtpClient client;
+    ClientRecorder rec(client);
+    client.setPassiveMode(true);
+    client.setFtpServer(QStringLiteral("127.0.0.1"));
+    client.setRemotePort(m_server.port());
+    client.setUserName(kUser);
+    client.setPassword(kPassword);
+    connect(&client, &CFtpClient::OnConnect, &client, [&](int r) { if (r == arStatusOk) client.CreateDirectory(QStringLiteral("out")); });
+    connect(&client, &CFtpClient::OnCreateDirectory, &client, [&](int r) { if (r == arStatusOk) client.SetCurrentDirectory(QStringLiteral("out")); });
+    connect(&client, &CFtpClient::OnSetCurrentDirectory, &client, [&](int r) { if (r == arStatusOk) client.UploadFile(local, QStringLiteral("chain.bin")); });
+    QEventLoop loop;
+    int result = -1;
+    connect(&client, &CFtpClient::OnUploadFile, &loop, [&](int r) { result = r; loop.quit(); });
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    client.Connect();
+    loop.exec();
+    QCOMPARE(result, int(arStatusOk));
+    QVERIFY(readFile(serverPath(QStringLiteral("out/chain.bin"))) == bytes);
+}
+
+void TestFtpClientLive::cancelledUploadThenAnother()
+{
+    const QString big = QDir(m_localDir.path()).filePath(QStringLiteral("big.bin"));
+    const QString small = QDir(m_localDir.path()).filePath(QStringLiteral("small.bin"));
+    const QByteArray smallBytes = randomBytes(3000);
+    QVERIFY(writeFile(big, randomBytes(8 * 1024 * 1024)));
+    QVERIFY(writeFile(small, smallBytes));
+    CFtpClient client;
+    ClientRecorder rec(client);
+    client.setSendBufferLenght(512);
+    QVERIFY(connectClient(client, rec));
+    connect(&client, &CFtpClient::OnDataTransferProgress, &client, [&](qint64) {
+        if (client.PendingMethod() == 9 && rec.progress.size() == 3)
+            client.CancelAsyncMethod();
+    });
+    client.UploadFile(big, QStringLiteral("big.bin"));
+    QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile")), int(arStatusCancel));
+    QCOMPARE(client.DataSocket().State(), int(sockClosed));
+    QVERIFY(!client.DataTransferInProgress());
+    // The server's answer to the abandoned STOR must not end the next upload.
+    client.UploadFile(small, QStringLiteral("small.bin"));
+    QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile"), 2), int(arStatusOk));
+    QVERIFY(readFile(serverPath(QStringLiteral("small.bin"))) == smallBytes);
 }
 
 void TestFtpClientLive::wrongPassword()
