@@ -423,7 +423,6 @@ void CFtpClient::Connect()
     CloseLocalFile();
     setState(ftpConnecting);
     m_lastCommand = Cmd::None;
-    m_replyBuffer.clear();
     m_unparsed.clear();
     m_loggedIn = false;
     m_awaitingReply = false;
@@ -570,7 +569,6 @@ void CFtpClient::closeControlSocket()
 void CFtpClient::SendFtpCommand(Cmd command, const QString &argument)
 {
     checkConnected();
-    m_replyBuffer.clear();
     setState(stateForCommand(command, m_pending));
     const QString name = QLatin1String(verb(command));
     const QString line = argument.isEmpty() ? name : name + QLatin1Char(' ') + argument;
@@ -604,7 +602,6 @@ void CFtpClient::m_objControlSocket_OnDataArrival(int)
         m_watchdog->Reset();
     QByteArray bytes;
     m_control->GetData(bytes);
-    m_replyBuffer += bytes;
     m_unparsed += bytes;
     processReplies();
 }
@@ -622,7 +619,6 @@ void CFtpClient::processReplies()
     }
     if (m_unparsed.size() > kMaxReplyBytes) {
         m_unparsed.clear();
-        m_replyBuffer.clear();
         if (m_pending != Method::None) {
             failMethod(16010, QStringLiteral("The server response is too long."),
                        source("m_objControlSocket_OnDataArrival"), true);
@@ -639,7 +635,7 @@ void CFtpClient::actOnReply(const FtpReply &reply)
     if (reply.multiLine)
         m_serverMessage = reply.message;
     QString shown = m_lastServerResponse;
-    shown.chop(2);
+    shown.chop(shown.endsWith(QLatin1String("\r\n")) ? 2 : 1); // less its line end
     emit SessionProtocolMessage(shown, code < 400 ? FTP_SERVER_RESPONSE : FTP_SERVER_BAD_RESPONSE);
 
     if (m_repliesToSkip > 0 && code != 421) {

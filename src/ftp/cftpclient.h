@@ -206,8 +206,7 @@ private:
     Cmd m_lastCommand = Cmd::None;
     int m_state = ftpClosed;
     bool m_loggedIn = false;         // the pending Connect got past the login
-    QByteArray m_replyBuffer;        // control bytes since the last command
-    QByteArray m_unparsed;           // control bytes not yet acted on
+    QByteArray m_unparsed;           // control bytes not yet acted on (an incomplete reply)
     QString m_newName;
     QString m_remoteFile;
     QString m_localFile;
