@@ -31,7 +31,9 @@ struct FtpReply;
 // arStatusTimeOut is not an end: it repeats every TimeOut seconds of silence
 // while the method stays pending, until the caller ends it (CancelAsyncMethod).
 // Completion events are raised last, after the client is free again, so a
-// handler may start the next method at once.
+// handler may start the next method at once. A late reply to the last command
+// of a method that ended without it (cancelled, timed out) is skipped rather
+// than taken for the next command's reply.
 //
 // Synchronous failures throw VexlError before anything is sent: 16007 while
 // another method is pending, 5 for an empty argument or one holding a CR, LF or
@@ -40,7 +42,8 @@ struct FtpReply;
 // The client's own error numbers besides the reply-based ones:
 //   16009 the control connection closed while a method was pending;
 //   16010 a reply grew past 64 KiB without its final line (connection closed);
-//   16011 a 227 reply without a usable port;
+//   16011 a 227 reply without six numbers of 0-255 and a port (the data
+//         connection always goes to the control connection's peer address);
 //   53/75 the local file of a transfer cannot be opened, read or written;
 //   10048 no free local port for an active data connection.
 class CFtpClient final : public QObject
