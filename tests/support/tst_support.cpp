@@ -122,7 +122,7 @@ private slots:
                                          "DESCRIPTION: Disk full\r\nSETTINGS: \r\ntxtWidth.Text = \"100\"\r\n"));
         const QString url = dialog.bugReportUrl();
         QVERIFY(url.startsWith(WebBaseAddress() + QStringLiteral("feedback.php?type=bug&progid=52&progver=")));
-        QVERIFY(url.contains(QStringLiteral("&window=frmGo&desc=SOURCE%3A%20ProcessLog%2EAddCurrOp%2FForm_Activate%0DNUMBER%3A%2061%0D")));
+        QVERIFY(url.contains(QStringLiteral("&window=frmGo&desc=SOURCE%3A%20ProcessLog%2EAddCurrOp%2FForm%5FActivate%0DNUMBER%3A%2061%0D")));
     }
 
     // A fatal report ends the program once it is closed; a non-fatal one returns.
