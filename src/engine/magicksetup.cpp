@@ -1,7 +1,5 @@
 #include "magicksetup.h"
 
-#include <limits>
-
 #include <wand/MagickWand.h>
 
 namespace vexl::magick {
@@ -24,37 +22,7 @@ constexpr const char *kPolicy = R"(<policymap>
 </policymap>
 )";
 
-qint64 limitOf(ResourceType type)
-{
-    const MagickSizeType v = GetMagickResourceLimit(type);
-    return v > MagickSizeType(std::numeric_limits<qint64>::max()) ? std::numeric_limits<qint64>::max()
-                                                                   : qint64(v);
-}
-
 } // namespace
-
-Limits wantedLimits()
-{
-    return Limits{};
-}
-
-Limits effectiveLimits()
-{
-    Limits l;
-    l.width = limitOf(WidthResource);
-    l.height = limitOf(HeightResource);
-    l.area = limitOf(AreaResource);
-    l.memory = limitOf(MemoryResource);
-    l.map = limitOf(MapResource);
-    l.disk = limitOf(DiskResource);
-    l.frames = limitOf(ListLengthResource);
-    return l;
-}
-
-QString policyText()
-{
-    return QString::fromLatin1(kPolicy);
-}
 
 QString start()
 {
@@ -78,7 +46,7 @@ QString start()
     // A limit the system policy sets lower stays lower. There is deliberately no
     // time limit: ImageMagick 6 measures it from the first pixel-cache use of the
     // process and ends the whole process when it runs out.
-    const Limits l = wantedLimits();
+    const Limits l;
     SetMagickResourceLimit(WidthResource, MagickSizeType(l.width));
     SetMagickResourceLimit(HeightResource, MagickSizeType(l.height));
     SetMagickResourceLimit(AreaResource, MagickSizeType(l.area));

@@ -20,17 +20,10 @@ struct Limits
     qint64 frames = 2000;                       // images in one list (animation frames)
 };
 
-// What the program asks for.
-Limits wantedLimits();
-// What ImageMagick reports as in force (after the system policy had its say).
-Limits effectiveLimits();
-
-// The security policy loaded on top of the system's: no delegates, no "@file"
-// indirection, and only the coders of the program's image types plus label:.
-QString policyText();
-
-// Starts ImageMagick and applies the policy and the limits. Returns an empty
-// text on success, else what went wrong. Call once per process.
+// Starts ImageMagick, loads the security policy on top of the system's (no
+// delegates, no "@file" indirection, only the coders of the program's image
+// types plus label:) and applies the limits. Returns an empty text on success,
+// else what went wrong. Call once per process.
 QString start();
 
 } // namespace vexl::magick

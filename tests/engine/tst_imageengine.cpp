@@ -1,5 +1,4 @@
 #include "engine/imageengine.h"
-#include "engine/magicksetup.h"
 #include "support/vexlerror.h"
 #include "testsupport.h"
 
@@ -131,7 +130,6 @@ private slots:
     void labelAndComposite_data();
     void labelAndComposite();
     void servesEventsWhileWorking();
-    void limitsInForce();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -573,16 +571,6 @@ void TestImageEngine::servesEventsWhileWorking()
     } catch (const VexlError &e) {
         QFAIL(qPrintable("unexpected engine error: " + e.description));
     }
-}
-
-void TestImageEngine::limitsInForce()
-{
-    ImageEngine::initialize();
-    const magick::Limits wanted = magick::wantedLimits();
-    const magick::Limits now = magick::effectiveLimits();
-    QVERIFY(now.width <= wanted.width && now.height <= wanted.height && now.area <= wanted.area);
-    QVERIFY(now.memory <= wanted.memory && now.map <= wanted.map && now.disk <= wanted.disk);
-    QVERIFY(now.frames <= wanted.frames);
 }
 
 QTEST_MAIN(TestImageEngine)
