@@ -59,6 +59,14 @@ QString workStem(bool hidden)
     return (hidden ? QStringLiteral(".vexl-work-") : QStringLiteral("vexl-work-")) + random;
 }
 
+// A file that exists but may not be written stays as it is, as it would if
+// ImageMagick wrote it directly (the work file would be renamed over it).
+bool writableOrAbsent(const QString &path)
+{
+    const QByteArray name = native(path);
+    return ::access(name.constData(), F_OK) != 0 || ::access(name.constData(), W_OK) == 0;
+}
+
 QString withExtension(const QString &stem, const QString &ext)
 {
     return ext.isEmpty() ? stem : stem + QLatin1Char('.') + ext;
@@ -266,6 +274,8 @@ QString FileArguments::output(const QString &arg)
         target = resolved.isEmpty() ? info.symLinkTarget() : resolved;
     }
     const QFileInfo targetInfo(target);
+    if (!writableOrAbsent(target))
+        throw failure(QStringLiteral("unable to open image `%1': %2").arg(arg, errnoText(errno)));
     Folder *folder = folderFor(targetInfo.absolutePath(), arg);
     const QString ext = plainExtension(targetInfo.fileName());
     const QString stem = workStem(!ext.isEmpty());
@@ -291,6 +301,8 @@ QString FileArguments::inPlace(const QString &arg, const QString &format)
                           .arg(arg, errnoText(info.exists() ? EISDIR : ENOENT)));
     m_inputs << arg;
     const QFileInfo targetInfo(info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath());
+    if (!writableOrAbsent(targetInfo.absoluteFilePath()))
+        throw failure(QStringLiteral("unable to open image `%1': %2").arg(arg, errnoText(errno)));
     Folder *folder = folderFor(targetInfo.absolutePath(), arg);
     const QString ext = plainExtension(targetInfo.fileName());
     const QString stem = workStem(!ext.isEmpty());

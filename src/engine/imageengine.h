@@ -14,7 +14,8 @@ namespace vexl {
 // written, whatever characters its name holds ("c?.jpg", "photo[1].jpg",
 // "50%.png", "-x.jpg", "@list.png"). An intended scene suffix ("name.gif[0]"
 // where no file of that name exists but name.gif does) keeps its meaning.
-// Outputs, and Mogrify's file, are replaced only when the call succeeds.
+// Outputs, and Mogrify's file, are replaced only when the call succeeds;
+// Mogrify with "-format x" rewrites the file in format x under its own name.
 //
 // Hostile input fails fast: ImageMagick runs under resource limits and reads and
 // writes only the program's image types (png bmp jpg/jpeg gif tif/tiff tga miff
@@ -24,7 +25,8 @@ namespace vexl {
 //                 Composite ... overlay base output
 //                 Mogrify  ... file (changed in place)
 //                 Identify "-format" fmt file
-// An input of the form "label:text" is the label coder, not a file.
+// Inputs may carry a scene suffix. A Convert input of the form "label:text" is
+// the label coder, not a file ("@file" texts are refused).
 class ImageEngine
 {
 public:
