@@ -1,15 +1,21 @@
 #include "imageengine.h"
 
+#include "filearguments.h"
+#include "magicksetup.h"
+
 #include "support/vexlerror.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QFutureWatcher>
-#include <QMutex>
-#include <QThread>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <atomic>
+#include <cstdlib>
+#include <exception>
+#include <mutex>
 #include <vector>
 
 #include <wand/MagickWand.h>
@@ -17,24 +23,79 @@
 namespace vexl {
 
 namespace {
+
+constexpr int kEngineErrorNumber = -2147417851;
+
 std::atomic<quint64> g_calls{0};
 
 using CommandFn = MagickBooleanType (*)(ImageInfo *, int, char **, char **, ExceptionInfo *);
 
-struct CallResult
+struct ToolInfo
 {
-    bool ok = false;
-    QString text;   // identify's formatted text
-    QString error;  // ImageMagick's reason when not ok
+    MagickTool tool;
+    const char *name;
+    CommandFn fn;
+    bool wantsText;
 };
 
-CallResult runCommand(CommandFn fn, const char *tool, const QStringList &args, bool wantText)
+constexpr ToolInfo kConvert{MagickTool::Convert, "convert", ConvertImageCommand, false};
+// CompositeImageCommand of this ImageMagick crashes when handed a metadata pointer.
+constexpr ToolInfo kComposite{MagickTool::Composite, "composite", CompositeImageCommand, false};
+constexpr ToolInfo kMogrify{MagickTool::Mogrify, "mogrify", MogrifyImageCommand, false};
+constexpr ToolInfo kIdentify{MagickTool::Identify, "identify", IdentifyImageCommand, true};
+
+struct Outcome
+{
+    QString text;                 // identify's formatted text
+    std::exception_ptr failure;   // a VexlError, rethrown on the calling thread
+};
+
+QString describe(const ExceptionInfo *e)
+{
+    QString text = QString::fromUtf8(e->reason ? e->reason : "");
+    if (e->description && *e->description)
+        text += QStringLiteral(" (%1)").arg(QString::fromUtf8(e->description));
+    return text;
+}
+
+// Why a call failed, or an empty text when it did not. A call fails when
+// ImageMagick says so, when it reports an error, and when it reports damaged
+// image data (a truncated JPEG only "warns", then fills the rest with grey).
+// The first error is the one to show: later ones ("no images defined") follow
+// from it.
+QString failureReason(MagickBooleanType status, ExceptionInfo *exception)
+{
+    const ExceptionInfo *firstError = nullptr;
+    const ExceptionInfo *corrupt = nullptr;
+    if (exception->exceptions) {
+        auto *list = static_cast<LinkedListInfo *>(exception->exceptions);
+        ResetLinkedListIterator(list);
+        while (auto *e = static_cast<const ExceptionInfo *>(GetNextValueInLinkedList(list))) {
+            if (!firstError && e->severity >= ErrorException)
+                firstError = e;
+            if (!corrupt && e->severity == CorruptImageWarning)
+                corrupt = e;
+        }
+    }
+    if (firstError)
+        return describe(firstError);
+    if (exception->severity >= ErrorException)
+        return describe(exception);
+    if (corrupt)
+        return describe(corrupt);
+    if (status == MagickFalse)
+        return QStringLiteral("no image could be read");
+    return QString();
+}
+
+// One ImageMagick command with a fresh ImageInfo and ExceptionInfo.
+Outcome invoke(const ToolInfo &tool, const FileArguments &files)
 {
     std::vector<QByteArray> storage;
-    storage.reserve(args.size() + 1);
-    storage.emplace_back(tool);
-    for (const QString &a : args)
-        storage.push_back(a.toLocal8Bit());
+    storage.reserve(files.arguments().size() + 1);
+    storage.emplace_back(tool.name);
+    for (const QString &a : files.arguments())
+        storage.push_back(QFile::encodeName(a));
     std::vector<char *> argv;
     for (QByteArray &b : storage)
         argv.push_back(b.data());
@@ -44,50 +105,91 @@ CallResult runCommand(CommandFn fn, const char *tool, const QStringList &args, b
     ExceptionInfo *exception = AcquireExceptionInfo();
     char *metadata = nullptr;
     const MagickBooleanType status =
-        fn(info, int(storage.size()), argv.data(), wantText ? &metadata : nullptr, exception);
-    CallResult r;
-    r.ok = status != MagickFalse && exception->severity < ErrorException;
-    if (!r.ok) {
-        QString reason = exception->reason ? QString::fromLocal8Bit(exception->reason) : QString();
-        if (exception->description)
-            reason += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(exception->description));
-        if (reason.isEmpty())
-            reason = QStringLiteral("%1 failed").arg(QLatin1String(tool));
-        r.error = reason;
-    }
+        tool.fn(info, int(storage.size()), argv.data(), tool.wantsText ? &metadata : nullptr, exception);
+    Outcome out;
+    QString reason = failureReason(status, exception);
     if (metadata) {
-        r.text = QString::fromLocal8Bit(metadata);
+        out.text = files.restoreNames(QString::fromUtf8(metadata));
         metadata = DestroyString(metadata);
     }
     exception = DestroyExceptionInfo(exception);
     info = DestroyImageInfo(info);
-    return r;
+
+    if (reason.isEmpty() && tool.wantsText && out.text.isEmpty())
+        reason = QStringLiteral("no image could be read");
+    if (reason == QLatin1String("no image could be read") && !files.inputs().isEmpty())
+        reason += QStringLiteral(" from `%1'").arg(files.inputs().join(QStringLiteral("', `")));
+    if (!reason.isEmpty())
+        throw VexlError{0, files.restoreNames(reason), QString(), 0};
+    return out;
 }
 
-CallResult dispatch(bool serveEvents, CommandFn fn, const char *tool, const QStringList &args,
-                    bool wantText)
+// Runs on whichever thread does the work; never throws.
+Outcome runTool(const ToolInfo &tool, const QStringList &args) noexcept
+{
+    try {
+        FileArguments files(tool.tool, args);
+        Outcome out = invoke(tool, files);
+        files.commit();
+        return out;
+    } catch (...) {
+        Outcome out;
+        out.failure = std::current_exception();
+        return out;
+    }
+}
+
+QThreadPool &workers()
+{
+    static QThreadPool pool;
+    return pool;
+}
+
+Outcome dispatch(bool serveEvents, const ToolInfo &tool, const QStringList &args)
 {
     ++g_calls;
-    QCoreApplication *app = QCoreApplication::instance();
-    if (!serveEvents || !app || QThread::currentThread() != app->thread())
-        return runCommand(fn, tool, args, wantText);
-    QFutureWatcher<CallResult> watcher;
+    if (!serveEvents || !QCoreApplication::instance())
+        return runTool(tool, args);
+    // The work runs on a worker; this thread sleeps in its event loop (painting,
+    // timers, a Stop button) until the worker is done.
+    QFuture<Outcome> future = QtConcurrent::run(&workers(), [&tool, args] { return runTool(tool, args); });
+    QFutureWatcher<Outcome> watcher;
     QEventLoop loop;
-    QObject::connect(&watcher, &QFutureWatcher<CallResult>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run(runCommand, fn, tool, args, wantText));
-    if (!watcher.isFinished())
+    QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(future);
+    if (!future.isFinished())
         loop.exec();
-    return watcher.result();
+    // An application quitting ends every event loop early: the work is still
+    // waited for, so its files are in order when this returns.
+    return future.result();
 }
 
-QString call(bool serveEvents, CommandFn fn, const char *tool, const QStringList &args, bool wantText)
+QString call(bool serveEvents, const ToolInfo &tool, const QStringList &args)
 {
     ImageEngine::initialize();
-    const CallResult r = dispatch(serveEvents, fn, tool, args, wantText);
-    if (!r.ok)
-        throw VexlError{-2147417851, r.error, QStringLiteral("ImageEngine.%1").arg(QLatin1String(tool)), 0};
-    return r.text;
+    const Outcome out = dispatch(serveEvents, tool, args);
+    if (out.failure) {
+        try {
+            std::rethrow_exception(out.failure);
+        } catch (VexlError &e) {
+            e.number = kEngineErrorNumber;
+            e.source = QStringLiteral("ImageEngine.%1").arg(QLatin1String(tool.name));
+            throw;
+        } catch (const std::exception &e) {
+            throw VexlError{kEngineErrorNumber, QString::fromLocal8Bit(e.what()),
+                            QStringLiteral("ImageEngine.%1").arg(QLatin1String(tool.name)), 0};
+        }
+    }
+    return out.text;
 }
+
+QString g_startProblem;
+
+void stopMagick()
+{
+    MagickCoreTerminus();
+}
+
 } // namespace
 
 ImageEngine::ImageEngine() = default;
@@ -95,13 +197,17 @@ ImageEngine::~ImageEngine() = default;
 
 void ImageEngine::initialize()
 {
-    static QMutex mutex;
-    static bool done = false;
-    QMutexLocker lock(&mutex);
-    if (done)
-        return;
-    MagickCoreGenesis(nullptr, MagickFalse);
-    done = true;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        g_startProblem = magick::start();
+        // Registered before the worker pool exists, so at exit the pool is
+        // finished (its destructor waits for running calls) before ImageMagick
+        // is taken down.
+        std::atexit(stopMagick);
+        workers().setMaxThreadCount(8);
+    });
+    if (!g_startProblem.isEmpty())
+        throw VexlError{kEngineErrorNumber, g_startProblem, QStringLiteral("ImageEngine.initialize"), 0};
 }
 
 quint64 ImageEngine::callCount()
@@ -111,22 +217,22 @@ quint64 ImageEngine::callCount()
 
 void ImageEngine::Convert(const QStringList &args)
 {
-    call(m_serveEvents, ConvertImageCommand, "convert", args, false);
+    call(m_serveEvents, kConvert, args);
 }
 
 void ImageEngine::Composite(const QStringList &args)
 {
-    call(m_serveEvents, CompositeImageCommand, "composite", args, false);
+    call(m_serveEvents, kComposite, args);
 }
 
 void ImageEngine::Mogrify(const QStringList &args)
 {
-    call(m_serveEvents, MogrifyImageCommand, "mogrify", args, false);
+    call(m_serveEvents, kMogrify, args);
 }
 
 QString ImageEngine::Identify(const QStringList &args)
 {
-    return call(m_serveEvents, IdentifyImageCommand, "identify", args, true);
+    return call(m_serveEvents, kIdentify, args);
 }
 
 } // namespace vexl

@@ -11,14 +11,22 @@ namespace vexl {
 // ImageMagick's text.
 //
 // File arguments are data, never patterns: exactly the named file is read and
-// written, whatever characters its name holds. An intended scene suffix
-// ("name.gif[0]" for a file name.gif) keeps its meaning.
+// written, whatever characters its name holds ("c?.jpg", "photo[1].jpg",
+// "50%.png", "-x.jpg", "@list.png"). An intended scene suffix ("name.gif[0]"
+// where no file of that name exists but name.gif does) keeps its meaning.
+// Outputs, and Mogrify's file, are replaced only when the call succeeds;
+// Mogrify with "-format x" rewrites the file in format x under its own name.
+//
+// Hostile input fails fast: ImageMagick runs under resource limits and reads and
+// writes only the program's image types (png bmp jpg/jpeg gif tif/tiff tga miff
+// pcx) and label:. Damaged image data (a truncated JPEG) is a failure too.
 //
 // File positions: Convert  ... input output
 //                 Composite ... overlay base output
 //                 Mogrify  ... file (changed in place)
 //                 Identify "-format" fmt file
-// An input of the form "label:text" is the label coder, not a file.
+// Inputs may carry a scene suffix. A Convert input of the form "label:text" is
+// the label coder, not a file ("@file" texts are refused).
 class ImageEngine
 {
 public:
@@ -35,10 +43,14 @@ public:
     // When on, each call runs on a worker thread while the calling thread keeps
     // serving its event loop (blocked in it, not spinning), so a window stays
     // painted and its buttons work during a long call.
+    // Without a QCoreApplication the call simply runs on the calling thread.
     void setServeEventsWhileWorking(bool on) { m_serveEvents = on; }
+    bool serveEventsWhileWorking() const { return m_serveEvents; }
 
     // Starts ImageMagick once per process: resource limits and the coder
-    // allow-list that make hostile files fail fast. Safe to call repeatedly.
+    // allow-list that make hostile files fail fast. Safe to call repeatedly, from
+    // any thread; every operation calls it. Throws VexlError when the policy
+    // could not be put in force (the engine then refuses to work).
     static void initialize();
     // Number of engine calls made in this process (tests count preview calls).
     static quint64 callCount();
