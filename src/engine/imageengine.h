@@ -56,6 +56,7 @@ public:
     static quint64 callCount();
 
 private:
+    static QStringList withJpegSizeHint(const QStringList &args);
     bool m_serveEvents = false;
 };
 
