@@ -530,8 +530,10 @@ void frmMain::cmbOutput_Click(int index)
         return;
     const int last = m_ui->cmbOutput->count() - 1;
     if (index == last) {
+        // A command, not a destination: the previous choice comes back as it was,
+        // its output folder included.
+        m_lastDestIndex = previous;
         m_ui->cmbOutput->setCurrentIndex(previous);
-        cmbOutput_Click(previous);
         // The saved-connections editor opens here; afterwards the list is rebuilt.
         RebuildOutputList();
         return;
@@ -581,8 +583,20 @@ void frmMain::numericFieldChanged(QLineEdit *field, bool zeroAllowed, qint32 max
 {
     if (m_settingsLoading)
         return;
-    const NumberCheck r = CheckRemoveNonNumbers(field->text(), zeroAllowed, false, maximum,
-                                                m_previousText.value(field), field->cursorPosition());
+    NumberCheck r = CheckRemoveNonNumbers(field->text(), zeroAllowed, false, maximum, m_previousText.value(field),
+                                          field->cursorPosition());
+    // The filter stops at a refused "%" without looking at the rest, so a pasted
+    // "12a%" would keep its letter: run it again on its own result until nothing
+    // changes, and tell of it all in one message.
+    for (int pass = 0; pass < 4; ++pass) {
+        const NumberCheck again = CheckRemoveNonNumbers(r.text, zeroAllowed, false, maximum, r.text);
+        if (again.text == r.text)
+            break;
+        r.text = again.text;
+        r.removedBeforeCaret += again.removedBeforeCaret;
+        r.zeroError = r.zeroError || again.zeroError;
+        r.numbersOnlyError = r.numbersOnlyError || again.numbersOnlyError;
+    }
     QString text = r.text;
     if (field == m_ui->txtJPGQuality && text.toDouble() > 100)
         text = QStringLiteral("100");
@@ -680,26 +694,30 @@ void frmMain::selectFolder(const QString &folder)
 {
     const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const QModelIndex index = m_fsModel->index(clean);
+    const bool moves = index.isValid() && m_ui->tvwFolders->currentIndex() != index;
     if (index.isValid()) {
         m_ui->tvwFolders->setCurrentIndex(index);
         m_ui->tvwFolders->scrollTo(index);
     }
-    // The tree reports a change only when the selection moves.
-    if (AddBackslash(clean) != m_currentFolder || !index.isValid())
-        tvwFolders_Change(clean);
-    else if (!m_refreshGuard)
+    // A moving selection reports the change (and lists the folder) itself;
+    // otherwise the folder is taken here. Never both: that would list it twice.
+    if (!moves)
         tvwFolders_Change(clean);
 }
 
 void frmMain::tvwFolders_Change(const QString &path)
 {
     const QString folder = AddBackslash(QDir::cleanPath(path));
-    if (m_refreshGuard) {
-        m_currentFolder = folder;
+    m_currentFolder = folder;
+    if (m_listing) {
+        // Another folder is being listed: the list must not end up showing that
+        // folder's files under this one's name (a batch would pair them). End
+        // the listing; it lists this folder once it has wound up.
+        m_relistRequested = true;
+        cmdStopLoadingList_Click();
         return;
     }
-    m_currentFolder = folder;
-    if (m_treeRefreshRunning)
+    if (m_refreshGuard || m_treeRefreshRunning)
         return;
     m_treeRefreshRunning = true;
     RefreshFileList();
@@ -710,6 +728,9 @@ void frmMain::setListBusy(bool busy)
 {
     m_ui->lstImages->setVisible(!busy);
     m_ui->fraLoadingList->setVisible(busy);
+    // A batch started from a half-built list would process part of the folder,
+    // and its re-listing would pull the items from under the running listing.
+    m_ui->cmdGo->setEnabled(!busy);
     if (busy) {
         m_spinnerIndex = 0;
         timUpdateSpinner_Timer();
@@ -737,6 +758,7 @@ void frmMain::RefreshFileList()
     if (m_refreshGuard)
         return;
     m_refreshGuard = true;
+    m_listing = true;
     setListBusy(true);
     QListWidget *list = m_ui->lstImages;
     const bool recurse = m_ui->mnuRecurse->isChecked();
@@ -777,7 +799,8 @@ void frmMain::RefreshFileList()
                QStringLiteral("Drive Error"));
     }
     m_stopListing = false;
-    m_recursionToggled = false;
+    if (!m_relistRequested)
+        m_recursionToggled = false;
     for (int i = list->count() - 1; i >= 0; --i) {
         if (list->item(i)->data(kMarkRole).toInt() == 0) {
             delete list->takeItem(i);
@@ -785,6 +808,7 @@ void frmMain::RefreshFileList()
         }
     }
     m_refreshGuard = false;
+    m_listing = false;
     UpdatePreview(false);
     if (m_ui->cmbOutput->currentIndex() == 0)
         m_ui->txtOutputDir->setText(m_currentFolder);
@@ -794,11 +818,21 @@ void frmMain::RefreshFileList()
         m_ui->lblImageDimensions->hide();
     }
     setListBusy(false);
+    if (m_relistRequested) {
+        m_relistRequested = false;
+        RefreshFileList();
+    }
 }
 
 void frmMain::mnuRecurse_Click()
 {
     m_recursionToggled = true;
+    if (m_listing) {
+        // The running listing reads with the old setting: end it and list again.
+        m_relistRequested = true;
+        cmdStopLoadingList_Click();
+        return;
+    }
     RefreshFileList();
 }
 
@@ -954,6 +988,8 @@ void frmMain::InsertMeta(const QString &token)
 
 void frmMain::cmdGo_Click()
 {
+    if (m_listing)
+        return;
     const ProcessSettings s = processSettings();
     SettingsStore store;
     int ignore = 0;

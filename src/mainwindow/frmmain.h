@@ -115,6 +115,8 @@ private:
     bool m_settingsLoading = false;
     bool m_refreshGuard = false;
     bool m_treeRefreshRunning = false;
+    bool m_listing = false;          // RefreshFileList is under way (it serves events)
+    bool m_relistRequested = false;  // the folder changed during a listing
     bool m_stopListing = false;
     bool m_recursionToggled = false;
     bool m_firstListing = false;
