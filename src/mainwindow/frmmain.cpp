@@ -65,6 +65,13 @@ frmMain::frmMain(const QString &commandLine, QWidget *parent)
                 if (current.isValid())
                     tvwFolders_Change(m_fsModel->filePath(current));
             });
+    // The model reads and sorts folders in the background, moving the chosen
+    // folder's row as it goes: keep it in sight until the user takes the tree.
+    connect(m_fsModel, &QFileSystemModel::directoryLoaded, this, &frmMain::revealFolderLater);
+    connect(m_fsModel, &QAbstractItemModel::rowsInserted, this, &frmMain::revealFolderLater);
+    connect(m_fsModel, &QAbstractItemModel::layoutChanged, this, &frmMain::revealFolderLater);
+    m_ui->tvwFolders->installEventFilter(this);
+    m_ui->tvwFolders->viewport()->installEventFilter(this);
     // The tree takes two thirds of the space left of the preview, the list one third.
     m_ui->splDirFiles->setStretchFactor(0, 2);
     m_ui->splDirFiles->setStretchFactor(1, 1);
@@ -638,6 +645,10 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             }
         }
     }
+    if ((watched == m_ui->tvwFolders && event->type() == QEvent::KeyPress)
+        || (watched == m_ui->tvwFolders->viewport()
+            && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel)))
+        m_folderToReveal.clear(); // the user has taken the tree
     if (watched == m_ui->lstImages && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Delete) {
@@ -690,14 +701,35 @@ void frmMain::Form_Unload()
 
 // ---------------------------------------------------------------- image list
 
+void frmMain::revealFolderLater()
+{
+    if (m_folderToReveal.isEmpty() || m_revealQueued)
+        return;
+    m_revealQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_revealQueued = false;
+        if (m_folderToReveal.isEmpty())
+            return;
+        const QModelIndex index = m_fsModel->index(m_folderToReveal);
+        if (!index.isValid() || index != m_ui->tvwFolders->currentIndex()) {
+            m_folderToReveal.clear();
+            return;
+        }
+        m_ui->tvwFolders->scrollTo(index);
+    });
+}
+
 void frmMain::selectFolder(const QString &folder)
 {
     const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const QModelIndex index = m_fsModel->index(clean);
     const bool moves = index.isValid() && m_ui->tvwFolders->currentIndex() != index;
     if (index.isValid()) {
+        // Set first: the selection change lists the folder, serving events.
+        m_folderToReveal = clean;
         m_ui->tvwFolders->setCurrentIndex(index);
         m_ui->tvwFolders->scrollTo(index);
+        revealFolderLater();
     }
     // A moving selection reports the change (and lists the folder) itself;
     // otherwise the folder is taken here. Never both: that would list it twice.

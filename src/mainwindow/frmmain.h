@@ -90,6 +90,7 @@ private:
 
     // Image list helpers
     void tvwFolders_Change(const QString &path);
+    void revealFolderLater();
     void setListBusy(bool busy);
     void timUpdateSpinner_Timer();
     void selectPattern(bool select);
@@ -112,6 +113,8 @@ private:
 
     QString m_currentFolder;
     QString m_commandLineFolder;
+    QString m_folderToReveal;        // chosen in the tree, kept in sight while the tree loads
+    bool m_revealQueued = false;
     bool m_settingsLoading = false;
     bool m_refreshGuard = false;
     bool m_treeRefreshRunning = false;

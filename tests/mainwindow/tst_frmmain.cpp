@@ -717,6 +717,24 @@ private slots:
         QCOMPARE(items(w.get()).size(), 6);
     }
 
+    void treeShowsTheListedFolder()
+    {
+        TestWorld world;
+        ScriptedDialogService dialogs;
+        // a folder deep enough that its tree row starts out of sight
+        const QString pics = world.path(QStringLiteral("zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/pics"));
+        makeFiles(pics, {QStringLiteral("a.png")});
+        OPEN_MAIN(w, pics);
+        auto *tree = ctl<QTreeView>(w.get(), "tvwFolders");
+        auto *model = qobject_cast<QFileSystemModel *>(tree->model());
+        QCOMPARE(model->filePath(tree->currentIndex()), pics);
+        const auto rowInSight = [&] {
+            const QRect row = tree->visualRect(tree->currentIndex());
+            return row.top() >= 0 && row.bottom() < tree->viewport()->height();
+        };
+        QTRY_VERIFY(rowInSight());
+    }
+
     void refreshKeepsTicks()
     {
         TestWorld world;
@@ -1180,6 +1198,34 @@ private slots:
         QVERIFY(ctl<QPushButton>(go, "cmdStopProcess")->isEnabled());
         QCOMPARE(filesIn(out).size(), 5);
         QCOMPARE(dialogs.titles(), QStringList{"Done"});
+    }
+
+    void longNamesStayInsideTheProcessingWindow()
+    {
+        TestWorld world;
+        ScriptedDialogService dialogs;
+        const QString pics = world.path(QStringLiteral("pics"));
+        const QString name = QStringLiteral("a photo with a very long name ").repeated(5) + QStringLiteral("end.png");
+        makeImages(pics, {name});
+        OPEN_MAIN(w, pics);
+        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdGo"), Qt::LeftButton);
+        QCOMPARE(dialogs.titles(), QStringList{"Done"});
+        frmGo *go = w->processingWindow();
+        QVERIFY(go);
+        // the small window without the FTP panel
+        QCOMPARE(go->height(), 135);
+        QVERIFY(!ctl<QWidget>(go, "fraFTPStatus")->isVisibleTo(go));
+        QCOMPARE(go->imageText(), name);
+        auto *image = ctl<QLabel>(go, "lblImage");
+        auto *status = ctl<QLabel>(go, "lblStatus");
+        for (QLabel *label : {image, status}) {
+            QVERIFY(label->geometry().right() < go->width());
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(label->text()));
+        }
+        QVERIFY(image->text().endsWith(QLatin1String("end.png")));
+        QCOMPARE(image->toolTip(), name);
+        QVERIFY(go->statusText().contains(QStringLiteral("th_") + name));
     }
 
     void copyToOtherFolder()
