@@ -635,7 +635,11 @@ void frmMain::fileNameFieldChanged(QLineEdit *field)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut && !m_settingsLoading) {
+    // Leaving the field counts; the window losing the focus to another window,
+    // or a menu opening over it, does not (the field keeps the focus).
+    if (event->type() == QEvent::FocusOut && !m_settingsLoading
+        && static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason
+        && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
         const std::pair<QLineEdit *, const char *> required[] = {
             {m_ui->txtWidth, "100"}, {m_ui->txtHeight, "100"}, {m_ui->txtBevelWidth, "5"}, {m_ui->txtRotate, "90"}};
         for (const auto &[field, reset] : required) {

@@ -37,93 +37,29 @@ T *ctl(const QObject *root, const char *name)
     return c;
 }
 
-QListWidget *list(const frmMain *w)
-{
-    return ctl<QListWidget>(w, "lstImages");
-}
-
-QStringList items(const frmMain *w)
-{
-    QStringList texts;
-    for (int i = 0; i < list(w)->count(); ++i)
-        texts << list(w)->item(i)->text();
-    return texts;
-}
-
-QStringList ticked(const frmMain *w)
-{
-    QStringList texts;
-    for (int i = 0; i < list(w)->count(); ++i)
-        if (list(w)->item(i)->checkState() == Qt::Checked)
-            texts << list(w)->item(i)->text();
-    return texts;
-}
-
-void setTick(const frmMain *w, const QString &item, bool on)
-{
-    const auto found = list(w)->findItems(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QCOMPARE(found.size(), 1);
-    found.first()->setCheckState(on ? Qt::Checked : Qt::Unchecked);
-}
-
-void selectItem(const frmMain *w, const QString &item)
-{
-    const auto found = list(w)->findItems(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QCOMPARE(found.size(), 1);
-    list(w)->setCurrentItem(found.first());
-}
-
-// A user's choice in a combo box: the index changes and "activated" follows.
-void choose(QComboBox *combo, int index)
-{
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
-// Replaces the field's text by typing `keys` over the selected text.
-void retype(QLineEdit *field, const QString &keys)
-{
-    field->setFocus();
-    field->selectAll();
-    if (keys.isEmpty())
-        QTest::keyClick(field, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(field, keys);
-}
-
-void makeFiles(const QString &folder, const QStringList &names)
-{
-    for (const QString &n : names)
-        QVERIFY2(writeFile(folder + QLatin1Char('/') + n, "image"), qPrintable(n));
-}
-
-void makeImages(const QString &folder, const QStringList &names, int size = 24)
-{
-    unsigned seed = 0;
-    for (const QString &n : names) {
-        ++seed;
-        QVERIFY2(makeImage(folder + QLatin1Char('/') + n, size + int(seed), size, seed), qPrintable(n));
-    }
-}
-
 QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
 
-QStringList messageTexts(const ScriptedDialogService &dialogs, const QString &title)
+void makeFiles(const QString &folder, const QStringList &names)
 {
-    QStringList texts;
-    for (const ShownDialog &d : dialogs.shown)
-        if (d.title == title)
-            texts << d.text;
-    return texts;
+    for (const QString &n : names)
+        QVERIFY2(writeFile(folder + '/' + n, "image"), qPrintable(n));
 }
 
-QString storedValue(const TestWorld &world, const QString &name)
+void makeImages(const QString &folder, const QStringList &names, int size = 24)
 {
-    QSettings ini(world.configFile(), QSettings::IniFormat);
-    return ini.value(QStringLiteral("Settings/") + name).toString();
+    for (int i = 0; i < names.size(); ++i)
+        QVERIFY2(makeImage(folder + '/' + names.at(i), size + i, size, unsigned(i + 1)), qPrintable(names.at(i)));
+}
+
+QStringList numberedNames(int count)
+{
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names << QStringLiteral("img%1.png").arg(i, 4, 10, QLatin1Char('0'));
+    return names;
 }
 
 void storeValues(const QList<std::pair<QString, QString>> &values)
@@ -134,66 +70,119 @@ void storeValues(const QList<std::pair<QString, QString>> &values)
     store.sync();
 }
 
-// Shows the main window on `folder` (as given on the command line; none: the
-// stored or default folder) and waits for its first listing.
-std::unique_ptr<frmMain> openMain(const QString &folder = QString())
+QString stored(const QString &name)
 {
-    auto w = std::make_unique<frmMain>(folder);
-    w->show();
-    w->activateWindow();
-    return w;
+    return QSettings(SettingsStore::userFile(), QSettings::IniFormat).value("Settings/" + name).toString();
 }
 
-bool firstListingDone(const frmMain *w)
+// One test's world: its own settings store and program folder, scripted
+// dialogs, a picture folder and an output folder, and the main window.
+struct Fixture
 {
-    // The spinner label gets its first "[|] ..." text when a listing starts; the
-    // listing runs to its end before control comes back here.
-    return ctl<QLabel>(w, "lblLoadingList")->text().startsWith(QLatin1Char('['))
-        && !w->listRefreshing() && list(w)->isVisible();
-}
+    TestWorld world;
+    ScriptedDialogService dialogs;
+    const QString pics = world.path("pics");
+    const QString out = world.path("out");
+    std::unique_ptr<frmMain> w;
 
-#define OPEN_MAIN(w, folder)                                                                                  \
-    auto w = openMain(folder);                                                                                \
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));                                                           \
-    QTRY_VERIFY(firstListingDone(w.get()));                                                                   \
-    if (!QString(folder).isEmpty())                                                                           \
-        QCOMPARE(w->currentFolder(), AddBackslash(QString(folder)));
-
-// Watches the processing window's caption as it changes; `onCaption` may press
-// its buttons.
-class CaptionWatch final : public QObject
-{
-public:
-    CaptionWatch() { qApp->installEventFilter(this); }
-    ~CaptionWatch() override { qApp->removeEventFilter(this); }
-    QStringList captions;
-    std::function<void(QWidget *go, const QString &caption)> onCaption;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    Fixture()
     {
-        if (event->type() == QEvent::WindowTitleChange && watched->objectName() == QLatin1String("frmGo")
-            && static_cast<QWidget *>(watched)->isVisible()) {
-            auto *go = static_cast<QWidget *>(watched);
-            captions << go->windowTitle();
-            if (onCaption)
-                onCaption(go, go->windowTitle());
-        }
-        return false;
+        QDir().mkpath(pics);
+        QDir().mkpath(out);
+    }
+    template <class T>
+    T *c(const char *name) const { return ctl<T>(w.get(), name); }
+    QLineEdit *edit(const char *name) const { return c<QLineEdit>(name); }
+    QCheckBox *check(const char *name) const { return c<QCheckBox>(name); }
+    QComboBox *combo(const char *name) const { return c<QComboBox>(name); }
+    QAction *action(const char *name) const { return c<QAction>(name); }
+    QListWidget *list() const { return c<QListWidget>("lstImages"); }
+
+    void click(const char *button) const { QTest::mouseClick(c<QPushButton>(button), Qt::LeftButton); }
+    // A user's choice in a combo box: the index changes and "activated" follows.
+    void choose(const char *name, int index) const
+    {
+        combo(name)->setCurrentIndex(index);
+        emit combo(name)->activated(index);
+    }
+    // Types `keys` over the field's whole text (nothing: clears it).
+    void type(const char *name, const QString &keys) const
+    {
+        QLineEdit *field = edit(name);
+        field->setFocus();
+        field->selectAll();
+        if (keys.isEmpty())
+            QTest::keyClick(field, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(field, keys);
+    }
+    void outputTo(const QString &folder)
+    {
+        choose("cmbOutput", 1);
+        dialogs.answerFolder(folder);
+        click("cmdBrowse");
+    }
+
+    QStringList items(bool onlyTicked = false) const
+    {
+        QStringList texts;
+        for (int i = 0; i < list()->count(); ++i)
+            if (!onlyTicked || list()->item(i)->checkState() == Qt::Checked)
+                texts << list()->item(i)->text();
+        return texts;
+    }
+    QStringList ticked() const { return items(true); }
+    QListWidgetItem *item(const QString &text) const
+    {
+        const auto found = list()->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (found.size() != 1)
+            qFatal("no single item %s", qPrintable(text));
+        return found.first();
+    }
+    void tick(const QString &text, bool on) const { item(text)->setCheckState(on ? Qt::Checked : Qt::Unchecked); }
+
+    // The spinner label gets its first "[|] ..." text when a listing starts; a
+    // listing runs to its end before control comes back to the test.
+    bool listed() const
+    {
+        return c<QLabel>("lblLoadingList")->text().startsWith('[') && !w->listRefreshing() && list()->isVisible();
+    }
+    void create(const QString &folder = QString())
+    {
+        w = std::make_unique<frmMain>(folder);
+        w->show();
+        w->activateWindow();
+    }
+    QStringList texts(const QString &title) const
+    {
+        QStringList t;
+        for (const ShownDialog &d : dialogs.shown)
+            if (d.title == title)
+                t << d.text;
+        return t;
     }
 };
 
-// Runs `action` once while the window's listing is under way, when its hidden
-// list holds `atCount` items: the listing serves events after every entry.
+// Shows the main window on a folder (as given on the command line; none: the
+// stored or default folder) and waits for its first listing.
+#define OPEN(f, folder)                                                                                       \
+    do {                                                                                                      \
+        (f).create(folder);                                                                                   \
+        QVERIFY(QTest::qWaitForWindowExposed((f).w.get()));                                                   \
+        QTRY_VERIFY((f).listed());                                                                            \
+    } while (false)
+
+// Runs `action` once while a listing is under way, when the hidden list holds
+// `atCount` items: the listing serves events after every entry it reads.
 class DuringListing final
 {
 public:
-    DuringListing(frmMain *w, int atCount, std::function<void()> action)
+    DuringListing(const Fixture &f, int atCount, std::function<void()> action)
     {
         m_timer.setInterval(0);
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this, w, atCount, action] {
-            if (countAtAction < 0 && ctl<QWidget>(w, "fraLoadingList")->isVisible() && list(w)->count() >= atCount) {
-                countAtAction = list(w)->count();
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this, &f, atCount, action] {
+            if (f.w && f.c<QWidget>("fraLoadingList")->isVisible() && f.list()->count() >= atCount) {
+                countAtAction = f.list()->count();
                 m_timer.stop();
                 action();
             }
@@ -206,19 +195,33 @@ private:
     QTimer m_timer;
 };
 
-QStringList numberedNames(int count)
+// Watches the processing window's caption; `onCaption` may press its buttons.
+class CaptionWatch final : public QObject
 {
-    QStringList names;
-    for (int i = 0; i < count; ++i)
-        names << QStringLiteral("img%1.png").arg(i, 4, 10, QLatin1Char('0'));
-    return names;
-}
+public:
+    CaptionWatch() { qApp->installEventFilter(this); }
+    ~CaptionWatch() override { qApp->removeEventFilter(this); }
+    QStringList captions;
+    std::function<void(QWidget *go, const QString &caption)> onCaption;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *go = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::WindowTitleChange && watched->objectName() == QLatin1String("frmGo") && go
+            && go->isVisible()) {
+            captions << go->windowTitle();
+            if (onCaption)
+                onCaption(go, go->windowTitle());
+        }
+        return false;
+    }
+};
 
 const QString kFieldError = QStringLiteral("Field Error");
 const QString kNumbersOnly = QStringLiteral("Only numbers are allowed into this field!");
 const QString kNotZero = QStringLiteral("Number not allowed to be 0!");
-const QString kRequired = QStringLiteral("A value is required in this field!");
-const QString kFinished = QStringLiteral("Process Finished!");
+const QStringList kDone{QStringLiteral("Done")};
 
 } // namespace
 
@@ -227,10 +230,7 @@ class TestFrmMain : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        ImageEngine::initialize();
-    }
+    void initTestCase() { ImageEngine::initialize(); }
 
     // ================================================= settings
 
@@ -244,191 +244,123 @@ private slots:
     void firstRun()
     {
         QFETCH(bool, documentsHoldFiles);
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString docs = world.path(QStringLiteral("home/Documents"));
+        Fixture f;
+        const QString docs = f.world.path("home/Documents");
         QVERIFY(QDir().mkpath(docs));
         if (documentsHoldFiles)
-            makeFiles(docs, {QStringLiteral("letter.txt")});
-        QVERIFY(writeFile(world.path(QStringLiteral("config/user-dirs.dirs")),
-                          "XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(docs) + "\"\n"));
-
-        OPEN_MAIN(w, QString());
-        const QString expectedFolder = AddBackslash(documentsHoldFiles ? docs : AppPaths::programFolder());
-        QCOMPARE(w->currentFolder(), expectedFolder);
-        QCOMPARE(ctl<QLineEdit>(w.get(), "txtPrefix")->text(), QStringLiteral("th_"));
-        QVERIFY(ctl<QCheckBox>(w.get(), "chkAntialias")->isChecked());
-        QVERIFY(ctl<QCheckBox>(w.get(), "chkReplicateSubDirs")->isChecked());
-        QVERIFY(!ctl<QCheckBox>(w.get(), "chkDeleteOld")->isChecked());
-        QCOMPARE(ctl<QLineEdit>(w.get(), "txtJPGQuality")->text(), QStringLiteral("75"));
-        QCOMPARE(ctl<QLineEdit>(w.get(), "txtWidth")->text(), QStringLiteral("100"));
-        QCOMPARE(ctl<QLineEdit>(w.get(), "txtHeight")->text(), QStringLiteral("100"));
-        QCOMPARE(ctl<QComboBox>(w.get(), "cmbResizeMethod")->currentIndex(), 0);
-        QVERIFY(!ctl<QLineEdit>(w.get(), "txtWidth")->isEnabled());
-        auto *dest = ctl<QComboBox>(w.get(), "cmbOutput");
-        QCOMPARE(dest->currentIndex(), 0);
-        QCOMPARE(dest->currentText(), QStringLiteral("Output in Same Folder"));
-        QCOMPARE(dest->itemText(dest->count() - 1), QStringLiteral("Configure FTP Servers..."));
-        QCOMPARE(ctl<QLineEdit>(w.get(), "txtOutputDir")->text(), expectedFolder);
-        QVERIFY(!ctl<QLineEdit>(w.get(), "txtOutputDir")->isEnabled());
-        QVERIFY(!ctl<QPushButton>(w.get(), "cmdBrowse")->isEnabled());
-        QVERIFY(ctl<QAction>(w.get(), "mnuAniExtract1stScene")->isChecked());
-        QVERIFY(!ctl<QAction>(w.get(), "mnuAniExtractAllScenes")->isChecked());
-        QVERIFY(dialogs.shown.isEmpty());
+            makeFiles(docs, {"letter.txt"});
+        QVERIFY(writeFile(f.world.path("config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(docs) + "\"\n"));
+        OPEN(f, QString());
+        const QString folder = AddBackslash(documentsHoldFiles ? docs : AppPaths::programFolder());
+        QCOMPARE(f.w->currentFolder(), folder);
+        QCOMPARE(f.edit("txtPrefix")->text(), "th_");
+        QVERIFY(f.check("chkAntialias")->isChecked());
+        QVERIFY(f.check("chkReplicateSubDirs")->isChecked());
+        QCOMPARE(f.edit("txtJPGQuality")->text(), "75");
+        QCOMPARE(f.edit("txtWidth")->text(), "100");
+        QCOMPARE(f.edit("txtHeight")->text(), "100");
+        QVERIFY(!f.edit("txtWidth")->isEnabled()); // "Don't Resize"
+        QCOMPARE(f.combo("cmbOutput")->currentText(), "Output in Same Folder");
+        QCOMPARE(f.combo("cmbOutput")->itemText(f.combo("cmbOutput")->count() - 1), "Configure FTP Servers...");
+        QCOMPARE(f.edit("txtOutputDir")->text(), folder);
+        QVERIFY(!f.edit("txtOutputDir")->isEnabled());
+        QVERIFY(!f.c<QPushButton>("cmdBrowse")->isEnabled());
+        QVERIFY(f.action("mnuAniExtract1stScene")->isChecked());
+        QVERIFY(!f.action("mnuAniExtractAllScenes")->isChecked());
+        QVERIFY(f.dialogs.shown.isEmpty());
     }
 
     void resetAllSettings()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        const QString out = world.path(QStringLiteral("out"));
-        QVERIFY(QDir().mkpath(out));
-        makeFiles(pics, {QStringLiteral("a.png")});
-        storeValues({{QStringLiteral("TextOverlayFace"), QStringLiteral("DejaVu Serif")},
-                     {QStringLiteral("TextOverlaySize"), QStringLiteral("30")},
-                     {QStringLiteral("TextOverlayColour"), QStringLiteral("255")},
-                     {QStringLiteral("TextOverlayBGTrans"), QStringLiteral("False")}});
-        OPEN_MAIN(w, pics);
+        Fixture f;
+        makeFiles(f.pics, {"a.png"});
+        storeValues({{"TextOverlayFace", "DejaVu Serif"}, {"TextOverlaySize", "30"}});
+        OPEN(f, f.pics);
+        f.choose("cmbResizeMethod", 4);
+        f.type("txtWidth", "640");
+        f.check("chkBevel")->setChecked(true);
+        f.check("chkDeleteOld")->setChecked(true);
+        f.check("chkReplicateSubDirs")->setChecked(false);
+        f.type("txtSuffix", "_x");
+        f.outputTo(f.out);
+        f.action("mnuAniExtractAllScenes")->trigger();
 
-        choose(ctl<QComboBox>(w.get(), "cmbResizeMethod"), 4);
-        retype(ctl<QLineEdit>(w.get(), "txtWidth"), QStringLiteral("640"));
-        ctl<QCheckBox>(w.get(), "chkDimensionPC")->setChecked(true);
-        ctl<QCheckBox>(w.get(), "chkBevel")->setChecked(true);
-        retype(ctl<QLineEdit>(w.get(), "txtBevelWidth"), QStringLiteral("8"));
-        ctl<QCheckBox>(w.get(), "chkDeleteOld")->setChecked(true);
-        ctl<QCheckBox>(w.get(), "chkReplicateSubDirs")->setChecked(false);
-        retype(ctl<QLineEdit>(w.get(), "txtSuffix"), QStringLiteral("_x"));
-        choose(ctl<QComboBox>(w.get(), "cmbOutputFormat"), 3);
-        choose(ctl<QComboBox>(w.get(), "cmbCase"), 2);
-        choose(ctl<QComboBox>(w.get(), "cmbOutput"), 1);
-        dialogs.answerFolder(out);
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdBrowse"), Qt::LeftButton);
-        ctl<QAction>(w.get(), "mnuAniExtractAllScenes")->trigger();
-        QVERIFY(ctl<QAction>(w.get(), "mnuAniExtractAllScenes")->isChecked());
-        const ProcessSettings before = w->processSettings();
+        f.action("mnuResetSettings")->trigger();
 
-        ctl<QAction>(w.get(), "mnuResetSettings")->trigger();
-
-        const ProcessSettings after = w->processSettings();
-        QCOMPARE(after.RenamePrefix, QString());
-        QCOMPARE(after.MiscAntialias, false);
-        QVERIFY(!ctl<QCheckBox>(w.get(), "chkAntialias")->isChecked());
-        QCOMPARE(ctl<QLineEdit>(w.get(), "txtPrefix")->text(), QString());
-        QCOMPARE(after.DimensionMethod, 0);
-        QCOMPARE(after.DimensionWidth, QStringLiteral("100"));
-        QCOMPARE(after.DimensionPC, false);
-        QCOMPARE(after.MiscBevel, false);
-        QCOMPARE(after.MiscBevelWidth, QStringLiteral("5"));
-        QCOMPARE(after.DeleteOld, false);
-        QCOMPARE(after.ReplicateSubDirs, true);
-        QCOMPARE(after.RenameSuffix, QString());
-        QCOMPARE(after.OutputFormat, 0);
-        QCOMPARE(after.Case, 0);
-        QCOMPARE(after.JpgQuality, QStringLiteral("75"));
-        // the enabling rules follow the reset values
-        QVERIFY(!ctl<QLineEdit>(w.get(), "txtWidth")->isEnabled());
-        QVERIFY(!ctl<QLineEdit>(w.get(), "txtBevelWidth")->isEnabled());
-        // kept: folder, destination, output folder, overlay font and colours, scenes
-        QCOMPARE(w->currentFolder(), AddBackslash(pics));
-        QCOMPARE(ctl<QComboBox>(w.get(), "cmbOutput")->currentIndex(), 1);
-        QCOMPARE(after.OutputDest, QStringLiteral("//DIFFDIR//"));
-        QCOMPARE(after.OutputDir, before.OutputDir);
-        QCOMPARE(after.OutputDir, AddBackslash(out));
-        QCOMPARE(after.TextOverlayFace, QStringLiteral("DejaVu Serif"));
-        QCOMPARE(after.TextOverlaySize, 30);
-        QCOMPARE(after.TextOverlayColour, 255);
-        QCOMPARE(after.TextOverlayBGTrans, false);
-        QCOMPARE(after.AniExtractAllScenes, true);
-        QVERIFY(dialogs.count(kFieldError) == 0);
+        const ProcessSettings s = f.w->processSettings();
+        QCOMPARE(f.edit("txtPrefix")->text(), QString()); // "th_" on a first run
+        QVERIFY(!f.check("chkAntialias")->isChecked());    // ticked on a first run
+        QCOMPARE(s.DimensionMethod, 0);
+        QCOMPARE(s.DimensionWidth, "100");
+        QVERIFY(!s.MiscBevel && !s.DeleteOld && s.ReplicateSubDirs && s.RenameSuffix.isEmpty());
+        QVERIFY(!f.edit("txtWidth")->isEnabled());
+        QVERIFY(!f.edit("txtBevelWidth")->isEnabled());
+        // kept: folder, destination, output folder, overlay font, scene choice
+        QCOMPARE(f.w->currentFolder(), AddBackslash(f.pics));
+        QCOMPARE(s.OutputDest, "//DIFFDIR//");
+        QCOMPARE(s.OutputDir, AddBackslash(f.out));
+        QCOMPARE(s.TextOverlayFace, "DejaVu Serif");
+        QCOMPARE(s.TextOverlaySize, 30);
+        QVERIFY(s.AniExtractAllScenes);
+        QCOMPARE(f.dialogs.count(kFieldError), 0);
         // nothing is written until the window closes
-        QCOMPARE(storedValue(world, QStringLiteral("RenamePrefix")), QString());
-        QVERIFY(!QSettings(world.configFile(), QSettings::IniFormat).contains(QStringLiteral("Settings/RenamePrefix")));
+        QVERIFY(!QSettings(SettingsStore::userFile(), QSettings::IniFormat).contains("Settings/RenamePrefix"));
     }
 
     void saveThenLoad()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        const QString out = world.path(QStringLiteral("out"));
-        QVERIFY(QDir().mkpath(out));
-        makeFiles(pics, {QStringLiteral("a.png")});
-        storeValues({{QStringLiteral("TextOverlayFace"), QStringLiteral("DejaVu Sans Mono")},
-                     {QStringLiteral("TextOverlaySize"), QStringLiteral("-7")},
-                     {QStringLiteral("TextOverlayColour"), QStringLiteral("16711680")},
-                     {QStringLiteral("TextOverlayBGColour"), QStringLiteral("65280")},
-                     {QStringLiteral("TextOverlayBGTrans"), QStringLiteral("false")}});
+        Fixture f;
+        makeFiles(f.pics, {"a.png"});
+        storeValues({{"TextOverlayFace", "DejaVu Sans Mono"}, {"TextOverlaySize", "-7"},
+                     {"TextOverlayColour", "16711680"}, {"TextOverlayBGColour", "65280"},
+                     {"TextOverlayBGTrans", "false"}});
+        OPEN(f, f.pics);
+        f.choose("cmbResizeMethod", 2);
+        f.type("txtWidth", "50");
+        for (const char *box : {"chkDimensionPC", "chkTextOverlay", "chkSequentialNumber", "chkBevel", "chkRotate",
+                                "chkFlipH", "chkFlipV", "chkInvert", "chkGreyscale", "chkDeleteOld"})
+            f.check(box)->setChecked(true);
+        f.check("chkAntialias")->setChecked(false);
+        f.check("chkReplicateSubDirs")->setChecked(false);
+        f.type("txtTextOverlay", "Holiday, [WIDTH] px = 100%");
+        f.choose("cmbTextOverlayPosition", 7);
+        f.choose("cmbCase", 4);
+        f.choose("cmbSpaces", 3);
+        f.choose("cmbOutputFormat", 6);
+        const std::pair<const char *, const char *> typed[] = {{"txtStartNumber", "12"}, {"txtZeroFill", "4"},
+                                                               {"txtPrefix", "pre "},    {"txtSuffix", " [SEQNUM]"},
+                                                               {"txtBevelWidth", "3"},   {"txtRotate", "180"},
+                                                               {"txtJPGQuality", "90"}};
+        for (const auto &[field, keys] : typed)
+            f.type(field, QLatin1String(keys));
+        f.outputTo(f.out);
+        f.action("mnuAniExtractAllScenes")->trigger();
+        f.action("mnuTooltips")->trigger();
+        const ProcessSettings saved = f.w->processSettings();
+        QVERIFY(f.w->close());
+        f.w.reset();
 
-        ProcessSettings saved;
-        {
-            OPEN_MAIN(w, pics);
-            choose(ctl<QComboBox>(w.get(), "cmbResizeMethod"), 2);
-            retype(ctl<QLineEdit>(w.get(), "txtWidth"), QStringLiteral("50"));
-            ctl<QCheckBox>(w.get(), "chkDimensionPC")->setChecked(true);
-            ctl<QCheckBox>(w.get(), "chkTextOverlay")->setChecked(true);
-            retype(ctl<QLineEdit>(w.get(), "txtTextOverlay"), QStringLiteral("Holiday, [WIDTH] px = 100%"));
-            choose(ctl<QComboBox>(w.get(), "cmbTextOverlayPosition"), 7);
-            choose(ctl<QComboBox>(w.get(), "cmbCase"), 4);
-            choose(ctl<QComboBox>(w.get(), "cmbSpaces"), 3);
-            ctl<QCheckBox>(w.get(), "chkSequentialNumber")->setChecked(true);
-            retype(ctl<QLineEdit>(w.get(), "txtStartNumber"), QStringLiteral("12"));
-            retype(ctl<QLineEdit>(w.get(), "txtZeroFill"), QStringLiteral("4"));
-            retype(ctl<QLineEdit>(w.get(), "txtPrefix"), QStringLiteral("pre "));
-            retype(ctl<QLineEdit>(w.get(), "txtSuffix"), QStringLiteral(" [SEQNUM]"));
-            ctl<QCheckBox>(w.get(), "chkAntialias")->setChecked(false);
-            ctl<QCheckBox>(w.get(), "chkBevel")->setChecked(true);
-            retype(ctl<QLineEdit>(w.get(), "txtBevelWidth"), QStringLiteral("3"));
-            ctl<QCheckBox>(w.get(), "chkRotate")->setChecked(true);
-            retype(ctl<QLineEdit>(w.get(), "txtRotate"), QStringLiteral("180"));
-            ctl<QCheckBox>(w.get(), "chkFlipH")->setChecked(true);
-            ctl<QCheckBox>(w.get(), "chkFlipV")->setChecked(true);
-            ctl<QCheckBox>(w.get(), "chkInvert")->setChecked(true);
-            ctl<QCheckBox>(w.get(), "chkGreyscale")->setChecked(true);
-            choose(ctl<QComboBox>(w.get(), "cmbOutputFormat"), 6);
-            retype(ctl<QLineEdit>(w.get(), "txtJPGQuality"), QStringLiteral("90"));
-            ctl<QCheckBox>(w.get(), "chkDeleteOld")->setChecked(true);
-            ctl<QCheckBox>(w.get(), "chkReplicateSubDirs")->setChecked(false);
-            choose(ctl<QComboBox>(w.get(), "cmbOutput"), 1);
-            dialogs.answerFolder(out);
-            QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdBrowse"), Qt::LeftButton);
-            ctl<QAction>(w.get(), "mnuAniExtractAllScenes")->trigger();
-            ctl<QAction>(w.get(), "mnuTooltips")->trigger();
-            saved = w->processSettings();
-            QVERIFY(w->close());
-        }
-        QCOMPARE(dialogs.count(kFieldError), 0);
-        // every value is in the store, as text
-        const std::pair<const char *, const char *> stored[] = {
-            {"DimensionMethod", "2"}, {"DimensionWidth", "50"}, {"DimensionPC", "1"}, {"TextOverlayPosition", "7"},
-            {"TextOverlaySize", "-7"}, {"TextOverlayBGTrans", "False"}, {"Case", "4"}, {"RenamePrefix", "pre "},
-            {"MiscAntialias", "0"}, {"OutputFormat", "6"}, {"ReplicateSubDirs", "0"}, {"OutputDest", "//DIFFDIR//"},
-            {"AniExtractAllScenes", "1"}, {"Tooltips", "False"}, {"PreviewImages", "True"}, {"WindowState", "0"},
+        const std::pair<const char *, const char *> texts[] = {
+            {"DimensionMethod", "2"}, {"DimensionPC", "1"},   {"TextOverlaySize", "-7"},
+            {"TextOverlayBGTrans", "False"}, {"RenamePrefix", "pre "}, {"MiscAntialias", "0"},
+            {"OutputDest", "//DIFFDIR//"}, {"AniExtractAllScenes", "1"}, {"Tooltips", "False"},
+            {"WindowState", "0"},
         };
-        for (const auto &[name, text] : stored)
-            QCOMPARE(storedValue(world, QLatin1String(name)), QLatin1String(text));
-        QCOMPARE(storedValue(world, QStringLiteral("FileDir")), AddBackslash(pics));
-        QCOMPARE(storedValue(world, QStringLiteral("OutputDir")), AddBackslash(out));
+        for (const auto &[name, text] : texts)
+            QCOMPARE(stored(QLatin1String(name)), QLatin1String(text));
+        QCOMPARE(stored("FileDir"), AddBackslash(f.pics));
         for (const char *name : {"ScreenSize", "WindowWidth", "WindowHeight", "WindowX", "WindowY", "DirFilesSep"})
-            QVERIFY2(!storedValue(world, QLatin1String(name)).isEmpty(), name);
+            QVERIFY2(!stored(QLatin1String(name)).isEmpty(), name);
 
-        // a new window reads everything back, the folder included
-        OPEN_MAIN(again, QString());
-        QCOMPARE(again->currentFolder(), AddBackslash(pics));
-        QCOMPARE(again->processSettings(), saved);
-        QVERIFY(!ctl<QAction>(again.get(), "mnuTooltips")->isChecked());
-        QVERIFY(ctl<QAction>(again.get(), "mnuAniExtractAllScenes")->isChecked());
-        QVERIFY(!ctl<QAction>(again.get(), "mnuAniExtract1stScene")->isChecked());
-        // the enabling rules follow the loaded values
-        QVERIFY(ctl<QLineEdit>(again.get(), "txtWidth")->isEnabled());
-        QVERIFY(!ctl<QLineEdit>(again.get(), "txtHeight")->isEnabled());
-        QVERIFY(ctl<QLineEdit>(again.get(), "txtBevelWidth")->isEnabled());
-        QVERIFY(ctl<QLineEdit>(again.get(), "txtRotate")->isEnabled());
-        QVERIFY(ctl<QLineEdit>(again.get(), "txtZeroFill")->isEnabled());
-        QVERIFY(ctl<QComboBox>(again.get(), "cmbTextOverlayPosition")->isEnabled());
-        QVERIFY(ctl<QPushButton>(again.get(), "cmdBrowse")->isEnabled());
-        QCOMPARE(ctl<QLineEdit>(again.get(), "txtOutputDir")->text(), AddBackslash(out));
-        QCOMPARE(dialogs.count(kFieldError), 0);
+        OPEN(f, QString()); // a new window reads every value back, the folder included
+        QCOMPARE(f.w->currentFolder(), AddBackslash(f.pics));
+        QCOMPARE(f.w->processSettings(), saved);
+        QVERIFY(!f.action("mnuTooltips")->isChecked());
+        QVERIFY(!f.action("mnuAniExtract1stScene")->isChecked());
+        QVERIFY(f.edit("txtWidth")->isEnabled() && !f.edit("txtHeight")->isEnabled());
+        for (const char *field : {"txtBevelWidth", "txtRotate", "txtZeroFill", "txtOutputDir"})
+            QVERIFY2(f.edit(field)->isEnabled(), field);
+        QCOMPARE(f.dialogs.count(kFieldError), 0);
     }
 
     void destinationTokens_data()
@@ -439,112 +371,85 @@ private slots:
         QTest::addRow("different folder") << "//DIFFDIR//" << 1;
         QTest::addRow("a connection that was deleted") << "//FTP: Gone//" << 0;
         QTest::addRow("no surrounding slashes") << "DIFFDIR" << 0;
-        QTest::addRow("the configure command") << "//Configure FTP Servers...//" << 0;
     }
 
     void destinationTokens()
     {
         QFETCH(QString, token);
         QFETCH(int, index);
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        const QString out = world.path(QStringLiteral("out"));
-        makeFiles(pics, {QStringLiteral("a.png")});
-        QVERIFY(QDir().mkpath(out));
-        storeValues({{QStringLiteral("OutputDest"), token}, {QStringLiteral("OutputDir"), AddBackslash(out)}});
-        OPEN_MAIN(w, pics);
-        QCOMPARE(ctl<QComboBox>(w.get(), "cmbOutput")->currentIndex(), index);
+        Fixture f;
+        makeFiles(f.pics, {"a.png"});
+        storeValues({{"OutputDest", token}, {"OutputDir", AddBackslash(f.out)}});
+        OPEN(f, f.pics);
+        QCOMPARE(f.combo("cmbOutput")->currentIndex(), index);
         // the same folder follows the listed folder; a different one is kept
-        QCOMPARE(ctl<QLineEdit>(w.get(), "txtOutputDir")->text(), index == 0 ? AddBackslash(pics) : AddBackslash(out));
-        QCOMPARE(ctl<QPushButton>(w.get(), "cmdBrowse")->isEnabled(), index == 1);
-        QCOMPARE(ctl<QLineEdit>(w.get(), "txtOutputDir")->isEnabled(), index == 1);
-        QVERIFY(ctl<QLineEdit>(w.get(), "txtOutputDir")->isReadOnly());
-        QVERIFY(dialogs.shown.isEmpty());
+        QCOMPARE(f.edit("txtOutputDir")->text(), AddBackslash(index == 0 ? f.pics : f.out));
+        QCOMPARE(f.edit("txtOutputDir")->isEnabled(), index == 1);
+        QCOMPARE(f.c<QPushButton>("cmdBrowse")->isEnabled(), index == 1);
+        QVERIFY(f.dialogs.shown.isEmpty());
     }
 
     void destinationChoices()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        const QString out = world.path(QStringLiteral("out"));
-        makeFiles(pics, {QStringLiteral("a.png")});
-        QVERIFY(QDir().mkpath(out));
-        OPEN_MAIN(w, pics);
-        auto *dest = ctl<QComboBox>(w.get(), "cmbOutput");
-        auto *dir = ctl<QLineEdit>(w.get(), "txtOutputDir");
-
-        choose(dest, 1);
-        QCOMPARE(dir->text(), AddBackslash(pics));
-        QVERIFY(dir->isEnabled());
-        QVERIFY(dir->isReadOnly());
-        dialogs.answerFolder(out);
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdBrowse"), Qt::LeftButton);
-        QCOMPARE(dir->text(), AddBackslash(out));
-        // a cancelled chooser keeps the folder
-        dialogs.answerFolder(std::nullopt);
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdBrowse"), Qt::LeftButton);
-        QCOMPARE(dir->text(), AddBackslash(out));
+        Fixture f;
+        makeFiles(f.pics, {"a.png"});
+        OPEN(f, f.pics);
+        QLineEdit *dir = f.edit("txtOutputDir");
+        f.choose("cmbOutput", 1);
+        QCOMPARE(dir->text(), AddBackslash(f.pics));
+        QVERIFY(dir->isEnabled() && dir->isReadOnly());
+        f.dialogs.answerFolder(f.out);
+        f.click("cmdBrowse");
+        QCOMPARE(dir->text(), AddBackslash(f.out));
+        f.dialogs.answerFolder(std::nullopt); // cancelled: kept
+        f.click("cmdBrowse");
+        QCOMPARE(dir->text(), AddBackslash(f.out));
 
         // "Configure FTP Servers..." is a command: the destination stays as it was
-        choose(dest, dest->count() - 1);
-        QCOMPARE(dest->currentIndex(), 1);
-        QCOMPARE(dir->text(), AddBackslash(out));
-        QCOMPARE(w->processSettings().OutputDest, QStringLiteral("//DIFFDIR//"));
+        f.choose("cmbOutput", f.combo("cmbOutput")->count() - 1);
+        QCOMPARE(f.combo("cmbOutput")->currentIndex(), 1);
+        QCOMPARE(dir->text(), AddBackslash(f.out));
 
-        choose(dest, 0);
-        QCOMPARE(dir->text(), AddBackslash(pics));
+        f.choose("cmbOutput", 0);
+        QCOMPARE(dir->text(), AddBackslash(f.pics));
         QVERIFY(!dir->isEnabled());
-        QVERIFY(!ctl<QPushButton>(w.get(), "cmdBrowse")->isEnabled());
     }
 
     void unreadableStoredValues()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        makeFiles(pics, {QStringLiteral("a.png")});
-        storeValues({{QStringLiteral("DimensionMethod"), QStringLiteral("abc")},
-                     {QStringLiteral("DimensionWidth"), QStringLiteral("640")},
-                     {QStringLiteral("TextOverlaySize"), QStringLiteral("99999")},
-                     {QStringLiteral("TextOverlayColour"), QStringLiteral("255")},
-                     {QStringLiteral("Case"), QStringLiteral("9")},
-                     {QStringLiteral("Spaces"), QStringLiteral("2")},
-                     {QStringLiteral("RenamePrefix"), QStringLiteral("p_")},
-                     {QStringLiteral("Tooltips"), QStringLiteral("sometimes")},
-                     {QStringLiteral("OutputFormat"), QStringLiteral("3")}});
-        OPEN_MAIN(w, pics);
+        Fixture f;
+        makeFiles(f.pics, {"a.png"});
+        storeValues({{"DimensionMethod", "abc"}, {"DimensionWidth", "640"}, {"TextOverlaySize", "99999"},
+                     {"TextOverlayColour", "255"}, {"Case", "9"}, {"Spaces", "2"}, {"RenamePrefix", "p_"},
+                     {"Tooltips", "sometimes"}});
+        OPEN(f, f.pics);
         QStringList failed;
-        for (const ShownDialog &d : dialogs.shown) {
+        for (const ShownDialog &d : f.dialogs.shown) {
             QCOMPARE(d.kind, ShownDialog::ErrorReport);
-            QCOMPARE(d.report.operation, QStringLiteral("Loading Settings from Registry"));
-            QCOMPARE(d.report.procedureName, QStringLiteral("GetSettings"));
-            QCOMPARE(d.report.windowName, QStringLiteral("frmMain"));
+            QCOMPARE(d.report.operation, "Loading Settings from Registry");
+            QCOMPARE(d.report.procedureName, "GetSettings");
             QVERIFY(!d.report.fatal);
             failed << d.report.description;
         }
         QCOMPARE(failed.size(), 4);
-        QVERIFY2(failed.at(0).contains(QLatin1String("sometimes")), qPrintable(failed.at(0)));
-        QVERIFY2(failed.at(1).contains(QLatin1String("abc")), qPrintable(failed.at(1)));
-        QVERIFY2(failed.at(2).contains(QLatin1String("99999")), qPrintable(failed.at(2)));
-        QVERIFY2(failed.at(3).contains(QLatin1String("9")), qPrintable(failed.at(3)));
-        // the failed values keep their controls' values, the others are read
-        const ProcessSettings s = w->processSettings();
+        const char *values[] = {"sometimes", "abc", "99999", "\"9\""};
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(failed.at(i).contains(QLatin1String(values[i])), qPrintable(failed.at(i)));
+        // the failed values keep their controls' values; loading went on
+        const ProcessSettings s = f.w->processSettings();
         QCOMPARE(s.DimensionMethod, 0);
-        QCOMPARE(s.DimensionWidth, QStringLiteral("640"));
+        QCOMPARE(s.DimensionWidth, "640");
         QCOMPARE(s.TextOverlaySize, 12);
         QCOMPARE(s.TextOverlayColour, 255);
         QCOMPARE(s.Case, 0);
         QCOMPARE(s.Spaces, 2);
-        QCOMPARE(s.RenamePrefix, QStringLiteral("p_"));
-        QCOMPARE(s.OutputFormat, 3);
-        QVERIFY(ctl<QAction>(w.get(), "mnuTooltips")->isChecked());
+        QCOMPARE(s.RenamePrefix, "p_");
+        QVERIFY(f.action("mnuTooltips")->isChecked());
     }
 
     void sceneChoice_data()
     {
-        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("allScenes");
         QTest::addRow("1") << "1" << true;
         QTest::addRow("0") << "0" << false;
@@ -554,17 +459,13 @@ private slots:
 
     void sceneChoice()
     {
-        QFETCH(QString, stored);
+        QFETCH(QString, value);
         QFETCH(bool, allScenes);
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        makeFiles(pics, {QStringLiteral("a.gif")});
-        storeValues({{QStringLiteral("AniExtractAllScenes"), stored}});
-        OPEN_MAIN(w, pics);
-        QCOMPARE(ctl<QAction>(w.get(), "mnuAniExtractAllScenes")->isChecked(), allScenes);
-        QCOMPARE(ctl<QAction>(w.get(), "mnuAniExtract1stScene")->isChecked(), !allScenes);
-        QCOMPARE(w->processSettings().AniExtractAllScenes, allScenes);
+        Fixture f;
+        storeValues({{"AniExtractAllScenes", value}});
+        OPEN(f, f.pics);
+        QCOMPARE(f.action("mnuAniExtractAllScenes")->isChecked(), allScenes);
+        QCOMPARE(f.action("mnuAniExtract1stScene")->isChecked(), !allScenes);
     }
 
     // ================================================= field rules
@@ -577,29 +478,20 @@ private slots:
         QTest::addColumn<bool>("paste");
         QTest::addColumn<QString>("result");
         QTest::addColumn<QStringList>("messages");
-
-        const QStringList none;
-        QTest::addRow("1, 2, a, 5 into the width") << "txtWidth" << "cmbResizeMethod" << "12a5" << false << "125"
-                                                   << QStringList{kNumbersOnly};
-        QTest::addRow("0 into the width") << "txtWidth" << "cmbResizeMethod" << "0" << false << "1"
-                                          << QStringList{kNotZero};
-        QTest::addRow("0 into the height") << "txtHeight" << "cmbResizeMethod" << "0" << false << "1"
-                                           << QStringList{kNotZero};
-        QTest::addRow("per cent into the height") << "txtHeight" << "cmbResizeMethod" << "5%" << false << "5"
-                                                  << QStringList{kNumbersOnly};
-        QTest::addRow("pasted letters and per cent") << "txtWidth" << "cmbResizeMethod" << "12a%" << true << "12"
-                                                     << QStringList{kNumbersOnly};
-        QTest::addRow("pasted minus and point") << "txtHeight" << "cmbResizeMethod" << "-2.5" << true << "25"
-                                                << QStringList{kNumbersOnly};
+        const QString resize = QStringLiteral("cmbResizeMethod");
+        const QStringList none, numbersOnly{kNumbersOnly}, notZero{kNotZero};
+        QTest::addRow("1, 2, a, 5 into the width") << "txtWidth" << resize << "12a5" << false << "125" << numbersOnly;
+        QTest::addRow("0 into the width") << "txtWidth" << resize << "0" << false << "1" << notZero;
+        QTest::addRow("per cent into the height") << "txtHeight" << resize << "5%" << false << "5" << numbersOnly;
+        QTest::addRow("pasted letters and per cent") << "txtWidth" << resize << "12a%" << true << "12" << numbersOnly;
+        QTest::addRow("pasted minus and point") << "txtHeight" << resize << "-2.5" << true << "25" << numbersOnly;
         QTest::addRow("0 into the zero fill") << "txtZeroFill" << "chkSequentialNumber" << "0" << false << "0" << none;
         QTest::addRow("0 into the start number") << "txtStartNumber" << "chkSequentialNumber" << "0" << false << "0"
                                                  << none;
         QTest::addRow("150 into the JPEG quality") << "txtJPGQuality" << "" << "150" << false << "100" << none;
-        QTest::addRow("100 into the JPEG quality") << "txtJPGQuality" << "" << "100" << false << "100" << none;
-        QTest::addRow("0 into the JPEG quality") << "txtJPGQuality" << "" << "0" << false << "1" << QStringList{kNotZero};
-        QTest::addRow("0 into the rotation") << "txtRotate" << "chkRotate" << "0" << false << "1" << QStringList{kNotZero};
-        QTest::addRow("x into the bevel width") << "txtBevelWidth" << "chkBevel" << "3x" << false << "3"
-                                                << QStringList{kNumbersOnly};
+        QTest::addRow("0 into the JPEG quality") << "txtJPGQuality" << "" << "0" << false << "1" << notZero;
+        QTest::addRow("0 into the rotation") << "txtRotate" << "chkRotate" << "0" << false << "1" << notZero;
+        QTest::addRow("x into the bevel width") << "txtBevelWidth" << "chkBevel" << "3x" << false << "3" << numbersOnly;
         QTest::addRow("a/b:c into the prefix") << "txtPrefix" << "" << "a/b:c" << false << "abc" << none;
         QTest::addRow("all nine into the suffix") << "txtSuffix" << "" << "x\\/|?\"><*:y" << false << "xy" << none;
         QTest::addRow("pasted into the prefix") << "txtPrefix" << "" << "c:\\tmp\\*.jpg" << true << "ctmp.jpg" << none;
@@ -613,29 +505,24 @@ private slots:
         QFETCH(bool, paste);
         QFETCH(QString, result);
         QFETCH(QStringList, messages);
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        makeFiles(pics, {QStringLiteral("a.png")});
-        OPEN_MAIN(w, pics);
+        Fixture f;
+        OPEN(f, f.pics);
         if (enabler == QLatin1String("cmbResizeMethod"))
-            choose(ctl<QComboBox>(w.get(), "cmbResizeMethod"), 1);
+            f.choose("cmbResizeMethod", 1);
         else if (!enabler.isEmpty())
-            ctl<QCheckBox>(w.get(), enabler.toLatin1().constData())->setChecked(true);
-        auto *edit = ctl<QLineEdit>(w.get(), field.toLatin1().constData());
+            f.check(qPrintable(enabler))->setChecked(true);
+        QLineEdit *edit = f.edit(qPrintable(field));
         QVERIFY(edit->isEnabled());
         if (paste) {
             edit->selectAll();
             edit->insert(keys);
         } else {
-            retype(edit, keys);
+            f.type(qPrintable(field), keys);
         }
         QCOMPARE(edit->text(), result);
-        QCOMPARE(messageTexts(dialogs, kFieldError), messages);
-        for (const ShownDialog &d : dialogs.shown) {
-            QCOMPARE(d.icon, MsgIcon::Exclamation);
-            QCOMPARE(d.buttons, MsgButtons::Ok);
-        }
+        QCOMPARE(f.texts(kFieldError), messages);
+        for (const ShownDialog &d : f.dialogs.shown)
+            QVERIFY(d.icon == MsgIcon::Exclamation && d.buttons == MsgButtons::Ok);
     }
 
     void requiredFields_data()
@@ -644,13 +531,12 @@ private slots:
         QTest::addColumn<QString>("enabler");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("result");
-        QTest::addColumn<bool>("message");
-        QTest::addRow("rotation left empty") << "txtRotate" << "chkRotate" << "" << "90" << true;
-        QTest::addRow("bevel width left empty") << "txtBevelWidth" << "chkBevel" << "" << "5" << true;
-        QTest::addRow("width left empty") << "txtWidth" << "cmbResizeMethod" << "" << "100" << true;
-        QTest::addRow("height left empty") << "txtHeight" << "cmbResizeMethod" << "" << "100" << true;
-        QTest::addRow("rotation left with a value") << "txtRotate" << "chkRotate" << "45" << "45" << false;
-        QTest::addRow("start number may be empty") << "txtStartNumber" << "chkSequentialNumber" << "" << "" << false;
+        QTest::addRow("rotation left empty") << "txtRotate" << "chkRotate" << "" << "90";
+        QTest::addRow("bevel width left empty") << "txtBevelWidth" << "chkBevel" << "" << "5";
+        QTest::addRow("width left empty") << "txtWidth" << "cmbResizeMethod" << "" << "100";
+        QTest::addRow("height left empty") << "txtHeight" << "cmbResizeMethod" << "" << "100";
+        QTest::addRow("rotation left with a value") << "txtRotate" << "chkRotate" << "45" << "45";
+        QTest::addRow("start number may be empty") << "txtStartNumber" << "chkSequentialNumber" << "" << "";
     }
 
     void requiredFields()
@@ -659,75 +545,92 @@ private slots:
         QFETCH(QString, enabler);
         QFETCH(QString, keys);
         QFETCH(QString, result);
-        QFETCH(bool, message);
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        makeFiles(pics, {QStringLiteral("a.png")});
-        OPEN_MAIN(w, pics);
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        Fixture f;
+        OPEN(f, f.pics);
+        QVERIFY(QTest::qWaitForWindowActive(f.w.get()));
         if (enabler == QLatin1String("cmbResizeMethod"))
-            choose(ctl<QComboBox>(w.get(), "cmbResizeMethod"), 4);
+            f.choose("cmbResizeMethod", 4);
         else
-            ctl<QCheckBox>(w.get(), enabler.toLatin1().constData())->setChecked(true);
-        auto *edit = ctl<QLineEdit>(w.get(), field.toLatin1().constData());
-        retype(edit, keys);
+            f.check(qPrintable(enabler))->setChecked(true);
+        QLineEdit *edit = f.edit(qPrintable(field));
+        f.type(qPrintable(field), keys);
         QTRY_VERIFY(edit->hasFocus());
+        // another window or a menu taking the focus is not leaving the field
+        for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+            QFocusEvent away(QEvent::FocusOut, reason);
+            QApplication::sendEvent(edit, &away);
+        }
         QCOMPARE(edit->text(), keys);
-        QVERIFY(dialogs.shown.isEmpty());
-        ctl<QLineEdit>(w.get(), "txtPrefix")->setFocus();
+        QVERIFY(f.dialogs.shown.isEmpty());
+        f.edit("txtPrefix")->setFocus();
         QTRY_VERIFY(!edit->hasFocus());
         QCOMPARE(edit->text(), result);
-        QCOMPARE(messageTexts(dialogs, kFieldError), message ? QStringList{kRequired} : QStringList{});
+        const bool required = keys.isEmpty() && !result.isEmpty();
+        QCOMPARE(f.texts(kFieldError), required ? QStringList{"A value is required in this field!"} : QStringList{});
     }
 
     // ================================================= image list
 
-    void listOrderAndLetterCase()
+    void listOrderLetterCaseAndDelete()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        makeFiles(pics, {QStringLiteral("b.png"), QStringLiteral("a.jpg"), QStringLiteral("C.gif"), QStringLiteral("A.jpg"),
-                         QStringLiteral("a2.png"), QStringLiteral("notes.txt"), QStringLiteral(".hidden.png"),
-                         QStringLiteral("D.TIFF"), QStringLiteral("e.Pcx")});
-        QVERIFY(QDir().mkpath(pics + QStringLiteral("/folder.png")));
-        OPEN_MAIN(w, pics);
-        QCOMPARE(items(w.get()), (QStringList{"A.jpg", "a.jpg", "a2.png", "b.png", "C.gif", "D.TIFF", "e.Pcx"}));
-        QCOMPARE(ticked(w.get()), items(w.get()));
+        Fixture f;
+        makeFiles(f.pics, {"b.png", "a.jpg", "C.gif", "A.jpg", "a2.png", "notes.txt", ".hidden.png", "D.TIFF", "e.Pcx"});
+        QVERIFY(QDir().mkpath(f.pics + "/folder.png"));
+        OPEN(f, f.pics);
+        QCOMPARE(f.items(), (QStringList{"A.jpg", "a.jpg", "a2.png", "b.png", "C.gif", "D.TIFF", "e.Pcx"}));
+        QCOMPARE(f.ticked(), f.items());
 
-        // deleting a.jpg leaves A.jpg alone
-        selectItem(w.get(), QStringLiteral("a.jpg"));
-        dialogs.answer(MsgAnswer::Yes);
-        QTest::keyClick(list(w.get()), Qt::Key_Delete);
-        QCOMPARE(dialogs.shown.size(), 1);
-        QCOMPARE(dialogs.shown.first().title, QStringLiteral("Delete Confirmation"));
-        QCOMPARE(dialogs.shown.first().text,
-                 QStringLiteral("Are you sure you want to delete \"%1\"").arg(AddBackslash(pics) + QStringLiteral("a.jpg")));
-        QCOMPARE(dialogs.shown.first().buttons, MsgButtons::YesNo);
-        QVERIFY(!QFile::exists(pics + QStringLiteral("/a.jpg")));
-        QVERIFY(QFile::exists(pics + QStringLiteral("/A.jpg")));
-        QCOMPARE(items(w.get()), (QStringList{"A.jpg", "a2.png", "b.png", "C.gif", "D.TIFF", "e.Pcx"}));
+        // the Delete key on a.jpg leaves A.jpg alone
+        f.list()->setCurrentItem(f.item("a.jpg"));
+        f.dialogs.answer(MsgAnswer::Yes);
+        QTest::keyClick(f.list(), Qt::Key_Delete);
+        QCOMPARE(f.texts("Delete Confirmation"),
+                 QStringList{"Are you sure you want to delete \"" + AddBackslash(f.pics) + "a.jpg\""});
+        QCOMPARE(f.dialogs.shown.first().buttons, MsgButtons::YesNo);
+        QCOMPARE(filesIn(f.pics), (QStringList{"A.jpg", "C.gif", "D.TIFF", "a2.png", "b.png", "e.Pcx", "notes.txt"}));
+        QCOMPARE(f.items(), (QStringList{"A.jpg", "a2.png", "b.png", "C.gif", "D.TIFF", "e.Pcx"}));
 
-        // No keeps the file
-        selectItem(w.get(), QStringLiteral("b.png"));
-        dialogs.answer(MsgAnswer::No);
-        ctl<QAction>(w.get(), "mnuDeleteImage")->trigger();
-        QVERIFY(QFile::exists(pics + QStringLiteral("/b.png")));
-        QCOMPARE(items(w.get()).size(), 6);
+        f.list()->setCurrentItem(f.item("b.png")); // No keeps the file
+        f.dialogs.answer(MsgAnswer::No);
+        f.action("mnuDeleteImage")->trigger();
+        QVERIFY(QFile::exists(f.pics + "/b.png"));
+
+        // a file that cannot be deleted (gone already) is reported; the list follows the folder
+        QVERIFY(QFile::remove(f.pics + "/C.gif"));
+        f.list()->setCurrentItem(f.item("C.gif"));
+        f.dialogs.clear();
+        f.dialogs.answer(MsgAnswer::Yes);
+        f.action("mnuDeleteImage")->trigger();
+        QCOMPARE(f.dialogs.titles(), (QStringList{"Delete Confirmation", "Delete Error"}));
+        QVERIFY(f.dialogs.shown.at(1).text.startsWith("Could not delete file \"" + AddBackslash(f.pics)
+                                                        + "C.gif\" because:\r\n("));
+        QCOMPARE(f.items(), (QStringList{"A.jpg", "a2.png", "b.png", "D.TIFF", "e.Pcx"}));
+    }
+
+    void refreshKeepsTicks()
+    {
+        Fixture f;
+        makeFiles(f.pics, {"b.png", "c.jpg", "d.gif", "e.bmp"});
+        OPEN(f, f.pics);
+        f.tick("c.jpg", false);
+        f.tick("e.bmp", false);
+        makeFiles(f.pics, {"a.png", ".new.png"});
+        QVERIFY(QFile::remove(f.pics + "/d.gif"));
+        f.w->RefreshFileList();
+        // the new file comes at the end, ticked; the gone one is gone; ticks are kept
+        QCOMPARE(f.items(), (QStringList{"b.png", "c.jpg", "e.bmp", "a.png"}));
+        QCOMPARE(f.ticked(), (QStringList{"b.png", "a.png"}));
+        QVERIFY(!f.c<QWidget>("fraLoadingList")->isVisible());
     }
 
     void treeShowsTheListedFolder()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        // a folder deep enough that its tree row starts out of sight
-        const QString pics = world.path(QStringLiteral("zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/pics"));
-        makeFiles(pics, {QStringLiteral("a.png")});
-        OPEN_MAIN(w, pics);
-        auto *tree = ctl<QTreeView>(w.get(), "tvwFolders");
-        auto *model = qobject_cast<QFileSystemModel *>(tree->model());
-        QCOMPARE(model->filePath(tree->currentIndex()), pics);
+        Fixture f;
+        const QString deep = f.world.path("zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/zz/pics");
+        makeFiles(deep, {"a.png"});
+        OPEN(f, deep);
+        auto *tree = f.c<QTreeView>("tvwFolders");
+        QCOMPARE(qobject_cast<QFileSystemModel *>(tree->model())->filePath(tree->currentIndex()), deep);
         const auto rowInSight = [&] {
             const QRect row = tree->visualRect(tree->currentIndex());
             return row.top() >= 0 && row.bottom() < tree->viewport()->height();
@@ -735,292 +638,209 @@ private slots:
         QTRY_VERIFY(rowInSight());
     }
 
-    void refreshKeepsTicks()
+    void recursionPatternsAndInvert()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        makeFiles(pics, {QStringLiteral("b.png"), QStringLiteral("c.jpg"), QStringLiteral("d.gif"), QStringLiteral("e.bmp")});
-        OPEN_MAIN(w, pics);
-        setTick(w.get(), QStringLiteral("c.jpg"), false);
-        setTick(w.get(), QStringLiteral("e.bmp"), false);
-        makeFiles(pics, {QStringLiteral("a.png"), QStringLiteral(".new.png")});
-        QVERIFY(QFile::remove(pics + QStringLiteral("/d.gif")));
-
-        w->RefreshFileList();
-        // the new file comes at the end, ticked; the gone one is gone; ticks are kept
-        QCOMPARE(items(w.get()), (QStringList{"b.png", "c.jpg", "e.bmp", "a.png"}));
-        QCOMPARE(ticked(w.get()), (QStringList{"b.png", "a.png"}));
-        QVERIFY(list(w.get())->isVisible());
-        QVERIFY(!ctl<QWidget>(w.get(), "fraLoadingList")->isVisible());
-        QVERIFY(dialogs.shown.isEmpty());
-    }
-
-    void recursion()
-    {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        makeFiles(pics, {QStringLiteral("b.png"), QStringLiteral("Apple.png"), QStringLiteral("sub/apple.gif"),
-                         QStringLiteral("sub/b.gif"), QStringLiteral("sub/deeper/c.jpg"), QStringLiteral("a-sub/z.png"),
-                         QStringLiteral(".cache/x.png"), QStringLiteral("sub/.hidden.jpg")});
-        OPEN_MAIN(w, pics);
-        QCOMPARE(items(w.get()), (QStringList{"Apple.png", "b.png"}));
-        setTick(w.get(), QStringLiteral("b.png"), false);
-
-        auto *recurse = ctl<QAction>(w.get(), "mnuRecurse");
-        recurse->trigger();
-        QVERIFY(recurse->isChecked());
-        // breadth first: the folder, then its sub-folders in name order, then theirs
-        QCOMPARE(items(w.get()),
-                 (QStringList{"Apple.png", "b.png", "a-sub/z.png", "sub/apple.gif", "sub/b.gif", "sub/deeper/c.jpg"}));
-        QCOMPARE(ticked(w.get()), (QStringList{"Apple.png", "a-sub/z.png", "sub/apple.gif", "sub/b.gif", "sub/deeper/c.jpg"}));
+        Fixture f;
+        makeFiles(f.pics, {"b.png", "Apple.png", "sub/apple.gif", "sub/b.gif", "sub/deeper/c.jpg", "a-sub/z.png",
+                           ".cache/x.png", "sub/.hidden.jpg"});
+        OPEN(f, f.pics);
+        QCOMPARE(f.items(), (QStringList{"Apple.png", "b.png"}));
+        f.tick("b.png", false);
+        f.action("mnuRecurse")->trigger();
+        QVERIFY(f.action("mnuRecurse")->isChecked());
+        // breadth first: the folder, its sub-folders in name order, then theirs; ticks kept
+        const QStringList all{"Apple.png", "b.png", "a-sub/z.png", "sub/apple.gif", "sub/b.gif", "sub/deeper/c.jpg"};
+        QCOMPARE(f.items(), all);
+        QStringList allButB = all;
+        allButB.removeOne("b.png");
+        QCOMPARE(f.ticked(), allButB);
 
         // pattern a*: the file name counts, not the folder, and letter case does not
-        ctl<QPushButton>(w.get(), "cmdDeselectAll")->click();
-        QVERIFY(ticked(w.get()).isEmpty());
-        dialogs.answerInput(QStringLiteral("a*"));
-        ctl<QAction>(w.get(), "mnuSelectPattern")->trigger();
-        QCOMPARE(ticked(w.get()), (QStringList{"Apple.png", "sub/apple.gif"}));
-        QCOMPARE(dialogs.shown.last().title, QStringLiteral("Select Images By Pattern"));
-        QVERIFY(dialogs.shown.last().text.startsWith(QLatin1String("Enter Pattern: ")));
-        QVERIFY(dialogs.shown.last().text.contains(QLatin1String("# - Any single digit (0 to 9).")));
+        f.click("cmdDeselectAll");
+        QVERIFY(f.ticked().isEmpty());
+        f.dialogs.answerInput(QStringLiteral("a*"));
+        f.action("mnuSelectPattern")->trigger();
+        QCOMPARE(f.ticked(), (QStringList{"Apple.png", "sub/apple.gif"}));
+        QCOMPARE(f.dialogs.shown.last().title, "Select Images By Pattern");
+        QVERIFY(f.dialogs.shown.last().text.startsWith("Enter Pattern: \r\n"));
+        QVERIFY(f.dialogs.shown.last().text.contains("\r\n# - Any single digit (0 to 9).\r\n"));
+        f.dialogs.answerInput(QStringLiteral("[!a]*.GIF"));
+        f.action("mnuSelectPattern")->trigger();
+        QCOMPARE(f.ticked(), (QStringList{"Apple.png", "sub/apple.gif", "sub/b.gif"}));
+        f.dialogs.answerInput(QStringLiteral("*.gif"));
+        f.action("mnuDeSelectPattern")->trigger();
+        QCOMPARE(f.dialogs.shown.last().title, "De-Select Images By Pattern");
+        QCOMPARE(f.ticked(), QStringList{"Apple.png"});
+        f.dialogs.answerInput(QString()); // empty or cancelled: no change
+        f.action("mnuDeSelectPattern")->trigger();
+        f.dialogs.answerInput(std::nullopt);
+        f.action("mnuSelectPattern")->trigger();
+        QCOMPARE(f.ticked(), QStringList{"Apple.png"});
 
-        dialogs.answerInput(QStringLiteral("[!a]*.GIF"));
-        ctl<QAction>(w.get(), "mnuSelectPattern")->trigger();
-        QCOMPARE(ticked(w.get()), (QStringList{"Apple.png", "sub/apple.gif", "sub/b.gif"}));
-        dialogs.answerInput(QStringLiteral("*.gif"));
-        ctl<QAction>(w.get(), "mnuDeSelectPattern")->trigger();
-        QCOMPARE(dialogs.shown.last().title, QStringLiteral("De-Select Images By Pattern"));
-        QCOMPARE(ticked(w.get()), QStringList{"Apple.png"});
-        // an empty or cancelled answer changes nothing
-        dialogs.answerInput(QString());
-        ctl<QAction>(w.get(), "mnuDeSelectPattern")->trigger();
-        dialogs.answerInput(std::nullopt);
-        ctl<QAction>(w.get(), "mnuSelectPattern")->trigger();
-        QCOMPARE(ticked(w.get()), QStringList{"Apple.png"});
-
-        ctl<QAction>(w.get(), "mnuInvertSelection")->trigger();
-        QCOMPARE(ticked(w.get()), (QStringList{"b.png", "a-sub/z.png", "sub/apple.gif", "sub/b.gif", "sub/deeper/c.jpg"}));
+        f.action("mnuInvertSelection")->trigger();
+        QCOMPARE(f.ticked(), all.mid(1));
 
         // off again: a fresh listing, every item ticked
-        recurse->trigger();
-        QVERIFY(!recurse->isChecked());
-        QCOMPARE(items(w.get()), (QStringList{"Apple.png", "b.png"}));
-        QCOMPARE(ticked(w.get()), items(w.get()));
+        f.action("mnuRecurse")->trigger();
+        QCOMPARE(f.items(), (QStringList{"Apple.png", "b.png"}));
+        QCOMPARE(f.ticked(), f.items());
     }
 
     void selectByType_data()
     {
         QTest::addColumn<QString>("action");
-        QTest::addColumn<bool>("select");
         QTest::addColumn<QStringList>("changed");
-        QTest::addRow("JPG") << "mnuSelectJPG" << true << QStringList{"a.jpg", "b.JPEG", "c.Jpg"};
-        QTest::addRow("TIFF") << "mnuSelectTIFF" << true << QStringList{"d.tif", "e.TIFF"};
-        QTest::addRow("PNG") << "mnuSelectPNG" << true << QStringList{"f.png"};
-        QTest::addRow("GIF") << "mnuSelectGIF" << true << QStringList{"g.gif", "sub.jpg/h.gif"};
-        QTest::addRow("BMP") << "mnuSelectBMP" << true << QStringList{"i.bmp"};
-        QTest::addRow("TGA") << "mnuSelectTGA" << true << QStringList{"j.tga"};
-        QTest::addRow("MIFF") << "mnuSelectMIFF" << true << QStringList{"k.miff"};
-        QTest::addRow("PCX") << "mnuSelectPCX" << true << QStringList{"l.pcx"};
-        QTest::addRow("de-select JPG") << "mnuDeSelectJPG" << false << QStringList{"a.jpg", "b.JPEG", "c.Jpg"};
-        QTest::addRow("de-select TIFF") << "mnuDeSelectTIFF" << false << QStringList{"d.tif", "e.TIFF"};
+        QTest::addRow("JPG") << "mnuSelectJPG" << QStringList{"a.jpg", "b.JPEG", "c.Jpg"};
+        QTest::addRow("TIFF") << "mnuSelectTIFF" << QStringList{"d.tif", "e.TIFF"};
+        QTest::addRow("GIF") << "mnuSelectGIF" << QStringList{"g.gif", "sub.jpg/h.gif"};
+        QTest::addRow("PCX") << "mnuSelectPCX" << QStringList{"l.pcx"};
+        QTest::addRow("de-select JPG") << "mnuDeSelectJPG" << QStringList{"a.jpg", "b.JPEG", "c.Jpg"};
+        QTest::addRow("de-select TIFF") << "mnuDeSelectTIFF" << QStringList{"d.tif", "e.TIFF"};
     }
 
     void selectByType()
     {
         QFETCH(QString, action);
-        QFETCH(bool, select);
         QFETCH(QStringList, changed);
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        makeFiles(pics, {QStringLiteral("a.jpg"), QStringLiteral("b.JPEG"), QStringLiteral("c.Jpg"), QStringLiteral("d.tif"),
-                         QStringLiteral("e.TIFF"), QStringLiteral("f.png"), QStringLiteral("g.gif"), QStringLiteral("i.bmp"),
-                         QStringLiteral("j.tga"), QStringLiteral("k.miff"), QStringLiteral("l.pcx"),
-                         QStringLiteral("sub.jpg/h.gif")});
-        OPEN_MAIN(w, pics);
-        ctl<QAction>(w.get(), "mnuRecurse")->trigger();
-        QCOMPARE(items(w.get()).size(), 12);
-        ctl<QAction>(w.get(), select ? "mnuDeSelectAll" : "mnuSelectAll")->trigger();
-        ctl<QAction>(w.get(), action.toLatin1().constData())->trigger();
+        const bool select = !action.contains(QLatin1String("DeSelect"));
+        Fixture f;
+        makeFiles(f.pics, {"a.jpg", "b.JPEG", "c.Jpg", "d.tif", "e.TIFF", "f.png", "g.gif", "l.pcx", "sub.jpg/h.gif"});
+        OPEN(f, f.pics);
+        f.action("mnuRecurse")->trigger();
+        QCOMPARE(f.items().size(), 9);
+        f.action(select ? "mnuDeSelectAll" : "mnuSelectAll")->trigger();
+        f.action(qPrintable(action))->trigger();
         QStringList expected;
-        for (const QString &item : items(w.get()))
+        for (const QString &item : f.items())
             if (changed.contains(item) == select)
                 expected << item;
-        QCOMPARE(ticked(w.get()), expected);
-        QVERIFY(dialogs.shown.isEmpty());
-    }
-
-    void stopDuringListing()
-    {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        const QStringList names = numberedNames(400);
-        makeFiles(pics, names);
-
-        auto w = std::make_unique<frmMain>(pics);
-        DuringListing stop(w.get(), 25, [&] {
-            QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdStopLoadingList"), Qt::LeftButton);
-        });
-        w->show();
-        QTRY_VERIFY(stop.countAtAction > 0 && firstListingDone(w.get()));
-        QCOMPARE(w->currentFolder(), AddBackslash(pics));
-        QCOMPARE(items(w.get()), names.mid(0, stop.countAtAction));
-        QVERIFY(!ctl<QWidget>(w.get(), "fraLoadingList")->isVisible());
-
-        // the next listing runs to its end and keeps the ticks of the items found
-        setTick(w.get(), names.at(3), false);
-        w->RefreshFileList();
-        QCOMPARE(items(w.get()), names);
-        QCOMPARE(ticked(w.get()).size(), 399);
-    }
-
-    void folderChosenDuringListing()
-    {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString big = world.path(QStringLiteral("big"));
-        const QString small = world.path(QStringLiteral("small"));
-        makeFiles(big, numberedNames(400));
-        makeFiles(small, {QStringLiteral("x.png"), QStringLiteral("y.png")});
-
-        auto w = std::make_unique<frmMain>(big);
-        DuringListing choose(w.get(), 25, [&] {
-            auto *tree = ctl<QTreeView>(w.get(), "tvwFolders");
-            auto *model = qobject_cast<QFileSystemModel *>(tree->model());
-            QVERIFY(model);
-            tree->setCurrentIndex(model->index(small));
-        });
-        w->show();
-        QTRY_VERIFY(choose.countAtAction > 0 && firstListingDone(w.get()));
-        // the list shows the folder that is current, nothing of the other one
-        QCOMPARE(w->currentFolder(), AddBackslash(small));
-        QCOMPARE(items(w.get()), (QStringList{"x.png", "y.png"}));
-        QCOMPARE(ctl<QLineEdit>(w.get(), "txtOutputDir")->text(), AddBackslash(small));
-        QVERIFY(dialogs.shown.isEmpty());
-    }
-
-    void recursionDuringListing()
-    {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        const QStringList names = numberedNames(300);
-        makeFiles(pics, names);
-        makeFiles(pics, {QStringLiteral("sub/z.png")});
-
-        auto w = std::make_unique<frmMain>(pics);
-        DuringListing recurse(w.get(), 25, [&] { ctl<QAction>(w.get(), "mnuRecurse")->trigger(); });
-        w->show();
-        QTRY_VERIFY(recurse.countAtAction > 0 && firstListingDone(w.get()));
-        QVERIFY(ctl<QAction>(w.get(), "mnuRecurse")->isChecked());
-        QCOMPARE(items(w.get()), names + QStringList{QStringLiteral("sub/z.png")});
-    }
-
-    void startDuringListing()
-    {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        const QStringList names = numberedNames(300);
-        makeFiles(pics, names);
-
-        auto w = std::make_unique<frmMain>(pics);
-        bool enabledDuring = true;
-        DuringListing start(w.get(), 25, [&] {
-            auto *go = ctl<QPushButton>(w.get(), "cmdGo");
-            enabledDuring = go->isEnabled();
-            QTest::mouseClick(go, Qt::LeftButton);
-        });
-        w->show();
-        QTRY_VERIFY(start.countAtAction > 0 && firstListingDone(w.get()));
-        QVERIFY(!enabledDuring);
-        QVERIFY(dialogs.shown.isEmpty());
-        QVERIFY(!w->processingWindow());
-        QCOMPARE(items(w.get()), names);
-        QVERIFY(ctl<QPushButton>(w.get(), "cmdGo")->isEnabled());
+        QCOMPARE(f.ticked(), expected);
     }
 
     void deleteChecked()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        makeFiles(pics, {QStringLiteral("a.png"), QStringLiteral("b.png"), QStringLiteral("c.png"), QStringLiteral("d.png")});
-        OPEN_MAIN(w, pics);
+        Fixture f;
+        makeFiles(f.pics, {"a.png", "b.png", "c.png", "d.png"});
+        OPEN(f, f.pics);
+        f.action("mnuDeSelectAll")->trigger();
+        f.action("mnuDeleteCheckedImages")->trigger(); // nothing ticked: nothing asked
+        QVERIFY(f.dialogs.shown.isEmpty());
 
-        // nothing ticked: nothing asked, nothing deleted
-        ctl<QAction>(w.get(), "mnuDeSelectAll")->trigger();
-        ctl<QAction>(w.get(), "mnuDeleteCheckedImages")->trigger();
-        QVERIFY(dialogs.shown.isEmpty());
-        QCOMPARE(filesIn(pics).size(), 4);
+        f.tick("a.png", true);
+        f.tick("c.png", true);
+        f.list()->setCurrentItem(f.item("d.png"));
+        f.dialogs.answer(MsgAnswer::No);
+        f.action("mnuDeleteCheckedImages")->trigger();
+        QCOMPARE(filesIn(f.pics).size(), 4);
+        f.dialogs.answer(MsgAnswer::Yes);
+        f.action("mnuDeleteCheckedImages")->trigger();
+        QCOMPARE(f.texts("Delete Confirmation"),
+                 QStringList(2, "Are you sure you want to delete these 2 images?"));
+        QCOMPARE(filesIn(f.pics), (QStringList{"b.png", "d.png"}));
+        QCOMPARE(f.items(), (QStringList{"b.png", "d.png"}));
+        QCOMPARE(f.list()->currentItem(), f.item("d.png"));
 
-        // two ticked, No: nothing deleted
-        setTick(w.get(), QStringLiteral("a.png"), true);
-        setTick(w.get(), QStringLiteral("c.png"), true);
-        selectItem(w.get(), QStringLiteral("d.png"));
-        dialogs.answer(MsgAnswer::No);
-        ctl<QAction>(w.get(), "mnuDeleteCheckedImages")->trigger();
-        QCOMPARE(messageTexts(dialogs, QStringLiteral("Delete Confirmation")),
-                 QStringList{QStringLiteral("Are you sure you want to delete these 2 images?")});
-        QCOMPARE(filesIn(pics).size(), 4);
-
-        // Yes: both go, the selected item stays selected
-        dialogs.answer(MsgAnswer::Yes);
-        ctl<QAction>(w.get(), "mnuDeleteCheckedImages")->trigger();
-        QCOMPARE(filesIn(pics), (QStringList{"b.png", "d.png"}));
-        QCOMPARE(items(w.get()), (QStringList{"b.png", "d.png"}));
-        QVERIFY(list(w.get())->currentItem());
-        QCOMPARE(list(w.get())->currentItem()->text(), QStringLiteral("d.png"));
-
-        // one ticked: the singular question
-        dialogs.clear();
-        setTick(w.get(), QStringLiteral("b.png"), true);
-        dialogs.answer(MsgAnswer::Yes);
-        ctl<QAction>(w.get(), "mnuDeleteCheckedImages")->trigger();
-        QCOMPARE(messageTexts(dialogs, QStringLiteral("Delete Confirmation")),
-                 QStringList{QStringLiteral("Are you sure you want to delete the checked image?")});
-        QCOMPARE(filesIn(pics), QStringList{"d.png"});
-        QCOMPARE(items(w.get()), QStringList{"d.png"});
+        f.dialogs.clear();
+        f.tick("b.png", true);
+        f.dialogs.answer(MsgAnswer::Yes);
+        f.action("mnuDeleteCheckedImages")->trigger();
+        QCOMPARE(f.texts("Delete Confirmation"), QStringList{"Are you sure you want to delete the checked image?"});
+        QCOMPARE(f.items(), QStringList{"d.png"});
     }
 
     void folderGone()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        makeFiles(pics, {QStringLiteral("a.png")});
-        OPEN_MAIN(w, pics);
-        QVERIFY(QDir(pics).removeRecursively());
-        ctl<QAction>(w.get(), "mnuRecurse")->trigger();
-        QCOMPARE(dialogs.titles(), QStringList{QStringLiteral("Drive Error")});
-        QVERIFY(dialogs.shown.first().text.startsWith(QLatin1String("(76) ")));
-        QCOMPARE(dialogs.shown.first().icon, MsgIcon::Exclamation);
-        QVERIFY(list(w.get())->isVisible());
-        QVERIFY(!ctl<QWidget>(w.get(), "fraLoadingList")->isVisible());
-        QVERIFY(!w->listRefreshing());
-        QVERIFY(items(w.get()).isEmpty());
+        Fixture f;
+        makeFiles(f.pics, {"a.png"});
+        OPEN(f, f.pics);
+        QVERIFY(QDir(f.pics).removeRecursively());
+        f.action("mnuRecurse")->trigger();
+        QCOMPARE(f.dialogs.titles(), QStringList{"Drive Error"});
+        QVERIFY(f.dialogs.shown.first().text.startsWith("(76) "));
+        QVERIFY(f.list()->isVisible() && !f.c<QWidget>("fraLoadingList")->isVisible());
+        QVERIFY(!f.w->listRefreshing());
+        QVERIFY(f.items().isEmpty());
+    }
+
+    // ================================================= while a listing runs
+
+    void stopDuringListing()
+    {
+        Fixture f;
+        const QStringList names = numberedNames(400);
+        makeFiles(f.pics, names);
+        DuringListing stop(f, 25, [&] { f.click("cmdStopLoadingList"); });
+        OPEN(f, f.pics);
+        QVERIFY(stop.countAtAction > 0);
+        QCOMPARE(f.items(), names.mid(0, stop.countAtAction)); // only the files found so far
+        f.tick(names.at(3), false);
+        f.w->RefreshFileList(); // the next listing runs to its end, ticks kept
+        QCOMPARE(f.items(), names);
+        QCOMPARE(f.ticked().size(), 399);
+    }
+
+    void folderChosenDuringListing()
+    {
+        Fixture f;
+        const QString small = f.world.path("small");
+        makeFiles(f.pics, numberedNames(400));
+        makeFiles(small, {"x.png", "y.png"});
+        DuringListing choose(f, 25, [&] {
+            auto *tree = f.c<QTreeView>("tvwFolders");
+            tree->setCurrentIndex(qobject_cast<QFileSystemModel *>(tree->model())->index(small));
+        });
+        OPEN(f, f.pics);
+        QVERIFY(choose.countAtAction > 0);
+        // the list shows the current folder, nothing of the other one
+        QCOMPARE(f.w->currentFolder(), AddBackslash(small));
+        QCOMPARE(f.items(), (QStringList{"x.png", "y.png"}));
+        QCOMPARE(f.edit("txtOutputDir")->text(), AddBackslash(small));
+    }
+
+    void recursionDuringListing()
+    {
+        Fixture f;
+        const QStringList names = numberedNames(300);
+        makeFiles(f.pics, names + QStringList{"sub/z.png"});
+        DuringListing recurse(f, 25, [&] { f.action("mnuRecurse")->trigger(); });
+        OPEN(f, f.pics);
+        QVERIFY(recurse.countAtAction > 0);
+        QVERIFY(f.action("mnuRecurse")->isChecked());
+        QCOMPARE(f.items(), names + QStringList{"sub/z.png"});
+    }
+
+    void startDuringListing()
+    {
+        Fixture f;
+        const QStringList names = numberedNames(300);
+        makeFiles(f.pics, names);
+        bool enabledDuring = true;
+        DuringListing start(f, 25, [&] {
+            enabledDuring = f.c<QPushButton>("cmdGo")->isEnabled();
+            f.click("cmdGo");
+        });
+        OPEN(f, f.pics);
+        QVERIFY(start.countAtAction > 0);
+        QVERIFY(!enabledDuring);
+        QVERIFY(f.dialogs.shown.isEmpty());
+        QVERIFY(!f.w->processingWindow());
+        QCOMPARE(f.items(), names);
+        QVERIFY(f.c<QPushButton>("cmdGo")->isEnabled());
     }
 
     // ================================================= batch through the windows
 
     void noTickedImage()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        makeImages(pics, {QStringLiteral("a.png"), QStringLiteral("b.png")});
-        OPEN_MAIN(w, pics);
-        ctl<QPushButton>(w.get(), "cmdDeselectAll")->click();
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdGo"), Qt::LeftButton);
-        QCOMPARE(dialogs.titles(), QStringList{QStringLiteral("No Images")});
-        QCOMPARE(dialogs.shown.first().text, QStringLiteral("Please Select at least 1 Image to Process!"));
-        QCOMPARE(dialogs.shown.first().icon, MsgIcon::Exclamation);
-        QVERIFY(w->processingWindow());
-        QVERIFY(!w->processingWindow()->isVisible());
-        QCOMPARE(filesIn(pics), (QStringList{"a.png", "b.png"}));
+        Fixture f;
+        makeImages(f.pics, {"a.png", "b.png"});
+        OPEN(f, f.pics);
+        f.click("cmdDeselectAll");
+        f.click("cmdGo");
+        QCOMPARE(f.texts("No Images"), QStringList{"Please Select at least 1 Image to Process!"});
+        QCOMPARE(f.dialogs.titles(), QStringList{"No Images"}); // and no "Process Finished!"
+        QVERIFY(!f.w->processingWindow()->isVisible());
+        QCOMPARE(filesIn(f.pics), (QStringList{"a.png", "b.png"}));
     }
 
     void startWarnings_data()
@@ -1030,23 +850,19 @@ private slots:
         QTest::addColumn<QString>("title"); // empty: no question
         QTest::addColumn<QString>("textStart");
         QTest::addColumn<bool>("runs");
-
-        QTest::addRow("delete old, No") << "delete" << MsgAnswer::No << "Delete Warning"
-                                        << "You have selected to delete orignal images." << false;
-        QTest::addRow("delete old with a prefix, Yes") << "delete" << MsgAnswer::Yes << "Delete Warning"
-                                                       << "You have selected to delete orignal images." << true;
-        QTest::addRow("same names, content changed, No") << "noprefix" << MsgAnswer::No << "Overwrite Warning"
-                                                         << "There is an IMMINENT possibility" << false;
-        QTest::addRow("same names, content changed, Yes") << "noprefix" << MsgAnswer::Yes << "Overwrite Warning"
-                                                          << "There is an IMMINENT possibility" << true;
-        QTest::addRow("spaces rule only") << "spaces" << MsgAnswer::No << "Overwrite Warning"
-                                          << "There is a MEDIUM possibility" << false;
-        QTest::addRow("format change only") << "format" << MsgAnswer::No << "Overwrite Warning"
-                                            << "There is a MEDIUM possibility" << false;
-        QTest::addRow("prefix: no question") << "" << MsgAnswer::No << "" << "" << true;
-        QTest::addRow("suffix: no question") << "suffix" << MsgAnswer::No << "" << "" << true;
-        QTest::addRow("other folder: no question") << "otherfolder" << MsgAnswer::No << "" << "" << true;
-        QTest::addRow("nothing changes the content: no question") << "renameonly" << MsgAnswer::No << "" << "" << true;
+        const QString del = QStringLiteral("You have selected to delete orignal images.");
+        const QString imminent = QStringLiteral("There is an IMMINENT possibility");
+        const QString medium = QStringLiteral("There is a MEDIUM possibility");
+        QTest::addRow("delete old, No") << "delete" << MsgAnswer::No << "Delete Warning" << del << false;
+        QTest::addRow("delete old, Yes") << "delete" << MsgAnswer::Yes << "Delete Warning" << del << true;
+        QTest::addRow("same names, No") << "noprefix" << MsgAnswer::No << "Overwrite Warning" << imminent << false;
+        QTest::addRow("same names, Yes") << "noprefix" << MsgAnswer::Yes << "Overwrite Warning" << imminent << true;
+        QTest::addRow("spaces rule") << "noprefix,spaces" << MsgAnswer::No << "Overwrite Warning" << medium << false;
+        QTest::addRow("format change") << "noprefix,format" << MsgAnswer::No << "Overwrite Warning" << medium << false;
+        QTest::addRow("prefix") << "" << MsgAnswer::No << "" << "" << true;
+        QTest::addRow("suffix") << "noprefix,suffix" << MsgAnswer::No << "" << "" << true;
+        QTest::addRow("other folder") << "noprefix,otherfolder" << MsgAnswer::No << "" << "" << true;
+        QTest::addRow("content unchanged") << "noprefix,plain" << MsgAnswer::No << "" << "" << true;
     }
 
     void startWarnings()
@@ -1056,226 +872,187 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, textStart);
         QFETCH(bool, runs);
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        const QString out = world.path(QStringLiteral("out"));
-        QVERIFY(QDir().mkpath(out));
-        makeImages(pics, {QStringLiteral("a.png"), QStringLiteral("b.jpg")});
-        const QByteArray before = checksum(pics + QStringLiteral("/a.png"));
-        OPEN_MAIN(w, pics);
-        if (setup != QLatin1String("delete") && !setup.isEmpty() && setup != QLatin1String("suffix"))
-            retype(ctl<QLineEdit>(w.get(), "txtPrefix"), QString());
-        if (setup == QLatin1String("delete"))
-            ctl<QCheckBox>(w.get(), "chkDeleteOld")->setChecked(true);
-        if (setup == QLatin1String("spaces") || setup == QLatin1String("format")) {
-            ctl<QCheckBox>(w.get(), "chkAntialias")->setChecked(false);
-            choose(ctl<QComboBox>(w.get(), setup == QLatin1String("spaces") ? "cmbSpaces" : "cmbOutputFormat"),
-                   setup == QLatin1String("spaces") ? 1 : 5);
-            if (setup == QLatin1String("spaces"))
-                ctl<QCheckBox>(w.get(), "chkGreyscale")->setChecked(true);
+        Fixture f;
+        makeImages(f.pics, {"a.png", "b.jpg"});
+        const QByteArray before = checksum(f.pics + "/a.png");
+        OPEN(f, f.pics);
+        const QStringList steps = setup.split(',');
+        if (steps.contains("noprefix"))
+            f.type("txtPrefix", QString());
+        if (steps.contains("delete"))
+            f.check("chkDeleteOld")->setChecked(true);
+        if (steps.contains("spaces") || steps.contains("format")) {
+            f.check("chkAntialias")->setChecked(false);
+            f.check("chkGreyscale")->setChecked(steps.contains("spaces"));
+            f.choose(steps.contains("spaces") ? "cmbSpaces" : "cmbOutputFormat", 5);
         }
-        if (setup == QLatin1String("suffix")) {
-            retype(ctl<QLineEdit>(w.get(), "txtPrefix"), QString());
-            retype(ctl<QLineEdit>(w.get(), "txtSuffix"), QStringLiteral("_s"));
-        }
-        if (setup == QLatin1String("otherfolder")) {
-            choose(ctl<QComboBox>(w.get(), "cmbOutput"), 1);
-            dialogs.answerFolder(out);
-            QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdBrowse"), Qt::LeftButton);
-        }
-        if (setup == QLatin1String("renameonly"))
-            ctl<QCheckBox>(w.get(), "chkAntialias")->setChecked(false);
-        dialogs.clear();
-        dialogs.answer(answer);
+        if (steps.contains("suffix"))
+            f.type("txtSuffix", "_s");
+        if (steps.contains("otherfolder"))
+            f.outputTo(f.out);
+        if (steps.contains("plain"))
+            f.check("chkAntialias")->setChecked(false);
+        f.dialogs.clear();
+        f.dialogs.answer(answer);
 
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdGo"), Qt::LeftButton);
+        f.click("cmdGo");
 
         if (title.isEmpty()) {
-            QCOMPARE(dialogs.titles(), QStringList{QStringLiteral("Done")});
+            QCOMPARE(f.dialogs.titles(), kDone);
         } else {
-            QVERIFY(!dialogs.shown.isEmpty());
-            const ShownDialog &q = dialogs.shown.first();
+            const ShownDialog q = f.dialogs.shown.value(0);
             QCOMPARE(q.title, title);
             QVERIFY2(q.text.startsWith(textStart), qPrintable(q.text));
-            QVERIFY(q.text.contains(QLatin1String("Press 'Cancel' to never see this message again, and continue.")));
-            QCOMPARE(q.buttons, MsgButtons::YesNoCancel);
-            QCOMPARE(q.icon, MsgIcon::Question);
-            QCOMPARE(dialogs.titles(), runs ? (QStringList{title, QStringLiteral("Done")}) : QStringList{title});
+            QVERIFY(q.text.endsWith("\r\n\r\nPress 'Cancel' to never see this message again, and continue."));
+            QVERIFY(q.buttons == MsgButtons::YesNoCancel && q.icon == MsgIcon::Question);
+            QCOMPARE(f.dialogs.titles(), runs ? QStringList{title} + kDone : QStringList{title});
         }
         if (!runs) {
-            QCOMPARE(filesIn(pics), (QStringList{"a.png", "b.jpg"}));
-            QCOMPARE(checksum(pics + QStringLiteral("/a.png")), before);
-            QVERIFY2(!w->processingWindow(), "the processing window is never opened");
+            QVERIFY2(!f.w->processingWindow(), "the processing window never opens");
+            QCOMPARE(filesIn(f.pics), (QStringList{"a.png", "b.jpg"}));
+            QCOMPARE(checksum(f.pics + "/a.png"), before);
         }
-        QCOMPARE(storedValue(world, QStringLiteral("IgnoreOverwriteWarnings")), QString());
+        QCOMPARE(stored("IgnoreOverwriteWarnings"), QString());
     }
 
     void cancelSilencesWarnings()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        makeImages(pics, {QStringLiteral("a.png")});
-        OPEN_MAIN(w, pics);
-        retype(ctl<QLineEdit>(w.get(), "txtPrefix"), QString());
-        dialogs.clear();
-        dialogs.answer(MsgAnswer::Cancel);
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdGo"), Qt::LeftButton);
-        QCOMPARE(dialogs.titles(), (QStringList{"Overwrite Warning", "Done"}));
-        QCOMPARE(storedValue(world, QStringLiteral("IgnoreOverwriteWarnings")), QStringLiteral("1"));
+        Fixture f;
+        makeImages(f.pics, {"a.png"});
+        OPEN(f, f.pics);
+        f.type("txtPrefix", QString());
+        f.dialogs.answer(MsgAnswer::Cancel);
+        f.click("cmdGo");
+        QCOMPARE(f.dialogs.titles(), QStringList{"Overwrite Warning"} + kDone);
+        QCOMPARE(stored("IgnoreOverwriteWarnings"), "1");
 
         // later runs ask nothing, not even about deleting the originals
-        ctl<QCheckBox>(w.get(), "chkDeleteOld")->setChecked(true);
-        retype(ctl<QLineEdit>(w.get(), "txtPrefix"), QStringLiteral("new_"));
-        dialogs.clear();
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdGo"), Qt::LeftButton);
-        QCOMPARE(dialogs.titles(), QStringList{"Done"});
-        QCOMPARE(filesIn(pics), QStringList{"new_a.png"});
-        // closing the window keeps the value
-        QVERIFY(w->close());
-        QCOMPARE(storedValue(world, QStringLiteral("IgnoreOverwriteWarnings")), QStringLiteral("1"));
+        f.check("chkDeleteOld")->setChecked(true);
+        f.type("txtPrefix", "new_");
+        f.dialogs.clear();
+        f.click("cmdGo");
+        QCOMPARE(f.dialogs.titles(), kDone);
+        QCOMPARE(filesIn(f.pics), QStringList{"new_a.png"});
+        QVERIFY(f.w->close()); // saving the settings keeps the value
+        QCOMPARE(stored("IgnoreOverwriteWarnings"), "1");
     }
 
     void captionAndStop()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        const QString out = world.path(QStringLiteral("out"));
-        QVERIFY(QDir().mkpath(out));
-        const QStringList names{"p1.png", "p2.png", "p3.png", "p4.png", "p5.png"};
-        makeImages(pics, names, 40);
-        OPEN_MAIN(w, pics);
-        choose(ctl<QComboBox>(w.get(), "cmbOutput"), 1);
-        dialogs.answerFolder(out);
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdBrowse"), Qt::LeftButton);
-
+        Fixture f;
+        makeImages(f.pics, {"p1.png", "p2.png", "p3.png", "p4.png", "p5.png"}, 40);
+        OPEN(f, f.pics);
+        f.outputTo(f.out);
         CaptionWatch watch;
         QStringList outputsAtStop;
-        QString stopCaption;
-        bool stopEnabledAfter = true;
+        QString stopText;
         watch.onCaption = [&](QWidget *go, const QString &caption) {
             if (caption != QLatin1String("Processing Images (2/5)"))
                 return;
-            // Stop is pressed while the third image is under way.
-            outputsAtStop = filesIn(out);
+            outputsAtStop = filesIn(f.out); // the third image is starting
             auto *stop = ctl<QPushButton>(go, "cmdStopProcess");
-            QVERIFY(stop->isVisible());
             QTest::mouseClick(stop, Qt::LeftButton);
-            stopCaption = stop->text();
-            stopEnabledAfter = stop->isEnabled();
+            stopText = stop->isEnabled() ? QString() : stop->text();
         };
-        dialogs.clear();
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdGo"), Qt::LeftButton);
+        f.dialogs.clear();
+        f.click("cmdGo");
 
-        QCOMPARE(watch.captions.value(0), QStringLiteral("Processing Images (0/5)"));
-        QCOMPARE(watch.captions,
-                 (QStringList{"Processing Images (0/5)", "Processing Images (1/5)", "Processing Images (2/5)"}));
+        QCOMPARE(watch.captions, (QStringList{"Processing Images (0/5)", "Processing Images (1/5)",
+                                              "Processing Images (2/5)"}));
         QCOMPARE(outputsAtStop, (QStringList{"th_p1.png", "th_p2.png"}));
-        QCOMPARE(stopCaption, QStringLiteral("Stopping Process..."));
-        QVERIFY(!stopEnabledAfter);
+        QCOMPARE(stopText, "Stopping Process...");
         // the third image is finished, the fourth never started
-        QCOMPARE(filesIn(out), (QStringList{"th_p1.png", "th_p2.png", "th_p3.png"}));
-        QCOMPARE(imageSize(out + QStringLiteral("/th_p3.png")), imageSize(pics + QStringLiteral("/p3.png")));
-        QCOMPARE(dialogs.titles(), QStringList{"Done"});
-        QCOMPARE(dialogs.shown.first().text, kFinished);
-        QCOMPARE(dialogs.shown.first().icon, MsgIcon::Information);
-        frmGo *go = w->processingWindow();
-        QVERIFY(go && !go->isVisible());
+        QCOMPARE(filesIn(f.out), (QStringList{"th_p1.png", "th_p2.png", "th_p3.png"}));
+        QCOMPARE(imageSize(f.out + "/th_p3.png"), imageSize(f.pics + "/p3.png"));
+        QCOMPARE(f.texts("Done"), QStringList{"Process Finished!"});
+        QCOMPARE(f.dialogs.titles(), kDone);
+        frmGo *go = f.w->processingWindow();
+        QVERIFY(!go->isVisible());
         QCOMPARE(ctl<QProgressBar>(go, "proProcess")->value(), 3);
         QCOMPARE(ctl<QProgressBar>(go, "proProcess")->maximum(), 5);
 
-        // the window is reused: the next run starts with a working Stop button
+        // the window is reused with a working Stop button; Escape and closing do not end a run
         watch.captions.clear();
-        watch.onCaption = nullptr;
-        dialogs.clear();
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdGo"), Qt::LeftButton);
-        QCOMPARE(w->processingWindow(), go);
+        bool stillShown = false;
+        watch.onCaption = [&](QWidget *window, const QString &caption) {
+            if (caption != QLatin1String("Processing Images (1/5)"))
+                return;
+            QTest::keyClick(window, Qt::Key_Escape);
+            window->close();
+            stillShown = window->isVisible();
+        };
+        f.dialogs.clear();
+        f.click("cmdGo");
+        QCOMPARE(f.w->processingWindow(), go);
+        QVERIFY(stillShown);
         QCOMPARE(watch.captions.size(), 5);
-        QCOMPARE(watch.captions.last(), QStringLiteral("Processing Images (4/5)"));
-        QCOMPARE(ctl<QPushButton>(go, "cmdStopProcess")->text(), QStringLiteral("Stop Processing Images"));
-        QVERIFY(ctl<QPushButton>(go, "cmdStopProcess")->isEnabled());
-        QCOMPARE(filesIn(out).size(), 5);
-        QCOMPARE(dialogs.titles(), QStringList{"Done"});
+        QCOMPARE(ctl<QPushButton>(go, "cmdStopProcess")->text(), "Stop Processing Images");
+        QCOMPARE(filesIn(f.out).size(), 5);
+        QCOMPARE(f.dialogs.titles(), kDone);
     }
 
     void longNamesStayInsideTheProcessingWindow()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        const QString name = QStringLiteral("a photo with a very long name ").repeated(5) + QStringLiteral("end.png");
-        makeImages(pics, {name});
-        OPEN_MAIN(w, pics);
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdGo"), Qt::LeftButton);
-        QCOMPARE(dialogs.titles(), QStringList{"Done"});
-        frmGo *go = w->processingWindow();
-        QVERIFY(go);
-        // the small window without the FTP panel
-        QCOMPARE(go->height(), 135);
+        Fixture f;
+        const QString name = QStringLiteral("a photo with a very long name ").repeated(5) + "end.png";
+        makeImages(f.pics, {name});
+        OPEN(f, f.pics);
+        f.click("cmdGo");
+        QCOMPARE(f.dialogs.titles(), kDone);
+        frmGo *go = f.w->processingWindow();
+        QCOMPARE(go->height(), 135); // the small window: no FTP panel
         QVERIFY(!ctl<QWidget>(go, "fraFTPStatus")->isVisibleTo(go));
         QCOMPARE(go->imageText(), name);
-        auto *image = ctl<QLabel>(go, "lblImage");
-        auto *status = ctl<QLabel>(go, "lblStatus");
-        for (QLabel *label : {image, status}) {
+        QVERIFY(go->statusText().contains("th_" + name));
+        for (const char *name : {"lblImage", "lblStatus"}) {
+            auto *label = ctl<QLabel>(go, name);
             QVERIFY(label->geometry().right() < go->width());
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
                      qPrintable(label->text()));
         }
-        QVERIFY(image->text().endsWith(QLatin1String("end.png")));
-        QCOMPARE(image->toolTip(), name);
-        QVERIFY(go->statusText().contains(QStringLiteral("th_") + name));
+        QVERIFY(ctl<QLabel>(go, "lblImage")->text().endsWith("end.png"));
+        QCOMPARE(ctl<QLabel>(go, "lblImage")->toolTip(), name);
     }
 
     void copyToOtherFolder()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        const QString out = world.path(QStringLiteral("out"));
-        QVERIFY(QDir().mkpath(out));
-        makeImages(pics, {QStringLiteral("a.png"), QStringLiteral("B.jpg"), QStringLiteral("c.bmp"),
-                          QStringLiteral("sub/d.png")});
-        QMap<QString, QByteArray> sums;
-        for (const char *n : {"a.png", "B.jpg", "c.bmp", "sub/d.png"})
-            sums.insert(QLatin1String(n), checksum(pics + QLatin1Char('/') + QLatin1String(n)));
-        OPEN_MAIN(w, pics);
-        ctl<QAction>(w.get(), "mnuRecurse")->trigger();
-        QCOMPARE(items(w.get()), (QStringList{"a.png", "B.jpg", "c.bmp", "sub/d.png"}));
-        choose(ctl<QComboBox>(w.get(), "cmbOutput"), 1);
-        dialogs.answerFolder(out);
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdBrowse"), Qt::LeftButton);
-        setTick(w.get(), QStringLiteral("c.bmp"), false);
-        dialogs.clear();
+        Fixture f;
+        const QStringList names{"a.png", "B.jpg", "c.bmp", "sub/d.png"};
+        makeImages(f.pics, names);
+        QList<QByteArray> sums;
+        for (const QString &n : names)
+            sums << checksum(f.pics + '/' + n);
+        OPEN(f, f.pics); // with the first-run settings: prefix "th_", antialias
+        f.action("mnuRecurse")->trigger();
+        QCOMPARE(f.items(), names);
+        f.outputTo(f.out);
+        f.tick("c.bmp", false);
+        f.dialogs.clear();
 
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdGo"), Qt::LeftButton);
+        f.click("cmdGo");
 
-        QCOMPARE(dialogs.titles(), QStringList{"Done"});
-        QCOMPARE(filesIn(out), (QStringList{"th_B.jpg", "th_a.png"}));
-        QCOMPARE(filesIn(out + QStringLiteral("/sub")), QStringList{"th_d.png"});
-        QCOMPARE(imageSize(out + QStringLiteral("/th_a.png")), imageSize(pics + QStringLiteral("/a.png")));
-        QCOMPARE(imageSize(out + QStringLiteral("/th_B.jpg")), imageSize(pics + QStringLiteral("/B.jpg")));
-        for (auto it = sums.cbegin(); it != sums.cend(); ++it)
-            QCOMPARE(checksum(pics + QLatin1Char('/') + it.key()), it.value());
+        QCOMPARE(f.dialogs.titles(), kDone);
+        QCOMPARE(filesIn(f.out), (QStringList{"th_B.jpg", "th_a.png"}));
+        QCOMPARE(filesIn(f.out + "/sub"), QStringList{"th_d.png"});
+        QCOMPARE(imageSize(f.out + "/th_a.png"), imageSize(f.pics + "/a.png"));
+        QCOMPARE(imageSize(f.out + "/th_B.jpg"), imageSize(f.pics + "/B.jpg"));
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(checksum(f.pics + '/' + names.at(i)), sums.at(i));
         // the list was emptied and listed again: every item ticked
-        QCOMPARE(items(w.get()), (QStringList{"a.png", "B.jpg", "c.bmp", "sub/d.png"}));
-        QCOMPARE(ticked(w.get()), items(w.get()));
-        QVERIFY(list(w.get())->isVisible());
+        QCOMPARE(f.items(), names);
+        QCOMPARE(f.ticked(), names);
     }
 
     void runInSameFolderListsOutputs()
     {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString pics = world.path(QStringLiteral("pics"));
-        makeImages(pics, {QStringLiteral("a.png"), QStringLiteral("b.png")});
-        OPEN_MAIN(w, pics);
-        setTick(w.get(), QStringLiteral("b.png"), false);
-        QTest::mouseClick(ctl<QPushButton>(w.get(), "cmdGo"), Qt::LeftButton);
-        QCOMPARE(dialogs.titles(), QStringList{"Done"});
-        QCOMPARE(items(w.get()), (QStringList{"a.png", "b.png", "th_a.png"}));
-        QCOMPARE(ticked(w.get()), items(w.get()));
+        Fixture f;
+        makeImages(f.pics, {"a.png", "b.png"});
+        OPEN(f, f.pics);
+        f.tick("b.png", false);
+        f.click("cmdGo");
+        QCOMPARE(f.dialogs.titles(), kDone);
+        QCOMPARE(f.items(), (QStringList{"a.png", "b.png", "th_a.png"}));
+        QCOMPARE(f.ticked(), f.items());
     }
 };
 
