@@ -11,9 +11,12 @@
 namespace vexl {
 
 namespace {
-// 2475 and 5355 twips at 15 twips per pixel.
-constexpr int kSmallHeight = 165;
-constexpr int kLargeHeight = 357;
+// The window is 2475 twips high (5355 with the FTP panel) at 15 twips per
+// pixel, caption and frame included: 165 and 357 pixels less the 30 pixels of
+// a classic caption and frame give the client heights. The stop button then
+// sits at about 102 pixels (1530 twips) from the top of the small window.
+constexpr int kSmallHeight = 135;
+constexpr int kLargeHeight = 327;
 } // namespace
 
 frmGo::frmGo(QWidget *parent)
@@ -21,6 +24,10 @@ frmGo::frmGo(QWidget *parent)
     , m_ui(std::make_unique<Ui::frmGo>())
 {
     m_ui->setupUi(this);
+    // A dialog does not take its owner's font by itself; it should match the
+    // main window's.
+    if (parent)
+        setFont(parent->font());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedWidth(440);
     m_timDoEvents.setObjectName(QStringLiteral("timDoEvents"));
@@ -117,12 +124,41 @@ QString frmGo::caption() const
 
 void frmGo::setStatus(const QString &text)
 {
-    m_ui->lblStatus->setText(text);
+    m_statusText = text;
+    showElided(m_ui->lblStatus, text, Qt::ElideRight);
 }
 
 void frmGo::setImageText(const QString &text)
 {
-    m_ui->lblImage->setText(text);
+    m_imageText = text;
+    showElided(m_ui->lblImage, text, Qt::ElideMiddle);
+}
+
+QString frmGo::statusText() const
+{
+    return m_statusText;
+}
+
+QString frmGo::imageText() const
+{
+    return m_imageText;
+}
+
+// Long names and paths are cut to the label's width (the whole text in the
+// tool tip) instead of running past the window's edge.
+void frmGo::showElided(QLabel *label, const QString &text, Qt::TextElideMode mode)
+{
+    const int width = label->contentsRect().width();
+    const QString shown = width > 0 ? label->fontMetrics().elidedText(text, mode, width) : text;
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+}
+
+void frmGo::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    showElided(m_ui->lblStatus, m_statusText, Qt::ElideRight);
+    showElided(m_ui->lblImage, m_imageText, Qt::ElideMiddle);
 }
 
 void frmGo::setSceneText(const QString &text)

@@ -4,6 +4,7 @@
 #include "engine/batchrun.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QTimer>
 #include <memory>
 
@@ -26,6 +27,10 @@ public:
     // when the window has closed.
     BatchOutcome runBatch(const ProcessSettings &settings, const BatchInput &input);
     BatchRun &batch() { return m_run; }
+    // The status line and image texts as the run gave them (the labels may
+    // show them shortened).
+    QString statusText() const;
+    QString imageText() const;
 
     // BatchHost
     MsgAnswer ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override;
@@ -49,9 +54,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void Form_Activate();
+    static void showElided(QLabel *label, const QString &text, Qt::TextElideMode mode);
 
     std::unique_ptr<Ui::frmGo> m_ui;
     BatchRun m_run;
@@ -59,6 +66,8 @@ private:
     const ProcessSettings *m_settings = nullptr;
     const BatchInput *m_input = nullptr;
     BatchOutcome m_outcome = BatchOutcome::NotStarted;
+    QString m_statusText;
+    QString m_imageText;
 };
 
 } // namespace vexl

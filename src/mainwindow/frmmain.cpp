@@ -66,6 +66,13 @@ frmMain::frmMain(const QString &commandLine, QWidget *parent)
                 if (current.isValid())
                     tvwFolders_Change(m_fsModel->filePath(current));
             });
+    // The model reads and sorts folders in the background, moving the chosen
+    // folder's row as it goes: keep it in sight until the user takes the tree.
+    connect(m_fsModel, &QFileSystemModel::directoryLoaded, this, &frmMain::revealFolderLater);
+    connect(m_fsModel, &QAbstractItemModel::rowsInserted, this, &frmMain::revealFolderLater);
+    connect(m_fsModel, &QAbstractItemModel::layoutChanged, this, &frmMain::revealFolderLater);
+    m_ui->tvwFolders->installEventFilter(this);
+    m_ui->tvwFolders->viewport()->installEventFilter(this);
     // The tree takes two thirds of the space left of the preview, the list one third.
     m_ui->splDirFiles->setStretchFactor(0, 2);
     m_ui->splDirFiles->setStretchFactor(1, 1);
@@ -548,8 +555,10 @@ void frmMain::cmbOutput_Click(int index)
         return;
     const int last = m_ui->cmbOutput->count() - 1;
     if (index == last) {
+        // A command, not a destination: the previous choice comes back as it was,
+        // its output folder included.
+        m_lastDestIndex = previous;
         m_ui->cmbOutput->setCurrentIndex(previous);
-        cmbOutput_Click(previous);
         // The saved-connections editor opens here; afterwards the list is rebuilt.
         RebuildOutputList();
         return;
@@ -599,8 +608,20 @@ void frmMain::numericFieldChanged(QLineEdit *field, bool zeroAllowed, qint32 max
 {
     if (m_settingsLoading)
         return;
-    const NumberCheck r = CheckRemoveNonNumbers(field->text(), zeroAllowed, false, maximum,
-                                                m_previousText.value(field), field->cursorPosition());
+    NumberCheck r = CheckRemoveNonNumbers(field->text(), zeroAllowed, false, maximum, m_previousText.value(field),
+                                          field->cursorPosition());
+    // The filter stops at a refused "%" without looking at the rest, so a pasted
+    // "12a%" would keep its letter: run it again on its own result until nothing
+    // changes, and tell of it all in one message.
+    for (int pass = 0; pass < 4; ++pass) {
+        const NumberCheck again = CheckRemoveNonNumbers(r.text, zeroAllowed, false, maximum, r.text);
+        if (again.text == r.text)
+            break;
+        r.text = again.text;
+        r.removedBeforeCaret += again.removedBeforeCaret;
+        r.zeroError = r.zeroError || again.zeroError;
+        r.numbersOnlyError = r.numbersOnlyError || again.numbersOnlyError;
+    }
     QString text = r.text;
     if (field == m_ui->txtJPGQuality && text.toDouble() > 100)
         text = QStringLiteral("100");
@@ -632,7 +653,11 @@ void frmMain::fileNameFieldChanged(QLineEdit *field)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut && !m_settingsLoading) {
+    // Leaving the field counts; the window losing the focus to another window,
+    // or a menu opening over it, does not (the field keeps the focus).
+    if (event->type() == QEvent::FocusOut && !m_settingsLoading
+        && static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason
+        && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
         const std::pair<QLineEdit *, const char *> required[] = {
             {m_ui->txtWidth, "100"}, {m_ui->txtHeight, "100"}, {m_ui->txtBevelWidth, "5"}, {m_ui->txtRotate, "90"}};
         for (const auto &[field, reset] : required) {
@@ -642,6 +667,10 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             }
         }
     }
+    if ((watched == m_ui->tvwFolders && event->type() == QEvent::KeyPress)
+        || (watched == m_ui->tvwFolders->viewport()
+            && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel)))
+        m_folderToReveal.clear(); // the user has taken the tree
     if (watched == m_ui->lstImages && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Delete) {
@@ -717,30 +746,55 @@ void frmMain::LoadLanguage(const QString &key)
 
 // ---------------------------------------------------------------- image list
 
+void frmMain::revealFolderLater()
+{
+    if (m_folderToReveal.isEmpty() || m_revealQueued)
+        return;
+    m_revealQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_revealQueued = false;
+        if (m_folderToReveal.isEmpty())
+            return;
+        const QModelIndex index = m_fsModel->index(m_folderToReveal);
+        if (!index.isValid() || index != m_ui->tvwFolders->currentIndex()) {
+            m_folderToReveal.clear();
+            return;
+        }
+        m_ui->tvwFolders->scrollTo(index);
+    });
+}
+
 void frmMain::selectFolder(const QString &folder)
 {
     const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const QModelIndex index = m_fsModel->index(clean);
+    const bool moves = index.isValid() && m_ui->tvwFolders->currentIndex() != index;
     if (index.isValid()) {
+        // Set first: the selection change lists the folder, serving events.
+        m_folderToReveal = clean;
         m_ui->tvwFolders->setCurrentIndex(index);
         m_ui->tvwFolders->scrollTo(index);
+        revealFolderLater();
     }
-    // The tree reports a change only when the selection moves.
-    if (AddBackslash(clean) != m_currentFolder || !index.isValid())
-        tvwFolders_Change(clean);
-    else if (!m_refreshGuard)
+    // A moving selection reports the change (and lists the folder) itself;
+    // otherwise the folder is taken here. Never both: that would list it twice.
+    if (!moves)
         tvwFolders_Change(clean);
 }
 
 void frmMain::tvwFolders_Change(const QString &path)
 {
     const QString folder = AddBackslash(QDir::cleanPath(path));
-    if (m_refreshGuard) {
-        m_currentFolder = folder;
+    m_currentFolder = folder;
+    if (m_listing) {
+        // Another folder is being listed: the list must not end up showing that
+        // folder's files under this one's name (a batch would pair them). End
+        // the listing; it lists this folder once it has wound up.
+        m_relistRequested = true;
+        cmdStopLoadingList_Click();
         return;
     }
-    m_currentFolder = folder;
-    if (m_treeRefreshRunning)
+    if (m_refreshGuard || m_treeRefreshRunning)
         return;
     m_treeRefreshRunning = true;
     RefreshFileList();
@@ -751,6 +805,9 @@ void frmMain::setListBusy(bool busy)
 {
     m_ui->lstImages->setVisible(!busy);
     m_ui->fraLoadingList->setVisible(busy);
+    // A batch started from a half-built list would process part of the folder,
+    // and its re-listing would pull the items from under the running listing.
+    m_ui->cmdGo->setEnabled(!busy);
     if (busy) {
         m_spinnerIndex = 0;
         timUpdateSpinner_Timer();
@@ -778,6 +835,7 @@ void frmMain::RefreshFileList()
     if (m_refreshGuard)
         return;
     m_refreshGuard = true;
+    m_listing = true;
     setListBusy(true);
     QListWidget *list = m_ui->lstImages;
     const bool recurse = m_ui->mnuRecurse->isChecked();
@@ -818,7 +876,8 @@ void frmMain::RefreshFileList()
                QStringLiteral("Drive Error"));
     }
     m_stopListing = false;
-    m_recursionToggled = false;
+    if (!m_relistRequested)
+        m_recursionToggled = false;
     for (int i = list->count() - 1; i >= 0; --i) {
         if (list->item(i)->data(kMarkRole).toInt() == 0) {
             delete list->takeItem(i);
@@ -826,6 +885,7 @@ void frmMain::RefreshFileList()
         }
     }
     m_refreshGuard = false;
+    m_listing = false;
     UpdatePreview(false);
     if (m_ui->cmbOutput->currentIndex() == 0)
         m_ui->txtOutputDir->setText(m_currentFolder);
@@ -835,11 +895,21 @@ void frmMain::RefreshFileList()
         m_ui->lblImageDimensions->hide();
     }
     setListBusy(false);
+    if (m_relistRequested) {
+        m_relistRequested = false;
+        RefreshFileList();
+    }
 }
 
 void frmMain::mnuRecurse_Click()
 {
     m_recursionToggled = true;
+    if (m_listing) {
+        // The running listing reads with the old setting: end it and list again.
+        m_relistRequested = true;
+        cmdStopLoadingList_Click();
+        return;
+    }
     RefreshFileList();
 }
 
@@ -995,6 +1065,8 @@ void frmMain::InsertMeta(const QString &token)
 
 void frmMain::cmdGo_Click()
 {
+    if (m_listing)
+        return;
     const ProcessSettings s = processSettings();
     SettingsStore store;
     int ignore = 0;

@@ -94,6 +94,7 @@ private:
 
     // Image list helpers
     void tvwFolders_Change(const QString &path);
+    void revealFolderLater();
     void setListBusy(bool busy);
     void timUpdateSpinner_Timer();
     void selectPattern(bool select);
@@ -116,9 +117,13 @@ private:
 
     QString m_currentFolder;
     QString m_commandLineFolder;
+    QString m_folderToReveal;        // chosen in the tree, kept in sight while the tree loads
+    bool m_revealQueued = false;
     bool m_settingsLoading = false;
     bool m_refreshGuard = false;
     bool m_treeRefreshRunning = false;
+    bool m_listing = false;          // RefreshFileList is under way (it serves events)
+    bool m_relistRequested = false;  // the folder changed during a listing
     bool m_stopListing = false;
     bool m_recursionToggled = false;
     bool m_firstListing = false;

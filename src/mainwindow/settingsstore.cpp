@@ -2,6 +2,7 @@
 
 #include "support/vexlerror.h"
 
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace vexl {
@@ -14,9 +15,16 @@ VexlError typeMismatch(const QString &name, const QString &text)
 }
 } // namespace
 
+QString SettingsStore::userFile()
+{
+    // QSettings' own IniFormat/UserScope file would be VEXLLite.ini, and it reads
+    // XDG_CONFIG_HOME only once per process; the path is made here instead.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/VEXLLite/VEXLLite.conf");
+}
+
 SettingsStore::SettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             QStringLiteral("VEXLLite"), QStringLiteral("VEXLLite")))
+    : m_settings(std::make_unique<QSettings>(userFile(), QSettings::IniFormat))
 {
 }
 

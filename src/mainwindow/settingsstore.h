@@ -14,6 +14,8 @@ class SettingsStore
 {
 public:
     SettingsStore();                              // the user's store
+    // The user's store: $XDG_CONFIG_HOME (else ~/.config) + /VEXLLite/VEXLLite.conf.
+    static QString userFile();
     explicit SettingsStore(const QString &iniFile); // another INI file, same groups and names
 
     static constexpr const char *SettingsGroup = "Settings";
