@@ -865,10 +865,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>100</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>x</source>
         <translation type="unfinished"></translation>
     </message>
@@ -909,10 +905,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Pixels</source>
         <translation type="unfinished"></translation>
     </message>
@@ -926,10 +918,6 @@
     </message>
     <message>
         <source>The degrees in which to rotate the image clockwise.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>90</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -978,10 +966,6 @@
     </message>
     <message>
         <source>Text to put at the start of the filename.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>th_</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1077,10 +1061,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Zero Fill:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1161,18 +1141,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Output in Same Folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Output in Different Folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Configure FTP Servers...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The folder that all processed images will be put in.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1198,10 +1166,6 @@
     </message>
     <message>
         <source>The output quality of the JPG and PNG images, from 1 to 100. Default is 75%. If any JPG or PNG  image is processed, this value is used.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>75</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
