@@ -158,7 +158,7 @@ void BatchRun::incrementSequentialNumber()
 
 void BatchRun::FinalRename()
 {
-    const QString resolved = StripBadFilenameChars(ReplaceMetaForName(m_newBase));
+    const QString resolved = ReplaceMetaForName(m_newBase);
     const QString finalPath = AddBackslash(m_outputFolder) + resolved + QLatin1Char('.') + m_newExt;
     if (finalPath != m_outputPath && !SameFile(finalPath, m_outputPath)) {
         status(QStringLiteral("Renaming Image with Meta ") + m_outputImageFName + QStringLiteral("..."));
