@@ -110,7 +110,9 @@ void BatchRun::reportUnexpected(const VexlError &e)
     r.title = m_host->caption() + QStringLiteral(" Error");
     r.description = e.withLine();
     r.windowName = QStringLiteral("frmGo");
-    r.procedureName = QStringLiteral("Form_Activate");
+    // A failure of the log writer itself is reported as its own.
+    const bool logFailed = e.source == QLatin1String("ProcessLog.AddCurrOp");
+    r.procedureName = logFailed ? QStringLiteral("AddCurrOp") : QStringLiteral("Form_Activate");
     r.operation = m_log.CurrentOperation();
     r.settings = QStringLiteral("Settings: \r\n") + GetSettingsReport(*m_s, m_in->reportExtras)
         + QStringLiteral("\r\nFTP Settings: \r\n") + QStringLiteral("\r\nProcess Log: \r\n") + processLog;
