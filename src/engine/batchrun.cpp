@@ -261,6 +261,8 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
         m_index = 0;
         m_meta.selNum = m_count;
         m_ignoreMegapixelWarning = false;
+        if (m_ftp)
+            m_ftp->ClearDirectoryCache();
 
         op(QStringLiteral("Start Process Loop"));
         while (m_index < m_count && !m_stopProcess) {

@@ -83,6 +83,8 @@ public:
     int FTPSetCurrentDirectory(const QString &path);
     int FTPUploadFile(const QString &localPath, const QString &remoteName);
 
+    // The run's "Set Initial Stuff" starts the per-image steps with no folder known.
+    void ClearDirectoryCache() { m_dirCache.clear(); }
     const FTPConnection &connection() const { return m_conn; }
     const QStringList &directoryCache() const { return m_dirCache; }
     CFtpClient *client() const { return m_client; }
