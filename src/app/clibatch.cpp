@@ -115,8 +115,10 @@ void addOptions(QCommandLineParser &parser)
         "With --batch it runs a batch without any window over every image the image list\n"
         "would show for FOLDER (default: the folder stored by the window), with the stored\n"
         "settings, printing one line per image and every message and question with the\n"
-        "answer given. Exit status: 0 the run finished, 1 it ended early (a \"No\", an error,\n"
-        "an abort), 2 bad arguments."));
+        "answer given. A saved FTP connection as destination uploads the results, showing\n"
+        "the FTP log (the password as \"PASS ****\"); there is no login prompt here, so the\n"
+        "connection needs a saved password. Exit status: 0 the run finished, 1 it ended\n"
+        "early (a \"No\", an error, an abort), 2 bad arguments."));
     parser.addHelpOption();
     parser.addOption({QStringLiteral("batch"), QStringLiteral("Run a batch without a window.")});
     parser.addOption({QStringLiteral("recurse"), QStringLiteral("List the images of sub-folders too.")});

@@ -31,7 +31,7 @@ frmFTPTest::frmFTPTest(QWidget *parent)
 {
     m_ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    resize(480, 300);
+    resize(520, 380);
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmFTPTest::cmdClose_Click);
 }
 

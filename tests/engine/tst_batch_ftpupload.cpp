@@ -9,6 +9,8 @@
 #include "mainwindow/settingsstore.h"
 #include "support/ftpconnections.h"
 
+#include <QSettings>
+
 Q_DECLARE_METATYPE(vexl::BatchOutcome)
 
 using namespace vexl;
@@ -70,6 +72,8 @@ private slots:
     void login();
     void stopDuringUploadAborts();
     void serverClosedSessionIsReopened();
+    void commandLine_data();
+    void commandLine();
 };
 
 void TestBatchFtpUpload::uploadsEveryOutputIntoTheBaseFolder_data()
@@ -224,6 +228,44 @@ void TestBatchFtpUpload::serverClosedSessionIsReopened()
     // The new session goes back to the base folder before the upload.
     QVERIFY(QFileInfo::exists(b.root + QStringLiteral("/base/one.png")));
     QVERIFY(QFileInfo::exists(b.root + QStringLiteral("/base/two.png")));
+}
+
+void TestBatchFtpUpload::commandLine_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("saved password") << kPassword << 0 << "[FTP] PASS ****";
+    QTest::addRow("no saved password") << QString() << 1 << "Login details not given. Ending process.";
+}
+
+// The command-line batch to a saved connection: the FTP log on the terminal, and
+// no login prompt to answer.
+void TestBatchFtpUpload::commandLine()
+{
+    QFETCH(QString, password);
+    QFETCH(int, exitCode);
+    QFETCH(QString, expected);
+    FtpBatch b;
+    QVERIFY(makeImage(b.inPath(QStringLiteral("one.png")), 20, 10));
+    const QString ini = b.world.path(QStringLiteral("cli.ini"));
+    {
+        QSettings store(ini, QSettings::IniFormat);
+        b.setPassword(password);
+        SaveFTPConnections(store, Ftp().connections);
+        store.setValue(QStringLiteral("Settings/OutputDest"), QStringLiteral("//FTP: Local//"));
+        store.setValue(QStringLiteral("Settings/OutputDir"), QStringLiteral("/"));
+    }
+    QProcess cli;
+    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vexl-dovo"),
+              {QStringLiteral("--batch"), b.in, QStringLiteral("--settings"), ini});
+    QVERIFY(cli.waitForFinished(60000));
+    const QString out = QString::fromLocal8Bit(cli.readAllStandardOutput());
+    QCOMPARE(cli.exitCode(), exitCode);
+    QVERIFY2(out.contains(expected), qPrintable(out));
+    QVERIFY(!out.contains(kPassword));
+    // First-run settings: the output is named with the default prefix.
+    QCOMPARE(QDir(b.root).entryList(QDir::Files), exitCode == 0 ? QStringList{"th_one.png"} : QStringList());
 }
 
 VEXL_ENGINE_TEST_MAIN(TestBatchFtpUpload)
