@@ -447,6 +447,10 @@ void BatchRun::processImage(const QString &item)
                 }
             }
         }
+        // A skipped image is not uploaded: its staged copy does not stay behind
+        // (a later run would take its name for a number already used).
+        if (m_isFTP && m_skipRest && m_workingFileMade && !SameFile(m_outputPath, m_fullInput))
+            QFile::remove(m_outputPath);
 
         // 21-22. next scene
         op(QStringLiteral("Inc Seq Num To %1").arg(m_sceneNumber + 1));

@@ -68,6 +68,7 @@ private slots:
     void uploadsEveryOutputIntoTheBaseFolder_data();
     void uploadsEveryOutputIntoTheBaseFolder();
     void replicatedFoldersCreateOnlyWhatIsMissing();
+    void skippedImageLeavesNoStagedCopy();
     void login_data();
     void login();
     void stopDuringUploadAborts();
@@ -132,6 +133,21 @@ void TestBatchFtpUpload::replicatedFoldersCreateOnlyWhatIsMissing()
                           "CWD /base/a/b"}));
     for (const char *file : {"base/top.png", "base/a/b/x.png", "base/a/b/y.png"})
         QVERIFY2(QFileInfo(b.root + QLatin1Char('/') + QLatin1String(file)).size() > 0, file);
+}
+
+void TestBatchFtpUpload::skippedImageLeavesNoStagedCopy()
+{
+    FtpBatch b;
+    b.s.MiscGreyscale = true;
+    b.add(QStringLiteral("broken.png"));
+    QVERIFY(writeFile(b.inPath(QStringLiteral("broken.png")), "not an image"));
+    QVERIFY(b.addImage(QStringLiteral("good.png")));
+    b.yes(); // go on after the image engine's failure
+
+    QCOMPARE(b.go(), BatchOutcome::Finished);
+    QCOMPARE(b.host.count(QStringLiteral("ImageMagick Error")), 1);
+    QCOMPARE(QDir(b.root).entryList(QDir::Files), QStringList{"good.png"});
+    QCOMPARE(QDir(b.staging()).entryList(QDir::Files), QStringList());
 }
 
 void TestBatchFtpUpload::login_data()
