@@ -4,6 +4,8 @@
 #include "mainwindow/dirhandle.h"
 #include "mainwindow/settingsstore.h"
 #include "support/apppaths.h"
+#include "support/ftpconnections.h"
+#include "support/messages.h"
 #include "support/vexlerror.h"
 
 #include <QCommandLineParser>
@@ -90,6 +92,13 @@ public:
     {
         m_out << '[' << position << '/' << count << "] " << item << Qt::endl;
     }
+    void ftpLogLine(const QString &text, int) override { m_out << "[FTP] " << text << Qt::endl; }
+    std::optional<LoginAnswer> promptLogin(const QString &server, const QString &, const QString &) override
+    {
+        // There is nobody to type a password: the prompt counts as cancelled.
+        m_out << "Server Login: " << server << " -> Cancel" << Qt::endl;
+        return std::nullopt;
+    }
 
 private:
     bool m_answerYes;
@@ -106,8 +115,10 @@ void addOptions(QCommandLineParser &parser)
         "With --batch it runs a batch without any window over every image the image list\n"
         "would show for FOLDER (default: the folder stored by the window), with the stored\n"
         "settings, printing one line per image and every message and question with the\n"
-        "answer given. Exit status: 0 the run finished, 1 it ended early (a \"No\", an error,\n"
-        "an abort), 2 bad arguments."));
+        "answer given. A saved FTP connection as destination uploads the results, showing\n"
+        "the FTP log (the password as \"PASS ****\"); there is no login prompt here, so the\n"
+        "connection needs a saved password. Exit status: 0 the run finished, 1 it ended\n"
+        "early (a \"No\", an error, an abort), 2 bad arguments."));
     parser.addHelpOption();
     parser.addOption({QStringLiteral("batch"), QStringLiteral("Run a batch without a window.")});
     parser.addOption({QStringLiteral("recurse"), QStringLiteral("List the images of sub-folders too.")});
@@ -188,16 +199,23 @@ int RunCommandLineBatch(const QStringList &arguments)
     BatchInput input;
     input.currentFolder = folder;
     input.recurse = parser.isSet(QStringLiteral("recurse"));
-    // Destinations: the same folder, another folder, or a saved connection.
-    if (settings.OutputDest == QLatin1String("//DIFFDIR//")) {
-        input.outputDestIndex = 1;
-    } else if (settings.OutputDest.startsWith(QLatin1String("//FTP: ")) && settings.OutputDest.endsWith(QLatin1String("//"))) {
-        err << "FTP destinations are not available from the command line yet: " << settings.OutputDest << Qt::endl;
-        return 2;
-    } else {
-        input.outputDestIndex = 0;
-        settings.OutputDir = folder;
+    // Destinations: the same folder, another folder, or a saved connection (a
+    // connection that no longer exists means the same folder, as in the window).
+    try {
+        Ftp().connections = LoadFTPConnections(store->raw());
+    } catch (const VexlError &e) {
+        err << "Settings: FTP connections: " << e.description << Qt::endl;
+        Ftp().connections.clear();
     }
+    SortFTPConnections(Ftp().connections);
+    QStringList destinations{Msg("msgOutputSameFolder"), Msg("msgOutputDifferentFolder")};
+    for (const FTPConnection &c : std::as_const(Ftp().connections))
+        destinations << QStringLiteral("FTP: ") + c.Name;
+    destinations << Msg("msgConfigureFTPServers");
+    input.outputDestIndex = DestinationIndexForToken(settings.OutputDest, destinations);
+    input.outputDestText = destinations.at(input.outputDestIndex);
+    if (input.outputDestIndex == 0)
+        settings.OutputDir = folder;
     if (input.outputDestIndex == 1 && !QFileInfo(settings.OutputDir).isDir()) {
         err << "Output folder not found: " << settings.OutputDir << Qt::endl;
         return 2;

@@ -4,6 +4,7 @@
 #include "support/dialogtypes.h"
 
 #include <QString>
+#include <optional>
 
 namespace vexl {
 
@@ -34,6 +35,27 @@ public:
     virtual void runClosing() {}
     // Called once per image with its position (1-based), count and item.
     virtual void imageStarted(int position, int count, const QString &item) { Q_UNUSED(position); Q_UNUSED(count); Q_UNUSED(item); }
+
+    // The FTP panel of a run whose destination is a saved connection.
+    virtual void clearFtpLog() {}
+    // One line of the FTP log; `kind` is an FtpMessageKind. The password line
+    // already reads "PASS ****".
+    virtual void ftpLogLine(const QString &text, int kind) { Q_UNUSED(text); Q_UNUSED(kind); }
+    // The session status, the transfer label ("12.3 KB/45.6 KB") and the
+    // transfer progress (0-100).
+    virtual void setFtpStatus(const QString &text) { Q_UNUSED(text); }
+    virtual void setFtpTransfer(const QString &text) { Q_UNUSED(text); }
+    virtual void setFtpProgress(int percent) { Q_UNUSED(percent); }
+    // The login prompt for a connection without a saved password: the server
+    // name, the saved user name and password. No value: cancelled.
+    virtual std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
+                                                   const QString &password)
+    {
+        Q_UNUSED(server);
+        Q_UNUSED(username);
+        Q_UNUSED(password);
+        return std::nullopt;
+    }
 };
 
 } // namespace vexl

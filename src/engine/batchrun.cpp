@@ -1,5 +1,7 @@
 #include "batchrun.h"
 
+#include "mainwindow/settingsstore.h"
+#include "metavariables.h"
 #include "support/apppaths.h"
 #include "support/fileprocs.h"
 #include "support/messages.h"
@@ -13,6 +15,54 @@ namespace vexl {
 
 namespace {
 const QString kDone = QStringLiteral("Done");
+
+// The run's side of the upload steps: the processing window's FTP panel, its
+// questions and the step log.
+class RunFtpHost final : public FtpUploadHost
+{
+public:
+    RunFtpHost(BatchHost &host, ProcessLog &log)
+        : m_host(host)
+        , m_log(log)
+    {
+    }
+    void ftpStep(const QString &procedure, const QString &text) override { m_log.AddCurrOp(procedure, QString(), text); }
+    void ftpLogLine(const QString &text, int kind) override { m_host.ftpLogLine(text, kind); }
+    void ftpStatus(const QString &text) override { m_host.setFtpStatus(text); }
+    void ftpTransfer(qint64 bytes, qint64 fileSize) override
+    {
+        if (bytes < 0) {
+            m_host.setFtpTransfer(QString());
+            return;
+        }
+        const auto size32 = [](qint64 n) { return qint32(qBound(qint64(0), n, qint64(std::numeric_limits<qint32>::max()))); };
+        m_host.setFtpTransfer(FormatBytes(size32(bytes)) + QLatin1Char('/') + FormatBytes(size32(fileSize)));
+    }
+    void ftpProgress(int percent) override { m_host.setFtpProgress(percent); }
+    void statusLine(const QString &text) override
+    {
+        m_host.setStatus(text);
+        m_host.doEvents();
+    }
+    MsgAnswer ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override
+    {
+        return m_host.ask(text, buttons, icon, title);
+    }
+    std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
+                                           const QString &password) override
+    {
+        return m_host.promptLogin(server, username, password);
+    }
+    void saveConnections() override
+    {
+        SettingsStore store;
+        SaveFTPConnections(store.raw(), Ftp().connections);
+    }
+
+private:
+    BatchHost &m_host;
+    ProcessLog &m_log;
+};
 
 VexlError overflowError(const QString &what)
 {
@@ -89,10 +139,18 @@ void BatchRun::askContinue(const QString &title, const QString &text)
         endFinished();
 }
 
+void BatchRun::requestStop()
+{
+    m_stopProcess = true;
+    if (m_ftp)
+        m_ftp->RequestStop();
+}
+
 void BatchRun::CleanUpAndClose()
 {
     m_log.AddCurrOp(QStringLiteral("CleanUpAndClose"), QString(), QString());
-    // The FTP session of the run is closed by the upload steps; nothing else to release.
+    if (m_ftp)
+        m_ftp->CloseFTPConn();
     m_engine.reset();
     m_host->runClosing();
     m_log.close();
@@ -115,7 +173,9 @@ void BatchRun::reportUnexpected(const VexlError &e)
     r.procedureName = logFailed ? QStringLiteral("AddCurrOp") : QStringLiteral("Form_Activate");
     r.operation = m_log.CurrentOperation();
     r.settings = QStringLiteral("Settings: \r\n") + GetSettingsReport(*m_s, m_in->reportExtras)
-        + QStringLiteral("\r\nFTP Settings: \r\n") + QStringLiteral("\r\nProcess Log: \r\n") + processLog;
+        + QStringLiteral("\r\nFTP Settings: \r\n")
+        + (m_ftp ? GetFTPSettingsReport(m_ftp->connection(), QString()) : QString())
+        + QStringLiteral("\r\nProcess Log: \r\n") + processLog;
     r.errNumber = e.number;
     r.errSource = e.source;
     r.errDescription = e.description;
@@ -134,7 +194,14 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
     struct Detach
     {
         BatchRun *run;
-        ~Detach() { run->m_host = nullptr; run->m_s = nullptr; run->m_in = nullptr; }
+        ~Detach()
+        {
+            run->m_ftp.reset();
+            run->m_ftpHost.reset();
+            run->m_host = nullptr;
+            run->m_s = nullptr;
+            run->m_in = nullptr;
+        }
     } detach{this};
 
     BatchOutcome outcome = BatchOutcome::Finished;
@@ -157,6 +224,7 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
             m_outputBase = AddBackslash(AppPaths::programFolder()) + QStringLiteral("Temp");
             m_ftpBasePath = (settings.OutputDir.isEmpty() || settings.OutputDir == QLatin1String("/"))
                 ? QStringLiteral("/") : settings.OutputDir;
+            beginFtp();
         } else {
             op(QStringLiteral("No, Not FTP"));
             m_outputBase = settings.OutputDir;
@@ -179,6 +247,9 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
         m_host->setProgressRange(0, m_count);
         m_host->setProgressValue(0);
 
+        if (m_isFTP)
+            ftpStep(m_ftp->ConnectStep());
+
         op(QStringLiteral("Set Initial Stuff"));
         m_extractAllScenes = settings.AniExtractAllScenes;
         m_jpgQuality = settings.JpgQuality;
@@ -192,7 +263,8 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
         m_index = 0;
         m_meta.selNum = m_count;
         m_ignoreMegapixelWarning = false;
-        m_dirCache.clear();
+        if (m_ftp)
+            m_ftp->ClearDirectoryCache();
 
         op(QStringLiteral("Start Process Loop"));
         while (m_index < m_count && !m_stopProcess) {
@@ -215,6 +287,44 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
         outcome = BatchOutcome::Failed;
     }
     return outcome;
+}
+
+void BatchRun::beginFtp()
+{
+    QString name = m_in->outputDestText;
+    const int prefix = name.indexOf(QLatin1String("FTP: "));
+    if (prefix >= 0)
+        name.remove(prefix, 5);
+    const FTPConnection connection = FindFTPConnection(Ftp().connections, name).first;
+    Ftp().LoginAttempts = 0;
+    m_host->clearFtpLog();
+    m_host->setFtpStatus(QString());
+    m_host->setFtpTransfer(QString());
+    m_host->setFtpProgress(0);
+    m_ftp.reset();
+    m_ftpHost = std::make_unique<RunFtpHost>(*m_host, m_log);
+    m_ftp = std::make_unique<FtpBatchUpload>(*m_ftpHost);
+    m_ftp->Begin(connection, m_ftpBasePath);
+}
+
+void BatchRun::ftpStep(FtpStepResult result)
+{
+    switch (result) {
+    case FtpStepResult::Ok:
+        return;
+    case FtpStepResult::EndRun:
+        CleanUpAndClose();
+        break;
+    case FtpStepResult::Finish:
+        CleanUpAndClose();
+        ask(MsgX("msgProcessFinished"), MsgButtons::Ok, MsgIcon::Information, kDone);
+        break;
+    case FtpStepResult::Aborted:
+        CleanUpAndClose();
+        ask(MsgX("msgProcessAborted"), MsgButtons::Ok, MsgIcon::Exclamation, kDone);
+        throw EndRun{BatchOutcome::Aborted};
+    }
+    throw EndRun{BatchOutcome::FtpEnded};
 }
 
 void BatchRun::processImage(const QString &item)
@@ -332,11 +442,17 @@ void BatchRun::processImage(const QString &item)
                     if (!m_skipRest) {
                         op(QStringLiteral("Checking Rename With Meta..."));
                         FinalRename();
-                        // 20. the upload of an FTP destination comes here
+                        // 20. the upload of an FTP destination
+                        if (m_isFTP)
+                            ftpStep(m_ftp->UploadStep(m_outputPath, m_subFolder, s.ReplicateSubDirs && m_in->recurse));
                     }
                 }
             }
         }
+        // A skipped image is not uploaded: its staged copy does not stay behind
+        // (a later run would take its name for a number already used).
+        if (m_isFTP && m_skipRest && m_workingFileMade && !SameFile(m_outputPath, m_fullInput))
+            QFile::remove(m_outputPath);
 
         // 21-22. next scene
         op(QStringLiteral("Inc Seq Num To %1").arg(m_sceneNumber + 1));

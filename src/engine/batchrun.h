@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batchhost.h"
+#include "ftp/ftpbatchupload.h"
 #include "imageengine.h"
 #include "mainwindow/processsettings.h"
 #include "mainwindow/settingsreport.h"
@@ -47,6 +48,7 @@ enum class BatchOutcome {
     NoImages,   // nothing ticked
     EndedByNo,  // a question answered No (or Cancel on the large-image warning)
     Aborted,    // Stop during the FTP steps: "Process Aborted."
+    FtpEnded,   // an FTP step failed and ended the run after its message
     Failed,     // an unexpected error, reported through the error report
     NotStarted, // the start request was not set
 };
@@ -70,8 +72,9 @@ public:
     void setStartRequest() { m_startRequest = true; }
     // Runs the whole batch (the processing window's activation).
     BatchOutcome Run(const ProcessSettings &settings, const BatchInput &input, BatchHost &host);
-    // The stop button: finishes the image in progress, then ends the run.
-    void requestStop() { m_stopProcess = true; }
+    // The stop button: finishes the image in progress, then ends the run; an
+    // FTP wait ends at once (a busy client method is cancelled).
+    void requestStop();
     bool stopRequested() const { return m_stopProcess; }
     bool running() const { return m_host != nullptr; }
 
@@ -109,6 +112,10 @@ private:
     void askCopyFailed(const QString &reason);
     void deleteSource();
     void reportUnexpected(const VexlError &e);
+    // FTP: the set-up of a run to a saved connection, and the end of the run an
+    // FTP step asks for.
+    void beginFtp();
+    void ftpStep(FtpStepResult result);
 
     // Output naming
     void BuildOutputName();
@@ -147,7 +154,8 @@ private:
     qint16 m_count = 0;
     int m_progress = 0;
     QStringList m_images;
-    QStringList m_dirCache;
+    std::unique_ptr<FtpUploadHost> m_ftpHost;
+    std::unique_ptr<FtpBatchUpload> m_ftp;
 
     // Per image
     QString m_subFolder;

@@ -3,6 +3,8 @@
 #include "ui_frmgo.h"
 
 #include "support/dialogservice.h"
+#include "support/ftpconnections.h"
+#include "support/ftplogview.h"
 #include "support/messages.h"
 
 #include <QCloseEvent>
@@ -191,6 +193,42 @@ void frmGo::runClosing()
 {
     m_timDoEvents.stop();
     hide();
+}
+
+// ---------------------------------------------------------------- FTP panel
+
+void frmGo::clearFtpLog()
+{
+    m_ui->rtxtFTPLog->clear();
+}
+
+void frmGo::ftpLogLine(const QString &text, int kind)
+{
+    AppendFtpLogLine(m_ui->rtxtFTPLog, text, kind);
+}
+
+void frmGo::setFtpStatus(const QString &text)
+{
+    m_ui->staFTPStatus->setText(text);
+}
+
+void frmGo::setFtpTransfer(const QString &text)
+{
+    m_ui->lblFTPTransfer->setText(text);
+}
+
+void frmGo::setFtpProgress(int percent)
+{
+    m_ui->proFTP->setRange(0, 100);
+    m_ui->proFTP->setValue(percent);
+}
+
+std::optional<LoginAnswer> frmGo::promptLogin(const QString &server, const QString &username, const QString &password)
+{
+    if (!AskFtpLogin(server, username, password))
+        return std::nullopt;
+    const FtpState &ftp = Ftp();
+    return LoginAnswer{ftp.LoginUsername, ftp.LoginPassword, ftp.RememberLogin};
 }
 
 } // namespace vexl

@@ -45,6 +45,13 @@ public:
     void setFtpMode(bool ftp) override;
     void doEvents() override;
     void runClosing() override;
+    void clearFtpLog() override;
+    void ftpLogLine(const QString &text, int kind) override;
+    void setFtpStatus(const QString &text) override;
+    void setFtpTransfer(const QString &text) override;
+    void setFtpProgress(int percent) override;
+    std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
+                                           const QString &password) override;
 
 public slots:
     void cmdStopProcess_Click();

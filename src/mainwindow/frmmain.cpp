@@ -193,10 +193,14 @@ frmMain::frmMain(const QString &commandLine, QWidget *parent)
         m_mnuTextOverlayCol->popup(m_ui->cmdTextOverlayColour->mapToGlobal(QPoint(0, m_ui->cmdTextOverlayColour->height())));
     });
 
+    connectFtpUi();
     Form_Load(commandLine);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    disconnectFtpUi();
+}
 
 // ---------------------------------------------------------------- start-up
 
@@ -322,6 +326,7 @@ void frmMain::GetSettings()
     LoadProcessTail(store, s, m_currentFolder, nullptr);
     applyOptions(s);
 
+    loadFTPConnections(store);
     RebuildOutputList();
     QStringList items;
     for (int i = 0; i < m_ui->cmbOutput->count(); ++i)
@@ -521,7 +526,7 @@ void frmMain::RebuildOutputList()
     m_ui->cmbOutput->clear();
     m_ui->cmbOutput->addItem(Msg("msgOutputSameFolder"));
     m_ui->cmbOutput->addItem(Msg("msgOutputDifferentFolder"));
-    // One "FTP: " entry per saved connection comes here.
+    addFtpDestinations();
     m_ui->cmbOutput->addItem(Msg("msgConfigureFTPServers"));
     const int last = m_ui->cmbOutput->count() - 1;
     m_ui->cmbOutput->setCurrentIndex(previous >= 0 && previous < last ? previous : 0);
@@ -559,13 +564,15 @@ void frmMain::cmbOutput_Click(int index)
         // its output folder included.
         m_lastDestIndex = previous;
         m_ui->cmbOutput->setCurrentIndex(previous);
-        // The saved-connections editor opens here; afterwards the list is rebuilt.
+        showFTPConnections();
         RebuildOutputList();
         return;
     }
     applyDestinationState(index);
     if (index == 0 || index == 1)
         m_ui->txtOutputDir->setText(m_currentFolder);
+    else
+        applyFtpDestination(index);
 }
 
 void frmMain::txtOutputDir_Change()
@@ -598,8 +605,9 @@ void frmMain::cmdBrowse_Click()
         if (const auto folder = DialogService::current().chooseFolder(m_ui->txtOutputDir->text(),
                                                                       Msg("msgSelectOutputDirectory")))
             m_ui->txtOutputDir->setText(AddBackslash(*folder));
+    } else if (index > 1 && index < m_ui->cmbOutput->count() - 1) {
+        browseFtpFolder(index);
     }
-    // A connection's remote folder is chosen in the remote folder browser.
 }
 
 // ---------------------------------------------------------------- field validation

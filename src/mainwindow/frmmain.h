@@ -20,7 +20,10 @@ class frmMain;
 namespace vexl {
 
 class DirHandle;
+class frmFTPConnections;
+class frmFTPSelectOutputDir;
 class frmGo;
+class SettingsStore;
 
 // The main window: folder tree, image list, preview and the option panels whose
 // controls are the live batch settings.
@@ -79,6 +82,15 @@ private:
     void RebuildOutputList();
     void applyDestinationState(int index);
 
+    // Saved FTP connections (frmmain_ftp.cpp)
+    void connectFtpUi();
+    void disconnectFtpUi();
+    void loadFTPConnections(SettingsStore &store);
+    void addFtpDestinations();
+    void applyFtpDestination(int index);
+    void showFTPConnections();
+    void browseFtpFolder(int index);
+
     // Enabling rules
     void cmbResizeMethod_Click();
     void chkBevel_Click();
@@ -111,6 +123,8 @@ private:
     std::unique_ptr<Ui::frmMain> m_ui;
     QFileSystemModel *m_fsModel = nullptr;
     frmGo *m_go = nullptr;
+    frmFTPConnections *m_frmFTPConnections = nullptr;
+    frmFTPSelectOutputDir *m_frmFTPSelectOutputDir = nullptr;
     QMenu *m_mnuMeta = nullptr;
     QMenu *m_mnuTextOverlayCol = nullptr;
     QLineEdit *m_metaTarget = nullptr;

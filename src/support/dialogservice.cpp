@@ -31,6 +31,12 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<LoginAnswer> promptLogin(const QString &server, const QString &, const QString &) override
+    {
+        // Nobody to ask: the login counts as cancelled.
+        QTextStream(stderr) << "Server Login: " << server << ": no login given" << Qt::endl;
+        return std::nullopt;
+    }
     void showErrorReport(const ErrorReport &r) override
     {
         QTextStream(stderr) << r.title << ": " << r.description << " [" << r.windowName << '.'
@@ -52,6 +58,11 @@ DialogService *&fallback()
 } // namespace
 
 DialogService::~DialogService() = default;
+
+std::optional<LoginAnswer> DialogService::promptLogin(const QString &, const QString &, const QString &)
+{
+    return std::nullopt;
+}
 
 DialogService &DialogService::current()
 {

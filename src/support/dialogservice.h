@@ -24,6 +24,14 @@ struct ErrorReport
     QString errDescription;
 };
 
+// The answer of the FTP login prompt.
+struct LoginAnswer
+{
+    QString username;
+    QString password;
+    bool remember = false; // "Remember Username & Password" ticked
+};
+
 // Every message box, question, input box and modal choice of the program goes
 // through the current dialog service. The windows install one that shows Qt
 // dialogs; tests install one that answers from a script and records what was asked.
@@ -42,6 +50,10 @@ public:
     virtual std::optional<QString> chooseFolder(const QString &start, const QString &title) = 0;
     // The modal error report. Returns when the user closed it.
     virtual void showErrorReport(const ErrorReport &report) = 0;
+    // The FTP login prompt for `server`, its fields preset to the saved user name
+    // and password; no value when cancelled.
+    virtual std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
+                                                   const QString &password);
 
     static DialogService &current();
     // Installs `service` (not owned); nullptr restores the service installed at start.

@@ -1,5 +1,6 @@
 #include "ftpconnections.h"
 
+#include "dialogservice.h"
 #include "vexlerror.h"
 
 #include <QRandomGenerator>
@@ -256,6 +257,20 @@ QString GetFTPSettingsReport(const FTPConnection &c, const QString &path)
     for (const auto &[name, value] : lines)
         out += QLatin1String(name) + QStringLiteral(" = \"") + value + QStringLiteral("\"\r\n");
     return out;
+}
+
+bool AskFtpLogin(const QString &server, const QString &username, const QString &password)
+{
+    FtpState &ftp = Ftp();
+    ftp.LoginUsername.clear();
+    ftp.LoginPassword.clear();
+    ftp.RememberLogin = false;
+    if (const std::optional<LoginAnswer> answer = DialogService::current().promptLogin(server, username, password)) {
+        ftp.LoginUsername = answer->username;
+        ftp.LoginPassword = answer->password;
+        ftp.RememberLogin = answer->remember;
+    }
+    return !ftp.LoginUsername.isEmpty() && !ftp.LoginPassword.isEmpty();
 }
 
 } // namespace vexl

@@ -61,6 +61,11 @@ void SortFTPConnections(FTPConnectionList &list);
 QString EncryptPassword(const QString &password);
 QString DecryptPassword(const QString &scrambled);
 
+// Shows the login prompt through the dialog service and keeps its answer in
+// Ftp()'s LoginUsername, LoginPassword and RememberLogin (all cleared when it
+// is cancelled). True when both a user name and a password were given.
+bool AskFtpLogin(const QString &server, const QString &username, const QString &password);
+
 // The eight-line FTP settings dump; never a user name or a password.
 QString GetFTPSettingsReport(const FTPConnection &connection, const QString &path);
 

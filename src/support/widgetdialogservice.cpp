@@ -1,6 +1,7 @@
 #include "widgetdialogservice.h"
 
 #include "frmerror.h"
+#include "frmftplogin.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -83,6 +84,15 @@ void WidgetDialogService::showErrorReport(const ErrorReport &r)
         dialog = new frmError(owner());
     dialog->setReport(r);
     dialog->exec();
+}
+
+std::optional<LoginAnswer> WidgetDialogService::promptLogin(const QString &server, const QString &username,
+                                                             const QString &password)
+{
+    static QPointer<frmFTPLogin> dialog;
+    if (!dialog)
+        dialog = new frmFTPLogin(owner());
+    return dialog->prompt(server, username, password);
 }
 
 } // namespace vexl

@@ -13,6 +13,9 @@ public:
     std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) override;
     std::optional<QString> chooseFolder(const QString &start, const QString &title) override;
     void showErrorReport(const ErrorReport &report) override;
+    // frmFTPLogin, made on first use and reused.
+    std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
+                                           const QString &password) override;
 };
 
 } // namespace vexl

@@ -87,6 +87,36 @@ std::optional<QString> ScriptedDialogService::chooseFolder(const QString &start,
     return a;
 }
 
+namespace {
+std::optional<LoginAnswer> takeLogin(std::deque<std::optional<LoginAnswer>> &script)
+{
+    if (script.empty() || !script.front()) {
+        if (!script.empty())
+            script.pop_front();
+        return std::nullopt;
+    }
+    const LoginAnswer a = *script.front();
+    script.pop_front();
+    return a;
+}
+} // namespace
+
+std::optional<LoginAnswer> ScriptedDialogService::promptLogin(const QString &server, const QString &, const QString &)
+{
+    ShownDialog d;
+    d.kind = ShownDialog::Login;
+    d.text = server;
+    d.title = QStringLiteral("Server Login");
+    shown << d;
+    return takeLogin(m_logins);
+}
+
+std::optional<LoginAnswer> ScriptedBatchHost::promptLogin(const QString &, const QString &, const QString &)
+{
+    ++loginPrompts;
+    return takeLogin(logins);
+}
+
 void ScriptedDialogService::showErrorReport(const vexl::ErrorReport &report)
 {
     ShownDialog d;

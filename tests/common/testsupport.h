@@ -17,7 +17,7 @@ namespace vexl::test {
 // One dialog the program showed.
 struct ShownDialog
 {
-    enum Kind { Message, Input, ErrorReport } kind = Message;
+    enum Kind { Message, Input, ErrorReport, Login } kind = Message;
     QString text;
     QString title;
     MsgButtons buttons = MsgButtons::Ok;
@@ -48,8 +48,14 @@ public:
     void showErrorReport(const vexl::ErrorReport &report) override;
     std::optional<QString> chooseFolder(const QString &start, const QString &title) override;
     void answerFolder(std::optional<QString> folder) { m_folders.push_back(std::move(folder)); }
+    // The login prompt: recorded as kind Login with the server as text; answered
+    // from the script, cancelled when it runs out.
+    std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
+                                           const QString &password) override;
+    void answerLogin(std::optional<LoginAnswer> login) { m_logins.push_back(std::move(login)); }
 
 private:
+    std::deque<std::optional<LoginAnswer>> m_logins;
     std::deque<std::optional<QString>> m_folders;
     std::deque<MsgAnswer> m_answers;
     std::deque<std::optional<QString>> m_inputs;
@@ -71,6 +77,14 @@ public:
     int progressMax = -1;
     bool ftpMode = false;
     std::function<void(int position, int count, const QString &item)> onImage;
+    // The FTP panel and the login prompt (answered from `logins`, cancelled when it runs out).
+    QStringList ftpLog;
+    QStringList ftpStatuses;
+    QStringList ftpTransfers;
+    QList<int> ftpProgress;
+    std::function<void(int percent)> onFtpProgress;
+    std::deque<std::optional<LoginAnswer>> logins;
+    int loginPrompts = 0;
 
     QStringList titles() const;
     int count(const QString &title) const;
@@ -91,6 +105,18 @@ public:
         if (onImage)
             onImage(position, count, item);
     }
+    void clearFtpLog() override { ftpLog.clear(); }
+    void ftpLogLine(const QString &text, int) override { ftpLog << text; }
+    void setFtpStatus(const QString &text) override { ftpStatuses << text; }
+    void setFtpTransfer(const QString &text) override { ftpTransfers << text; }
+    void setFtpProgress(int percent) override
+    {
+        ftpProgress << percent;
+        if (onFtpProgress)
+            onFtpProgress(percent);
+    }
+    std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
+                                           const QString &password) override;
 
 private:
     QString m_caption = QStringLiteral("Processing Images");

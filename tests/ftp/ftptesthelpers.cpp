@@ -184,20 +184,26 @@ import sys, logging
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler
 from pyftpdlib.servers import FTPServer
-root, user, password = sys.argv[1:4]
+root, user, password, port = sys.argv[1:5]
 logging.basicConfig(level=logging.ERROR)
 authorizer = DummyAuthorizer()
 authorizer.add_user(user, password, root, perm="elradfmwMT")
 class Handler(FTPHandler):
     pass
 Handler.authorizer = authorizer
-server = FTPServer(("127.0.0.1", 0), Handler)
+Handler.auth_failed_timeout = 0.05  # answer a refused login at once
+server = FTPServer(("127.0.0.1", int(port)), Handler)
 print(server.socket.getsockname()[1], flush=True)
 server.serve_forever(handle_exit=True)
 )PY";
 } // namespace
 
 PyFtpServer::~PyFtpServer()
+{
+    stop();
+}
+
+void PyFtpServer::stop()
 {
     if (m_process.state() != QProcess::NotRunning) {
         m_process.terminate();
@@ -208,11 +214,12 @@ PyFtpServer::~PyFtpServer()
     }
 }
 
-bool PyFtpServer::start(const QString &root, const QString &user, const QString &password)
+bool PyFtpServer::start(const QString &root, const QString &user, const QString &password, quint16 port)
 {
     m_process.setStandardErrorFile(QProcess::nullDevice());
     m_process.start(QStringLiteral("/usr/bin/python3"),
-                    {QStringLiteral("-u"), QStringLiteral("-c"), QString::fromLatin1(kServerScript), root, user, password});
+                    {QStringLiteral("-u"), QStringLiteral("-c"), QString::fromLatin1(kServerScript), root, user, password,
+                     QString::number(port)});
     if (!m_process.waitForStarted(10000)) {
         m_error = m_process.errorString();
         return false;

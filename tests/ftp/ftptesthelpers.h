@@ -87,7 +87,10 @@ class PyFtpServer
 public:
     PyFtpServer() = default;
     ~PyFtpServer();
-    bool start(const QString &root, const QString &user, const QString &password);
+    // `port` 0 takes a free one; another port lets a stopped server come back
+    // where its clients knew it.
+    bool start(const QString &root, const QString &user, const QString &password, quint16 port = 0);
+    void stop();
     quint16 port() const { return m_port; }
     QString error() const { return m_error; }
 
