@@ -261,139 +261,139 @@
     </message>
     <message>
         <source>(Preview Disabled)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Vorschau deaktiviert)</translation>
     </message>
     <message>
         <source>Could not overlay text to on image &quot;[IMAGE]&quot;! Do you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text konnte nicht in das Bild „[IMAGE]“ eingeblendet werden! Möchten Sie mit der Verarbeitung der Bilder fortfahren?</translation>
     </message>
     <message>
         <source>Could not greyscale image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild „[IMAGE]“ konnte nicht in Graustufen umgewandelt werden. Grund:</translation>
     </message>
     <message>
         <source>Could not invert colours of image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Farben des Bildes „[IMAGE]“ konnten nicht invertiert werden. Grund:</translation>
     </message>
     <message>
         <source>There is an IMMINENT possibility that output images will overwrite selected images.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es besteht AKUTE Gefahr, dass Ausgabebilder ausgewählte Bilder überschreiben.\nMöchten Sie wirklich fortfahren?\n\nKlicken Sie auf „Abbrechen“, um fortzufahren und diese Meldung nie wieder zu sehen.</translation>
     </message>
     <message>
         <source>There is a MEDIUM possibility that output images will overwrite selected images\n(The only differentiation is the spaces/undercores or extension, which is weak).\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es besteht MITTLERE Gefahr, dass Ausgabebilder ausgewählte Bilder überschreiben\n(sie unterscheiden sich nur durch Leerzeichen/Unterstriche oder die Dateiendung – ein schwacher Unterschied).\nMöchten Sie wirklich fortfahren?\n\nKlicken Sie auf „Abbrechen“, um fortzufahren und diese Meldung nie wieder zu sehen.</translation>
     </message>
     <message>
         <source>Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Szene</translation>
     </message>
     <message>
         <source>Could not retrive information on &quot;[IMAGE]&quot; because:\n[ERROR]\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Informationen zu „[IMAGE]“ konnten nicht gelesen werden. Grund:\n[ERROR]\n\nMöchten Sie mit der Verarbeitung der Bilder fortfahren?</translation>
     </message>
     <message>
         <source>In Folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner: </translation>
     </message>
     <message>
         <source>Filename cannot contain the following characters: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen dürfen folgende Zeichen nicht enthalten: </translation>
     </message>
     <message>
         <source>Could not make folder &quot;[FOLDER]&quot;\n\nFolder already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „[FOLDER]“ konnte nicht angelegt werden\n\nDer Ordner existiert bereits!</translation>
     </message>
     <message>
         <source>Could not make folder &quot;[FOLDER]&quot;\n\n[ERROR]!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „[FOLDER]“ konnte nicht angelegt werden\n\n[ERROR]!</translation>
     </message>
     <message>
         <source>Please close and restart VEXL for this to take effect.\n\nPlease note that this will ONLY work on windows XP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte schließen Sie VEXL und starten Sie es neu, damit die Änderung wirksam wird.\n\nBitte beachten Sie, dass dies NUR unter Windows XP funktioniert.</translation>
     </message>
     <message>
         <source>Orig. Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße:</translation>
     </message>
     <message>
         <source>Batch Process Images...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder stapelweise verarbeiten...</translation>
     </message>
     <message>
         <source>Process Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitung abgeschlossen!</translation>
     </message>
     <message>
         <source>Could not delete file &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „[IMAGE]“ konnte nicht gelöscht werden. Grund:</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;[IMAGE]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie „[IMAGE]“ wirklich löschen?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete these [NUM] images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diese [NUM] Bilder wirklich löschen?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the checked image?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das markierte Bild wirklich löschen?</translation>
     </message>
     <message>
         <source>Could not flip image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild „[IMAGE]“ konnte nicht gespiegelt werden. Grund:</translation>
     </message>
     <message>
         <source>Could not rotate image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild „[IMAGE]“ konnte nicht gedreht werden. Grund:</translation>
     </message>
     <message>
         <source>Cannot Access Location: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zugriff auf diesen Ort: </translation>
     </message>
     <message>
         <source>A value is required in this field!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Feld darf nicht leer sein!</translation>
     </message>
     <message>
         <source>Only numbers are allowed into this field!</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Feld sind nur Zahlen erlaubt!</translation>
     </message>
     <message>
         <source>Number not allowed to be 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl darf nicht 0 sein!</translation>
     </message>
     <message>
         <source>Error Loading: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden: </translation>
     </message>
     <message>
         <source>Select Output Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeordner wählen:</translation>
     </message>
     <message>
         <source>Please Select at least 1 Image to Process!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie mindestens 1 Bild zur Verarbeitung aus!</translation>
     </message>
     <message>
         <source>Could not bevel image with a width of [WIDTH] pixels\nThe image may be too small for this bevel width.\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der 3D-Rand mit einer Breite von [WIDTH] Pixel konnte nicht angewendet werden.\nDas Bild ist für diese Randbreite vielleicht zu klein.\n\nMöchten Sie mit der Verarbeitung der Bilder fortfahren?</translation>
     </message>
     <message>
         <source>Could not remove file &quot;[IMAGE]&quot;!\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „[IMAGE]“ konnte nicht entfernt werden!\nMöchten Sie mit der Verarbeitung der Bilder fortfahren?</translation>
     </message>
     <message>
         <source>ImageMagick Encountered and Error When Doing this:\n[CURROP]\nDescription: [ERROR]\nThe file might be Read Only, Hidden or not an Image.\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>ImageMagick hat bei diesem Schritt einen Fehler gemeldet:\n[CURROP]\nBeschreibung: [ERROR]\nDie Datei ist vielleicht schreibgeschützt, versteckt oder kein Bild.\n\nMöchten Sie mit der Verarbeitung der Bilder fortfahren?</translation>
     </message>
     <message>
         <source>Could not copy &quot;[IMAGE1]&quot; to &quot;[IMAGE2]&quot;!\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>„[IMAGE1]“ konnte nicht nach „[IMAGE2]“ kopiert werden!\nMöchten Sie mit der Verarbeitung der Bilder fortfahren?</translation>
     </message>
     <message>
         <source>Stopping Process...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird angehalten...</translation>
     </message>
     <message>
         <source>Stop Processing Images</source>
@@ -456,23 +456,23 @@
     <name>frmError</name>
     <message>
         <source>An Error Has Occured!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Fehler ist aufgetreten!</translation>
     </message>
     <message>
         <source>ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.:</translation>
     </message>
     <message>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung: </translation>
     </message>
     <message>
         <source>Details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerdetails:</translation>
     </message>
     <message>
         <source>Send Error Infomation to Bug Reporter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerbericht an den Hersteller senden</translation>
     </message>
     <message>
         <source>OK</source>
@@ -483,15 +483,15 @@
     <name>frmGo</name>
     <message>
         <source>Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder werden verarbeitet</translation>
     </message>
     <message>
         <source>Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild:</translation>
     </message>
     <message>
         <source>Scene:</source>
-        <translation type="unfinished"></translation>
+        <translation>Szene:</translation>
     </message>
     <message>
         <source>Status:</source>
@@ -514,43 +514,43 @@
     </message>
     <message>
         <source>Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>Rotate Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild drehen</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <source>De-Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwählen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Animated to Non-Animated</source>
-        <translation type="unfinished"></translation>
+        <translation>Animiert zu statisch</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Info...</translation>
     </message>
     <message>
         <source>FTP Connections...</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Verbindungen...</translation>
     </message>
     <message>
         <source>Visit Quillmere...</source>
@@ -562,31 +562,31 @@
     </message>
     <message>
         <source>Make Donation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden...</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild öffnen</translation>
     </message>
     <message>
         <source>Flip Image Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild horizontal spiegeln</translation>
     </message>
     <message>
         <source>Flip Image Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild vertikal spiegeln</translation>
     </message>
     <message>
         <source>Invert Image Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildfarben invertieren</translation>
     </message>
     <message>
         <source>Greyscale Image</source>
-        <translation type="unfinished"></translation>
+        <translation>In Graustufen umwandeln</translation>
     </message>
     <message>
         <source>90°</source>
@@ -602,19 +602,19 @@
     </message>
     <message>
         <source>Delete Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild löschen</translation>
     </message>
     <message>
         <source>Delete Checked Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierte Bilder löschen</translation>
     </message>
     <message>
         <source>Recurse Subdirectories</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterordner einbeziehen</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>BMP</source>
@@ -650,15 +650,15 @@
     </message>
     <message>
         <source>That Match Pattern...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Muster...</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl umkehren</translation>
     </message>
     <message>
         <source>Preview Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildvorschau</translation>
     </message>
     <message>
         <source>Tooltips</source>
@@ -670,15 +670,15 @@
     </message>
     <message>
         <source>Enable Explorer Context Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Explorer-Kontextmenü aktivieren</translation>
     </message>
     <message>
         <source>Extract 1st Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Szene extrahieren</translation>
     </message>
     <message>
         <source>Extract All Scenes (Append Scene Number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Szenen extrahieren (Szenennummer anhängen)</translation>
     </message>
     <message>
         <source>English (Default)</source>
@@ -738,59 +738,59 @@
     </message>
     <message>
         <source>Clear All Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einstellungen zurücksetzen</translation>
     </message>
     <message>
         <source>Image Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildbreite</translation>
     </message>
     <message>
         <source>Image Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildhöhe</translation>
     </message>
     <message>
         <source>Number of Megapixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Megapixel</translation>
     </message>
     <message>
         <source>Number of Unique Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl verschiedener Farben</translation>
     </message>
     <message>
         <source>Filename (without extension)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname (ohne Endung)</translation>
     </message>
     <message>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiendung</translation>
     </message>
     <message>
         <source>File Size (with units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateigröße (mit Einheit)</translation>
     </message>
     <message>
         <source>Sequential Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufende Nummer</translation>
     </message>
     <message>
         <source>Number of Selected Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl ausgewählter Bilder</translation>
     </message>
     <message>
         <source>Set Foreground (Text) Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vordergrundfarbe (Text) festlegen...</translation>
     </message>
     <message>
         <source>To Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe wählen...</translation>
     </message>
     <message>
         <source>To Transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparent</translation>
     </message>
     <message>
         <source>List of images to process. Un-check any images you don&apos;t want to process. Double-click to open the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der zu verarbeitenden Bilder. Entfernen Sie den Haken bei Bildern, die nicht verarbeitet werden sollen. Ein Doppelklick öffnet das Bild.</translation>
     </message>
     <message>
         <source>Loading List...</source>
@@ -802,67 +802,67 @@
     </message>
     <message>
         <source>Tick every image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert alle Bilder.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Untick every image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt alle Markierungen.</translation>
     </message>
     <message>
         <source>View Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildansicht</translation>
     </message>
     <message>
         <source>What the selected image on the left looks like.</source>
-        <translation type="unfinished"></translation>
+        <translation>So sieht das links ausgewählte Bild aus.</translation>
     </message>
     <message>
         <source>Loading....</source>
-        <translation type="unfinished"></translation>
+        <translation>Lädt...</translation>
     </message>
     <message>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmessungen</translation>
     </message>
     <message>
         <source>The method in which to resize the images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die Größe der Bilder geändert wird.</translation>
     </message>
     <message>
         <source>Don&apos;t Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe beibehalten</translation>
     </message>
     <message>
         <source>Restrict Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe begrenzen</translation>
     </message>
     <message>
         <source>Restrict Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite begrenzen</translation>
     </message>
     <message>
         <source>Restrict Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe begrenzen</translation>
     </message>
     <message>
         <source>Fix to Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Feste Größe</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>The width of the output image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Breite des Ausgabebildes.</translation>
     </message>
     <message>
         <source>x</source>
@@ -870,11 +870,11 @@
     </message>
     <message>
         <source>The height of the output image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Höhe des Ausgabebildes.</translation>
     </message>
     <message>
         <source>Check to resize the image to dimensions that are proportional to the image&apos;s original size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhaken, um Breite und Höhe in Prozent der Originalgröße des Bildes anzugeben.</translation>
     </message>
     <message>
         <source>%</source>
@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Antialias</source>
@@ -890,83 +890,83 @@
     </message>
     <message>
         <source>Antialias the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glättet die Kanten im Bild (Antialiasing).</translation>
     </message>
     <message>
         <source>Bevel</source>
-        <translation type="unfinished"></translation>
+        <translation>3D-Rand</translation>
     </message>
     <message>
         <source>Apply the bevel effect to the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versieht das Bild mit einem abgeschrägten 3D-Rand.</translation>
     </message>
     <message>
         <source>The width of the bevel in pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Breite des 3D-Rands in Pixel.</translation>
     </message>
     <message>
         <source>Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixel</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <source>Rotate the image clockwise (1 to 359 degrees).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreht das Bild im Uhrzeigersinn (1 bis 359 Grad).</translation>
     </message>
     <message>
         <source>The degrees in which to rotate the image clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um wie viel Grad das Bild im Uhrzeigersinn gedreht wird.</translation>
     </message>
     <message>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad</translation>
     </message>
     <message>
         <source>Flip Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal spiegeln</translation>
     </message>
     <message>
         <source>Reflect the image in the horizontal direction (left becomes right, right becomes left).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegelt das Bild in horizontaler Richtung (links wird rechts, rechts wird links).</translation>
     </message>
     <message>
         <source>Flip Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal spiegeln</translation>
     </message>
     <message>
         <source>Reflect the image in the vertical direction (top becomes bottom, bottom becomes top).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegelt das Bild in vertikaler Richtung (oben wird unten, unten wird oben).</translation>
     </message>
     <message>
         <source>Invert Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben invertieren</translation>
     </message>
     <message>
         <source>Inverts the colours of the image (black becomes white, etc.).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kehrt die Farben des Bildes um (Schwarz wird Weiß usw.).</translation>
     </message>
     <message>
         <source>Greyscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Graustufen</translation>
     </message>
     <message>
         <source>Convert the image to shades of grey (no colour).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wandelt das Bild in Graustufen um (keine Farbe).</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Präfix:</translation>
     </message>
     <message>
         <source>Text to put at the start of the filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Text am Anfang des Dateinamens.</translation>
     </message>
     <message>
         <source>...</source>
@@ -974,7 +974,7 @@
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the prefix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt eine Metavariable (Daten über das Bild) in das Präfix ein.</translation>
     </message>
     <message>
         <source>Suffix:</source>
@@ -982,171 +982,171 @@
     </message>
     <message>
         <source>Text to put at the end of the filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Text am Ende des Dateinamens.</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the suffix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt eine Metavariable (Daten über das Bild) in das Suffix ein.</translation>
     </message>
     <message>
         <source>Select how you want to change the case of the filenames.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie, wie die Groß- und Kleinschreibung der Dateinamen geändert wird.</translation>
     </message>
     <message>
         <source>UncHanGEd cAse</source>
-        <translation type="unfinished"></translation>
+        <translation>UnVeRäNdErT</translation>
     </message>
     <message>
         <source>to lower-case</source>
-        <translation type="unfinished"></translation>
+        <translation>kleinbuchstaben</translation>
     </message>
     <message>
         <source>TO UPPER-CASE</source>
-        <translation type="unfinished"></translation>
+        <translation>GROSSBUCHSTABEN</translation>
     </message>
     <message>
         <source>First letter case</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster buchstabe groß</translation>
     </message>
     <message>
         <source>Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Wort Groß</translation>
     </message>
     <message>
         <source>tOGGLE cASE</source>
-        <translation type="unfinished"></translation>
+        <translation>uMGEKEHRT</translation>
     </message>
     <message>
         <source>Specify what to do with underscores and spaces in filenames</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie fest, was mit Unterstrichen und Leerzeichen in Dateinamen geschieht</translation>
     </message>
     <message>
         <source>Spaces &amp; Underscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerzeichen &amp; _</translation>
     </message>
     <message>
         <source>Replace &quot; &quot; with &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot; &quot; durch &quot;_&quot; ersetzen</translation>
     </message>
     <message>
         <source>Replace &quot;_&quot; with &quot; &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;_&quot; durch &quot; &quot; ersetzen</translation>
     </message>
     <message>
         <source>Remove &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;_&quot; entfernen</translation>
     </message>
     <message>
         <source>Remove &quot; &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot; &quot; entfernen</translation>
     </message>
     <message>
         <source>Remove &quot; &quot; And &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot; &quot; und &quot;_&quot; entfernen</translation>
     </message>
     <message>
         <source>Sequential Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufende Nummer:</translation>
     </message>
     <message>
         <source>Rename the files with using a number that increments for each file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benennt die Dateien mit einer Nummer um, die mit jeder Datei um eins steigt.</translation>
     </message>
     <message>
         <source>Start With:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert:</translation>
     </message>
     <message>
         <source>The number to start the increments from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer, bei der die Zählung beginnt.</translation>
     </message>
     <message>
         <source>Zero Fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Führende Nullen:</translation>
     </message>
     <message>
         <source>Pad (left) the seqeuntial number with zeros. For example the number 22 would become 0022 if this field was set to 4. Set to 0 for no padding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllt die laufende Nummer links mit Nullen auf. Steht hier zum Beispiel 4, wird aus 22 die 0022. Bei 0 wird nicht aufgefüllt.</translation>
     </message>
     <message>
         <source>Text Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Texteinblendung</translation>
     </message>
     <message>
         <source>Stamp With Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Text einstempeln:</translation>
     </message>
     <message>
         <source>Check to stamp/label the image with the text specified below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhaken, um das Bild mit dem unten angegebenen Text zu beschriften.</translation>
     </message>
     <message>
         <source>The text to put over the image. Right-click to add meta variables.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text, der ins Bild gestempelt wird. Ein Rechtsklick fügt Metavariablen ein.</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt eine Metavariable (Daten über das Bild) in den Text ein.</translation>
     </message>
     <message>
         <source>The position of the text to overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Position des eingeblendeten Textes</translation>
     </message>
     <message>
         <source>Top Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <source>Top Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben Mitte</translation>
     </message>
     <message>
         <source>Top Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <source>Middle Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte links</translation>
     </message>
     <message>
         <source>Middle Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <source>Middle Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte rechts</translation>
     </message>
     <message>
         <source>Bottom Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <source>Bottom Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten Mitte</translation>
     </message>
     <message>
         <source>Bottom Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <source>Click to change the text font and size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um Schriftart und Schriftgröße des Textes zu ändern.</translation>
     </message>
     <message>
         <source>Select the foreground and background text colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorder- und Hintergrundfarbe des Textes wählen.</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>The folder that all processed images will be put in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner, in dem alle verarbeiteten Bilder abgelegt werden.</translation>
     </message>
     <message>
         <source>Click to browse for the output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um den Ausgabeordner auszuwählen.</translation>
     </message>
     <message>
         <source>Format:</source>
@@ -1154,35 +1154,35 @@
     </message>
     <message>
         <source>Select the image&apos;s output format. If you want them to remain the same, select &apos;Don&apos;t Change&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Ausgabeformat der Bilder. Soll es gleich bleiben, wählen Sie „Beibehalten“.</translation>
     </message>
     <message>
         <source>Don&apos;t Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Beibehalten</translation>
     </message>
     <message>
         <source>JPG/PNG Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG/PNG-Qualität:</translation>
     </message>
     <message>
         <source>The output quality of the JPG and PNG images, from 1 to 100. Default is 75%. If any JPG or PNG  image is processed, this value is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabequalität der JPG- und PNG-Bilder, von 1 bis 100. Standard ist 75&#xa0;%. Dieser Wert gilt für jedes verarbeitete JPG- oder PNG-Bild.</translation>
     </message>
     <message>
         <source>Replicate Subdirectory Stucture</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterordner nachbilden</translation>
     </message>
     <message>
         <source>If checked, images will be placed in the same sub-directories as the target folder. If they don&apos;t exist they will be created. Otherwise ALL images are places in the above directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn angehakt, kommen die Bilder in dieselben Unterordner wie im Quellordner; fehlende Unterordner werden angelegt. Sonst kommen ALLE Bilder in den oben angegebenen Ordner.</translation>
     </message>
     <message>
         <source>Delete Original Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalbilder löschen</translation>
     </message>
     <message>
         <source>If checked, images will be processed and the original will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn angehakt, werden die Bilder verarbeitet und die Originale gelöscht.</translation>
     </message>
     <message>
         <source>?</source>
@@ -1190,7 +1190,7 @@
     </message>
     <message>
         <source>About VEXL Dovo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über VEXL Dovo.</translation>
     </message>
     <message>
         <source>www</source>
@@ -1206,14 +1206,14 @@
     </message>
     <message>
         <source>Process the images with the settings specified above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitet die Bilder mit den obigen Einstellungen.</translation>
     </message>
 </context>
 <context>
     <name>vexl::frmError</name>
     <message>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung: </translation>
     </message>
 </context>
 </TS>

@@ -261,139 +261,139 @@
     </message>
     <message>
         <source>(Preview Disabled)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Vista previa desactivada)</translation>
     </message>
     <message>
         <source>Could not overlay text to on image &quot;[IMAGE]&quot;! Do you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo superponer el texto en la imagen &quot;[IMAGE]&quot;! ¿Desea seguir procesando imágenes?</translation>
     </message>
     <message>
         <source>Could not greyscale image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo convertir la imagen &quot;[IMAGE]&quot; a escala de grises. Motivo:</translation>
     </message>
     <message>
         <source>Could not invert colours of image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron invertir los colores de la imagen &quot;[IMAGE]&quot;. Motivo:</translation>
     </message>
     <message>
         <source>There is an IMMINENT possibility that output images will overwrite selected images.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay un riesgo INMINENTE de que las imágenes de salida sobrescriban imágenes seleccionadas.\n¿Seguro que desea continuar?\n\nPulse &quot;Cancelar&quot; para continuar y no volver a ver este mensaje.</translation>
     </message>
     <message>
         <source>There is a MEDIUM possibility that output images will overwrite selected images\n(The only differentiation is the spaces/undercores or extension, which is weak).\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay un riesgo MEDIO de que las imágenes de salida sobrescriban imágenes seleccionadas\n(solo se diferencian en los espacios/guiones bajos o en la extensión, lo cual es poco fiable).\n¿Seguro que desea continuar?\n\nPulse &quot;Cancelar&quot; para continuar y no volver a ver este mensaje.</translation>
     </message>
     <message>
         <source>Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Escena</translation>
     </message>
     <message>
         <source>Could not retrive information on &quot;[IMAGE]&quot; because:\n[ERROR]\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo obtener información de &quot;[IMAGE]&quot;. Motivo:\n[ERROR]\n\n¿Desea seguir procesando imágenes?</translation>
     </message>
     <message>
         <source>In Folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>En la carpeta: </translation>
     </message>
     <message>
         <source>Filename cannot contain the following characters: </source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de archivo no puede contener estos caracteres: </translation>
     </message>
     <message>
         <source>Could not make folder &quot;[FOLDER]&quot;\n\nFolder already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la carpeta &quot;[FOLDER]&quot;\n\n¡La carpeta ya existe!</translation>
     </message>
     <message>
         <source>Could not make folder &quot;[FOLDER]&quot;\n\n[ERROR]!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la carpeta &quot;[FOLDER]&quot;\n\n[ERROR]</translation>
     </message>
     <message>
         <source>Please close and restart VEXL for this to take effect.\n\nPlease note that this will ONLY work on windows XP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre y vuelva a abrir VEXL para que el cambio surta efecto.\n\nTenga en cuenta que esto SOLO funciona en Windows XP.</translation>
     </message>
     <message>
         <source>Orig. Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño orig.:</translation>
     </message>
     <message>
         <source>Batch Process Images...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesar imágenes por lotes...</translation>
     </message>
     <message>
         <source>Process Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Proceso terminado!</translation>
     </message>
     <message>
         <source>Could not delete file &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar el archivo &quot;[IMAGE]&quot;. Motivo:</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;[IMAGE]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar &quot;[IMAGE]&quot;?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete these [NUM] images?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar estas [NUM] imágenes?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the checked image?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar la imagen marcada?</translation>
     </message>
     <message>
         <source>Could not flip image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo voltear la imagen &quot;[IMAGE]&quot;. Motivo:</translation>
     </message>
     <message>
         <source>Could not rotate image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo girar la imagen &quot;[IMAGE]&quot;. Motivo:</translation>
     </message>
     <message>
         <source>Cannot Access Location: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede acceder a la ubicación: </translation>
     </message>
     <message>
         <source>A value is required in this field!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Este campo necesita un valor!</translation>
     </message>
     <message>
         <source>Only numbers are allowed into this field!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡En este campo solo se admiten números!</translation>
     </message>
     <message>
         <source>Number not allowed to be 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El número no puede ser 0!</translation>
     </message>
     <message>
         <source>Error Loading: </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cargar: </translation>
     </message>
     <message>
         <source>Select Output Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la carpeta de salida:</translation>
     </message>
     <message>
         <source>Please Select at least 1 Image to Process!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Seleccione al menos 1 imagen para procesar!</translation>
     </message>
     <message>
         <source>Could not bevel image with a width of [WIDTH] pixels\nThe image may be too small for this bevel width.\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo aplicar a la imagen un bisel de [WIDTH] píxeles de ancho.\nPuede que la imagen sea demasiado pequeña para ese ancho de bisel.\n\n¿Desea seguir procesando imágenes?</translation>
     </message>
     <message>
         <source>Could not remove file &quot;[IMAGE]&quot;!\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo quitar el archivo &quot;[IMAGE]&quot;!\n¿Desea seguir procesando imágenes?</translation>
     </message>
     <message>
         <source>ImageMagick Encountered and Error When Doing this:\n[CURROP]\nDescription: [ERROR]\nThe file might be Read Only, Hidden or not an Image.\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>ImageMagick encontró un error al hacer esto:\n[CURROP]\nDescripción: [ERROR]\nPuede que el archivo sea de solo lectura, esté oculto o no sea una imagen.\n\n¿Desea seguir procesando imágenes?</translation>
     </message>
     <message>
         <source>Could not copy &quot;[IMAGE1]&quot; to &quot;[IMAGE2]&quot;!\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo copiar &quot;[IMAGE1]&quot; en &quot;[IMAGE2]&quot;!\n¿Desea seguir procesando imágenes?</translation>
     </message>
     <message>
         <source>Stopping Process...</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo el proceso...</translation>
     </message>
     <message>
         <source>Stop Processing Images</source>
@@ -456,23 +456,23 @@
     <name>frmError</name>
     <message>
         <source>An Error Has Occured!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se ha producido un error!</translation>
     </message>
     <message>
         <source>ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º:</translation>
     </message>
     <message>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción: </translation>
     </message>
     <message>
         <source>Details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles:</translation>
     </message>
     <message>
         <source>Send Error Infomation to Bug Reporter</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar el informe de error al desarrollador</translation>
     </message>
     <message>
         <source>OK</source>
@@ -487,7 +487,7 @@
     </message>
     <message>
         <source>Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen:</translation>
     </message>
     <message>
         <source>Scene:</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado:</translation>
     </message>
     <message>
         <source>FTP</source>
@@ -514,43 +514,43 @@
     </message>
     <message>
         <source>Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>Rotate Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar imagen</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
     </message>
     <message>
         <source>De-Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleccionar</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Animated to Non-Animated</source>
-        <translation type="unfinished"></translation>
+        <translation>De animada a estática</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de...</translation>
     </message>
     <message>
         <source>FTP Connections...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexiones FTP...</translation>
     </message>
     <message>
         <source>Visit Quillmere...</source>
@@ -562,31 +562,31 @@
     </message>
     <message>
         <source>Make Donation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer un donativo...</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir imagen</translation>
     </message>
     <message>
         <source>Flip Image Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear imagen horizontalmente</translation>
     </message>
     <message>
         <source>Flip Image Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear imagen verticalmente</translation>
     </message>
     <message>
         <source>Invert Image Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir colores de la imagen</translation>
     </message>
     <message>
         <source>Greyscale Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir a escala de grises</translation>
     </message>
     <message>
         <source>90°</source>
@@ -602,19 +602,19 @@
     </message>
     <message>
         <source>Delete Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar imagen</translation>
     </message>
     <message>
         <source>Delete Checked Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar imágenes marcadas</translation>
     </message>
     <message>
         <source>Recurse Subdirectories</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir subcarpetas</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message>
         <source>BMP</source>
@@ -650,19 +650,19 @@
     </message>
     <message>
         <source>That Match Pattern...</source>
-        <translation type="unfinished"></translation>
+        <translation>Por patrón...</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir selección</translation>
     </message>
     <message>
         <source>Preview Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de imágenes</translation>
     </message>
     <message>
         <source>Tooltips</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayudas emergentes</translation>
     </message>
     <message>
         <source>XP Style (WinXP Only)</source>
@@ -670,15 +670,15 @@
     </message>
     <message>
         <source>Enable Explorer Context Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar menú contextual del Explorador</translation>
     </message>
     <message>
         <source>Extract 1st Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraer la 1.ª escena</translation>
     </message>
     <message>
         <source>Extract All Scenes (Append Scene Number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraer todas las escenas (añadir número de escena)</translation>
     </message>
     <message>
         <source>English (Default)</source>
@@ -738,59 +738,59 @@
     </message>
     <message>
         <source>Clear All Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer todas las opciones</translation>
     </message>
     <message>
         <source>Image Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de la imagen</translation>
     </message>
     <message>
         <source>Image Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto de la imagen</translation>
     </message>
     <message>
         <source>Number of Megapixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de megapíxeles</translation>
     </message>
     <message>
         <source>Number of Unique Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de colores distintos</translation>
     </message>
     <message>
         <source>Filename (without extension)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo (sin extensión)</translation>
     </message>
     <message>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión del archivo</translation>
     </message>
     <message>
         <source>File Size (with units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del archivo (con unidades)</translation>
     </message>
     <message>
         <source>Sequential Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número secuencial</translation>
     </message>
     <message>
         <source>Number of Selected Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de imágenes seleccionadas</translation>
     </message>
     <message>
         <source>Set Foreground (Text) Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de primer plano (texto)...</translation>
     </message>
     <message>
         <source>To Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir color...</translation>
     </message>
     <message>
         <source>To Transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparente</translation>
     </message>
     <message>
         <source>List of images to process. Un-check any images you don&apos;t want to process. Double-click to open the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de imágenes que se procesarán. Desmarque las que no quiera procesar. Haga doble clic para abrir la imagen.</translation>
     </message>
     <message>
         <source>Loading List...</source>
@@ -802,67 +802,67 @@
     </message>
     <message>
         <source>Tick every image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca todas las imágenes.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Untick every image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desmarca todas las imágenes.</translation>
     </message>
     <message>
         <source>View Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>What the selected image on the left looks like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Así se ve la imagen seleccionada a la izquierda.</translation>
     </message>
     <message>
         <source>Loading....</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando...</translation>
     </message>
     <message>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensiones</translation>
     </message>
     <message>
         <source>The method in which to resize the images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se cambia el tamaño de las imágenes.</translation>
     </message>
     <message>
         <source>Don&apos;t Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>No redimensionar</translation>
     </message>
     <message>
         <source>Restrict Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitar ancho y alto</translation>
     </message>
     <message>
         <source>Restrict Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitar ancho</translation>
     </message>
     <message>
         <source>Restrict Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitar alto</translation>
     </message>
     <message>
         <source>Fix to Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño fijo</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>The width of the output image.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ancho de la imagen de salida.</translation>
     </message>
     <message>
         <source>x</source>
@@ -870,11 +870,11 @@
     </message>
     <message>
         <source>The height of the output image.</source>
-        <translation type="unfinished"></translation>
+        <translation>El alto de la imagen de salida.</translation>
     </message>
     <message>
         <source>Check to resize the image to dimensions that are proportional to the image&apos;s original size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para indicar las dimensiones como porcentaje del tamaño original de la imagen.</translation>
     </message>
     <message>
         <source>%</source>
@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Varios</translation>
     </message>
     <message>
         <source>Antialias</source>
@@ -890,83 +890,83 @@
     </message>
     <message>
         <source>Antialias the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suaviza los bordes de la imagen (antialias).</translation>
     </message>
     <message>
         <source>Bevel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisel</translation>
     </message>
     <message>
         <source>Apply the bevel effect to the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplica el efecto de bisel a la imagen.</translation>
     </message>
     <message>
         <source>The width of the bevel in pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ancho del bisel en píxeles.</translation>
     </message>
     <message>
         <source>Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Píxeles</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar</translation>
     </message>
     <message>
         <source>Rotate the image clockwise (1 to 359 degrees).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira la imagen en el sentido de las agujas del reloj (de 1 a 359 grados).</translation>
     </message>
     <message>
         <source>The degrees in which to rotate the image clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los grados que se gira la imagen en el sentido de las agujas del reloj.</translation>
     </message>
     <message>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados</translation>
     </message>
     <message>
         <source>Flip Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear en horizontal</translation>
     </message>
     <message>
         <source>Reflect the image in the horizontal direction (left becomes right, right becomes left).</source>
-        <translation type="unfinished"></translation>
+        <translation>Refleja la imagen en horizontal (la izquierda pasa a ser la derecha y la derecha, la izquierda).</translation>
     </message>
     <message>
         <source>Flip Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear en vertical</translation>
     </message>
     <message>
         <source>Reflect the image in the vertical direction (top becomes bottom, bottom becomes top).</source>
-        <translation type="unfinished"></translation>
+        <translation>Refleja la imagen en vertical (lo de arriba pasa abajo y lo de abajo, arriba).</translation>
     </message>
     <message>
         <source>Invert Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir colores</translation>
     </message>
     <message>
         <source>Inverts the colours of the image (black becomes white, etc.).</source>
-        <translation type="unfinished"></translation>
+        <translation>Invierte los colores de la imagen (el negro pasa a ser blanco, etc.).</translation>
     </message>
     <message>
         <source>Greyscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de grises</translation>
     </message>
     <message>
         <source>Convert the image to shades of grey (no colour).</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte la imagen a tonos de gris (sin color).</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo:</translation>
     </message>
     <message>
         <source>Text to put at the start of the filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto que se añade al principio del nombre de archivo.</translation>
     </message>
     <message>
         <source>...</source>
@@ -974,215 +974,215 @@
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the prefix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserta una metavariable (datos de la imagen) en el prefijo.</translation>
     </message>
     <message>
         <source>Suffix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sufijo:</translation>
     </message>
     <message>
         <source>Text to put at the end of the filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto que se añade al final del nombre de archivo.</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the suffix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserta una metavariable (datos de la imagen) en el sufijo.</translation>
     </message>
     <message>
         <source>Select how you want to change the case of the filenames.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija cómo cambiar las mayúsculas y minúsculas de los nombres de archivo.</translation>
     </message>
     <message>
         <source>UncHanGEd cAse</source>
-        <translation type="unfinished"></translation>
+        <translation>SiN CaMbIoS</translation>
     </message>
     <message>
         <source>to lower-case</source>
-        <translation type="unfinished"></translation>
+        <translation>a minúsculas</translation>
     </message>
     <message>
         <source>TO UPPER-CASE</source>
-        <translation type="unfinished"></translation>
+        <translation>A MAYÚSCULAS</translation>
     </message>
     <message>
         <source>First letter case</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera en mayúscula</translation>
     </message>
     <message>
         <source>Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo Título</translation>
     </message>
     <message>
         <source>tOGGLE cASE</source>
-        <translation type="unfinished"></translation>
+        <translation>tIPO iNVERSO</translation>
     </message>
     <message>
         <source>Specify what to do with underscores and spaces in filenames</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique qué hacer con los guiones bajos y los espacios de los nombres de archivo</translation>
     </message>
     <message>
         <source>Spaces &amp; Underscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar espacios y _</translation>
     </message>
     <message>
         <source>Replace &quot; &quot; with &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &quot; &quot; por &quot;_&quot;</translation>
     </message>
     <message>
         <source>Replace &quot;_&quot; with &quot; &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &quot;_&quot; por &quot; &quot;</translation>
     </message>
     <message>
         <source>Remove &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar &quot;_&quot;</translation>
     </message>
     <message>
         <source>Remove &quot; &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar &quot; &quot;</translation>
     </message>
     <message>
         <source>Remove &quot; &quot; And &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar &quot; &quot; y &quot;_&quot;</translation>
     </message>
     <message>
         <source>Sequential Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número secuencial:</translation>
     </message>
     <message>
         <source>Rename the files with using a number that increments for each file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombra los archivos con un número que aumenta con cada archivo.</translation>
     </message>
     <message>
         <source>Start With:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar en:</translation>
     </message>
     <message>
         <source>The number to start the increments from.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número desde el que empieza la cuenta.</translation>
     </message>
     <message>
         <source>Zero Fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relleno de ceros:</translation>
     </message>
     <message>
         <source>Pad (left) the seqeuntial number with zeros. For example the number 22 would become 0022 if this field was set to 4. Set to 0 for no padding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellena con ceros por la izquierda el número secuencial. Por ejemplo, el número 22 pasa a ser 0022 si este campo vale 4. Ponga 0 para no rellenar.</translation>
     </message>
     <message>
         <source>Text Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto superpuesto</translation>
     </message>
     <message>
         <source>Stamp With Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estampar texto:</translation>
     </message>
     <message>
         <source>Check to stamp/label the image with the text specified below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para estampar en la imagen el texto indicado abajo.</translation>
     </message>
     <message>
         <source>The text to put over the image. Right-click to add meta variables.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto que se pone sobre la imagen. Haga clic con el botón derecho para añadir metavariables.</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserta una metavariable (datos de la imagen) en el texto.</translation>
     </message>
     <message>
         <source>The position of the text to overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>La posición del texto superpuesto</translation>
     </message>
     <message>
         <source>Top Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba izq.</translation>
     </message>
     <message>
         <source>Top Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba centro</translation>
     </message>
     <message>
         <source>Top Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba der.</translation>
     </message>
     <message>
         <source>Middle Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Middle Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Middle Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Bottom Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo izq.</translation>
     </message>
     <message>
         <source>Bottom Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo centro</translation>
     </message>
     <message>
         <source>Bottom Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo der.</translation>
     </message>
     <message>
         <source>Click to change the text font and size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para cambiar la fuente y el tamaño del texto.</translation>
     </message>
     <message>
         <source>Select the foreground and background text colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija los colores de primer plano y de fondo del texto.</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>The folder that all processed images will be put in.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta donde se guardarán todas las imágenes procesadas.</translation>
     </message>
     <message>
         <source>Click to browse for the output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para elegir la carpeta de salida.</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Select the image&apos;s output format. If you want them to remain the same, select &apos;Don&apos;t Change&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el formato de salida de las imágenes. Para conservar el formato, elija &quot;No cambiar&quot;.</translation>
     </message>
     <message>
         <source>Don&apos;t Change</source>
-        <translation type="unfinished"></translation>
+        <translation>No cambiar</translation>
     </message>
     <message>
         <source>JPG/PNG Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad JPG/PNG:</translation>
     </message>
     <message>
         <source>The output quality of the JPG and PNG images, from 1 to 100. Default is 75%. If any JPG or PNG  image is processed, this value is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La calidad de salida de las imágenes JPG y PNG, de 1 a 100. El valor predeterminado es 75&#xa0;%. Se aplica a toda imagen JPG o PNG que se procese.</translation>
     </message>
     <message>
         <source>Replicate Subdirectory Stucture</source>
-        <translation type="unfinished"></translation>
+        <translation>Replicar subcarpetas</translation>
     </message>
     <message>
         <source>If checked, images will be placed in the same sub-directories as the target folder. If they don&apos;t exist they will be created. Otherwise ALL images are places in the above directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está marcada, las imágenes se guardan en las mismas subcarpetas que tienen en la carpeta de origen; las que no existan se crean. Si no, TODAS las imágenes van a la carpeta indicada arriba.</translation>
     </message>
     <message>
         <source>Delete Original Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar originales</translation>
     </message>
     <message>
         <source>If checked, images will be processed and the original will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está marcada, se procesan las imágenes y se eliminan los originales.</translation>
     </message>
     <message>
         <source>?</source>
@@ -1190,7 +1190,7 @@
     </message>
     <message>
         <source>About VEXL Dovo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de VEXL Dovo.</translation>
     </message>
     <message>
         <source>www</source>
@@ -1202,18 +1202,18 @@
     </message>
     <message>
         <source>Start &gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Process the images with the settings specified above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesa las imágenes con las opciones indicadas arriba.</translation>
     </message>
 </context>
 <context>
     <name>vexl::frmError</name>
     <message>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción: </translation>
     </message>
 </context>
 </TS>

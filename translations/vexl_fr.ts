@@ -261,51 +261,51 @@
     </message>
     <message>
         <source>(Preview Disabled)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Aperçu désactivé)</translation>
     </message>
     <message>
         <source>Could not overlay text to on image &quot;[IMAGE]&quot;! Do you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;incruster le texte dans l&apos;image «&#xa0;[IMAGE]&#xa0;»&#xa0;! Voulez-vous continuer le traitement des images&#xa0;?</translation>
     </message>
     <message>
         <source>Could not greyscale image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de convertir l&apos;image «&#xa0;[IMAGE]&#xa0;» en niveaux de gris pour la raison suivante&#xa0;:</translation>
     </message>
     <message>
         <source>Could not invert colours of image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;inverser les couleurs de l&apos;image «&#xa0;[IMAGE]&#xa0;» pour la raison suivante&#xa0;:</translation>
     </message>
     <message>
         <source>There is an IMMINENT possibility that output images will overwrite selected images.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a un risque IMMINENT que des images de sortie écrasent des images sélectionnées.\nVoulez-vous vraiment continuer&#xa0;?\n\nCliquez sur «&#xa0;Annuler&#xa0;» pour continuer sans plus jamais voir ce message.</translation>
     </message>
     <message>
         <source>There is a MEDIUM possibility that output images will overwrite selected images\n(The only differentiation is the spaces/undercores or extension, which is weak).\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a un risque MOYEN que des images de sortie écrasent des images sélectionnées\n(elles ne diffèrent que par les espaces/tirets bas ou l&apos;extension, ce qui est peu sûr).\nVoulez-vous vraiment continuer&#xa0;?\n\nCliquez sur «&#xa0;Annuler&#xa0;» pour continuer sans plus jamais voir ce message.</translation>
     </message>
     <message>
         <source>Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Scène</translation>
     </message>
     <message>
         <source>Could not retrive information on &quot;[IMAGE]&quot; because:\n[ERROR]\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les informations de «&#xa0;[IMAGE]&#xa0;» pour la raison suivante&#xa0;:\n[ERROR]\n\nVoulez-vous continuer le traitement des images&#xa0;?</translation>
     </message>
     <message>
         <source>In Folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le dossier&#xa0;: </translation>
     </message>
     <message>
         <source>Filename cannot contain the following characters: </source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de fichier ne peut pas contenir les caractères suivants&#xa0;: </translation>
     </message>
     <message>
         <source>Could not make folder &quot;[FOLDER]&quot;\n\nFolder already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier «&#xa0;[FOLDER]&#xa0;»\n\nLe dossier existe déjà&#xa0;!</translation>
     </message>
     <message>
         <source>Could not make folder &quot;[FOLDER]&quot;\n\n[ERROR]!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier «&#xa0;[FOLDER]&#xa0;»\n\n[ERROR]&#xa0;!</translation>
     </message>
     <message>
         <source>Please close and restart VEXL for this to take effect.\n\nPlease note that this will ONLY work on windows XP.</source>
@@ -313,87 +313,87 @@
     </message>
     <message>
         <source>Orig. Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille orig.&#xa0;:</translation>
     </message>
     <message>
         <source>Batch Process Images...</source>
-        <translation type="unfinished"></translation>
+        <translation>Traiter des images par lot...</translation>
     </message>
     <message>
         <source>Process Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement terminé&#xa0;!</translation>
     </message>
     <message>
         <source>Could not delete file &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier «&#xa0;[IMAGE]&#xa0;» pour la raison suivante&#xa0;:</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;[IMAGE]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer «&#xa0;[IMAGE]&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete these [NUM] images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer ces [NUM] images&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the checked image?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer l&apos;image cochée&#xa0;?</translation>
     </message>
     <message>
         <source>Could not flip image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retourner l&apos;image «&#xa0;[IMAGE]&#xa0;» pour la raison suivante&#xa0;:</translation>
     </message>
     <message>
         <source>Could not rotate image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de faire pivoter l&apos;image «&#xa0;[IMAGE]&#xa0;» pour la raison suivante&#xa0;:</translation>
     </message>
     <message>
         <source>Cannot Access Location: </source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement inaccessible&#xa0;: </translation>
     </message>
     <message>
         <source>A value is required in this field!</source>
-        <translation type="unfinished"></translation>
+        <translation>Une valeur est obligatoire dans ce champ&#xa0;!</translation>
     </message>
     <message>
         <source>Only numbers are allowed into this field!</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls les chiffres sont autorisés dans ce champ&#xa0;!</translation>
     </message>
     <message>
         <source>Number not allowed to be 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre ne peut pas être 0&#xa0;!</translation>
     </message>
     <message>
         <source>Error Loading: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de chargement&#xa0;: </translation>
     </message>
     <message>
         <source>Select Output Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le dossier de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Please Select at least 1 Image to Process!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner au moins 1 image à traiter&#xa0;!</translation>
     </message>
     <message>
         <source>Could not bevel image with a width of [WIDTH] pixels\nThe image may be too small for this bevel width.\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;appliquer à l&apos;image un biseau de [WIDTH] pixels de large\nL&apos;image est peut-être trop petite pour cette largeur de biseau.\n\nVoulez-vous continuer le traitement des images&#xa0;?</translation>
     </message>
     <message>
         <source>Could not remove file &quot;[IMAGE]&quot;!\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier «&#xa0;[IMAGE]&#xa0;»&#xa0;!\nVoulez-vous continuer le traitement des images&#xa0;?</translation>
     </message>
     <message>
         <source>ImageMagick Encountered and Error When Doing this:\n[CURROP]\nDescription: [ERROR]\nThe file might be Read Only, Hidden or not an Image.\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>ImageMagick a rencontré une erreur pendant cette opération&#xa0;:\n[CURROP]\nDescription&#xa0;: [ERROR]\nLe fichier est peut-être en lecture seule, caché, ou ce n&apos;est pas une image.\n\nVoulez-vous continuer le traitement des images&#xa0;?</translation>
     </message>
     <message>
         <source>Could not copy &quot;[IMAGE1]&quot; to &quot;[IMAGE2]&quot;!\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier «&#xa0;[IMAGE1]&#xa0;» vers «&#xa0;[IMAGE2]&#xa0;»&#xa0;!\nVoulez-vous continuer le traitement des images&#xa0;?</translation>
     </message>
     <message>
         <source>Stopping Process...</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt du traitement...</translation>
     </message>
     <message>
         <source>Stop Processing Images</source>
@@ -456,23 +456,23 @@
     <name>frmError</name>
     <message>
         <source>An Error Has Occured!</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s&apos;est produite&#xa0;!</translation>
     </message>
     <message>
         <source>ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>N°&#xa0;:</translation>
     </message>
     <message>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Description&#xa0;: </translation>
     </message>
     <message>
         <source>Details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails&#xa0;:</translation>
     </message>
     <message>
         <source>Send Error Infomation to Bug Reporter</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le rapport d&apos;erreur au développeur</translation>
     </message>
     <message>
         <source>OK</source>
@@ -487,15 +487,15 @@
     </message>
     <message>
         <source>Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>Image&#xa0;:</translation>
     </message>
     <message>
         <source>Scene:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scène&#xa0;:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>État&#xa0;:</translation>
     </message>
     <message>
         <source>FTP</source>
@@ -518,39 +518,39 @@
     </message>
     <message>
         <source>Rotate Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire pivoter l&apos;image</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner</translation>
     </message>
     <message>
         <source>De-Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Désélectionner</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Animated to Non-Animated</source>
-        <translation type="unfinished"></translation>
+        <translation>Animée vers fixe</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos...</translation>
     </message>
     <message>
         <source>FTP Connections...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexions FTP...</translation>
     </message>
     <message>
         <source>Visit Quillmere...</source>
@@ -562,31 +562,31 @@
     </message>
     <message>
         <source>Make Donation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire un don...</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir l&apos;image</translation>
     </message>
     <message>
         <source>Flip Image Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner l&apos;image horizontalement</translation>
     </message>
     <message>
         <source>Flip Image Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner l&apos;image verticalement</translation>
     </message>
     <message>
         <source>Invert Image Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser les couleurs de l&apos;image</translation>
     </message>
     <message>
         <source>Greyscale Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en niveaux de gris</translation>
     </message>
     <message>
         <source>90°</source>
@@ -602,19 +602,19 @@
     </message>
     <message>
         <source>Delete Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;image</translation>
     </message>
     <message>
         <source>Delete Checked Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les images cochées</translation>
     </message>
     <message>
         <source>Recurse Subdirectories</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure les sous-dossiers</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes</translation>
     </message>
     <message>
         <source>BMP</source>
@@ -650,19 +650,19 @@
     </message>
     <message>
         <source>That Match Pattern...</source>
-        <translation type="unfinished"></translation>
+        <translation>Selon un motif...</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser la sélection</translation>
     </message>
     <message>
         <source>Preview Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu des images</translation>
     </message>
     <message>
         <source>Tooltips</source>
-        <translation type="unfinished"></translation>
+        <translation>Infobulles</translation>
     </message>
     <message>
         <source>XP Style (WinXP Only)</source>
@@ -674,11 +674,11 @@
     </message>
     <message>
         <source>Extract 1st Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraire la 1re scène</translation>
     </message>
     <message>
         <source>Extract All Scenes (Append Scene Number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraire toutes les scènes (ajouter le numéro de scène)</translation>
     </message>
     <message>
         <source>English (Default)</source>
@@ -738,59 +738,59 @@
     </message>
     <message>
         <source>Clear All Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser tous les paramètres</translation>
     </message>
     <message>
         <source>Image Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de l&apos;image</translation>
     </message>
     <message>
         <source>Image Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur de l&apos;image</translation>
     </message>
     <message>
         <source>Number of Megapixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de mégapixels</translation>
     </message>
     <message>
         <source>Number of Unique Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de couleurs distinctes</translation>
     </message>
     <message>
         <source>Filename (without extension)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier (sans extension)</translation>
     </message>
     <message>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension du fichier</translation>
     </message>
     <message>
         <source>File Size (with units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du fichier (avec unité)</translation>
     </message>
     <message>
         <source>Sequential Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro séquentiel</translation>
     </message>
     <message>
         <source>Number of Selected Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;images sélectionnées</translation>
     </message>
     <message>
         <source>Set Foreground (Text) Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de premier plan (texte)...</translation>
     </message>
     <message>
         <source>To Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une couleur...</translation>
     </message>
     <message>
         <source>To Transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparent</translation>
     </message>
     <message>
         <source>List of images to process. Un-check any images you don&apos;t want to process. Double-click to open the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des images à traiter. Décochez celles que vous ne voulez pas traiter. Double-cliquez pour ouvrir l&apos;image.</translation>
     </message>
     <message>
         <source>Loading List...</source>
@@ -802,27 +802,27 @@
     </message>
     <message>
         <source>Tick every image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coche toutes les images.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Untick every image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Décoche toutes les images.</translation>
     </message>
     <message>
         <source>View Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>What the selected image on the left looks like.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;aspect de l&apos;image sélectionnée à gauche.</translation>
     </message>
     <message>
         <source>Loading....</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
     <message>
         <source>Dimensions</source>
@@ -830,39 +830,39 @@
     </message>
     <message>
         <source>The method in which to resize the images.</source>
-        <translation type="unfinished"></translation>
+        <translation>La façon de redimensionner les images.</translation>
     </message>
     <message>
         <source>Don&apos;t Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille inchangée</translation>
     </message>
     <message>
         <source>Restrict Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiter la taille</translation>
     </message>
     <message>
         <source>Restrict Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiter la largeur</translation>
     </message>
     <message>
         <source>Restrict Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiter la hauteur</translation>
     </message>
     <message>
         <source>Fix to Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille fixe</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>The width of the output image.</source>
-        <translation type="unfinished"></translation>
+        <translation>La largeur de l&apos;image de sortie.</translation>
     </message>
     <message>
         <source>x</source>
@@ -870,11 +870,11 @@
     </message>
     <message>
         <source>The height of the output image.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hauteur de l&apos;image de sortie.</translation>
     </message>
     <message>
         <source>Check to resize the image to dimensions that are proportional to the image&apos;s original size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez pour exprimer les dimensions en pourcentage de la taille d&apos;origine de l&apos;image.</translation>
     </message>
     <message>
         <source>%</source>
@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Divers</translation>
     </message>
     <message>
         <source>Antialias</source>
@@ -890,19 +890,19 @@
     </message>
     <message>
         <source>Antialias the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisse les contours de l&apos;image (anticrénelage).</translation>
     </message>
     <message>
         <source>Bevel</source>
-        <translation type="unfinished"></translation>
+        <translation>Biseau</translation>
     </message>
     <message>
         <source>Apply the bevel effect to the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Applique l&apos;effet de biseau à l&apos;image.</translation>
     </message>
     <message>
         <source>The width of the bevel in pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>La largeur du biseau en pixels.</translation>
     </message>
     <message>
         <source>Pixels</source>
@@ -910,63 +910,63 @@
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter</translation>
     </message>
     <message>
         <source>Rotate the image clockwise (1 to 359 degrees).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fait pivoter l&apos;image dans le sens horaire (de 1 à 359 degrés).</translation>
     </message>
     <message>
         <source>The degrees in which to rotate the image clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;angle en degrés de la rotation de l&apos;image dans le sens horaire.</translation>
     </message>
     <message>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Degrés</translation>
     </message>
     <message>
         <source>Flip Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Miroir horizontal</translation>
     </message>
     <message>
         <source>Reflect the image in the horizontal direction (left becomes right, right becomes left).</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflète l&apos;image dans le sens horizontal (la gauche devient la droite, la droite devient la gauche).</translation>
     </message>
     <message>
         <source>Flip Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Miroir vertical</translation>
     </message>
     <message>
         <source>Reflect the image in the vertical direction (top becomes bottom, bottom becomes top).</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflète l&apos;image dans le sens vertical (le haut devient le bas, le bas devient le haut).</translation>
     </message>
     <message>
         <source>Invert Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser les couleurs</translation>
     </message>
     <message>
         <source>Inverts the colours of the image (black becomes white, etc.).</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverse les couleurs de l&apos;image (le noir devient blanc, etc.).</translation>
     </message>
     <message>
         <source>Greyscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux de gris</translation>
     </message>
     <message>
         <source>Convert the image to shades of grey (no colour).</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertit l&apos;image en niveaux de gris (sans couleur).</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixe&#xa0;:</translation>
     </message>
     <message>
         <source>Text to put at the start of the filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte à placer au début du nom de fichier.</translation>
     </message>
     <message>
         <source>...</source>
@@ -974,179 +974,179 @@
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the prefix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Insère une méta-variable (donnée sur l&apos;image) dans le préfixe.</translation>
     </message>
     <message>
         <source>Suffix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suffixe&#xa0;:</translation>
     </message>
     <message>
         <source>Text to put at the end of the filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte à placer à la fin du nom de fichier.</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the suffix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Insère une méta-variable (donnée sur l&apos;image) dans le suffixe.</translation>
     </message>
     <message>
         <source>Select how you want to change the case of the filenames.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez comment modifier la casse des noms de fichiers.</translation>
     </message>
     <message>
         <source>UncHanGEd cAse</source>
-        <translation type="unfinished"></translation>
+        <translation>CaSsE iNcHaNgÉe</translation>
     </message>
     <message>
         <source>to lower-case</source>
-        <translation type="unfinished"></translation>
+        <translation>en minuscules</translation>
     </message>
     <message>
         <source>TO UPPER-CASE</source>
-        <translation type="unfinished"></translation>
+        <translation>EN MAJUSCULES</translation>
     </message>
     <message>
         <source>First letter case</source>
-        <translation type="unfinished"></translation>
+        <translation>Majuscule initiale</translation>
     </message>
     <message>
         <source>Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Casse De Titre</translation>
     </message>
     <message>
         <source>tOGGLE cASE</source>
-        <translation type="unfinished"></translation>
+        <translation>cASSE iNVERSÉE</translation>
     </message>
     <message>
         <source>Specify what to do with underscores and spaces in filenames</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez que faire des tirets bas et des espaces dans les noms de fichiers</translation>
     </message>
     <message>
         <source>Spaces &amp; Underscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaces et tirets bas</translation>
     </message>
     <message>
         <source>Replace &quot; &quot; with &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer &quot; &quot; par &quot;_&quot;</translation>
     </message>
     <message>
         <source>Replace &quot;_&quot; with &quot; &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer &quot;_&quot; par &quot; &quot;</translation>
     </message>
     <message>
         <source>Remove &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer &quot;_&quot;</translation>
     </message>
     <message>
         <source>Remove &quot; &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer &quot; &quot;</translation>
     </message>
     <message>
         <source>Remove &quot; &quot; And &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer &quot; &quot; et &quot;_&quot;</translation>
     </message>
     <message>
         <source>Sequential Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro séquentiel&#xa0;:</translation>
     </message>
     <message>
         <source>Rename the files with using a number that increments for each file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomme les fichiers avec un numéro qui augmente à chaque fichier.</translation>
     </message>
     <message>
         <source>Start With:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer à&#xa0;:</translation>
     </message>
     <message>
         <source>The number to start the increments from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de départ de la numérotation.</translation>
     </message>
     <message>
         <source>Zero Fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zéros à gauche&#xa0;:</translation>
     </message>
     <message>
         <source>Pad (left) the seqeuntial number with zeros. For example the number 22 would become 0022 if this field was set to 4. Set to 0 for no padding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Complète le numéro séquentiel par des zéros à gauche. Par exemple, le nombre 22 devient 0022 si ce champ vaut 4. Mettez 0 pour ne rien compléter.</translation>
     </message>
     <message>
         <source>Text Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte incrusté</translation>
     </message>
     <message>
         <source>Stamp With Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Incruster le texte&#xa0;:</translation>
     </message>
     <message>
         <source>Check to stamp/label the image with the text specified below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez pour incruster dans l&apos;image le texte indiqué ci-dessous.</translation>
     </message>
     <message>
         <source>The text to put over the image. Right-click to add meta variables.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte à placer sur l&apos;image. Clic droit pour ajouter des méta-variables.</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Insère une méta-variable (donnée sur l&apos;image) dans le texte.</translation>
     </message>
     <message>
         <source>The position of the text to overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>La position du texte incrusté</translation>
     </message>
     <message>
         <source>Top Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut gauche</translation>
     </message>
     <message>
         <source>Top Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut centre</translation>
     </message>
     <message>
         <source>Top Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut droite</translation>
     </message>
     <message>
         <source>Middle Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Middle Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre</translation>
     </message>
     <message>
         <source>Middle Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Bottom Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas gauche</translation>
     </message>
     <message>
         <source>Bottom Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas centre</translation>
     </message>
     <message>
         <source>Bottom Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas droite</translation>
     </message>
     <message>
         <source>Click to change the text font and size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour changer la police et la taille du texte.</translation>
     </message>
     <message>
         <source>Select the foreground and background text colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez les couleurs de premier plan et d&apos;arrière-plan du texte.</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>The folder that all processed images will be put in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier où seront placées toutes les images traitées.</translation>
     </message>
     <message>
         <source>Click to browse for the output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour choisir le dossier de sortie.</translation>
     </message>
     <message>
         <source>Format:</source>
@@ -1154,35 +1154,35 @@
     </message>
     <message>
         <source>Select the image&apos;s output format. If you want them to remain the same, select &apos;Don&apos;t Change&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le format de sortie des images. Pour garder le format actuel, choisissez «&#xa0;Inchangé&#xa0;».</translation>
     </message>
     <message>
         <source>Don&apos;t Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Inchangé</translation>
     </message>
     <message>
         <source>JPG/PNG Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité JPG/PNG&#xa0;:</translation>
     </message>
     <message>
         <source>The output quality of the JPG and PNG images, from 1 to 100. Default is 75%. If any JPG or PNG  image is processed, this value is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La qualité de sortie des images JPG et PNG, de 1 à 100. La valeur par défaut est 75&#xa0;%. Elle s&apos;applique à toute image JPG ou PNG traitée.</translation>
     </message>
     <message>
         <source>Replicate Subdirectory Stucture</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduire les sous-dossiers</translation>
     </message>
     <message>
         <source>If checked, images will be placed in the same sub-directories as the target folder. If they don&apos;t exist they will be created. Otherwise ALL images are places in the above directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si coché, les images sont placées dans les mêmes sous-dossiers que dans le dossier d&apos;origine&#xa0;; ceux qui n&apos;existent pas sont créés. Sinon, TOUTES les images vont dans le dossier ci-dessus.</translation>
     </message>
     <message>
         <source>Delete Original Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les originaux</translation>
     </message>
     <message>
         <source>If checked, images will be processed and the original will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si coché, les images sont traitées et les originaux supprimés.</translation>
     </message>
     <message>
         <source>?</source>
@@ -1190,7 +1190,7 @@
     </message>
     <message>
         <source>About VEXL Dovo.</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de VEXL Dovo.</translation>
     </message>
     <message>
         <source>www</source>
@@ -1202,18 +1202,18 @@
     </message>
     <message>
         <source>Start &gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Process the images with the settings specified above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traite les images avec les paramètres indiqués ci-dessus.</translation>
     </message>
 </context>
 <context>
     <name>vexl::frmError</name>
     <message>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Description&#xa0;: </translation>
     </message>
 </context>
 </TS>

@@ -265,23 +265,23 @@
     </message>
     <message>
         <source>Could not overlay text to on image &quot;[IMAGE]&quot;! Do you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile sovrapporre il testo all&apos;immagine &quot;[IMAGE]&quot;! Vuoi continuare a elaborare le immagini?</translation>
     </message>
     <message>
         <source>Could not greyscale image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile convertire in scala di grigi l&apos;immagine &quot;[IMAGE]&quot; perché:</translation>
     </message>
     <message>
         <source>Could not invert colours of image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile invertire i colori dell&apos;immagine &quot;[IMAGE]&quot; perché:</translation>
     </message>
     <message>
         <source>There is an IMMINENT possibility that output images will overwrite selected images.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;è un rischio IMMINENTE che le immagini in uscita sovrascrivano immagini selezionate.\nVuoi davvero continuare?\n\nPremi &quot;Annulla&quot; per continuare senza vedere mai più questo messaggio.</translation>
     </message>
     <message>
         <source>There is a MEDIUM possibility that output images will overwrite selected images\n(The only differentiation is the spaces/undercores or extension, which is weak).\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;è un rischio MEDIO che le immagini in uscita sovrascrivano immagini selezionate\n(si distinguono solo per spazi/trattini bassi o per l&apos;estensione, una differenza debole).\nVuoi davvero continuare?\n\nPremi &quot;Annulla&quot; per continuare senza vedere mai più questo messaggio.</translation>
     </message>
     <message>
         <source>Scene</source>
@@ -313,87 +313,87 @@
     </message>
     <message>
         <source>Orig. Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim. orig.:</translation>
     </message>
     <message>
         <source>Batch Process Images...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elabora immagini in serie...</translation>
     </message>
     <message>
         <source>Process Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione completata!</translation>
     </message>
     <message>
         <source>Could not delete file &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare il file &quot;[IMAGE]&quot; perché:</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;[IMAGE]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero eliminare &quot;[IMAGE]&quot;?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete these [NUM] images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero eliminare queste [NUM] immagini?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the checked image?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero eliminare l&apos;immagine spuntata?</translation>
     </message>
     <message>
         <source>Could not flip image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile riflettere l&apos;immagine &quot;[IMAGE]&quot; perché:</translation>
     </message>
     <message>
         <source>Could not rotate image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ruotare l&apos;immagine &quot;[IMAGE]&quot; perché:</translation>
     </message>
     <message>
         <source>Cannot Access Location: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile accedere al percorso: </translation>
     </message>
     <message>
         <source>A value is required in this field!</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo campo richiede un valore!</translation>
     </message>
     <message>
         <source>Only numbers are allowed into this field!</source>
-        <translation type="unfinished"></translation>
+        <translation>In questo campo sono ammessi solo numeri!</translation>
     </message>
     <message>
         <source>Number not allowed to be 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero non può essere 0!</translation>
     </message>
     <message>
         <source>Error Loading: </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di caricamento: </translation>
     </message>
     <message>
         <source>Select Output Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la cartella di destinazione:</translation>
     </message>
     <message>
         <source>Please Select at least 1 Image to Process!</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona almeno 1 immagine da elaborare!</translation>
     </message>
     <message>
         <source>Could not bevel image with a width of [WIDTH] pixels\nThe image may be too small for this bevel width.\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile applicare all&apos;immagine uno smusso largo [WIDTH] pixel\nL&apos;immagine potrebbe essere troppo piccola per questa larghezza di smusso.\n\nVuoi continuare a elaborare le immagini?</translation>
     </message>
     <message>
         <source>Could not remove file &quot;[IMAGE]&quot;!\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rimuovere il file &quot;[IMAGE]&quot;!\nVuoi continuare a elaborare le immagini?</translation>
     </message>
     <message>
         <source>ImageMagick Encountered and Error When Doing this:\n[CURROP]\nDescription: [ERROR]\nThe file might be Read Only, Hidden or not an Image.\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>ImageMagick ha riscontrato un errore durante questa operazione:\n[CURROP]\nDescrizione: [ERROR]\nIl file potrebbe essere di sola lettura, nascosto o non essere un&apos;immagine.\n\nVuoi continuare a elaborare le immagini?</translation>
     </message>
     <message>
         <source>Could not copy &quot;[IMAGE1]&quot; to &quot;[IMAGE2]&quot;!\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare &quot;[IMAGE1]&quot; in &quot;[IMAGE2]&quot;!\nVuoi continuare a elaborare le immagini?</translation>
     </message>
     <message>
         <source>Stopping Process...</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruzione in corso...</translation>
     </message>
     <message>
         <source>Stop Processing Images</source>
@@ -456,23 +456,23 @@
     <name>frmError</name>
     <message>
         <source>An Error Has Occured!</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore!</translation>
     </message>
     <message>
         <source>ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice:</translation>
     </message>
     <message>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione: </translation>
     </message>
     <message>
         <source>Details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli:</translation>
     </message>
     <message>
         <source>Send Error Infomation to Bug Reporter</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia i dettagli dell&apos;errore allo sviluppatore</translation>
     </message>
     <message>
         <source>OK</source>
@@ -487,7 +487,7 @@
     </message>
     <message>
         <source>Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine:</translation>
     </message>
     <message>
         <source>Scene:</source>
@@ -514,43 +514,43 @@
     </message>
     <message>
         <source>Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini</translation>
     </message>
     <message>
         <source>Rotate Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota immagine</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona</translation>
     </message>
     <message>
         <source>De-Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Animated to Non-Animated</source>
-        <translation type="unfinished"></translation>
+        <translation>Da animata a statica</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni...</translation>
     </message>
     <message>
         <source>FTP Connections...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessioni FTP...</translation>
     </message>
     <message>
         <source>Visit Quillmere...</source>
@@ -562,31 +562,31 @@
     </message>
     <message>
         <source>Make Donation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai una donazione...</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri immagine</translation>
     </message>
     <message>
         <source>Flip Image Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifletti immagine in orizzontale</translation>
     </message>
     <message>
         <source>Flip Image Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifletti immagine in verticale</translation>
     </message>
     <message>
         <source>Invert Image Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverti i colori dell&apos;immagine</translation>
     </message>
     <message>
         <source>Greyscale Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti in scala di grigi</translation>
     </message>
     <message>
         <source>90°</source>
@@ -602,19 +602,19 @@
     </message>
     <message>
         <source>Delete Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina immagine</translation>
     </message>
     <message>
         <source>Delete Checked Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina immagini spuntate</translation>
     </message>
     <message>
         <source>Recurse Subdirectories</source>
-        <translation type="unfinished"></translation>
+        <translation>Includi sottocartelle</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte</translation>
     </message>
     <message>
         <source>BMP</source>
@@ -650,19 +650,19 @@
     </message>
     <message>
         <source>That Match Pattern...</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondo un modello...</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverti selezione</translation>
     </message>
     <message>
         <source>Preview Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima immagini</translation>
     </message>
     <message>
         <source>Tooltips</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimenti</translation>
     </message>
     <message>
         <source>XP Style (WinXP Only)</source>
@@ -674,11 +674,11 @@
     </message>
     <message>
         <source>Extract 1st Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrai la 1ª scena</translation>
     </message>
     <message>
         <source>Extract All Scenes (Append Scene Number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrai tutte le scene (aggiungi il numero di scena)</translation>
     </message>
     <message>
         <source>English (Default)</source>
@@ -738,59 +738,59 @@
     </message>
     <message>
         <source>Clear All Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina tutte le impostazioni</translation>
     </message>
     <message>
         <source>Image Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza immagine</translation>
     </message>
     <message>
         <source>Image Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza immagine</translation>
     </message>
     <message>
         <source>Number of Megapixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di megapixel</translation>
     </message>
     <message>
         <source>Number of Unique Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di colori distinti</translation>
     </message>
     <message>
         <source>Filename (without extension)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file (senza estensione)</translation>
     </message>
     <message>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensione file</translation>
     </message>
     <message>
         <source>File Size (with units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione file (con unità)</translation>
     </message>
     <message>
         <source>Sequential Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero progressivo</translation>
     </message>
     <message>
         <source>Number of Selected Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di immagini selezionate</translation>
     </message>
     <message>
         <source>Set Foreground (Text) Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore di primo piano (testo)...</translation>
     </message>
     <message>
         <source>To Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli colore...</translation>
     </message>
     <message>
         <source>To Transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasparente</translation>
     </message>
     <message>
         <source>List of images to process. Un-check any images you don&apos;t want to process. Double-click to open the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco delle immagini da elaborare. Togli la spunta alle immagini che non vuoi elaborare. Fai doppio clic per aprire l&apos;immagine.</translation>
     </message>
     <message>
         <source>Loading List...</source>
@@ -802,67 +802,67 @@
     </message>
     <message>
         <source>Tick every image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta tutte le immagini.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Untick every image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toglie la spunta a tutte le immagini.</translation>
     </message>
     <message>
         <source>View Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima</translation>
     </message>
     <message>
         <source>What the selected image on the left looks like.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;aspetto dell&apos;immagine selezionata a sinistra.</translation>
     </message>
     <message>
         <source>Loading....</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento...</translation>
     </message>
     <message>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <source>The method in which to resize the images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il modo in cui ridimensionare le immagini.</translation>
     </message>
     <message>
         <source>Don&apos;t Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ridimensionare</translation>
     </message>
     <message>
         <source>Restrict Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Limita dimensioni</translation>
     </message>
     <message>
         <source>Restrict Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Limita larghezza</translation>
     </message>
     <message>
         <source>Restrict Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Limita altezza</translation>
     </message>
     <message>
         <source>Fix to Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione fissa</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largh.</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
     <message>
         <source>The width of the output image.</source>
-        <translation type="unfinished"></translation>
+        <translation>La larghezza dell&apos;immagine finale.</translation>
     </message>
     <message>
         <source>x</source>
@@ -870,11 +870,11 @@
     </message>
     <message>
         <source>The height of the output image.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altezza dell&apos;immagine finale.</translation>
     </message>
     <message>
         <source>Check to resize the image to dimensions that are proportional to the image&apos;s original size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta per indicare le dimensioni in percentuale rispetto alla dimensione originale dell&apos;immagine.</translation>
     </message>
     <message>
         <source>%</source>
@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Varie</translation>
     </message>
     <message>
         <source>Antialias</source>
@@ -890,79 +890,79 @@
     </message>
     <message>
         <source>Antialias the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica l&apos;antialiasing all&apos;immagine.</translation>
     </message>
     <message>
         <source>Bevel</source>
-        <translation type="unfinished"></translation>
+        <translation>Smusso</translation>
     </message>
     <message>
         <source>Apply the bevel effect to the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica l&apos;effetto smusso all&apos;immagine.</translation>
     </message>
     <message>
         <source>The width of the bevel in pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>La larghezza dello smusso in pixel.</translation>
     </message>
     <message>
         <source>Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixel</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota</translation>
     </message>
     <message>
         <source>Rotate the image clockwise (1 to 359 degrees).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota l&apos;immagine in senso orario (da 1 a 359 gradi).</translation>
     </message>
     <message>
         <source>The degrees in which to rotate the image clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Di quanti gradi ruotare l&apos;immagine in senso orario.</translation>
     </message>
     <message>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradi</translation>
     </message>
     <message>
         <source>Flip Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifletti in orizzontale</translation>
     </message>
     <message>
         <source>Reflect the image in the horizontal direction (left becomes right, right becomes left).</source>
-        <translation type="unfinished"></translation>
+        <translation>Riflette l&apos;immagine in orizzontale (la sinistra diventa destra, la destra diventa sinistra).</translation>
     </message>
     <message>
         <source>Flip Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifletti in verticale</translation>
     </message>
     <message>
         <source>Reflect the image in the vertical direction (top becomes bottom, bottom becomes top).</source>
-        <translation type="unfinished"></translation>
+        <translation>Riflette l&apos;immagine in verticale (l&apos;alto diventa basso, il basso diventa alto).</translation>
     </message>
     <message>
         <source>Invert Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverti colori</translation>
     </message>
     <message>
         <source>Inverts the colours of the image (black becomes white, etc.).</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverte i colori dell&apos;immagine (il nero diventa bianco, ecc.).</translation>
     </message>
     <message>
         <source>Greyscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala di grigi</translation>
     </message>
     <message>
         <source>Convert the image to shades of grey (no colour).</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte l&apos;immagine in toni di grigio (senza colore).</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina</translation>
     </message>
     <message>
         <source>Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefisso:</translation>
     </message>
     <message>
         <source>Text to put at the start of the filename.</source>
@@ -978,7 +978,7 @@
     </message>
     <message>
         <source>Suffix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suffisso:</translation>
     </message>
     <message>
         <source>Text to put at the end of the filename.</source>
@@ -994,27 +994,27 @@
     </message>
     <message>
         <source>UncHanGEd cAse</source>
-        <translation type="unfinished"></translation>
+        <translation>NoN mOdIfIcAtO</translation>
     </message>
     <message>
         <source>to lower-case</source>
-        <translation type="unfinished"></translation>
+        <translation>in minuscolo</translation>
     </message>
     <message>
         <source>TO UPPER-CASE</source>
-        <translation type="unfinished"></translation>
+        <translation>IN MAIUSCOLO</translation>
     </message>
     <message>
         <source>First letter case</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima lettera maiuscola</translation>
     </message>
     <message>
         <source>Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniziali Maiuscole</translation>
     </message>
     <message>
         <source>tOGGLE cASE</source>
-        <translation type="unfinished"></translation>
+        <translation>iNVERTI mAIUSCOLE</translation>
     </message>
     <message>
         <source>Specify what to do with underscores and spaces in filenames</source>
@@ -1022,31 +1022,31 @@
     </message>
     <message>
         <source>Spaces &amp; Underscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazi e trattini bassi</translation>
     </message>
     <message>
         <source>Replace &quot; &quot; with &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia &quot; &quot; in &quot;_&quot;</translation>
     </message>
     <message>
         <source>Replace &quot;_&quot; with &quot; &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia &quot;_&quot; in &quot; &quot;</translation>
     </message>
     <message>
         <source>Remove &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi &quot;_&quot;</translation>
     </message>
     <message>
         <source>Remove &quot; &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi &quot; &quot;</translation>
     </message>
     <message>
         <source>Remove &quot; &quot; And &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi &quot; &quot; e &quot;_&quot;</translation>
     </message>
     <message>
         <source>Sequential Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero progressivo:</translation>
     </message>
     <message>
         <source>Rename the files with using a number that increments for each file.</source>
@@ -1054,7 +1054,7 @@
     </message>
     <message>
         <source>Start With:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia da:</translation>
     </message>
     <message>
         <source>The number to start the increments from.</source>
@@ -1062,7 +1062,7 @@
     </message>
     <message>
         <source>Zero Fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeri iniziali:</translation>
     </message>
     <message>
         <source>Pad (left) the seqeuntial number with zeros. For example the number 22 would become 0022 if this field was set to 4. Set to 0 for no padding.</source>
@@ -1070,71 +1070,71 @@
     </message>
     <message>
         <source>Text Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo sovrapposto</translation>
     </message>
     <message>
         <source>Stamp With Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Timbra con testo:</translation>
     </message>
     <message>
         <source>Check to stamp/label the image with the text specified below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta per timbrare l&apos;immagine con il testo indicato sotto.</translation>
     </message>
     <message>
         <source>The text to put over the image. Right-click to add meta variables.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo da sovrapporre all&apos;immagine. Clic destro per aggiungere metavariabili.</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisce una metavariabile (dati sull&apos;immagine) nel testo.</translation>
     </message>
     <message>
         <source>The position of the text to overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>La posizione del testo sovrapposto</translation>
     </message>
     <message>
         <source>Top Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto a sx</translation>
     </message>
     <message>
         <source>Top Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Top Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto a dx</translation>
     </message>
     <message>
         <source>Middle Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Middle Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Middle Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <source>Bottom Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso a sx</translation>
     </message>
     <message>
         <source>Bottom Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso</translation>
     </message>
     <message>
         <source>Bottom Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Basso a dx</translation>
     </message>
     <message>
         <source>Click to change the text font and size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic per cambiare il carattere e la dimensione del testo.</translation>
     </message>
     <message>
         <source>Select the foreground and background text colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli i colori di primo piano e di sfondo del testo.</translation>
     </message>
     <message>
         <source>Output</source>
@@ -1150,19 +1150,19 @@
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Select the image&apos;s output format. If you want them to remain the same, select &apos;Don&apos;t Change&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il formato di uscita delle immagini. Per lasciarlo com&apos;è, scegli &quot;Invariato&quot;.</translation>
     </message>
     <message>
         <source>Don&apos;t Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Invariato</translation>
     </message>
     <message>
         <source>JPG/PNG Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità JPG/PNG:</translation>
     </message>
     <message>
         <source>The output quality of the JPG and PNG images, from 1 to 100. Default is 75%. If any JPG or PNG  image is processed, this value is used.</source>
@@ -1170,7 +1170,7 @@
     </message>
     <message>
         <source>Replicate Subdirectory Stucture</source>
-        <translation type="unfinished"></translation>
+        <translation>Replica sottocartelle</translation>
     </message>
     <message>
         <source>If checked, images will be placed in the same sub-directories as the target folder. If they don&apos;t exist they will be created. Otherwise ALL images are places in the above directory.</source>
@@ -1178,7 +1178,7 @@
     </message>
     <message>
         <source>Delete Original Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina originali</translation>
     </message>
     <message>
         <source>If checked, images will be processed and the original will be deleted.</source>
@@ -1202,18 +1202,18 @@
     </message>
     <message>
         <source>Start &gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Process the images with the settings specified above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elabora le immagini con le impostazioni indicate sopra.</translation>
     </message>
 </context>
 <context>
     <name>vexl::frmError</name>
     <message>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione: </translation>
     </message>
 </context>
 </TS>

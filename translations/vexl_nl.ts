@@ -261,139 +261,139 @@
     </message>
     <message>
         <source>(Preview Disabled)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Voorbeeld uitgeschakeld)</translation>
     </message>
     <message>
         <source>Could not overlay text to on image &quot;[IMAGE]&quot;! Do you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de tekst niet op afbeelding &quot;[IMAGE]&quot; plaatsen! Wilt u doorgaan met het verwerken van afbeeldingen?</translation>
     </message>
     <message>
         <source>Could not greyscale image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan afbeelding &quot;[IMAGE]&quot; niet naar grijswaarden omzetten omdat:</translation>
     </message>
     <message>
         <source>Could not invert colours of image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de kleuren van afbeelding &quot;[IMAGE]&quot; niet omkeren omdat:</translation>
     </message>
     <message>
         <source>There is an IMMINENT possibility that output images will overwrite selected images.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een ACUUT risico dat uitvoerafbeeldingen geselecteerde afbeeldingen overschrijven.\nWeet u zeker dat u wilt doorgaan?\n\nKlik op &apos;Annuleren&apos; om door te gaan en dit bericht nooit meer te zien.</translation>
     </message>
     <message>
         <source>There is a MEDIUM possibility that output images will overwrite selected images\n(The only differentiation is the spaces/undercores or extension, which is weak).\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een GEMIDDELD risico dat uitvoerafbeeldingen geselecteerde afbeeldingen overschrijven\n(ze verschillen alleen in spaties/underscores of de extensie, en dat is een zwak verschil).\nWeet u zeker dat u wilt doorgaan?\n\nKlik op &apos;Annuleren&apos; om door te gaan en dit bericht nooit meer te zien.</translation>
     </message>
     <message>
         <source>Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Scène</translation>
     </message>
     <message>
         <source>Could not retrive information on &quot;[IMAGE]&quot; because:\n[ERROR]\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan geen informatie over &quot;[IMAGE]&quot; ophalen omdat:\n[ERROR]\n\nWilt u doorgaan met het verwerken van afbeeldingen?</translation>
     </message>
     <message>
         <source>In Folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>In map: </translation>
     </message>
     <message>
         <source>Filename cannot contain the following characters: </source>
-        <translation type="unfinished"></translation>
+        <translation>Een bestandsnaam mag de volgende tekens niet bevatten: </translation>
     </message>
     <message>
         <source>Could not make folder &quot;[FOLDER]&quot;\n\nFolder already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan map &quot;[FOLDER]&quot; niet aanmaken\n\nDe map bestaat al!</translation>
     </message>
     <message>
         <source>Could not make folder &quot;[FOLDER]&quot;\n\n[ERROR]!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan map &quot;[FOLDER]&quot; niet aanmaken\n\n[ERROR]!</translation>
     </message>
     <message>
         <source>Please close and restart VEXL for this to take effect.\n\nPlease note that this will ONLY work on windows XP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit VEXL en start het opnieuw om de wijziging door te voeren.\n\nLet op: dit werkt ALLEEN onder Windows XP.</translation>
     </message>
     <message>
         <source>Orig. Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orig. grootte:</translation>
     </message>
     <message>
         <source>Batch Process Images...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen batchgewijs verwerken...</translation>
     </message>
     <message>
         <source>Process Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerking voltooid!</translation>
     </message>
     <message>
         <source>Could not delete file &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan bestand &quot;[IMAGE]&quot; niet verwijderen omdat:</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;[IMAGE]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u &quot;[IMAGE]&quot; wilt verwijderen?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete these [NUM] images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u deze [NUM] afbeeldingen wilt verwijderen?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the checked image?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u de aangevinkte afbeelding wilt verwijderen?</translation>
     </message>
     <message>
         <source>Could not flip image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan afbeelding &quot;[IMAGE]&quot; niet spiegelen omdat:</translation>
     </message>
     <message>
         <source>Could not rotate image &quot;[IMAGE]&quot; because:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan afbeelding &quot;[IMAGE]&quot; niet draaien omdat:</translation>
     </message>
     <message>
         <source>Cannot Access Location: </source>
-        <translation type="unfinished"></translation>
+        <translation>Geen toegang tot locatie: </translation>
     </message>
     <message>
         <source>A value is required in this field!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit veld moet een waarde hebben!</translation>
     </message>
     <message>
         <source>Only numbers are allowed into this field!</source>
-        <translation type="unfinished"></translation>
+        <translation>In dit veld zijn alleen cijfers toegestaan!</translation>
     </message>
     <message>
         <source>Number not allowed to be 0!</source>
-        <translation type="unfinished"></translation>
+        <translation>Het getal mag geen 0 zijn!</translation>
     </message>
     <message>
         <source>Error Loading: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij laden: </translation>
     </message>
     <message>
         <source>Select Output Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de uitvoermap:</translation>
     </message>
     <message>
         <source>Please Select at least 1 Image to Process!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer ten minste 1 afbeelding om te verwerken!</translation>
     </message>
     <message>
         <source>Could not bevel image with a width of [WIDTH] pixels\nThe image may be too small for this bevel width.\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan geen 3D-rand van [WIDTH] pixels breed op de afbeelding toepassen\nDe afbeelding is mogelijk te klein voor deze randbreedte.\n\nWilt u doorgaan met het verwerken van afbeeldingen?</translation>
     </message>
     <message>
         <source>Could not remove file &quot;[IMAGE]&quot;!\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan bestand &quot;[IMAGE]&quot; niet verwijderen!\nWilt u doorgaan met het verwerken van afbeeldingen?</translation>
     </message>
     <message>
         <source>ImageMagick Encountered and Error When Doing this:\n[CURROP]\nDescription: [ERROR]\nThe file might be Read Only, Hidden or not an Image.\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>ImageMagick is een fout tegengekomen bij deze stap:\n[CURROP]\nBeschrijving: [ERROR]\nHet bestand is mogelijk alleen-lezen, verborgen of geen afbeelding.\n\nWilt u doorgaan met het verwerken van afbeeldingen?</translation>
     </message>
     <message>
         <source>Could not copy &quot;[IMAGE1]&quot; to &quot;[IMAGE2]&quot;!\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan &quot;[IMAGE1]&quot; niet kopiëren naar &quot;[IMAGE2]&quot;!\nWilt u doorgaan met het verwerken van afbeeldingen?</translation>
     </message>
     <message>
         <source>Stopping Process...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerking wordt gestopt...</translation>
     </message>
     <message>
         <source>Stop Processing Images</source>
@@ -456,23 +456,23 @@
     <name>frmError</name>
     <message>
         <source>An Error Has Occured!</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een fout opgetreden!</translation>
     </message>
     <message>
         <source>ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.:</translation>
     </message>
     <message>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Beschrijving: </translation>
     </message>
     <message>
         <source>Details:</source>
-        <translation type="unfinished"></translation>
+        <translation>Foutdetails:</translation>
     </message>
     <message>
         <source>Send Error Infomation to Bug Reporter</source>
-        <translation type="unfinished"></translation>
+        <translation>Foutrapport naar de ontwikkelaar sturen</translation>
     </message>
     <message>
         <source>OK</source>
@@ -483,15 +483,15 @@
     <name>frmGo</name>
     <message>
         <source>Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen verwerken</translation>
     </message>
     <message>
         <source>Image:</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding:</translation>
     </message>
     <message>
         <source>Scene:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scène:</translation>
     </message>
     <message>
         <source>Status:</source>
@@ -514,43 +514,43 @@
     </message>
     <message>
         <source>Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen</translation>
     </message>
     <message>
         <source>Rotate Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding draaien</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteren</translation>
     </message>
     <message>
         <source>De-Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Deselecteren</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen</translation>
     </message>
     <message>
         <source>Animated to Non-Animated</source>
-        <translation type="unfinished"></translation>
+        <translation>Geanimeerd naar stilstaand</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal</translation>
     </message>
     <message>
         <source>Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleuren</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Info...</translation>
     </message>
     <message>
         <source>FTP Connections...</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-verbindingen...</translation>
     </message>
     <message>
         <source>Visit Quillmere...</source>
@@ -562,31 +562,31 @@
     </message>
     <message>
         <source>Make Donation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Doneren...</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding openen</translation>
     </message>
     <message>
         <source>Flip Image Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding horizontaal spiegelen</translation>
     </message>
     <message>
         <source>Flip Image Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding verticaal spiegelen</translation>
     </message>
     <message>
         <source>Invert Image Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleuren van afbeelding omkeren</translation>
     </message>
     <message>
         <source>Greyscale Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Omzetten naar grijswaarden</translation>
     </message>
     <message>
         <source>90°</source>
@@ -602,19 +602,19 @@
     </message>
     <message>
         <source>Delete Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding verwijderen</translation>
     </message>
     <message>
         <source>Delete Checked Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangevinkte afbeeldingen verwijderen</translation>
     </message>
     <message>
         <source>Recurse Subdirectories</source>
-        <translation type="unfinished"></translation>
+        <translation>Submappen doorzoeken</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>BMP</source>
@@ -650,15 +650,15 @@
     </message>
     <message>
         <source>That Match Pattern...</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgens patroon...</translation>
     </message>
     <message>
         <source>Invert Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selectie omkeren</translation>
     </message>
     <message>
         <source>Preview Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeld tonen</translation>
     </message>
     <message>
         <source>Tooltips</source>
@@ -670,15 +670,15 @@
     </message>
     <message>
         <source>Enable Explorer Context Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkenner-contextmenu inschakelen</translation>
     </message>
     <message>
         <source>Extract 1st Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste scène extraheren</translation>
     </message>
     <message>
         <source>Extract All Scenes (Append Scene Number)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle scènes extraheren (scènenummer toevoegen)</translation>
     </message>
     <message>
         <source>English (Default)</source>
@@ -738,59 +738,59 @@
     </message>
     <message>
         <source>Clear All Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle instellingen wissen</translation>
     </message>
     <message>
         <source>Image Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingsbreedte</translation>
     </message>
     <message>
         <source>Image Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingshoogte</translation>
     </message>
     <message>
         <source>Number of Megapixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal megapixels</translation>
     </message>
     <message>
         <source>Number of Unique Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal unieke kleuren</translation>
     </message>
     <message>
         <source>Filename (without extension)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnaam (zonder extensie)</translation>
     </message>
     <message>
         <source>File Extension</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsextensie</translation>
     </message>
     <message>
         <source>File Size (with units)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsgrootte (met eenheid)</translation>
     </message>
     <message>
         <source>Sequential Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgnummer</translation>
     </message>
     <message>
         <source>Number of Selected Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal geselecteerde afbeeldingen</translation>
     </message>
     <message>
         <source>Set Foreground (Text) Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorgrondkleur (tekst) instellen...</translation>
     </message>
     <message>
         <source>To Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur kiezen...</translation>
     </message>
     <message>
         <source>To Transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparant</translation>
     </message>
     <message>
         <source>List of images to process. Un-check any images you don&apos;t want to process. Double-click to open the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst met te verwerken afbeeldingen. Vink afbeeldingen uit die u niet wilt verwerken. Dubbelklik om een afbeelding te openen.</translation>
     </message>
     <message>
         <source>Loading List...</source>
@@ -802,67 +802,67 @@
     </message>
     <message>
         <source>Tick every image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinkt alle afbeeldingen aan.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen</translation>
     </message>
     <message>
         <source>Untick every image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinkt alle afbeeldingen uit.</translation>
     </message>
     <message>
         <source>View Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeld</translation>
     </message>
     <message>
         <source>What the selected image on the left looks like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zo ziet de links geselecteerde afbeelding eruit.</translation>
     </message>
     <message>
         <source>Loading....</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden...</translation>
     </message>
     <message>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Afmetingen</translation>
     </message>
     <message>
         <source>The method in which to resize the images.</source>
-        <translation type="unfinished"></translation>
+        <translation>De manier waarop de afbeeldingen worden geschaald.</translation>
     </message>
     <message>
         <source>Don&apos;t Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet schalen</translation>
     </message>
     <message>
         <source>Restrict Width &amp; Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Afmetingen beperken</translation>
     </message>
     <message>
         <source>Restrict Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte beperken</translation>
     </message>
     <message>
         <source>Restrict Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte beperken</translation>
     </message>
     <message>
         <source>Fix to Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaste grootte</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte</translation>
     </message>
     <message>
         <source>The width of the output image.</source>
-        <translation type="unfinished"></translation>
+        <translation>De breedte van de uitvoerafbeelding.</translation>
     </message>
     <message>
         <source>x</source>
@@ -870,11 +870,11 @@
     </message>
     <message>
         <source>The height of the output image.</source>
-        <translation type="unfinished"></translation>
+        <translation>De hoogte van de uitvoerafbeelding.</translation>
     </message>
     <message>
         <source>Check to resize the image to dimensions that are proportional to the image&apos;s original size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink aan om de afmetingen op te geven als percentage van de oorspronkelijke grootte van de afbeelding.</translation>
     </message>
     <message>
         <source>%</source>
@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Diversen</translation>
     </message>
     <message>
         <source>Antialias</source>
@@ -890,19 +890,19 @@
     </message>
     <message>
         <source>Antialias the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Past anti-aliasing toe op de afbeelding.</translation>
     </message>
     <message>
         <source>Bevel</source>
-        <translation type="unfinished"></translation>
+        <translation>3D-rand</translation>
     </message>
     <message>
         <source>Apply the bevel effect to the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geeft de afbeelding een afgeschuinde 3D-rand.</translation>
     </message>
     <message>
         <source>The width of the bevel in pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>De breedte van de 3D-rand in pixels.</translation>
     </message>
     <message>
         <source>Pixels</source>
@@ -910,55 +910,55 @@
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Draaien</translation>
     </message>
     <message>
         <source>Rotate the image clockwise (1 to 359 degrees).</source>
-        <translation type="unfinished"></translation>
+        <translation>Draait de afbeelding met de klok mee (1 tot 359 graden).</translation>
     </message>
     <message>
         <source>The degrees in which to rotate the image clockwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal graden dat de afbeelding met de klok mee draait.</translation>
     </message>
     <message>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Graden</translation>
     </message>
     <message>
         <source>Flip Horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontaal spiegelen</translation>
     </message>
     <message>
         <source>Reflect the image in the horizontal direction (left becomes right, right becomes left).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegelt de afbeelding in horizontale richting (links wordt rechts, rechts wordt links).</translation>
     </message>
     <message>
         <source>Flip Vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticaal spiegelen</translation>
     </message>
     <message>
         <source>Reflect the image in the vertical direction (top becomes bottom, bottom becomes top).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegelt de afbeelding in verticale richting (boven wordt onder, onder wordt boven).</translation>
     </message>
     <message>
         <source>Invert Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleuren omkeren</translation>
     </message>
     <message>
         <source>Inverts the colours of the image (black becomes white, etc.).</source>
-        <translation type="unfinished"></translation>
+        <translation>Keert de kleuren van de afbeelding om (zwart wordt wit enz.).</translation>
     </message>
     <message>
         <source>Greyscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Grijswaarden</translation>
     </message>
     <message>
         <source>Convert the image to shades of grey (no colour).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet de afbeelding om naar grijstinten (geen kleur).</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Hernoemen</translation>
     </message>
     <message>
         <source>Prefix:</source>
@@ -966,7 +966,7 @@
     </message>
     <message>
         <source>Text to put at the start of the filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst aan het begin van de bestandsnaam.</translation>
     </message>
     <message>
         <source>...</source>
@@ -974,7 +974,7 @@
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the prefix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voegt een metavariabele (gegevens over de afbeelding) in de prefix in.</translation>
     </message>
     <message>
         <source>Suffix:</source>
@@ -982,159 +982,159 @@
     </message>
     <message>
         <source>Text to put at the end of the filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst aan het eind van de bestandsnaam.</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the suffix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voegt een metavariabele (gegevens over de afbeelding) in de suffix in.</translation>
     </message>
     <message>
         <source>Select how you want to change the case of the filenames.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies hoe hoofdletters en kleine letters in de bestandsnamen worden aangepast.</translation>
     </message>
     <message>
         <source>UncHanGEd cAse</source>
-        <translation type="unfinished"></translation>
+        <translation>OnGeWiJzIgD</translation>
     </message>
     <message>
         <source>to lower-case</source>
-        <translation type="unfinished"></translation>
+        <translation>kleine letters</translation>
     </message>
     <message>
         <source>TO UPPER-CASE</source>
-        <translation type="unfinished"></translation>
+        <translation>HOOFDLETTERS</translation>
     </message>
     <message>
         <source>First letter case</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste letter hoofdletter</translation>
     </message>
     <message>
         <source>Title Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Elk Woord Hoofdletter</translation>
     </message>
     <message>
         <source>tOGGLE cASE</source>
-        <translation type="unfinished"></translation>
+        <translation>oMGEKEERD</translation>
     </message>
     <message>
         <source>Specify what to do with underscores and spaces in filenames</source>
-        <translation type="unfinished"></translation>
+        <translation>Geef aan wat er met underscores en spaties in bestandsnamen gebeurt</translation>
     </message>
     <message>
         <source>Spaces &amp; Underscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaties &amp; underscores</translation>
     </message>
     <message>
         <source>Replace &quot; &quot; with &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot; &quot; vervangen door &quot;_&quot;</translation>
     </message>
     <message>
         <source>Replace &quot;_&quot; with &quot; &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;_&quot; vervangen door &quot; &quot;</translation>
     </message>
     <message>
         <source>Remove &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;_&quot; verwijderen</translation>
     </message>
     <message>
         <source>Remove &quot; &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot; &quot; verwijderen</translation>
     </message>
     <message>
         <source>Remove &quot; &quot; And &quot;_&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot; &quot; en &quot;_&quot; verwijderen</translation>
     </message>
     <message>
         <source>Sequential Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgnummer:</translation>
     </message>
     <message>
         <source>Rename the files with using a number that increments for each file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hernoemt de bestanden met een nummer dat per bestand met één oploopt.</translation>
     </message>
     <message>
         <source>Start With:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginnen bij:</translation>
     </message>
     <message>
         <source>The number to start the increments from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het nummer waarmee de telling begint.</translation>
     </message>
     <message>
         <source>Zero Fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorloopnullen:</translation>
     </message>
     <message>
         <source>Pad (left) the seqeuntial number with zeros. For example the number 22 would become 0022 if this field was set to 4. Set to 0 for no padding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vult het volgnummer links aan met nullen. Bij de waarde 4 wordt 22 bijvoorbeeld 0022. Kies 0 om niet aan te vullen.</translation>
     </message>
     <message>
         <source>Text Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekstoverlay</translation>
     </message>
     <message>
         <source>Stamp With Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst stempelen:</translation>
     </message>
     <message>
         <source>Check to stamp/label the image with the text specified below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink aan om de hieronder opgegeven tekst op de afbeelding te stempelen.</translation>
     </message>
     <message>
         <source>The text to put over the image. Right-click to add meta variables.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekst die over de afbeelding komt. Klik met rechts om metavariabelen toe te voegen.</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voegt een metavariabele (gegevens over de afbeelding) in de tekst in.</translation>
     </message>
     <message>
         <source>The position of the text to overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>De positie van de tekst op de afbeelding</translation>
     </message>
     <message>
         <source>Top Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksboven</translation>
     </message>
     <message>
         <source>Top Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Boven</translation>
     </message>
     <message>
         <source>Top Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsboven</translation>
     </message>
     <message>
         <source>Middle Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Middle Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Midden</translation>
     </message>
     <message>
         <source>Middle Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Bottom Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksonder</translation>
     </message>
     <message>
         <source>Bottom Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Onder</translation>
     </message>
     <message>
         <source>Bottom Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsonder</translation>
     </message>
     <message>
         <source>Click to change the text font and size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik om het lettertype en de tekengrootte te wijzigen.</translation>
     </message>
     <message>
         <source>Select the foreground and background text colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de voorgrond- en achtergrondkleur van de tekst.</translation>
     </message>
     <message>
         <source>Output</source>
@@ -1142,47 +1142,47 @@
     </message>
     <message>
         <source>The folder that all processed images will be put in.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map waarin alle verwerkte afbeeldingen terechtkomen.</translation>
     </message>
     <message>
         <source>Click to browse for the output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik om de uitvoermap te kiezen.</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formaat:</translation>
     </message>
     <message>
         <source>Select the image&apos;s output format. If you want them to remain the same, select &apos;Don&apos;t Change&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies het uitvoerformaat van de afbeeldingen. Wilt u het formaat behouden, kies dan &apos;Ongewijzigd&apos;.</translation>
     </message>
     <message>
         <source>Don&apos;t Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongewijzigd</translation>
     </message>
     <message>
         <source>JPG/PNG Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG/PNG-kwaliteit:</translation>
     </message>
     <message>
         <source>The output quality of the JPG and PNG images, from 1 to 100. Default is 75%. If any JPG or PNG  image is processed, this value is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>De uitvoerkwaliteit van de JPG- en PNG-afbeeldingen, van 1 tot 100. Standaard is 75%. Deze waarde geldt voor elke verwerkte JPG- of PNG-afbeelding.</translation>
     </message>
     <message>
         <source>Replicate Subdirectory Stucture</source>
-        <translation type="unfinished"></translation>
+        <translation>Submappen overnemen</translation>
     </message>
     <message>
         <source>If checked, images will be placed in the same sub-directories as the target folder. If they don&apos;t exist they will be created. Otherwise ALL images are places in the above directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indien aangevinkt, komen de afbeeldingen in dezelfde submappen als in de bronmap; ontbrekende submappen worden aangemaakt. Anders komen ALLE afbeeldingen in de map hierboven.</translation>
     </message>
     <message>
         <source>Delete Original Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Originelen verwijderen</translation>
     </message>
     <message>
         <source>If checked, images will be processed and the original will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indien aangevinkt, worden de afbeeldingen verwerkt en de originelen verwijderd.</translation>
     </message>
     <message>
         <source>?</source>
@@ -1190,7 +1190,7 @@
     </message>
     <message>
         <source>About VEXL Dovo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Over VEXL Dovo.</translation>
     </message>
     <message>
         <source>www</source>
@@ -1198,7 +1198,7 @@
     </message>
     <message>
         <source>Visit the Quillmere website for updates, new software &amp; freeware etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezoek de website van Quillmere voor updates, nieuwe software, freeware enz.</translation>
     </message>
     <message>
         <source>Start &gt;&gt;&gt;</source>
@@ -1206,14 +1206,14 @@
     </message>
     <message>
         <source>Process the images with the settings specified above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerkt de afbeeldingen met de instellingen hierboven.</translation>
     </message>
 </context>
 <context>
     <name>vexl::frmError</name>
     <message>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Beschrijving: </translation>
     </message>
 </context>
 </TS>
