@@ -31,6 +31,8 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<FontChoice> chooseFont(const QString &, int) override { return std::nullopt; }
+    std::optional<qint32> chooseColour(qint32) override { return std::nullopt; }
     void showErrorReport(const ErrorReport &r) override
     {
         QTextStream(stderr) << r.title << ": " << r.description << " [" << r.windowName << '.'
@@ -43,6 +45,11 @@ DialogService *&installed()
     static TerminalDialogService terminal;
     static DialogService *service = &terminal;
     return service;
+}
+std::function<QString()> &reportSource()
+{
+    static std::function<QString()> source;
+    return source;
 }
 DialogService *&fallback()
 {
@@ -70,6 +77,16 @@ void DisplayError(const ErrorReport &report)
     DialogService::current().showErrorReport(report);
     if (report.fatal)
         std::exit(1);
+}
+
+void SetSettingsReportSource(std::function<QString()> source)
+{
+    reportSource() = std::move(source);
+}
+
+QString CurrentSettingsReport()
+{
+    return reportSource() ? reportSource()() : QString();
 }
 
 MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)

@@ -17,7 +17,7 @@ namespace vexl::test {
 // One dialog the program showed.
 struct ShownDialog
 {
-    enum Kind { Message, Input, ErrorReport } kind = Message;
+    enum Kind { Message, Input, ErrorReport, Font, Colour } kind = Message;
     QString text;
     QString title;
     MsgButtons buttons = MsgButtons::Ok;
@@ -48,8 +48,16 @@ public:
     void showErrorReport(const vexl::ErrorReport &report) override;
     std::optional<QString> chooseFolder(const QString &start, const QString &title) override;
     void answerFolder(std::optional<QString> folder) { m_folders.push_back(std::move(folder)); }
+    // Font and colour dialogs: unscripted ones are cancelled. The preset shown
+    // is recorded as the dialog's text ("face,size" or the colour value).
+    std::optional<FontChoice> chooseFont(const QString &face, int size) override;
+    std::optional<qint32> chooseColour(qint32 colour) override;
+    void answerFont(std::optional<FontChoice> font) { m_fonts.push_back(std::move(font)); }
+    void answerColour(std::optional<qint32> colour) { m_colours.push_back(colour); }
 
 private:
+    std::deque<std::optional<FontChoice>> m_fonts;
+    std::deque<std::optional<qint32>> m_colours;
     std::deque<std::optional<QString>> m_folders;
     std::deque<MsgAnswer> m_answers;
     std::deque<std::optional<QString>> m_inputs;
@@ -96,8 +104,8 @@ private:
     QString m_caption = QStringLiteral("Processing Images");
 };
 
-// A private world for one test: settings store (XDG_CONFIG_HOME) and program
-// folder (with Temp/) inside one temporary folder.
+// A private world for one test: settings store (XDG_CONFIG_HOME), data folder
+// (XDG_DATA_HOME) and program folder (with Temp/) inside one temporary folder.
 class TestWorld
 {
 public:
