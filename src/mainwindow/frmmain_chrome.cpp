@@ -19,8 +19,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QSaveFile>
@@ -114,6 +116,27 @@ void frmMain::applyMinimumSize()
 {
     // The panels need at least the design size; a face wider than the design's
     // (or longer texts of a language) may need more, and then the layout says how much.
+    // Combo boxes show their longest item whole.
+    for (QComboBox *combo : {m_ui->cmbResizeMethod, m_ui->cmbCase, m_ui->cmbSpaces, m_ui->cmbTextOverlayPosition,
+                             m_ui->cmbOutputFormat}) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        combo->setMinimumWidth(combo->sizeHint().width());
+    }
+    // A window not yet shown passes no size changes up through its nested
+    // layouts: redo them from the innermost out, so the hint below is that of
+    // the new faces and texts.
+    const QList<QWidget *> widgets = findChildren<QWidget *>();
+    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
+        QWidget *w = *it;
+        if (w->window() != this)
+            continue;
+        w->updateGeometry();
+        if (QLayout *l = w->layout()) {
+            l->invalidate();
+            l->activate();
+        }
+    }
+    layout()->invalidate();
     const QSize design(kMinClientWidth, kMinClientHeight + menuBar()->sizeHint().height());
     const QSize needed = minimumSizeHint();
     setMinimumSize(design.expandedTo(needed));

@@ -58,6 +58,13 @@ void copyRole(QPalette &to, const QPalette &from, QPalette::ColorRole role)
         to.setColor(g, role, from.color(g, role));
 }
 
+// Greyed text that stays readable on the scheme's background: half way
+// between the text colour and the background.
+QColor greyedOn(const QColor &text, const QColor &back)
+{
+    return QColor((text.red() + back.red()) / 2, (text.green() + back.green()) / 2, (text.blue() + back.blue()) / 2);
+}
+
 void setFamily(QWidget *w, const QString &family, const QFont &base)
 {
     QFont f = base;
@@ -131,10 +138,14 @@ void SetCols(qint32 first, qint32 second, const QString &face, QWidget *target)
         if (qobject_cast<QGroupBox *>(w)
             || (w->metaObject() == &QFrame::staticMetaObject && w->objectName().startsWith(QLatin1String("fra")))) {
             setAllGroups(p, QPalette::Window, back);
-            setAllGroups(p, QPalette::WindowText, frameText);
-            // A group box shows its title in the text colour of some styles.
-            if (qobject_cast<QGroupBox *>(w))
+            // The caption is dark blue (some styles draw it in the text colour);
+            // a plain frame has no caption, and its border keeps its colour.
+            if (qobject_cast<QGroupBox *>(w)) {
+                setAllGroups(p, QPalette::WindowText, frameText);
                 setAllGroups(p, QPalette::Text, frameText);
+            } else {
+                copyRole(p, base, QPalette::WindowText);
+            }
             w->setPalette(p);
             w->setAutoFillBackground(true);
             setFamily(w, family, baseFont);
@@ -143,6 +154,7 @@ void SetCols(qint32 first, qint32 second, const QString &face, QWidget *target)
             setAllGroups(p, QPalette::Window, back);
             copyRole(p, base, QPalette::WindowText);
             copyRole(p, base, QPalette::Text);
+            p.setColor(QPalette::Disabled, QPalette::WindowText, greyedOn(base.color(QPalette::WindowText), back));
             w->setPalette(p);
             setFamily(w, family, baseFont);
         } else if (qobject_cast<QAbstractButton *>(w)) {
