@@ -223,6 +223,10 @@ void frmMain::Form_Load(const QString &commandLine)
         setWindowTitle(QStringLiteral("VEXL Dovo - ") + GetAppVersion());
         line = 11;
         LoadColour(store.text(QStringLiteral("Colour"), QStringLiteral("Grey")), QStringLiteral("MS Sans Serif"), this);
+        // The scheme's face may need a larger window than the design's: the
+        // default one is centred at that size.
+        if (!m_restoredOuter.isValid() && !isMaximized())
+            restoreWindowGeometry(store);
 
         line = 12;
         // Without previews the preview panel is left out of the layout.
@@ -260,20 +264,26 @@ void frmMain::Form_Load(const QString &commandLine)
 void frmMain::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    // The layout has its sizes now: the splitter goes where it was left.
-    placeSplitter();
     if (!m_firstListing)
         return;
     // The first activation lists the folder once.
     m_firstListing = false;
     QTimer::singleShot(0, this, [this] {
-        // The stored size was the outer size: take the frame off once it is known.
-        if (m_restoredOuter.isValid()) {
-            const QSize frame = frameGeometry().size() - size();
-            if (!isMaximized() && !frame.isNull())
-                resize(m_restoredOuter - frame);
-            m_restoredOuter = QSize();
+        // The stored size was the outer size, and the default place centres the
+        // outer size: the frame is known now.
+        const QSize frame = frameGeometry().size() - size();
+        if (!isMaximized() && !isMinimized() && !frame.isNull()) {
+            if (m_restoredOuter.isValid()) {
+                resize((m_restoredOuter - frame).expandedTo(minimumSize()));
+            } else if (const QScreen *screen = this->screen()) {
+                const QRect area = screen->availableGeometry();
+                move(area.x() + (area.width() - frameGeometry().width()) / 2,
+                     area.y() + (area.height() - frameGeometry().height()) / 2);
+            }
         }
+        m_restoredOuter = QSize();
+        // Then the splitter goes where it was left.
+        QTimer::singleShot(0, this, &frmMain::placeSplitter);
         if (!m_commandLineFolder.isEmpty())
             selectFolder(m_commandLineFolder);
         else

@@ -8,6 +8,7 @@
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -18,7 +19,14 @@ QWidget *owner()
 {
     if (QWidget *w = QApplication::activeModalWidget())
         return w;
-    return QApplication::activeWindow();
+    if (QWidget *w = QApplication::activeWindow())
+        return w;
+    // No window has the focus (another program has it): the program's main window.
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows)
+        if (w->isVisible() && qobject_cast<QMainWindow *>(w))
+            return w;
+    return nullptr;
 }
 
 QMessageBox::Icon toIcon(MsgIcon icon)
