@@ -70,10 +70,12 @@ void frmMain::UpdatePreview(bool force)
 void frmMain::makePreview(bool force)
 {
     QListWidgetItem *item = m_ui->lstImages->currentItem();
-    // 2. nothing selected
+    // 2. nothing selected. The picture is gone, so the next selection makes
+    // one even when it is the image shown before.
     if (!item) {
         m_ui->imgPreview->hide();
         m_ui->lblLoading->hide();
+        m_previewedFile.clear();
         return;
     }
     // 3. previews switched off

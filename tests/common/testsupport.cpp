@@ -3,6 +3,7 @@
 #include "support/apppaths.h"
 
 #include <QCryptographicHash>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -153,6 +154,18 @@ MsgAnswer ScriptedBatchHost::ask(const QString &text, MsgButtons buttons, MsgIco
     const MsgAnswer a = answers.front();
     answers.pop_front();
     return a;
+}
+
+UrlCatcher::UrlCatcher()
+{
+    for (const char *scheme : {"https", "mailto", "file"})
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
+}
+
+UrlCatcher::~UrlCatcher()
+{
+    for (const char *scheme : {"https", "mailto", "file"})
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
 }
 
 TestWorld::TestWorld()

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -102,6 +103,19 @@ public:
 
 private:
     QString m_caption = QStringLiteral("Processing Images");
+};
+
+// Takes the addresses the program asks the desktop to open (web pages, mail,
+// files) while it lives, instead of opening them.
+class UrlCatcher final : public QObject
+{
+    Q_OBJECT
+public:
+    UrlCatcher();
+    ~UrlCatcher() override;
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
 };
 
 // A private world for one test: settings store (XDG_CONFIG_HOME), data folder
