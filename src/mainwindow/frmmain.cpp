@@ -195,10 +195,20 @@ frmMain::frmMain(const QString &commandLine, QWidget *parent)
 
     wireCommands();
     wireChrome();
+    // The error reports of the dialogs carry this window's settings.
+    SetSettingsReportSource([this] {
+        ReportExtras extras;
+        extras.loadingCaption = m_ui->lblLoading->text();
+        extras.previewImages = m_ui->mnuPreviewImages->isChecked();
+        return GetSettingsReport(processSettings(), extras);
+    });
     Form_Load(commandLine);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    SetSettingsReportSource(nullptr);
+}
 
 // ---------------------------------------------------------------- start-up
 
