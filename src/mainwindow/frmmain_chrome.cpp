@@ -14,7 +14,6 @@
 #include "support/shellopen.h"
 #include "support/vexlerror.h"
 
-#include "settingsreport.h"
 #include "version.h"
 
 #include <QApplication>
