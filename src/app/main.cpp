@@ -2,11 +2,13 @@
 #include "engine/imageengine.h"
 #include "mainwindow/frmmain.h"
 #include "support/apppaths.h"
+#include "support/desktopintegration.h"
 #include "support/dialogservice.h"
 #include "support/widgetdialogservice.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include "version.h"
 
@@ -38,6 +40,10 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     describeApplication();
+    // The style manifest beside the program asks for the platform's own look;
+    // without it every control is drawn the same everywhere (Fusion).
+    if (!QFileInfo::exists(vexl::StyleManifestPath()))
+        QApplication::setStyle(QStringLiteral("Fusion"));
     vexl::AppPaths::ensureTempFolder();
     vexl::ImageEngine::initialize();
 

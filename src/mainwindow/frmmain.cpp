@@ -8,12 +8,15 @@
 #include "settingsreport.h"
 #include "settingsstore.h"
 #include "support/apppaths.h"
+#include "support/appversion.h"
+#include "support/desktopintegration.h"
 #include "support/dialogservice.h"
 #include "support/fileprocs.h"
 #include "support/languages.h"
 #include "support/messages.h"
 #include "support/vexlerror.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -32,9 +35,6 @@ namespace vexl {
 namespace {
 const QString kExtensionFilter = QStringLiteral("*.png|*.bmp|*.jpg|*.jpeg|*.gif|*.tif|*.tiff|*.tga|*.miff|*.pcx");
 constexpr int kMarkRole = Qt::UserRole + 1;
-// 7710 x 7755 twips at 15 twips per pixel.
-constexpr int kMinClientWidth = 514;
-constexpr int kMinClientHeight = 517;
 const char *const kSpinner = "|/-\\";
 
 QString fieldError()
@@ -52,7 +52,7 @@ frmMain::frmMain(const QString &commandLine, QWidget *parent)
     // window's design size asks.
     QFont small(QStringLiteral("Liberation Sans"), 8);
     setFont(small);
-    setMinimumSize(kMinClientWidth, kMinClientHeight);
+    m_baseCaption = m_ui->fraViewPictureOuter->title();
 
     // Folder tree: folders of the file system, hidden ones left out.
     m_fsModel = new QFileSystemModel(this);
@@ -194,35 +194,58 @@ frmMain::frmMain(const QString &commandLine, QWidget *parent)
     });
 
     connectFtpUi();
+    wireCommands();
+    wireChrome();
+    // The error reports of the dialogs carry this window's settings.
+    SetSettingsReportSource([this] {
+        ReportExtras extras;
+        extras.loadingCaption = m_ui->lblLoading->text();
+        extras.previewImages = m_ui->mnuPreviewImages->isChecked();
+        return GetSettingsReport(processSettings(), extras);
+    });
     Form_Load(commandLine);
 }
 
 frmMain::~frmMain()
 {
-    disconnectFtpUi();
+    SetSettingsReportSource(nullptr);
 }
 
 // ---------------------------------------------------------------- start-up
 
 void frmMain::Form_Load(const QString &commandLine)
 {
+    int line = 1;
     try {
         // Output formats and the placement table are fixed lists (OutputFormatItems, PlacementTable).
+        line = 3;
+        m_ui->mnuXPStyle->setVisible(true);
+        line = 5;
+        m_previewBox = QStringLiteral("%1x%2").arg(m_ui->imgPreview->width()).arg(m_ui->imgPreview->height());
+        line = 6;
         GetSettings();
-        LoadLanguage(SettingsStore().text(QStringLiteral("Language"), QStringLiteral("English")));
+        line = 7;
+        SettingsStore store;
+        LoadLanguage(store.text(QStringLiteral("Language"), QStringLiteral("English")));
         m_settingsLoading = true;
+        line = 8;
+        restoreWindowGeometry(store);
+        line = 10;
+        setWindowTitle(QStringLiteral("VEXL Dovo - ") + GetAppVersion());
+        line = 11;
+        LoadColour(store.text(QStringLiteral("Colour"), QStringLiteral("Grey")), QStringLiteral("MS Sans Serif"), this);
+        // The scheme's face may need a larger window than the design's: the
+        // default one is centred at that size.
+        if (!m_restoredOuter.isValid() && !isMaximized())
+            restoreWindowGeometry(store);
 
-        // Geometry: a client area of 7710 x 7755 twips, centred on the screen.
-        resize(kMinClientWidth, kMinClientHeight);
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - rect().center());
-        }
-        setWindowTitle(QStringLiteral("VEXL Dovo - %1").arg(QCoreApplication::applicationVersion()));
-
+        line = 12;
+        // Without previews the preview panel is left out of the layout.
+        m_ui->fraViewPictureOuter->setVisible(m_ui->mnuPreviewImages->isChecked());
         runEnablingRules();
         applyDestinationState(m_ui->cmbOutput->currentIndex());
 
+        line = 13;
         QString folder = commandLine.trimmed();
         if (folder.startsWith(QLatin1Char('"')))
             folder.remove(0, 1);
@@ -231,12 +254,13 @@ void frmMain::Form_Load(const QString &commandLine)
         if (!folder.isEmpty() && QFileInfo(folder).isDir())
             m_commandLineFolder = QFileInfo(folder).absoluteFilePath();
 
+        line = 14;
         m_firstListing = true;
         m_settingsLoading = false;
     } catch (const VexlError &e) {
         ErrorReport r;
         r.title = windowTitle();
-        r.description = e.withLine();
+        r.description = QStringLiteral("(%1) %2").arg(e.line ? e.line : line).arg(e.description);
         r.windowName = QStringLiteral("frmMain");
         r.procedureName = QStringLiteral("Form_Load");
         r.fatal = true;
@@ -256,6 +280,21 @@ void frmMain::showEvent(QShowEvent *event)
     // The first activation lists the folder once.
     m_firstListing = false;
     QTimer::singleShot(0, this, [this] {
+        // The stored size was the outer size, and the default place centres the
+        // outer size: the frame is known now.
+        const QSize frame = frameGeometry().size() - size();
+        if (!isMaximized() && !isMinimized() && !frame.isNull()) {
+            if (m_restoredOuter.isValid()) {
+                resize((m_restoredOuter - frame).expandedTo(minimumSize()));
+            } else if (const QScreen *screen = this->screen()) {
+                const QRect area = screen->availableGeometry();
+                move(area.x() + (area.width() - frameGeometry().width()) / 2,
+                     area.y() + (area.height() - frameGeometry().height()) / 2);
+            }
+        }
+        m_restoredOuter = QSize();
+        // Then the splitter goes where it was left.
+        QTimer::singleShot(0, this, &frmMain::placeSplitter);
         if (!m_commandLineFolder.isEmpty())
             selectFolder(m_commandLineFolder);
         else
@@ -300,9 +339,7 @@ void frmMain::GetSettings()
         }
     };
 
-    const QString manifest = AddBackslash(AppPaths::programFolder()) + QCoreApplication::applicationName()
-        + QStringLiteral(".exe.manifest");
-    m_ui->mnuXPStyle->setChecked(QFileInfo::exists(manifest));
+    m_ui->mnuXPStyle->setChecked(QFileInfo::exists(StyleManifestPath()));
     guarded(QStringLiteral("Tooltips"), [&] { m_ui->mnuTooltips->setChecked(store.flag(QStringLiteral("Tooltips"), true)); });
     guarded(QStringLiteral("PreviewImages"),
             [&] { m_ui->mnuPreviewImages->setChecked(store.flag(QStringLiteral("PreviewImages"), true)); });
@@ -338,6 +375,12 @@ void frmMain::GetSettings()
     m_outputDirCopy = s.OutputDir;
     m_ui->mnuAniExtractAllScenes->setChecked(s.AniExtractAllScenes);
     m_ui->mnuAniExtract1stScene->setChecked(!s.AniExtractAllScenes);
+
+    // The folder verb is ours when its command names this program.
+    m_refreshGuard = true;
+    const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    m_ui->mnuEnableContextMenu->setChecked(!exeName.isEmpty() && FolderVerbCommand().contains(exeName));
+    m_refreshGuard = false;
     // The settings-loading guard stays set until the end of the start-up.
 }
 
@@ -661,6 +704,8 @@ void frmMain::fileNameFieldChanged(QLineEdit *field)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (chromeEventFilter(watched, event))
+        return true;
     // Leaving the field counts; the window losing the focus to another window,
     // or a menu opening over it, does not (the field keeps the focus).
     if (event->type() == QEvent::FocusOut && !m_settingsLoading
@@ -708,6 +753,9 @@ void frmMain::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         m_ui->retranslateUi(this);
+    // Window activation
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        UpdateTextOverlay();
     QMainWindow::changeEvent(event);
 }
 
@@ -725,8 +773,11 @@ void frmMain::Form_Unload()
         if (QFileInfo::exists(path))
             QFile::remove(path);
     }
-    if (m_go)
-        m_go->close();
+    // Every other window of the program goes with this one.
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows)
+        if (w != this && w->isVisible())
+            w->close();
 }
 
 // ---------------------------------------------------------------- languages
@@ -747,9 +798,15 @@ void frmMain::LoadLanguage(const QString &key)
         : code == QLatin1String("nl")               ? m_ui->mnuLangDutch
                                                     : m_ui->mnuLangEnglish;
     tick->setChecked(true);
+    rebuildComposedTexts();
     SettingsStore store;
     store.setText(QStringLiteral("Language"), key);
+    if (!m_ui->mnuTooltips->isChecked())
+        clearTooltips();
+    // The verb's caption follows the language.
+    EnableContextMenu();
     RebuildOutputList();
+    applyMinimumSize();
 }
 
 // ---------------------------------------------------------------- image list
@@ -1029,12 +1086,6 @@ void frmMain::mnuDeleteCheckedImages_Click()
     const QList<QListWidgetItem *> again = list->findItems(selected, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!selected.isEmpty() && !again.isEmpty())
         list->setCurrentItem(again.first());
-}
-
-void frmMain::UpdatePreview(bool force)
-{
-    Q_UNUSED(force);
-    // The preview panel is made by the preview procedure.
 }
 
 // ---------------------------------------------------------------- scenes and meta

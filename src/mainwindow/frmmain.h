@@ -2,6 +2,7 @@
 
 #include "engine/batchrun.h"
 #include "processsettings.h"
+#include "settingsstore.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -12,6 +13,7 @@ class QFileSystemModel;
 class QLineEdit;
 class QListWidgetItem;
 class QMenu;
+class QUrl;
 
 namespace Ui {
 class frmMain;
@@ -22,6 +24,7 @@ namespace vexl {
 class DirHandle;
 class frmFTPConnections;
 class frmFTPSelectOutputDir;
+class frmAbout;
 class frmGo;
 class SettingsStore;
 
@@ -55,6 +58,26 @@ public:
     // its menu item and stores the key as given.
     void LoadLanguage(const QString &key);
 
+    // Preview
+    // The box the preview is scaled into, "WxH" in pixels.
+    QString previewBox() const { return m_previewBox; }
+    // The image whose preview is shown (emptied to force a new one).
+    QString previewedFile() const { return m_previewedFile; }
+
+    // Colour schemes: applies `scheme` ("Grey", "Quillmere", "Mozilla", "Light",
+    // "Beige", "BlueGrey", "Yellow"; anything else is "Grey") to `target`, ticks
+    // its menu item and stores it at once. `font` is the face asked for by the
+    // caller; each scheme brings its own.
+    void LoadColour(const QString &scheme, const QString &font, QWidget *target);
+    QString colourScheme() const { return m_colourScheme; }
+
+    // Writes (enable) or deletes the style manifest beside the program.
+    void StyleForm(bool enable);
+    // Adds or removes the folder verb as "Explorer Context Menu" is ticked.
+    void EnableContextMenu();
+    // The overlay text field in the overlay's face and colours.
+    void UpdateTextOverlay();
+
 public slots:
     void cmdGo_Click();
     void mnuRecurse_Click();
@@ -66,11 +89,31 @@ public slots:
     void cmbOutput_Click(int index);
     void cmdBrowse_Click();
 
+    // Single-image commands
+    void mnuOpenImage_Click();
+    void mnuFlipH_Click();
+    void mnuFlipV_Click();
+    void mnuInvert_Click();
+    void mnuGreyscale_Click();
+    void mnuRotate_Click(int degrees);
+    void cmdTextOverlayFont_Click();
+    void mnuFGCol_Click();
+    void mnuSetBGCol_Click();
+    void mnuSetBGTrans_Click();
+
+    // Window chrome
+    void mnuPreviewImages_Click();
+    void mnuTooltips_Click();
+    void mnuXPStyle_Click();
+    void mnuEnableContextMenu_Click();
+    void mnuAbout_Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void Form_Load(const QString &commandLine);
@@ -84,7 +127,6 @@ private:
 
     // Saved FTP connections (frmmain_ftp.cpp)
     void connectFtpUi();
-    void disconnectFtpUi();
     void loadFTPConnections(SettingsStore &store);
     void addFtpDestinations();
     void applyFtpDestination(int index);
@@ -115,6 +157,27 @@ private:
     void deleteFile(const QString &path);
     void showImagesMenu(const QPoint &globalPos);
 
+    // Preview (frmmain_preview.cpp)
+    void makePreview(bool force);
+    void previewFailed(int line, const QString &itemText, const QString &description);
+    void layoutPreview();
+
+    // Single-image commands (frmmain_commands.cpp)
+    void wireCommands();
+    void runImageCommand(const QStringList &options, const char *failMessage, const QString &title);
+
+    // Window chrome (frmmain_chrome.cpp)
+    void wireChrome();
+    void restoreWindowGeometry(SettingsStore &store);
+    void placeSplitter();
+    void applyMinimumSize();
+    void rebuildComposedTexts();
+    void clearTooltips();
+    void openWebPage(const QUrl &url, const QString &procedure);
+    void fraOutput_DblClick();
+    // Double clicks and pop-ups of the preview and the output frame.
+    bool chromeEventFilter(QObject *watched, QEvent *event);
+
     // Scene pair and meta menu
     void mnuAniScene_Click(bool allScenes);
     void showMetaMenu(QLineEdit *target, bool withFilename);
@@ -125,6 +188,7 @@ private:
     frmGo *m_go = nullptr;
     frmFTPConnections *m_frmFTPConnections = nullptr;
     frmFTPSelectOutputDir *m_frmFTPSelectOutputDir = nullptr;
+    frmAbout *m_about = nullptr;
     QMenu *m_mnuMeta = nullptr;
     QMenu *m_mnuTextOverlayCol = nullptr;
     QLineEdit *m_metaTarget = nullptr;
@@ -154,6 +218,24 @@ private:
     qint32 m_overlayColour = 0;
     qint32 m_overlayBGColour = -2147483643;
     bool m_overlayBGTrans = true;
+
+    // Preview
+    QString m_previewBox;          // "WxH", fixed at start-up
+    QString m_previewedFile;       // full path of the image shown
+    QString m_currentDimensions;   // its "WxH"
+    QString m_baseCaption;         // the preview frame's caption in the current language
+    QString m_sceneCaption;        // "1/" + scene count for an animated GIF, else empty
+    bool m_previewBusy = false;    // a preview is being made (it serves events)
+    bool m_previewAgain = false;   // asked for again meanwhile
+    bool m_previewAgainForced = false;
+    bool m_imageCommandBusy = false;
+
+    // Window chrome
+    QString m_colourScheme = QStringLiteral("Grey");
+    QSize m_defaultClient;         // the client size of a first start
+    QSize m_restoredOuter;         // outer size to restore once the frame is known
+    bool m_splitterPlaced = false;
+    bool m_outputCollapsed = false;
 };
 
 } // namespace vexl

@@ -31,17 +31,6 @@ QString connectionName(const QString &entry)
 void frmMain::connectFtpUi()
 {
     connect(m_ui->mnuFTPConnections, &QAction::triggered, this, &frmMain::showFTPConnections);
-    SetMainSettingsReporter([this] {
-        ReportExtras extras;
-        extras.loadingCaption = m_ui->lblLoading->text();
-        extras.previewImages = m_ui->mnuPreviewImages->isChecked();
-        return GetSettingsReport(processSettings(), extras);
-    });
-}
-
-void frmMain::disconnectFtpUi()
-{
-    SetMainSettingsReporter(nullptr);
 }
 
 void frmMain::loadFTPConnections(SettingsStore &store)

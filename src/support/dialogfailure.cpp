@@ -7,24 +7,6 @@
 
 namespace vexl {
 
-namespace {
-std::function<QString()> &reporter()
-{
-    static std::function<QString()> r;
-    return r;
-}
-} // namespace
-
-void SetMainSettingsReporter(std::function<QString()> r)
-{
-    reporter() = std::move(r);
-}
-
-QString MainSettingsReport()
-{
-    return reporter() ? reporter()() : QString();
-}
-
 void ReportDialogFailure(const VexlError &error, QWidget *window, const QString &procedure, const QString &operation)
 {
     ErrorReport r;
@@ -33,7 +15,7 @@ void ReportDialogFailure(const VexlError &error, QWidget *window, const QString 
     r.windowName = window->objectName();
     r.procedureName = procedure;
     r.operation = operation;
-    r.settings = MainSettingsReport() + GetFTPSettingsReport(Ftp().current, Ftp().current.DefaultPath);
+    r.settings = CurrentSettingsReport() + GetFTPSettingsReport(Ftp().current, Ftp().current.DefaultPath);
     r.errNumber = error.number;
     r.errSource = error.source;
     r.errDescription = error.description;

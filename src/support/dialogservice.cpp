@@ -37,6 +37,8 @@ public:
         QTextStream(stderr) << "Server Login: " << server << ": no login given" << Qt::endl;
         return std::nullopt;
     }
+    std::optional<FontChoice> chooseFont(const QString &, int) override { return std::nullopt; }
+    std::optional<qint32> chooseColour(qint32) override { return std::nullopt; }
     void showErrorReport(const ErrorReport &r) override
     {
         QTextStream(stderr) << r.title << ": " << r.description << " [" << r.windowName << '.'
@@ -49,6 +51,11 @@ DialogService *&installed()
     static TerminalDialogService terminal;
     static DialogService *service = &terminal;
     return service;
+}
+std::function<QString()> &reportSource()
+{
+    static std::function<QString()> source;
+    return source;
 }
 DialogService *&fallback()
 {
@@ -81,6 +88,16 @@ void DisplayError(const ErrorReport &report)
     DialogService::current().showErrorReport(report);
     if (report.fatal)
         std::exit(1);
+}
+
+void SetSettingsReportSource(std::function<QString()> source)
+{
+    reportSource() = std::move(source);
+}
+
+QString CurrentSettingsReport()
+{
+    return reportSource() ? reportSource()() : QString();
 }
 
 MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)

@@ -3,6 +3,7 @@
 #include "dialogtypes.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace vexl {
@@ -32,6 +33,18 @@ struct LoginAnswer
     bool remember = false; // "Remember Username & Password" ticked
 };
 
+// What the font dialog gave back. The overlay uses only face and size; the
+// styles are reported so the caller can say that they were ignored.
+struct FontChoice
+{
+    QString face;
+    int size = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeout = false;
+};
+
 // Every message box, question, input box and modal choice of the program goes
 // through the current dialog service. The windows install one that shows Qt
 // dialogs; tests install one that answers from a script and records what was asked.
@@ -48,6 +61,11 @@ public:
                                          const QString &defaultText) = 0;
     // A local folder chooser preset to `start`; no value when cancelled.
     virtual std::optional<QString> chooseFolder(const QString &start, const QString &title) = 0;
+    // The font dialog preset to `face` and `size` (no styles); no value when cancelled.
+    virtual std::optional<FontChoice> chooseFont(const QString &face, int size) = 0;
+    // The colour dialog preset to `colour`, a Windows colour value (0x00BBGGRR, or
+    // 0x80000000 + n for system colour n); gives 0x00BBGGRR, no value when cancelled.
+    virtual std::optional<qint32> chooseColour(qint32 colour) = 0;
     // The modal error report. Returns when the user closed it.
     virtual void showErrorReport(const ErrorReport &report) = 0;
     // The FTP login prompt for `server`, its fields preset to the saved user name
@@ -63,6 +81,11 @@ public:
 // Shows the error report through the current dialog service; a fatal report ends
 // the program once the user has closed it.
 void DisplayError(const ErrorReport &report);
+
+// The settings dump that the error reports of the support windows carry. The
+// main window installs its own; without one the dump is empty.
+void SetSettingsReportSource(std::function<QString()> source);
+QString CurrentSettingsReport();
 
 // Shorthand for a message box through the current service.
 MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title);

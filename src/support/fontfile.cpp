@@ -44,4 +44,28 @@ QString FontFileName(const QString &face)
     return result;
 }
 
+QString FontFamilyName(const QString &face)
+{
+    static QMutex mutex;
+    QMutexLocker lock(&mutex);
+    if (!FcInit())
+        return QString();
+    QString result;
+    const QByteArray family = face.toUtf8();
+    if (FcPattern *pattern = FcPatternCreate()) {
+        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(family.constData()));
+        FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult res = FcResultNoMatch;
+        if (FcPattern *match = FcFontMatch(nullptr, pattern, &res)) {
+            FcChar8 *name = nullptr;
+            if (FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch && name)
+                result = QString::fromUtf8(reinterpret_cast<const char *>(name));
+            FcPatternDestroy(match);
+        }
+        FcPatternDestroy(pattern);
+    }
+    return result;
+}
+
 } // namespace vexl

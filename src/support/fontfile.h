@@ -8,5 +8,8 @@ namespace vexl {
 // fontconfig's substitutes (a machine without Arial answers with its
 // metric-compatible face). Empty only when fontconfig finds no file at all.
 QString FontFileName(const QString &face);
+// The installed family that fontconfig picks for a face name ("arial" gives
+// "Liberation Sans" on a machine without Arial); empty when it finds none.
+QString FontFamilyName(const QString &face);
 
 } // namespace vexl

@@ -1,11 +1,15 @@
 #include "widgetdialogservice.h"
 
+#include "colourscheme.h"
 #include "frmerror.h"
 #include "frmftplogin.h"
+#include "frmselectoutputdir.h"
 
 #include <QApplication>
-#include <QFileDialog>
+#include <QColorDialog>
+#include <QFontDialog>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -16,7 +20,14 @@ QWidget *owner()
 {
     if (QWidget *w = QApplication::activeModalWidget())
         return w;
-    return QApplication::activeWindow();
+    if (QWidget *w = QApplication::activeWindow())
+        return w;
+    // No window has the focus (another program has it): the program's main window.
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows)
+        if (w->isVisible() && qobject_cast<QMainWindow *>(w))
+            return w;
+    return nullptr;
 }
 
 QMessageBox::Icon toIcon(MsgIcon icon)
@@ -70,10 +81,38 @@ std::optional<QString> WidgetDialogService::input(const QString &prompt, const Q
 
 std::optional<QString> WidgetDialogService::chooseFolder(const QString &start, const QString &title)
 {
-    const QString dir = QFileDialog::getExistingDirectory(owner(), title, start);
-    if (dir.isEmpty())
+    // Made on first use, hidden when closed and reused.
+    static QPointer<frmSelectOutputDir> chooser;
+    if (!chooser)
+        chooser = new frmSelectOutputDir(owner());
+    return chooser->choose(start, title);
+}
+
+std::optional<FontChoice> WidgetDialogService::chooseFont(const QString &face, int size)
+{
+    QFont preset(face);
+    if (size > 0)
+        preset.setPointSize(size);
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, preset, owner());
+    if (!ok)
         return std::nullopt;
-    return dir;
+    FontChoice choice;
+    choice.face = font.family();
+    choice.size = font.pointSize();
+    choice.bold = font.bold();
+    choice.italic = font.italic();
+    choice.underline = font.underline();
+    choice.strikeout = font.strikeOut();
+    return choice;
+}
+
+std::optional<qint32> WidgetDialogService::chooseColour(qint32 colour)
+{
+    const QColor chosen = QColorDialog::getColor(WinColour(colour), owner());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return ToWinColour(chosen);
 }
 
 void WidgetDialogService::showErrorReport(const ErrorReport &r)

@@ -3,6 +3,7 @@
 #include "support/apppaths.h"
 
 #include <QCryptographicHash>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -117,6 +118,34 @@ std::optional<LoginAnswer> ScriptedBatchHost::promptLogin(const QString &, const
     return takeLogin(logins);
 }
 
+std::optional<FontChoice> ScriptedDialogService::chooseFont(const QString &face, int size)
+{
+    ShownDialog d;
+    d.kind = ShownDialog::Font;
+    d.text = face + QLatin1Char(',') + QString::number(size);
+    shown << d;
+    std::optional<FontChoice> a;
+    if (!m_fonts.empty()) {
+        a = std::move(m_fonts.front());
+        m_fonts.pop_front();
+    }
+    return a;
+}
+
+std::optional<qint32> ScriptedDialogService::chooseColour(qint32 colour)
+{
+    ShownDialog d;
+    d.kind = ShownDialog::Colour;
+    d.text = QString::number(colour);
+    shown << d;
+    std::optional<qint32> a;
+    if (!m_colours.empty()) {
+        a = m_colours.front();
+        m_colours.pop_front();
+    }
+    return a;
+}
+
 void ScriptedDialogService::showErrorReport(const vexl::ErrorReport &report)
 {
     ShownDialog d;
@@ -157,12 +186,27 @@ MsgAnswer ScriptedBatchHost::ask(const QString &text, MsgButtons buttons, MsgIco
     return a;
 }
 
+UrlCatcher::UrlCatcher()
+{
+    for (const char *scheme : {"https", "mailto", "file"})
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
+}
+
+UrlCatcher::~UrlCatcher()
+{
+    for (const char *scheme : {"https", "mailto", "file"})
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+}
+
 TestWorld::TestWorld()
 {
     QVERIFY2(m_dir.isValid(), "temporary folder");
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
     QDir(m_dir.path()).mkpath(QStringLiteral("program/Temp"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("data"));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(path(QStringLiteral("config"))));
+    // The folder verb's desktop entry goes to the data folder's applications/.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("data"))));
     AppPaths::setProgramFolder(programFolder());
 }
 

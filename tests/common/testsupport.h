@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -17,7 +18,7 @@ namespace vexl::test {
 // One dialog the program showed.
 struct ShownDialog
 {
-    enum Kind { Message, Input, ErrorReport, Login } kind = Message;
+    enum Kind { Message, Input, ErrorReport, Login, Font, Colour } kind = Message;
     QString text;
     QString title;
     MsgButtons buttons = MsgButtons::Ok;
@@ -54,8 +55,17 @@ public:
                                            const QString &password) override;
     void answerLogin(std::optional<LoginAnswer> login) { m_logins.push_back(std::move(login)); }
 
+    // Font and colour dialogs: unscripted ones are cancelled. The preset shown
+    // is recorded as the dialog's text ("face,size" or the colour value).
+    std::optional<FontChoice> chooseFont(const QString &face, int size) override;
+    std::optional<qint32> chooseColour(qint32 colour) override;
+    void answerFont(std::optional<FontChoice> font) { m_fonts.push_back(std::move(font)); }
+    void answerColour(std::optional<qint32> colour) { m_colours.push_back(colour); }
+
 private:
     std::deque<std::optional<LoginAnswer>> m_logins;
+    std::deque<std::optional<FontChoice>> m_fonts;
+    std::deque<std::optional<qint32>> m_colours;
     std::deque<std::optional<QString>> m_folders;
     std::deque<MsgAnswer> m_answers;
     std::deque<std::optional<QString>> m_inputs;
@@ -122,8 +132,21 @@ private:
     QString m_caption = QStringLiteral("Processing Images");
 };
 
-// A private world for one test: settings store (XDG_CONFIG_HOME) and program
-// folder (with Temp/) inside one temporary folder.
+// Takes the addresses the program asks the desktop to open (web pages, mail,
+// files) while it lives, instead of opening them.
+class UrlCatcher final : public QObject
+{
+    Q_OBJECT
+public:
+    UrlCatcher();
+    ~UrlCatcher() override;
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+// A private world for one test: settings store (XDG_CONFIG_HOME), data folder
+// (XDG_DATA_HOME) and program folder (with Temp/) inside one temporary folder.
 class TestWorld
 {
 public:

@@ -1,0 +1,151 @@
+// The local folder chooser, the About box and the desktop entry of the folder verb.
+#include "support/appversion.h"
+#include "support/desktopintegration.h"
+#include "support/frmabout.h"
+#include "support/frmselectoutputdir.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace vexl;
+using namespace vexl::test;
+
+class TestSupportWindows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void makeNewFolder_data()
+    {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<QString>("created");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addRow("good name") << std::optional<QString>("New Folder") << "New Folder" << QStringList();
+        QTest::addRow("colon") << std::optional<QString>("a:b") << QString() << QStringList{"Make Folder Error"};
+        QTest::addRow("empty answer") << std::optional<QString>("") << QString() << QStringList();
+        QTest::addRow("cancelled") << std::optional<QString>() << QString() << QStringList();
+    }
+
+    void makeNewFolder()
+    {
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(QString, created);
+        QFETCH(QStringList, messages);
+        TestWorld world;
+        ScriptedDialogService dialogs;
+        const QString base = world.path("out");
+        QVERIFY(QDir().mkpath(base + "/sub"));
+        frmSelectOutputDir chooser;
+        QVERIFY(chooser.selectFolder(base));
+        QCOMPARE(chooser.selectedPath(), base);
+        dialogs.answerInput(answer);
+        QTest::mouseClick(chooser.findChild<QPushButton *>("cmdMakeFolder"), Qt::LeftButton);
+
+        QCOMPARE(dialogs.shown.first().title, "Make New Folder");
+        QVERIFY(dialogs.shown.first().text.endsWith("\r\n" + base));
+        QStringList titles = dialogs.titles();
+        titles.removeFirst();
+        QCOMPARE(titles, messages);
+        if (!messages.isEmpty())
+            QCOMPARE(dialogs.shown.last().text,
+                     "Filename cannot contain the following characters: \\ / | ? \" > < * :");
+        QStringList expected{"sub"};
+        if (!created.isEmpty())
+            expected.prepend(created);
+        QCOMPARE(QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot), expected);
+        // The tree shows the new folder.
+        if (!created.isEmpty())
+            QCOMPARE(chooser.findChild<QTreeWidget *>("ftvOutputFolder")->currentItem()->childCount(), 2);
+    }
+
+    void chooserGivesTheFolder()
+    {
+        TestWorld world;
+        ScriptedDialogService dialogs;
+        const QString deep = world.path("a/b/c");
+        QVERIFY(QDir().mkpath(deep));
+        frmSelectOutputDir chooser;
+        // OK gives the folder the tree was opened at; Cancel gives nothing.
+        QTimer::singleShot(0, &chooser, [&] { chooser.findChild<QPushButton *>("cmdOK")->click(); });
+        QCOMPARE(chooser.choose(deep, "Select Output Directory:"), std::optional<QString>(deep));
+        QCOMPARE(chooser.windowTitle(), "Select Output Directory:");
+        QTimer::singleShot(0, &chooser, [&] { chooser.findChild<QPushButton *>("cmdCancel")->click(); });
+        QCOMPARE(chooser.choose(deep, "x"), std::nullopt);
+        QVERIFY(!chooser.selectFolder(world.path("missing")));
+    }
+
+    void aboutBox_data()
+    {
+        QTest::addColumn<bool>("licencePresent");
+        QTest::addRow("licence beside the program") << true;
+        QTest::addRow("licence missing") << false;
+    }
+
+    void aboutBox()
+    {
+        QFETCH(bool, licencePresent);
+        TestWorld world;
+        ScriptedDialogService dialogs;
+        // The build puts the licence beside the executables.
+        if (licencePresent)
+            QVERIFY(QFile::copy(QStringLiteral(VEXL_BUILT_LICENSE), frmAbout::LicenseFile()));
+        frmAbout about;
+        about.show();
+        auto *licence = about.findChild<QPlainTextEdit *>("txtImageMagick");
+        QCOMPARE(about.findChild<QLabel *>("lblVersion")->text(), GetAppVersion());
+        if (licencePresent) {
+            QVERIFY(licence->toPlainText().contains("Licensed under the ImageMagick License"));
+            QVERIFY(dialogs.shown.isEmpty());
+        } else {
+            QVERIFY(licence->toPlainText().isEmpty());
+            QCOMPARE(dialogs.titles(), QStringList{"About Error"});
+            const ErrorReport r = dialogs.shown.first().report;
+            QCOMPARE(r.operation, "Path: " + frmAbout::LicenseFile());
+            QCOMPARE(r.procedureName, "Form_Activate");
+            QCOMPARE(r.description, "(2) File not found");
+        }
+        about.hide();
+        QVERIFY(licence->toPlainText().isEmpty());
+    }
+
+    void aboutLinks()
+    {
+        TestWorld world;
+        ScriptedDialogService dialogs;
+        UrlCatcher catcher;
+        frmAbout about;
+        for (const char *button : {"cmdDonate", "cmdSubmitBugError", "cmdSubmitFeedback"})
+            about.findChild<QPushButton *>(button)->click();
+        for (const char *label : {"lblVexlPro", "lblVisitQuillmere", "lblVisitImageMagick"})
+            emit about.findChild<QLabel *>(label)->linkActivated(QString());
+        const QString base = WebBaseAddress();
+        QCOMPARE(catcher.urls, (QList<QUrl>{QUrl(base + "donate"), QUrl(base + "bugs"), frmAbout::FeedbackUrl(),
+                                            QUrl(base + "vexl/"), QUrl(base), QUrl("https://imagemagick.org/")}));
+        QCOMPARE(frmAbout::FeedbackUrl().scheme(), "mailto");
+    }
+
+    void folderVerbExec_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("exec");
+        QTest::addRow("plain") << "/opt/vexl/vexl-dovo" << "/opt/vexl/vexl-dovo %f";
+        QTest::addRow("blank") << "/opt/my apps/vexl-dovo" << "\"/opt/my apps/vexl-dovo\" %f";
+        QTest::addRow("quote and dollar") << "/opt/a\"$b/vexl" << "\"/opt/a\\\"\\$b/vexl\" %f";
+        QTest::addRow("per cent") << "/opt/100%/vexl" << "/opt/100%%/vexl %f";
+    }
+
+    void folderVerbExec()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, exec);
+        QCOMPARE(FolderVerbExec(program), exec);
+    }
+};
+
+QTEST_MAIN(TestSupportWindows)
+#include "tst_supportwindows.moc"
