@@ -62,6 +62,8 @@ void frmMain::showFTPConnections()
         m_frmFTPConnections = new frmFTPConnections(this);
         connect(m_frmFTPConnections, &frmFTPConnections::connectionsChanged, this, &frmMain::RebuildOutputList);
     }
+    // The editor wears the main window's colour scheme.
+    LoadColour(m_colourScheme, QStringLiteral("MS Sans Serif"), m_frmFTPConnections);
     Ftp().RefreshConnectionList = true;
     m_frmFTPConnections->exec();
 }
