@@ -453,6 +453,69 @@
     </message>
 </context>
 <context>
+    <name>frmAbout</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Powered By:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terms and Conditions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imagemagick License</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make Donation...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit Feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submit feedback/review of VEXL online.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Bug/Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Got an error? I want to know about it! Report it online here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmError</name>
     <message>
         <source>An Error Has Occured!</source>
@@ -476,6 +539,234 @@
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmFTPConnections</name>
+    <message>
+        <source>Configure FTP Connections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a connection name in above list and click this button to remove it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test the connection by connecting to it with details given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a unique and desciptive name for the FTP connection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server Hostname/IP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hostname or the IP address of the FTP server to upload images to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port number of the FTP server to upload images to. Default is 21.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Passive Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check to use passive mode (PASV) rather than active mode (PORT).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timeout (Seconds):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If the server doesn&apos;t respond within the specified time, connection is canceled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Default Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The path of the directory on the FTP server to upload images into. This can be changed when selecting the connection as the output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annonymous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check if connection is for an annonymous server (i.e. no username or password).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The username to use when logging onto the FTP server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check to allow the password to be stored for connection. Means the username/password won&apos;t be asked for when connecting to FTP server. Passwords are stored using encryption.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password to use when logging onto the FTP server. If not specified, password will be asked on each connection attempt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save/Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save selected connection or add new connection to list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmFTPLogin</name>
+    <message>
+        <source>Server Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remember Username &amp;&amp; Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check if you want the above username and password to be stored for this connection. This will mean you wont have to enter login details again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press to login to server using username/password above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press to cancel connection to server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmFTPSelectOutputDir</name>
+    <message>
+        <source>Select FTP Output Directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Directory...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press to create a new directory in above directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press to select output directory and return to main screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press to cancel selection of directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Create New Directory...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmFTPTest</name>
+    <message>
+        <source>Test FTP Connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel connection test/close window.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1210,10 +1501,32 @@
     </message>
 </context>
 <context>
+    <name>frmSelectOutputDir</name>
+    <message>
+        <source>Make New Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vexl::frmError</name>
     <message>
         <source>Description: </source>
         <translation>Descripción: </translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmMain</name>
+    <message>
+        <source>Set Background Colour</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -185,7 +185,7 @@ frmMain::frmMain(const QString &commandLine, QWidget *parent)
     m_mnuTextOverlayCol = new QMenu(this);
     m_mnuTextOverlayCol->setObjectName(QStringLiteral("mnuTextOverlayCol"));
     m_mnuTextOverlayCol->addAction(m_ui->mnuFGCol);
-    QMenu *bg = m_mnuTextOverlayCol->addMenu(QStringLiteral("Set Background Colour"));
+    QMenu *bg = m_mnuTextOverlayCol->addMenu(tr("Set Background Colour"));
     bg->setObjectName(QStringLiteral("mnuBGCol"));
     bg->addAction(m_ui->mnuSetBGTrans);
     bg->addAction(m_ui->mnuSetBGCol);
@@ -751,8 +751,11 @@ void frmMain::showImagesMenu(const QPoint &globalPos)
 
 void frmMain::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
+        if (auto *bg = m_mnuTextOverlayCol ? m_mnuTextOverlayCol->findChild<QMenu *>(QStringLiteral("mnuBGCol")) : nullptr)
+            bg->setTitle(tr("Set Background Colour"));
+    }
     // Window activation
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         UpdateTextOverlay();
