@@ -456,35 +456,35 @@
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>General Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version:</translation>
     </message>
     <message>
         <source>Date Written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt am:</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseite:</translation>
     </message>
     <message>
         <source>Powered By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Basiert auf:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung:</translation>
     </message>
     <message>
         <source>Terms and Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Nutzungsbedingungen</translation>
     </message>
     <message>
         <source>Imagemagick License</source>
@@ -492,23 +492,23 @@
     </message>
     <message>
         <source>Make Donation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden...</translation>
     </message>
     <message>
         <source>Submit Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Feedback senden</translation>
     </message>
     <message>
         <source>Submit feedback/review of VEXL online.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feedback/Bewertung zu VEXL online abgeben.</translation>
     </message>
     <message>
         <source>Report Bug/Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler melden</translation>
     </message>
     <message>
         <source>Got an error? I want to know about it! Report it online here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Fehler ist aufgetreten? Ich möchte davon erfahren! Melden Sie ihn hier online.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1504,15 +1504,15 @@
     <name>frmSelectOutputDir</name>
     <message>
         <source>Make New Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Ordner...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -456,35 +456,35 @@
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>General Info</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión:</translation>
     </message>
     <message>
         <source>Date Written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de creación:</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web:</translation>
     </message>
     <message>
         <source>Powered By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Basado en:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción:</translation>
     </message>
     <message>
         <source>Terms and Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Términos y condiciones</translation>
     </message>
     <message>
         <source>Imagemagick License</source>
@@ -492,23 +492,23 @@
     </message>
     <message>
         <source>Make Donation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer un donativo...</translation>
     </message>
     <message>
         <source>Submit Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar opinión</translation>
     </message>
     <message>
         <source>Submit feedback/review of VEXL online.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envíe por Internet su opinión o valoración de VEXL.</translation>
     </message>
     <message>
         <source>Report Bug/Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Informar de un error</translation>
     </message>
     <message>
         <source>Got an error? I want to know about it! Report it online here.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Ha encontrado un error? ¡Quiero saberlo! Infórmelo aquí por Internet.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1504,15 +1504,15 @@
     <name>frmSelectOutputDir</name>
     <message>
         <source>Make New Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva carpeta...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

@@ -456,35 +456,35 @@
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>General Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version&#xa0;:</translation>
     </message>
     <message>
         <source>Date Written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de création&#xa0;:</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web&#xa0;:</translation>
     </message>
     <message>
         <source>Powered By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Basé sur&#xa0;:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description&#xa0;:</translation>
     </message>
     <message>
         <source>Terms and Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions d&apos;utilisation</translation>
     </message>
     <message>
         <source>Imagemagick License</source>
@@ -492,23 +492,23 @@
     </message>
     <message>
         <source>Make Donation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire un don...</translation>
     </message>
     <message>
         <source>Submit Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer un avis</translation>
     </message>
     <message>
         <source>Submit feedback/review of VEXL online.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyez en ligne votre avis ou votre critique de VEXL.</translation>
     </message>
     <message>
         <source>Report Bug/Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaler une erreur</translation>
     </message>
     <message>
         <source>Got an error? I want to know about it! Report it online here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur&#xa0;? Je veux la connaître&#xa0;! Signalez-la ici en ligne.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1504,15 +1504,15 @@
     <name>frmSelectOutputDir</name>
     <message>
         <source>Make New Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau dossier...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

@@ -456,35 +456,35 @@
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>General Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione:</translation>
     </message>
     <message>
         <source>Date Written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di creazione:</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web:</translation>
     </message>
     <message>
         <source>Powered By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Basato su:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione:</translation>
     </message>
     <message>
         <source>Terms and Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Termini e condizioni</translation>
     </message>
     <message>
         <source>Imagemagick License</source>
@@ -492,23 +492,23 @@
     </message>
     <message>
         <source>Make Donation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai una donazione...</translation>
     </message>
     <message>
         <source>Submit Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia commenti</translation>
     </message>
     <message>
         <source>Submit feedback/review of VEXL online.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia online commenti o recensioni su VEXL.</translation>
     </message>
     <message>
         <source>Report Bug/Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnala un errore</translation>
     </message>
     <message>
         <source>Got an error? I want to know about it! Report it online here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai trovato un errore? Voglio saperlo! Segnalalo qui online.</translation>
     </message>
     <message>
         <source>OK</source>

@@ -456,35 +456,35 @@
     <name>frmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>General Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Algemeen</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie:</translation>
     </message>
     <message>
         <source>Date Written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemaakt op:</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Website:</translation>
     </message>
     <message>
         <source>Powered By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebaseerd op:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschrijving:</translation>
     </message>
     <message>
         <source>Terms and Conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruiksvoorwaarden</translation>
     </message>
     <message>
         <source>Imagemagick License</source>
@@ -492,23 +492,23 @@
     </message>
     <message>
         <source>Make Donation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Doneren...</translation>
     </message>
     <message>
         <source>Submit Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Feedback geven</translation>
     </message>
     <message>
         <source>Submit feedback/review of VEXL online.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stuur online feedback of een recensie over VEXL.</translation>
     </message>
     <message>
         <source>Report Bug/Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout melden</translation>
     </message>
     <message>
         <source>Got an error? I want to know about it! Report it online here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een fout gevonden? Dat wil ik graag weten! Meld hem hier online.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1504,15 +1504,15 @@
     <name>frmSelectOutputDir</name>
     <message>
         <source>Make New Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe map...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>

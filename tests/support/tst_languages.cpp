@@ -10,10 +10,26 @@
 // "Pixels", "Output", "Tooltips" (same in Dutch), "Antialias", "XP Style"; Italian
 // "Antialias", "Output", XP style, Explorer menu, and the tooltips of the Rename and
 // Output panels and of the "?" and www buttons.
+//
+// The About box (15 texts) keeps "OK" (as the error dialog does) and the
+// "Imagemagick License" tab title (the licence and the terms that refer to that
+// tab stay English) in English in every language; its version, date, links,
+// description, terms and licence are fixed English texts. The folder chooser's
+// three buttons are translated in every language but Italian, which leaves the
+// whole chooser English. (German "Version:", Dutch "Website:" and the chooser's
+// "OK" in German, French and Dutch are translations spelt as in English.) The
+// connection editor, test window, login prompt and remote folder browser stay
+// English in every language.
 #include "mainwindow/frmgo.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/settingsstore.h"
+#include "support/frmabout.h"
 #include "support/frmerror.h"
+#include "support/frmftpconnections.h"
+#include "support/frmftplogin.h"
+#include "support/frmftpselectoutputdir.h"
+#include "support/frmftptest.h"
+#include "support/frmselectoutputdir.h"
 #include "support/languages.h"
 #include "support/messages.h"
 #include "testsupport.h"
@@ -27,7 +43,10 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTest>
+
+#include <memory>
 
 using namespace vexl;
 
@@ -77,7 +96,8 @@ QStringList allTexts(const QWidget *root)
     return out;
 }
 
-// "text" (caption, title or menu text), "tip", or "item N" of a control.
+// "text" (caption, title or menu text), "tip", "item N" of a list or "tab N" of
+// a tab strip.
 QString shown(const QWidget *window, const QString &control, const QString &what)
 {
     const QObject *o = window->objectName() == control ? window : window->findChild<QObject *>(control);
@@ -87,7 +107,27 @@ QString shown(const QWidget *window, const QString &control, const QString &what
         return qobject_cast<const QWidget *>(o)->toolTip();
     if (what.startsWith(QLatin1String("item ")))
         return qobject_cast<const QComboBox *>(o)->itemText(what.mid(5).toInt());
+    if (what.startsWith(QLatin1String("tab ")))
+        return qobject_cast<const QTabWidget *>(o)->tabText(what.mid(4).toInt());
     return caption(o);
+}
+
+// One of the dialogs the main window opens on demand, built as it builds them.
+std::unique_ptr<QWidget> dialog(const QString &name, QWidget *main)
+{
+    if (name == QLatin1String("about"))
+        return std::make_unique<frmAbout>(main);
+    if (name == QLatin1String("chooser"))
+        return std::make_unique<frmSelectOutputDir>(main);
+    if (name == QLatin1String("ftpEditor"))
+        return std::make_unique<frmFTPConnections>(main);
+    if (name == QLatin1String("ftpTest"))
+        return std::make_unique<frmFTPTest>(main);
+    if (name == QLatin1String("ftpLogin"))
+        return std::make_unique<frmFTPLogin>(main);
+    if (name == QLatin1String("ftpBrowser"))
+        return std::make_unique<frmFTPSelectOutputDir>(main);
+    return nullptr;
 }
 
 QString ticked(const frmMain &w)
@@ -124,11 +164,22 @@ class TestLanguages : public QObject
 
 private slots:
     // Both names of a language give the same texts and tick its item; any other
-    // name gives English, ticks English and is stored as given.
+    // name gives English, ticks English and is stored as given. The FTP dialogs
+    // show English whatever the language.
     void keysAndTicks()
     {
         Fixture f;
         const QStringList english = allTexts(&f.main);
+        const std::unique_ptr<QWidget> ftp[] = {dialog("ftpEditor", nullptr), dialog("ftpTest", nullptr),
+                                                dialog("ftpLogin", nullptr), dialog("ftpBrowser", nullptr)};
+        const auto ftpTexts = [&ftp] {
+            QStringList out;
+            for (const auto &w : ftp)
+                out << w->windowTitle() << allTexts(w.get());
+            return out;
+        };
+        const QStringList ftpEnglish = ftpTexts();
+        QVERIFY(ftpEnglish.join(QString()).contains(QLatin1String("Configure FTP Connections")));
         const struct
         {
             const char *key, *nativeKey, *item;
@@ -143,6 +194,7 @@ private slots:
             QVERIFY2(texts != english, l.key);
             QCOMPARE(ticked(f.main), QLatin1String(l.item));
             QCOMPARE(storedLanguage(), QString::fromUtf8(l.key));
+            QCOMPARE(ftpTexts(), ftpEnglish);
 
             f.main.LoadLanguage(QString::fromUtf8(l.nativeKey));
             QCOMPARE(allTexts(&f.main), texts);
@@ -204,7 +256,7 @@ private slots:
     }
 
     // A few texts of each window per language, translated or deliberately English:
-    // window/control[/tip or /item N].
+    // window/control[/tip, /item N or /tab N].
     void windowTexts_data()
     {
         QTest::addColumn<QString>("language");
@@ -216,6 +268,8 @@ private slots:
         row("English", "main/cmbResizeMethod/item 1", "Restrict Width & Height");
         row("English", "go/lblImageTitle", "Image:");
         row("English", "error/lblTitle", "An Error Has Occured!");
+        row("English", "about/tabAbout/tab 1", "Terms and Conditions");
+        row("English", "chooser/mnuMakeFolder", "Make New Folder...");
 
         row("German", "main/fraDimensions", "Abmessungen");
         row("German", "main/cmbCase/item 2", "GROSSBUCHSTABEN");
@@ -225,6 +279,17 @@ private slots:
         row("German", "go/lblSceneTitle", "Szene:");
         row("German", "go/lblStatusTitle", "Status:");
         row("German", "error/lblDescription", "Beschreibung: ");
+        row("German", "main/mnuBGCol", "Set Background Colour");
+        row("German", "about/frmAbout", "Info");
+        row("German", "about/lblDateWrittenTitle", "Erstellt am:");
+        row("German", "about/tabAbout/tab 2", "Imagemagick License");
+        row("German", "about/cmdOK", "OK");
+        row("German", "chooser/cmdCancel", "Abbrechen");
+        row("German", "chooser/mnuMakeFolder", "Neuer Ordner...");
+        row("German", "ftpEditor/fraLogin", "&Login");
+        row("German", "ftpTest/frmFTPTest", "Test FTP Connection");
+        row("German", "ftpLogin/lblPassword", "Password:");
+        row("German", "ftpBrowser/cmdCancel", "&Cancel");
 
         row("Spanish", "main/cmdGo", "Iniciar >>>");
         row("Spanish", "main/cmbTextOverlayPosition/item 0", "Arriba izq.");
@@ -232,12 +297,21 @@ private slots:
         row("Spanish", "go/lblStatusTitle", "Estado:");
         row("Spanish", "go/lblSceneTitle", "Scene:");
         row("Spanish", "error/lblTitle", "¡Se ha producido un error!");
+        row("Spanish", "main/mnuBGCol", "Set Background Colour");
+        row("Spanish", "about/tabAbout/tab 1", "Términos y condiciones");
+        row("Spanish", "about/cmdSubmitFeedback", "Enviar opinión");
+        row("Spanish", "chooser/cmdOK", "Aceptar");
 
         row("French", "main/lblPrefix", "Préfixe" + kNbsp + ":");
         row("French", "main/cmbResizeMethod/item 1", "Limiter la taille");
         row("French", "main/mnuEnableContextMenu", "Enable Explorer Context Menu");
         row("French", "go/lblImageTitle", "Image" + kNbsp + ":");
         row("French", "error/lblDetails", "Détails" + kNbsp + ":");
+        row("French", "main/mnuBGCol", "Set Background Colour");
+        row("French", "about/lblVersionTitle", "Version" + kNbsp + ":");
+        row("French", "about/cmdSubmitBugError/tip",
+            "Une erreur" + kNbsp + "? Je veux la connaître" + kNbsp + "! Signalez-la ici en ligne.");
+        row("French", "chooser/cmdMakeFolder", "Nouveau dossier...");
 
         row("Italian", "main/fraTextOverlay", "Testo sovrapposto");
         row("Italian", "main/txtPrefix/tip", "Text to put at the start of the filename.");
@@ -245,6 +319,16 @@ private slots:
         row("Italian", "go/lblImageTitle", "Immagine:");
         row("Italian", "go/lblSceneTitle", "Scene:");
         row("Italian", "error/lblIDTitle", "Codice:");
+        row("Italian", "main/mnuBGCol", "Set Background Colour");
+        row("Italian", "about/tabAbout/tab 0", "Generale");
+        row("Italian", "about/cmdDonate", "Fai una donazione...");
+        row("Italian", "chooser/cmdMakeFolder", "Make New Folder...");
+        row("Italian", "chooser/cmdCancel", "Cancel");
+        row("Italian", "ftpEditor/frmFTPConnections", "Configure FTP Connections");
+        row("Italian", "ftpEditor/txtHost/tip", "The hostname or the IP address of the FTP server to upload images to.");
+        row("Italian", "ftpTest/cmdClose", "&Close");
+        row("Italian", "ftpLogin/chkRemember", "&Remember Username && Password");
+        row("Italian", "ftpBrowser/mnuRename", "&Rename...");
 
         row("Dutch", "main/chkDeleteOld", "Originelen verwijderen");
         row("Dutch", "main/cmdVisitQuillmere/tip",
@@ -252,6 +336,10 @@ private slots:
         row("Dutch", "main/lblPrefix", "Prefix:");
         row("Dutch", "go/frmGo", "Afbeeldingen verwerken");
         row("Dutch", "error/lblDetails", "Foutdetails:");
+        row("Dutch", "main/mnuBGCol", "Set Background Colour");
+        row("Dutch", "about/lblPoweredByTitle", "Gebaseerd op:");
+        row("Dutch", "about/cmdSubmitFeedback/tip", "Stuur online feedback of een recensie over VEXL.");
+        row("Dutch", "chooser/cmdOK", "OK");
     }
 
     void windowTexts()
@@ -260,9 +348,11 @@ private slots:
         QFETCH(QString, where);
         QFETCH(QString, expected);
         Fixture f;
-        f.main.LoadLanguage(language);
         const QStringList part = where.split(QLatin1Char('/'));
-        const QWidget *window = part[0] == QLatin1String("main") ? static_cast<QWidget *>(&f.main)
+        const std::unique_ptr<QWidget> built = dialog(part[0], &f.main);
+        f.main.LoadLanguage(language);
+        const QWidget *window = built                            ? built.get()
+            : part[0] == QLatin1String("main")                   ? static_cast<QWidget *>(&f.main)
             : part[0] == QLatin1String("go")                     ? static_cast<QWidget *>(&f.go)
                                                                  : static_cast<QWidget *>(&f.error);
         QCOMPARE(shown(window, part[1], part.value(2, QStringLiteral("text"))), expected);
