@@ -3,7 +3,6 @@
 #include "support/appversion.h"
 #include "support/dialogservice.h"
 #include "support/frmerror.h"
-#include "support/messages.h"
 #include "support/processlog.h"
 #include "testsupport.h"
 
@@ -88,14 +87,6 @@ private slots:
         QCOMPARE(FormatAppVersion(1, 6, 2), QStringLiteral("1.62"));
         QCOMPARE(FormatAppVersion(1, 0, 0), QStringLiteral("1.00"));
         QVERIFY(GetAppVersion().contains(QRegularExpression(QStringLiteral("^\\d+\\.\\d+$"))));
-    }
-
-    void messageTableTexts()
-    {
-        QCOMPARE(vexl::messageTable().size(), 112);
-        QCOMPARE(Msg("msgPreviewDisabled"), QStringLiteral("(Preview Disabled)"));
-        QCOMPARE(MsgX("msgRemoveOldImageFailed"),
-                 QStringLiteral("Error removing old image:\r\n[IMAGE]\r\n[ERROR]\r\n\r\nDo you want to continue?"));
     }
 
     void errorReportDetailsAndLink()
