@@ -91,16 +91,10 @@ private slots:
 
     void errorReportDetailsAndLink()
     {
-        ErrorReport r;
-        r.title = QStringLiteral("Processing Images Error");
-        r.description = QStringLiteral("(3) Disk full");
-        r.windowName = QStringLiteral("frmGo");
-        r.procedureName = QStringLiteral("Form_Activate");
-        r.operation = QStringLiteral("0> MAIN - Process Started");
-        r.settings = QStringLiteral("txtWidth.Text = \"100\"\r\n");
-        r.errNumber = 61;
-        r.errSource = QStringLiteral("ProcessLog.AddCurrOp");
-        r.errDescription = QStringLiteral("Disk full");
+        const ErrorReport r{.title = "Processing Images Error", .description = "(3) Disk full", .windowName = "frmGo",
+                            .procedureName = "Form_Activate", .operation = "0> MAIN - Process Started",
+                            .settings = "txtWidth.Text = \"100\"\r\n", .errNumber = 61,
+                            .errSource = "ProcessLog.AddCurrOp", .errDescription = "Disk full"};
         frmError dialog;
         dialog.setReport(r);
         QCOMPARE(dialog.windowTitle(), r.title);

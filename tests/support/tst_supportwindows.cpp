@@ -105,22 +105,6 @@ private slots:
         QVERIFY(licence->toPlainText().isEmpty());
     }
 
-    void aboutLinks()
-    {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        UrlCatcher catcher;
-        frmAbout about;
-        for (const char *button : {"cmdDonate", "cmdSubmitBugError", "cmdSubmitFeedback"})
-            about.findChild<QPushButton *>(button)->click();
-        for (const char *label : {"lblVexlPro", "lblVisitQuillmere", "lblVisitImageMagick"})
-            emit about.findChild<QLabel *>(label)->linkActivated(QString());
-        const QString base = WebBaseAddress();
-        QCOMPARE(catcher.urls, (QList<QUrl>{QUrl(base + "donate"), QUrl(base + "bugs"), frmAbout::FeedbackUrl(),
-                                            QUrl(base + "vexl/"), QUrl(base), QUrl("https://imagemagick.org/")}));
-        QCOMPARE(frmAbout::FeedbackUrl().scheme(), "mailto");
-    }
-
     void folderVerbExec_data()
     {
         QTest::addColumn<QString>("program");
