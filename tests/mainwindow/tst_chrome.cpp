@@ -279,9 +279,9 @@ private slots:
         QCOMPARE(f.w->currentFolder(), folder);
         QCOMPARE(f.edit("txtOutputDir")->text(), folder);
         QVERIFY(!f.edit("txtOutputDir")->isEnabled() && !f.c<QPushButton>("cmdBrowse")->isEnabled());
-        QCOMPARE(f.combo("cmbOutput")->currentIndex(), 0);
-        QCOMPARE(f.edit("txtPrefix")->text(), "th_");
-        QVERIFY(f.check("chkAntialias")->isChecked() && !f.edit("txtWidth")->isEnabled());
+        ProcessSettings firstRun; // the defaults, in this folder
+        firstRun.FileDir = firstRun.OutputDir = folder;
+        QCOMPARE(f.w->processSettings(), firstRun);
 
         // centred at the default size, scheme "Grey", language "English"
         const QSize client(f.w->width(), f.w->height() - f.w->menuBar()->height());

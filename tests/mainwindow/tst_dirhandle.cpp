@@ -163,31 +163,6 @@ private slots:
         QCOMPARE(list(tmp.path(), "*.jpg", false, false, false), expected);
     }
 
-    void sizes()
-    {
-        QTemporaryDir tmp;
-        const QString root = tmp.path();
-        QVERIFY(writeFile(root + "/a.jpg", "abc"));
-        QVERIFY(writeFile(root + "/b.jpg", ""));
-        QVERIFY(writeFile(root + "/sub/c.jpg", "0123456789"));
-        QFile big(root + "/big.jpg"); // sparse, beyond 32 bits
-        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(3) << 30));
-        big.close();
-
-        DirHandle dir;
-        for (int round = 0; round < 2; ++round) { // a second Start begins at 0 again
-            dir.Start(root, "*.jpg", false, true, false);
-            QList<qint64> sizes, totals;
-            while (dir.MoveNext()) {
-                sizes << dir.CurrentFileSize();
-                totals << dir.DirSize();
-            }
-            const qint64 g3 = qint64(3) << 30;
-            QCOMPARE(sizes, (QList<qint64>{3, 0, g3, 10}));
-            QCOMPARE(totals, (QList<qint64>{3, 3, 3 + g3, 13 + g3}));
-        }
-    }
-
     // A missing folder, a file, or no path at all (not the whole machine).
     void badStart()
     {

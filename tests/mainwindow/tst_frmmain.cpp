@@ -193,7 +193,6 @@ private slots:
         QTest::addRow("pasted into the prefix") << "txtPrefix" << "c:\\tmp\\*.jpg" << true << "ctmp.jpg" << "";
         QTest::addRow("rotation left empty") << "txtRotate" << "" << false << "90" << required;
         QTest::addRow("width left empty") << "txtWidth" << "" << false << "100" << required;
-        QTest::addRow("rotation left with a value") << "txtRotate" << "45" << false << "45" << "";
         QTest::addRow("start number may be empty") << "txtStartNumber" << "" << false << "" << "";
     }
 
