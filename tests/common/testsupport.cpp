@@ -14,176 +14,42 @@
 
 namespace vexl::test {
 
-ScriptedDialogService::ScriptedDialogService()
-{
-    DialogService::setCurrent(this);
-}
-
-ScriptedDialogService::~ScriptedDialogService()
-{
-    DialogService::setCurrent(nullptr);
-}
-
-QStringList ScriptedDialogService::titles() const
+QStringList titlesOf(const QList<ShownDialog> &dialogs)
 {
     QStringList t;
-    for (const ShownDialog &d : shown)
+    for (const ShownDialog &d : dialogs)
         t << d.title;
     return t;
 }
 
-int ScriptedDialogService::count(const QString &title) const
+int countOf(const QList<ShownDialog> &dialogs, const QString &title)
 {
-    return int(std::count_if(shown.begin(), shown.end(), [&](const ShownDialog &d) { return d.title == title; }));
-}
-
-MsgAnswer ScriptedDialogService::message(const QString &text, MsgButtons buttons, MsgIcon icon,
-                                         const QString &title)
-{
-    ShownDialog d;
-    d.kind = ShownDialog::Message;
-    d.text = text;
-    d.title = title;
-    d.buttons = buttons;
-    d.icon = icon;
-    shown << d;
-    if (buttons == MsgButtons::Ok)
-        return MsgAnswer::Ok;
-    if (m_answers.empty())
-        return defaultAnswer;
-    const MsgAnswer a = m_answers.front();
-    m_answers.pop_front();
-    return a;
-}
-
-std::optional<QString> ScriptedDialogService::input(const QString &prompt, const QString &title,
-                                                    const QString &defaultText)
-{
-    ShownDialog d;
-    d.kind = ShownDialog::Input;
-    d.text = prompt;
-    d.title = title;
-    shown << d;
-    Q_UNUSED(defaultText);
-    std::optional<QString> a;
-    if (!m_inputs.empty()) {
-        a = std::move(m_inputs.front());
-        m_inputs.pop_front();
-    }
-    return a;
-}
-
-std::optional<QString> ScriptedDialogService::chooseFolder(const QString &start, const QString &title)
-{
-    ShownDialog d;
-    d.kind = ShownDialog::Input;
-    d.text = start;
-    d.title = title;
-    shown << d;
-    std::optional<QString> a;
-    if (!m_folders.empty()) {
-        a = std::move(m_folders.front());
-        m_folders.pop_front();
-    }
-    return a;
+    return int(titlesOf(dialogs).count(title));
 }
 
 namespace {
-std::optional<LoginAnswer> takeLogin(std::deque<std::optional<LoginAnswer>> &script)
+MsgAnswer recordQuestion(QList<ShownDialog> &log, std::deque<MsgAnswer> &script, MsgAnswer fallback,
+                         const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
 {
-    if (script.empty() || !script.front()) {
-        if (!script.empty())
-            script.pop_front();
-        return std::nullopt;
-    }
-    const LoginAnswer a = *script.front();
-    script.pop_front();
-    return a;
+    log << ShownDialog{ShownDialog::Message, text, title, buttons, icon, {}};
+    return buttons == MsgButtons::Ok ? MsgAnswer::Ok : takeNext(script, fallback);
 }
 } // namespace
 
-std::optional<LoginAnswer> ScriptedDialogService::promptLogin(const QString &server, const QString &, const QString &)
+MsgAnswer ScriptedDialogService::message(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
 {
-    ShownDialog d;
-    d.kind = ShownDialog::Login;
-    d.text = server;
-    d.title = QStringLiteral("Server Login");
-    shown << d;
-    return takeLogin(m_logins);
+    return recordQuestion(shown, m_answers, defaultAnswer, text, buttons, icon, title);
 }
 
-std::optional<LoginAnswer> ScriptedBatchHost::promptLogin(const QString &, const QString &, const QString &)
+ShownDialog &ScriptedDialogService::record(ShownDialog::Kind kind, const QString &text, const QString &title)
 {
-    ++loginPrompts;
-    return takeLogin(logins);
-}
-
-std::optional<FontChoice> ScriptedDialogService::chooseFont(const QString &face, int size)
-{
-    ShownDialog d;
-    d.kind = ShownDialog::Font;
-    d.text = face + QLatin1Char(',') + QString::number(size);
-    shown << d;
-    std::optional<FontChoice> a;
-    if (!m_fonts.empty()) {
-        a = std::move(m_fonts.front());
-        m_fonts.pop_front();
-    }
-    return a;
-}
-
-std::optional<qint32> ScriptedDialogService::chooseColour(qint32 colour)
-{
-    ShownDialog d;
-    d.kind = ShownDialog::Colour;
-    d.text = QString::number(colour);
-    shown << d;
-    std::optional<qint32> a;
-    if (!m_colours.empty()) {
-        a = m_colours.front();
-        m_colours.pop_front();
-    }
-    return a;
-}
-
-void ScriptedDialogService::showErrorReport(const vexl::ErrorReport &report)
-{
-    ShownDialog d;
-    d.kind = ShownDialog::ErrorReport;
-    d.text = report.description;
-    d.title = report.title;
-    d.report = report;
-    shown << d;
-}
-
-QStringList ScriptedBatchHost::titles() const
-{
-    QStringList t;
-    for (const ShownDialog &d : asked)
-        t << d.title;
-    return t;
-}
-
-int ScriptedBatchHost::count(const QString &title) const
-{
-    return int(std::count_if(asked.begin(), asked.end(), [&](const ShownDialog &d) { return d.title == title; }));
+    shown << ShownDialog{kind, text, title, MsgButtons::Ok, MsgIcon::None, {}};
+    return shown.last();
 }
 
 MsgAnswer ScriptedBatchHost::ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
 {
-    ShownDialog d;
-    d.text = text;
-    d.title = title;
-    d.buttons = buttons;
-    d.icon = icon;
-    asked << d;
-    if (buttons == MsgButtons::Ok)
-        return MsgAnswer::Ok;
-    if (answers.empty())
-        return defaultAnswer;
-    const MsgAnswer a = answers.front();
-    answers.pop_front();
-    return a;
+    return recordQuestion(asked, answers, defaultAnswer, text, buttons, icon, title);
 }
 
 UrlCatcher::UrlCatcher()
@@ -218,11 +84,6 @@ TestWorld::~TestWorld()
 QString TestWorld::path(const QString &relative) const
 {
     return relative.isEmpty() ? m_dir.path() : m_dir.path() + QLatin1Char('/') + relative;
-}
-
-QString TestWorld::configFile() const
-{
-    return path(QStringLiteral("config/VEXLLite/VEXLLite.conf"));
 }
 
 bool makeImage(const QString &path, int width, int height, unsigned seed)

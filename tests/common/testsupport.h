@@ -26,49 +26,84 @@ struct ShownDialog
     vexl::ErrorReport report;
 };
 
+// The titles of `dialogs` in order, and how many have `title`.
+QStringList titlesOf(const QList<ShownDialog> &dialogs);
+int countOf(const QList<ShownDialog> &dialogs, const QString &title);
+// The next scripted answer, or `fallback` when the script has run out.
+template <class T>
+T takeNext(std::deque<T> &script, T fallback = T())
+{
+    if (!script.empty()) {
+        fallback = std::move(script.front());
+        script.pop_front();
+    }
+    return fallback;
+}
+
 // Answers dialogs from a script and records each one. Installed as the current
 // dialog service while it lives. Unscripted questions get `defaultAnswer`
-// (unscripted message boxes with only OK get OK).
+// (message boxes with only OK get OK); unscripted inputs, folders, logins, fonts
+// and colours are cancelled.
 class ScriptedDialogService final : public DialogService
 {
 public:
-    ScriptedDialogService();
-    ~ScriptedDialogService() override;
+    ScriptedDialogService() { DialogService::setCurrent(this); }
+    ~ScriptedDialogService() override { DialogService::setCurrent(nullptr); }
 
     void answer(MsgAnswer a) { m_answers.push_back(a); }
     void answerInput(std::optional<QString> text) { m_inputs.push_back(std::move(text)); }
+    void answerFolder(std::optional<QString> folder) { m_folders.push_back(std::move(folder)); }
+    void answerLogin(std::optional<LoginAnswer> login) { m_logins.push_back(std::move(login)); }
+    void answerFont(std::optional<FontChoice> font) { m_fonts.push_back(std::move(font)); }
+    void answerColour(std::optional<qint32> colour) { m_colours.push_back(colour); }
     MsgAnswer defaultAnswer = MsgAnswer::No;
 
     QList<ShownDialog> shown;
-    QStringList titles() const;
-    int count(const QString &title) const;
+    QStringList titles() const { return titlesOf(shown); }
+    int count(const QString &title) const { return countOf(shown, title); }
     void clear() { shown.clear(); }
 
     MsgAnswer message(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override;
-    std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) override;
-    void showErrorReport(const vexl::ErrorReport &report) override;
-    std::optional<QString> chooseFolder(const QString &start, const QString &title) override;
-    void answerFolder(std::optional<QString> folder) { m_folders.push_back(std::move(folder)); }
-    // The login prompt: recorded as kind Login with the server as text; answered
-    // from the script, cancelled when it runs out.
-    std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
-                                           const QString &password) override;
-    void answerLogin(std::optional<LoginAnswer> login) { m_logins.push_back(std::move(login)); }
-
-    // Font and colour dialogs: unscripted ones are cancelled. The preset shown
-    // is recorded as the dialog's text ("face,size" or the colour value).
-    std::optional<FontChoice> chooseFont(const QString &face, int size) override;
-    std::optional<qint32> chooseColour(qint32 colour) override;
-    void answerFont(std::optional<FontChoice> font) { m_fonts.push_back(std::move(font)); }
-    void answerColour(std::optional<qint32> colour) { m_colours.push_back(colour); }
+    std::optional<QString> input(const QString &prompt, const QString &title, const QString &) override
+    {
+        record(ShownDialog::Input, prompt, title);
+        return takeNext(m_inputs);
+    }
+    std::optional<QString> chooseFolder(const QString &start, const QString &title) override
+    {
+        record(ShownDialog::Input, start, title);
+        return takeNext(m_folders);
+    }
+    void showErrorReport(const vexl::ErrorReport &report) override
+    {
+        record(ShownDialog::ErrorReport, report.description, report.title).report = report;
+    }
+    // Recorded with the server as text.
+    std::optional<LoginAnswer> promptLogin(const QString &server, const QString &, const QString &) override
+    {
+        record(ShownDialog::Login, server, QStringLiteral("Server Login"));
+        return takeNext(m_logins);
+    }
+    // Recorded with the preset shown as text ("face,size" or the colour value).
+    std::optional<FontChoice> chooseFont(const QString &face, int size) override
+    {
+        record(ShownDialog::Font, face + QLatin1Char(',') + QString::number(size), QString());
+        return takeNext(m_fonts);
+    }
+    std::optional<qint32> chooseColour(qint32 colour) override
+    {
+        record(ShownDialog::Colour, QString::number(colour), QString());
+        return takeNext(m_colours);
+    }
 
 private:
+    ShownDialog &record(ShownDialog::Kind kind, const QString &text, const QString &title);
+    std::deque<MsgAnswer> m_answers;
+    std::deque<std::optional<QString>> m_inputs;
+    std::deque<std::optional<QString>> m_folders;
     std::deque<std::optional<LoginAnswer>> m_logins;
     std::deque<std::optional<FontChoice>> m_fonts;
     std::deque<std::optional<qint32>> m_colours;
-    std::deque<std::optional<QString>> m_folders;
-    std::deque<MsgAnswer> m_answers;
-    std::deque<std::optional<QString>> m_inputs;
 };
 
 // A batch host that answers questions from a script and records everything the
@@ -82,7 +117,6 @@ public:
     QList<vexl::ErrorReport> errors;
     QStringList captions;
     QStringList statuses;
-    QStringList images;
     QList<int> progressValues;
     int progressMax = -1;
     bool ftpMode = false;
@@ -90,21 +124,19 @@ public:
     // The FTP panel and the login prompt (answered from `logins`, cancelled when it runs out).
     QStringList ftpLog;
     QStringList ftpStatuses;
-    QStringList ftpTransfers;
-    QList<int> ftpProgress;
     std::function<void(int percent)> onFtpProgress;
     std::deque<std::optional<LoginAnswer>> logins;
     int loginPrompts = 0;
 
-    QStringList titles() const;
-    int count(const QString &title) const;
+    QStringList titles() const { return titlesOf(asked); }
+    int count(const QString &title) const { return countOf(asked, title); }
 
     MsgAnswer ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override;
     void reportError(const vexl::ErrorReport &report) override { errors << report; }
     void setCaption(const QString &c) override { m_caption = c; captions << c; }
     QString caption() const override { return m_caption; }
     void setStatus(const QString &t) override { statuses << t; }
-    void setImageText(const QString &t) override { images << t; }
+    void setImageText(const QString &) override {}
     void setSceneText(const QString &) override {}
     void setProgressRange(int, int maximum) override { progressMax = maximum; }
     void setProgressValue(int v) override { progressValues << v; }
@@ -118,15 +150,16 @@ public:
     void clearFtpLog() override { ftpLog.clear(); }
     void ftpLogLine(const QString &text, int) override { ftpLog << text; }
     void setFtpStatus(const QString &text) override { ftpStatuses << text; }
-    void setFtpTransfer(const QString &text) override { ftpTransfers << text; }
     void setFtpProgress(int percent) override
     {
-        ftpProgress << percent;
         if (onFtpProgress)
             onFtpProgress(percent);
     }
-    std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
-                                           const QString &password) override;
+    std::optional<LoginAnswer> promptLogin(const QString &, const QString &, const QString &) override
+    {
+        ++loginPrompts;
+        return takeNext(logins);
+    }
 
 private:
     QString m_caption = QStringLiteral("Processing Images");
@@ -154,7 +187,6 @@ public:
     ~TestWorld();
     QString path(const QString &relative = QString()) const;
     QString programFolder() const { return path(QStringLiteral("program")); }
-    QString configFile() const; // the user's settings file
 private:
     QTemporaryDir m_dir;
 };

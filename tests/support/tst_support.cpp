@@ -3,7 +3,6 @@
 #include "support/appversion.h"
 #include "support/dialogservice.h"
 #include "support/frmerror.h"
-#include "support/messages.h"
 #include "support/processlog.h"
 #include "testsupport.h"
 
@@ -90,26 +89,12 @@ private slots:
         QVERIFY(GetAppVersion().contains(QRegularExpression(QStringLiteral("^\\d+\\.\\d+$"))));
     }
 
-    void messageTableTexts()
-    {
-        QCOMPARE(vexl::messageTable().size(), 112);
-        QCOMPARE(Msg("msgPreviewDisabled"), QStringLiteral("(Preview Disabled)"));
-        QCOMPARE(MsgX("msgRemoveOldImageFailed"),
-                 QStringLiteral("Error removing old image:\r\n[IMAGE]\r\n[ERROR]\r\n\r\nDo you want to continue?"));
-    }
-
     void errorReportDetailsAndLink()
     {
-        ErrorReport r;
-        r.title = QStringLiteral("Processing Images Error");
-        r.description = QStringLiteral("(3) Disk full");
-        r.windowName = QStringLiteral("frmGo");
-        r.procedureName = QStringLiteral("Form_Activate");
-        r.operation = QStringLiteral("0> MAIN - Process Started");
-        r.settings = QStringLiteral("txtWidth.Text = \"100\"\r\n");
-        r.errNumber = 61;
-        r.errSource = QStringLiteral("ProcessLog.AddCurrOp");
-        r.errDescription = QStringLiteral("Disk full");
+        const ErrorReport r{.title = "Processing Images Error", .description = "(3) Disk full", .windowName = "frmGo",
+                            .procedureName = "Form_Activate", .operation = "0> MAIN - Process Started",
+                            .settings = "txtWidth.Text = \"100\"\r\n", .errNumber = 61,
+                            .errSource = "ProcessLog.AddCurrOp", .errDescription = "Disk full"};
         frmError dialog;
         dialog.setReport(r);
         QCOMPARE(dialog.windowTitle(), r.title);
