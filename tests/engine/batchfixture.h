@@ -83,6 +83,15 @@ struct BatchFixture
     }
 };
 
+// Every file below `folder` with its checksum.
+inline QMap<QString, QByteArray> checksums(const QString &folder)
+{
+    QMap<QString, QByteArray> sums;
+    for (const QString &name : BatchFixture::filesBelow(folder))
+        sums.insert(name, checksum(folder + QLatin1Char('/') + name));
+    return sums;
+}
+
 inline quint64 inode(const QString &path)
 {
     struct stat st {};

@@ -29,15 +29,10 @@ struct FtpBatch : BatchFixture
     {
         QDir().mkpath(root);
         QVERIFY2(server.start(root, kUser, kPassword), qPrintable(server.error()));
-        FTPConnection c;
-        c.Name = QStringLiteral("Local");
-        c.Server = QStringLiteral("127.0.0.1");
-        c.Port = server.port();
-        c.Username = kUser;
-        c.Password = kPassword;
-        c.Timeout = 10;
         Ftp() = FtpState{};
-        Ftp().connections = {c};
+        // name, server, port, path, anonymous, user, password, passive, timeout
+        Ftp().connections = {FTPConnection{QStringLiteral("Local"), QStringLiteral("127.0.0.1"), server.port(), QString(),
+                                           false, kUser, kPassword, true, 10}};
         s.OutputDir = basePath;
         input.outputDestIndex = 2;
         input.outputDestText = QStringLiteral("FTP: Local");
@@ -104,11 +99,7 @@ private slots:
         // The base folder at the connection; nothing for the image already there;
         // a/b tried, then each level tested in order and only the missing one
         // made; nothing for the second image of a/b.
-        QStringList folderCommands;
-        for (const QString &line : b.host.ftpLog)
-            if (line.startsWith(QLatin1String("CWD ")) || line.startsWith(QLatin1String("MKD ")))
-                folderCommands << line;
-        QCOMPARE(folderCommands, (QStringList{"CWD /base", "CWD /base/a/b", "CWD /base", "CWD /base/a", "CWD /base/a/b",
+        QCOMPARE(b.host.ftpLog.filter(QRegularExpression(QStringLiteral("^(CWD|MKD) "))), (QStringList{"CWD /base", "CWD /base/a/b", "CWD /base", "CWD /base/a", "CWD /base/a/b",
                                               "MKD /base/a/b", "CWD /base/a/b"}));
         for (const char *file : {"base/top.png", "base/a/b/x.png", "base/a/b/y.png"})
             QVERIFY2(QFileInfo(b.root + QLatin1Char('/') + QLatin1String(file)).size() > 0, file);
@@ -122,7 +113,6 @@ private slots:
         QTest::addColumn<bool>("remember");
         QTest::addColumn<QString>("last"); // title: text of the last message
         QTest::addColumn<int>("retryQuestions");
-        // clang-format off
         QTest::addRow("prompt cancelled") << QString() << QStringList() << QStringList{"-"} << false
                                           << "No Login Details: Login details not given. Ending process." << 0;
         QTest::addRow("three refused logins") << "wrong" << QStringList{"Yes", "Yes"} << QStringList{"bad1", "bad2"} << false
@@ -131,7 +121,6 @@ private slots:
                                                << "Incorrect Login: Username/Password Incorrect. Do you want to retry?" << 1;
         QTest::addRow("retry with a remembered login") << "wrong" << QStringList{"Yes"} << QStringList{kPassword} << true
                                                        << "Done: Process Finished!" << 1;
-        // clang-format on
     }
     void login()
     {

@@ -99,7 +99,6 @@ private slots:
         QTest::addColumn<QString>("tool");
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("text");
-        // clang-format off
         QTest::addRow("bevel too wide") << "mogrify" << QStringList{"-raise", "30x30", "small.png"} << "size must exceed bevel width";
         QTest::addRow("missing folder") << "convert" << QStringList{"small.png", "no/such/out.png"} << "unable to open image";
         QTest::addRow("text named jpg") << "identify" << QStringList{"-format", "%w", "text.jpg"} << "text.jpg";
@@ -107,7 +106,6 @@ private slots:
         QTest::addRow("svg into composite") << "composite" << QStringList{"svg.gif", "small.png", "out.png"} << "security policy";
         QTest::addRow("label reading a file") << "convert" << QStringList{"label:@text.jpg", "out.png"} << "security policy";
         QTest::addRow("output is a folder") << "convert" << QStringList{"small.png", "folder.png"} << "folder.png";
-        // clang-format on
     }
     // A failure throws ImageMagick's reason under the caller's names and leaves
     // every file as it was (outputs are replaced only on success).
@@ -123,10 +121,7 @@ private slots:
         QVERIFY(writeFile("text.jpg", "just some words, no picture\n"));
         QVERIFY(writeFile("svg.gif", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\" height=\"9\"/>"));
         QVERIFY(QDir().mkdir("folder.png"));
-        const QStringList files = listing(".");
-        QMap<QString, QByteArray> sums;
-        for (const QString &f : files)
-            sums[f] = checksum(f);
+        const auto before = checksums(".");
         VexlError error;
         try {
             runTool(tool, args);
@@ -137,9 +132,8 @@ private slots:
         QVERIFY2(error.description.contains(text), qPrintable(error.description));
         QVERIFY2(!error.description.contains("vexl-work") && !error.description.contains("/proc/self"), qPrintable(error.description));
         QCOMPARE(error.source, "ImageEngine." + tool);
-        QCOMPARE(listing("."), files);
-        for (const QString &f : files)
-            QCOMPARE(checksum(f), sums[f]);
+        QCOMPARE(checksums("."), before);
+        QVERIFY(QFileInfo("folder.png").isDir());
     }
 
     void hostileFilesFailFast_data()
@@ -213,12 +207,9 @@ private slots:
         QDir().mkpath(QFileInfo(name).path());
         QVERIFY(makeImage("seed.png", 60, 40));
         QVERIFY(makeImage("overlay.png", 6, 6, 5));
-        QMap<QString, QByteArray> sums;
-        for (const QString &n : neighbours) {
-            QDir().mkpath(QFileInfo(n).path());
+        for (const QString &n : neighbours)
             QVERIFY(n.endsWith(".gif") ? makeAnimatedGif(n, 2) : makeImage(n, 50, 50, 3));
-            sums[n] = checksum(n);
-        }
+        const auto before = checksums(".");
         for (const QString &f : {name, m_dir->filePath(name)}) {
             try {
                 ImageEngine engine;
@@ -239,18 +230,9 @@ private slots:
             QCOMPARE(imageSize(f), qMakePair(15, 10));
             QCOMPARE(imageSize("copy.png"), qMakePair(15, 10));
             QCOMPARE(imageSize("scene0.png"), qMakePair(15, 10));
-            for (const QString &n : neighbours)
-                QVERIFY2(checksum(n) == sums[n], qPrintable(n));
-            QVERIFY(QFile::remove(f));
+            QVERIFY(QFile::remove(f) && QFile::remove("copy.png") && QFile::remove("scene0.png"));
         }
-        QStringList expected = QStringList{"copy.png", "overlay.png", "scene0.png", "seed.png", name} + neighbours;
-        for (QString &e : expected)
-            e = e.section('/', 0, 0);
-        expected.removeDuplicates();
-        if (!name.contains('/'))
-            expected.removeOne(name);
-        expected.sort();
-        QCOMPARE(listing("."), expected); // nothing else written, no work file left
+        QCOMPARE(checksums("."), before); // nothing else written or changed, no work file left
     }
 
     // A scene of a GIF under an odd name; every scene into a one-scene format
@@ -268,29 +250,21 @@ private slots:
                  (QStringList{"all ?-0.png", "all ?-1.png", "all ?-2.png", "all ?-3.png", "my anim[1].gif", "scene.png"}));
     }
 
-    void labelTextIsLiteral_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addRow("closing bracket kept") << "Copyright [2020]";
-        QTest::addRow("pattern characters") << "a*.png ~x";
-    }
+    // Label texts are text: "[2020]" is not a scene, "a*.png" not a file.
     void labelTextIsLiteral()
     {
-        QFETCH(QString, text);
-        QVERIFY(makeImage("a.png", 1, 1)); // a label "a*.png" must not become this file's name
-        const auto label = [&](const QString &t, const QString &out) {
-            ImageEngine().Convert({"-background", "white", "-fill", "black", "-font", kFont, "-pointsize", "20", "label:" + t, out});
-            return imageSize(out);
+        QVERIFY(makeImage("a.png", 1, 1));
+        const auto width = [&](const QString &t) {
+            ImageEngine().Convert({"-background", "white", "-fill", "black", "-font", kFont, "-pointsize", "20", "label:" + t, "label.png"});
+            return imageSize("label.png").first;
         };
-        QPair<int, int> half, whole;
-        try {
-            half = label(text.left(text.size() / 2), "half.png");
-            whole = label(text, "label.png");
-        } catch (const VexlError &e) {
-            QFAIL(qPrintable(e.description));
+        for (const QString text : {"Copyright [2020]", "a*.png ~x"}) {
+            try {
+                QVERIFY2(width(text) > width(text.left(text.size() / 2)) + 15, qPrintable(text)); // the whole text
+            } catch (const VexlError &e) {
+                QFAIL(qPrintable(e.description));
+            }
         }
-        QVERIFY(whole.second >= 15 && whole.second < 40);
-        QVERIFY2(whole.first > half.first + 15, qPrintable(QString::number(whole.first))); // the whole text
         QCOMPARE(imageSize("a.png"), qMakePair(1, 1));
     }
 

@@ -84,32 +84,20 @@ private slots:
         QCOMPARE(formatOf(f.outPath(QStringLiteral("t_b.jpg"))), QStringLiteral("JPEG"));
     }
 
-    void colours_data()
-    {
-        QTest::addColumn<qint64>("colour");
-        QTest::addColumn<QString>("rgb");
-        QTest::addRow("0x00BBGGRR") << qint64(0x123456) << "rgb(86,52,18)";
-        QTest::addRow("system colour keeps its low digits") << qint64(qint32(0x80000005)) << "rgb(5,0,0)";
-    }
     void colours()
     {
-        QFETCH(qint64, colour);
-        QFETCH(QString, rgb);
-        QCOMPARE(LongToRGB(qint32(colour)), rgb);
+        QCOMPARE(LongToRGB(0x123456), QStringLiteral("rgb(86,52,18)")); // 0x00BBGGRR
+        QCOMPARE(LongToRGB(qint32(0x80000005)), QStringLiteral("rgb(5,0,0)")); // a system colour keeps its low digits
         QCOMPARE(HexToDec(QStringLiteral("#FF")), 255);
     }
 
-    void fontFiles_data()
-    {
-        QTest::addColumn<QString>("face");
-        QTest::addRow("Arial through its metric twin") << "Arial";
-        QTest::addRow("a face no machine has") << "No Such Face 7q";
-    }
+    // A file for Arial (through its metric twin) and for a face no machine has.
     void fontFiles()
     {
-        QFETCH(QString, face);
-        const QString file = FontFileName(face);
-        QVERIFY2(QFileInfo(file).isFile() && file.startsWith(QLatin1Char('/')), qPrintable(file));
+        for (const char *face : {"Arial", "No Such Face 7q"}) {
+            const QString file = FontFileName(QLatin1String(face));
+            QVERIFY2(QFileInfo(file).isFile() && file.startsWith(QLatin1Char('/')), face);
+        }
     }
 };
 
