@@ -68,8 +68,10 @@ private slots:
 
         QCOMPARE(f.go(), BatchOutcome::Finished);
         QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
-        for (int i = 0; i < odd.size(); ++i)
-            QCOMPARE(imageSize(f.inPath(QString(odd.at(i)).replace(QLatin1String(".png"), QLatin1String("_x.png")))), qMakePair(31 + i, 20));
+        for (int i = 0; i < odd.size(); ++i) {
+            const QString out = QString(odd.at(i)).replace(QLatin1String(".png"), QLatin1String("_x.png"));
+            QCOMPARE(imageSize(f.inPath(out)), qMakePair(31 + i, 20));
+        }
         for (auto it = neighbours.cbegin(); it != neighbours.cend(); ++it)
             QCOMPARE(checksum(f.inPath(it.key())), it.value());
         QCOMPARE(f.inFiles().size(), 2 * odd.size() + neighbours.size());

@@ -77,10 +77,11 @@ private slots:
         QCOMPARE(b.go(), BatchOutcome::Finished);
         QCOMPARE(b.host.titles(), (QStringList{"ImageMagick Error", "Done"}));
         QVERIFY(b.host.ftpMode);
-        QCOMPARE(QDir(b.root + QLatin1Char('/') + remoteFolder).entryList(QDir::Files), (QStringList{"one.png", "two.jpg"}));
+        const QString remote = b.root + QLatin1Char('/') + remoteFolder;
+        QCOMPARE(QDir(remote).entryList(QDir::Files), (QStringList{"one.png", "two.jpg"}));
         QCOMPARE(staged.size(), 2);
         for (auto it = staged.cbegin(); it != staged.cend(); ++it)
-            QCOMPARE(fileBytes(b.root + QLatin1Char('/') + remoteFolder + it.key()), it.value());
+            QCOMPARE(fileBytes(remote + it.key()), it.value());
         QCOMPARE(b.staged(), QStringList());
         QVERIFY(b.host.ftpLog.contains(QStringLiteral("PASS ****")));
         QVERIFY(!b.host.ftpLog.join(QLatin1Char('\n')).contains(kPassword));
@@ -99,8 +100,9 @@ private slots:
         // The base folder at the connection; nothing for the image already there;
         // a/b tried, then each level tested in order and only the missing one
         // made; nothing for the second image of a/b.
-        QCOMPARE(b.host.ftpLog.filter(QRegularExpression(QStringLiteral("^(CWD|MKD) "))), (QStringList{"CWD /base", "CWD /base/a/b", "CWD /base", "CWD /base/a", "CWD /base/a/b",
-                                              "MKD /base/a/b", "CWD /base/a/b"}));
+        QCOMPARE(b.host.ftpLog.filter(QRegularExpression(QStringLiteral("^(CWD|MKD) "))),
+                 (QStringList{"CWD /base", "CWD /base/a/b", "CWD /base", "CWD /base/a", "CWD /base/a/b", "MKD /base/a/b",
+                              "CWD /base/a/b"}));
         for (const char *file : {"base/top.png", "base/a/b/x.png", "base/a/b/y.png"})
             QVERIFY2(QFileInfo(b.root + QLatin1Char('/') + QLatin1String(file)).size() > 0, file);
     }
@@ -115,10 +117,11 @@ private slots:
         QTest::addColumn<int>("retryQuestions");
         QTest::addRow("prompt cancelled") << QString() << QStringList() << QStringList{"-"} << false
                                           << "No Login Details: Login details not given. Ending process." << 0;
-        QTest::addRow("three refused logins") << "wrong" << QStringList{"Yes", "Yes"} << QStringList{"bad1", "bad2"} << false
-                                              << "Login Failed: Login failed for 3 attempts." << 2;
+        QTest::addRow("three refused logins") << "wrong" << QStringList{"Yes", "Yes"} << QStringList{"bad1", "bad2"}
+                                              << false << "Login Failed: Login failed for 3 attempts." << 2;
         QTest::addRow("no retry ends the run") << "wrong" << QStringList{"No"} << QStringList() << false
-                                               << "Incorrect Login: Username/Password Incorrect. Do you want to retry?" << 1;
+                                               << "Incorrect Login: Username/Password Incorrect. Do you want to retry?"
+                                               << 1;
         QTest::addRow("retry with a remembered login") << "wrong" << QStringList{"Yes"} << QStringList{kPassword} << true
                                                        << "Done: Process Finished!" << 1;
     }
@@ -135,7 +138,8 @@ private slots:
         for (const QString &a : answers)
             b.host.answers.push_back(a == QLatin1String("Yes") ? MsgAnswer::Yes : MsgAnswer::No);
         for (const QString &p : passwords)
-            b.host.logins.push_back(p == QLatin1String("-") ? std::nullopt : std::optional<LoginAnswer>(LoginAnswer{kUser, p, remember}));
+            b.host.logins.push_back(p == QLatin1String("-") ? std::nullopt
+                                                            : std::optional<LoginAnswer>(LoginAnswer{kUser, p, remember}));
         QVERIFY(b.addImage(QStringLiteral("one.png")));
 
         b.go();

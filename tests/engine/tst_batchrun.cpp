@@ -21,7 +21,8 @@ class TestBatchRun : public QObject
 
     void addGif(BatchFixture &f, int scenes)
     {
-        QVERIFY(QFile::copy(m_gifs.filePath(QStringLiteral("%1.gif").arg(scenes)), f.inPath(QStringLiteral("anim.gif"))));
+        const QString gif = m_gifs.filePath(QStringLiteral("%1.gif").arg(scenes));
+        QVERIFY(QFile::copy(gif, f.inPath(QStringLiteral("anim.gif"))));
         f.add(QStringLiteral("anim.gif"));
     }
 
@@ -36,16 +37,19 @@ private slots:
     {
         QTest::addColumn<QString>("setup");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("expected"); // title and a word of the question; "" = none
+        QTest::addColumn<QString>("expected"); // "title:a word of the text"; "" = no question
         const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No), cancel = int(MsgAnswer::Cancel);
-        QTest::addRow("delete old warns even when nothing overwrites") << "delete other prefix" << yes << "Delete Warning:delete orignal";
-        QTest::addRow("delete old answered Cancel stores and starts") << "delete same resize" << cancel << "Delete Warning:delete orignal";
+        QTest::addRow("delete old: asked even if nothing overwrites")
+            << "delete other prefix" << yes << "Delete Warning:";
+        QTest::addRow("delete old answered Cancel: stores, starts")
+            << "delete same resize" << cancel << "Delete Warning:";
         QTest::addRow("same folder resize: IMMINENT") << "same resize" << yes << "Overwrite Warning:IMMINENT";
         QTest::addRow("same folder greyscale only: IMMINENT") << "same grey" << yes << "Overwrite Warning:IMMINENT";
         QTest::addRow("same folder through a link: IMMINENT") << "linked resize" << yes << "Overwrite Warning:IMMINENT";
         QTest::addRow("IMMINENT answered No does not start") << "same resize" << no << "Overwrite Warning:IMMINENT";
         QTest::addRow("same folder format change only: MEDIUM") << "same format" << yes << "Overwrite Warning:MEDIUM";
-        QTest::addRow("same folder resize and spaces rule: MEDIUM") << "same resize spaces" << cancel << "Overwrite Warning:MEDIUM";
+        QTest::addRow("same folder resize, spaces: MEDIUM")
+            << "same resize spaces" << cancel << "Overwrite Warning:MEDIUM";
         QTest::addRow("same folder with a prefix: none") << "same resize prefix" << yes << "";
         QTest::addRow("same folder with a suffix: none") << "same resize suffix" << yes << "";
         QTest::addRow("same folder numbered: none") << "same resize numbered" << yes << "";
@@ -88,8 +92,9 @@ private slots:
         QCOMPARE(stored, !asked.isEmpty() && answer == int(MsgAnswer::Cancel) ? 1 : 0);
         QCOMPARE(asked.size(), expected.isEmpty() ? 0 : 1);
         if (!expected.isEmpty()) {
-            QVERIFY2(asked.first().startsWith(expected.section(QLatin1Char(':'), 0, 0) + QLatin1Char(':')), qPrintable(asked.first()));
-            QVERIFY2(asked.first().contains(expected.section(QLatin1Char(':'), 1)), qPrintable(asked.first()));
+            const QStringList want = expected.split(QLatin1Char(':'));
+            QVERIFY2(asked.first().startsWith(want.at(0) + QLatin1Char(':')) && asked.first().contains(want.at(1)),
+                     qPrintable(asked.first()));
         }
     }
 
@@ -133,8 +138,8 @@ private slots:
         QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
         QVERIFY(f.finished());
         QCOMPARE(f.outFiles(), (QStringList{"img0.png", "img1.png", "img3.png"}));
-        // The third image was finished: mirrored like the others.
-        QCOMPARE(QImage(f.outPath(QStringLiteral("img3.png"))).pixel(0, 0), QImage(f.inPath(QStringLiteral("img3.png"))).pixel(15, 0));
+        const QString third = QStringLiteral("img3.png"); // finished: mirrored like the others
+        QCOMPARE(QImage(f.outPath(third)).pixel(0, 0), QImage(f.inPath(third)).pixel(15, 0));
     }
 
     // Something in the way of an image's output: the step's question. Yes skips
@@ -148,9 +153,12 @@ private slots:
         QTest::addColumn<QStringList>("expectedIn");
         const QString copy = QStringLiteral("Copy Error: Could not copy \"IN/sub/b.png\" to \"OUT/sub/th_b.png\"!\r\n"
                                             "Do you want to continue processing images?\r\n\r\n");
-        QTest::addRow("copy failure, Yes goes on") << true << int(MsgAnswer::Yes) << copy << QStringList{"th_a.png", "th_c.png"} << QStringList{"sub/b.png"};
-        QTest::addRow("copy failure, No ends the run") << true << int(MsgAnswer::No) << copy << QStringList{"th_a.png"} << QStringList{"c.png", "sub/b.png"};
-        QTest::addRow("folder not made, Yes goes on") << false << int(MsgAnswer::Yes)
+        const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
+        QTest::addRow("copy failure, Yes goes on")
+            << true << yes << copy << QStringList{"th_a.png", "th_c.png"} << QStringList{"sub/b.png"};
+        QTest::addRow("copy failure, No ends the run")
+            << true << no << copy << QStringList{"th_a.png"} << QStringList{"c.png", "sub/b.png"};
+        QTest::addRow("folder not made, Yes goes on") << false << yes
             << "Dir Create Error: Error creating directory:\r\nOUT/sub\r\n\r\nDo you want to continue?"
             << QStringList{"sub", "th_a.png", "th_c.png"} << QStringList{"sub/b.png"};
     }
@@ -167,7 +175,8 @@ private slots:
         f.s.DeleteOld = f.s.ReplicateSubDirs = f.input.recurse = true;
         for (const char *name : {"a.png", "sub/b.png", "c.png"})
             QVERIFY(f.addImage(QLatin1String(name), 20, 10));
-        QVERIFY(folderAtOutput ? QDir().mkpath(f.outPath(QStringLiteral("sub/th_b.png"))) : writeFile(f.outPath(QStringLiteral("sub")), "file"));
+        QVERIFY(folderAtOutput ? QDir().mkpath(f.outPath(QStringLiteral("sub/th_b.png")))
+                               : writeFile(f.outPath(QStringLiteral("sub")), "file"));
         f.host.answers.push_back(MsgAnswer(answer));
 
         QCOMPARE(f.go(), answer == int(MsgAnswer::Yes) ? BatchOutcome::Finished : BatchOutcome::EndedByNo);
@@ -193,7 +202,8 @@ private slots:
         QTest::addRow("same folder, same name: untouched") << "in" << "" << "in/a.jpg" << QStringList{"Done"};
         QTest::addRow("same folder through a link: untouched") << "link" << "" << "in/a.jpg" << QStringList{"Done"};
         QTest::addRow("moved over an older output") << "out" << "new_" << "out/new_a.jpg" << QStringList{"Done"};
-        QTest::addRow("missing output folder: Copy Error") << "missing" << "" << "in/a.jpg" << QStringList{"Copy Error", "Done"};
+        QTest::addRow("no output folder: Copy Error")
+            << "missing" << "" << "in/a.jpg" << QStringList{"Copy Error", "Done"};
     }
     void renameOnly()
     {
@@ -296,11 +306,14 @@ private slots:
         QTest::addColumn<QStringList>("expectedOut");
         QTest::addColumn<QStringList>("titles");
         QTest::addRow("first scene only, to JPG") << "jpg" << QStringList{"anim.jpg", "next.jpg"} << QStringList{"Done"};
-        QTest::addRow("kept as GIF: copied whole") << "all prefix flop" << QStringList{"th_anim.gif", "th_next.png"} << QStringList{"Done"};
-        QTest::addRow("Stop during the GIF finishes its scenes") << "png all stop" << QStringList{"anim1.png", "anim2.png", "anim3.png"} << QStringList{"Done"};
+        QTest::addRow("kept as GIF: copied whole")
+            << "all prefix flop" << QStringList{"th_anim.gif", "th_next.png"} << QStringList{"Done"};
+        QTest::addRow("Stop during the GIF finishes its scenes")
+            << "png all stop" << QStringList{"anim1.png", "anim2.png", "anim3.png"} << QStringList{"Done"};
         // The next image's failure is answered No, ending the run.
         QTest::addRow("failing scene ends the image, GIF kept")
-            << "png all delete badrotate" << QStringList{"anim1.png", "next.png"} << QStringList{"ImageMagick Error", "ImageMagick Error", "Done"};
+            << "png all delete badrotate" << QStringList{"anim1.png", "next.png"}
+            << QStringList{"ImageMagick Error", "ImageMagick Error", "Done"};
     }
     void animatedGif()
     {

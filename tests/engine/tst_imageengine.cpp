@@ -96,24 +96,24 @@ private slots:
 
     void failuresCarryImageMagickText_data()
     {
-        QTest::addColumn<QString>("tool");
-        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("call"); // the tool, then its arguments
         QTest::addColumn<QString>("text");
-        QTest::addRow("bevel too wide") << "mogrify" << QStringList{"-raise", "30x30", "small.png"} << "size must exceed bevel width";
-        QTest::addRow("missing folder") << "convert" << QStringList{"small.png", "no/such/out.png"} << "unable to open image";
-        QTest::addRow("text named jpg") << "identify" << QStringList{"-format", "%w", "text.jpg"} << "text.jpg";
-        QTest::addRow("truncated jpeg") << "convert" << QStringList{"cut.jpg", "out.png"} << "Premature end of JPEG file";
-        QTest::addRow("svg into composite") << "composite" << QStringList{"svg.gif", "small.png", "out.png"} << "security policy";
-        QTest::addRow("label reading a file") << "convert" << QStringList{"label:@text.jpg", "out.png"} << "security policy";
-        QTest::addRow("output is a folder") << "convert" << QStringList{"small.png", "folder.png"} << "folder.png";
+        QTest::addRow("bevel too wide")
+            << QStringList{"mogrify", "-raise", "30x30", "small.png"} << "exceed bevel width";
+        QTest::addRow("no folder") << QStringList{"convert", "small.png", "no/such/out.png"} << "unable to open image";
+        QTest::addRow("text named jpg") << QStringList{"identify", "-format", "%w", "text.jpg"} << "text.jpg";
+        QTest::addRow("truncated jpeg") << QStringList{"convert", "cut.jpg", "out.png"} << "Premature end of JPEG file";
+        QTest::addRow("svg overlay") << QStringList{"composite", "svg.gif", "small.png", "out.png"} << "security policy";
+        QTest::addRow("label of a file") << QStringList{"convert", "label:@text.jpg", "out.png"} << "security policy";
+        QTest::addRow("output is a folder") << QStringList{"convert", "small.png", "folder.png"} << "folder.png";
     }
     // A failure throws ImageMagick's reason under the caller's names and leaves
     // every file as it was (outputs are replaced only on success).
     void failuresCarryImageMagickText()
     {
-        QFETCH(QString, tool);
-        QFETCH(QStringList, args);
+        QFETCH(QStringList, call);
         QFETCH(QString, text);
+        const QString tool = call.takeFirst();
         QVERIFY(makeImage("small.png", 20, 20));
         QVERIFY(makeImage("out.png", 8, 8));
         QVERIFY(makeImage("big.jpg", 400, 300));
@@ -124,13 +124,14 @@ private slots:
         const auto before = checksums(".");
         VexlError error;
         try {
-            runTool(tool, args);
+            runTool(tool, call);
             QFAIL("no error");
         } catch (const VexlError &e) {
             error = e;
         }
         QVERIFY2(error.description.contains(text), qPrintable(error.description));
-        QVERIFY2(!error.description.contains("vexl-work") && !error.description.contains("/proc/self"), qPrintable(error.description));
+        QVERIFY2(!error.description.contains("vexl-work") && !error.description.contains("/proc/self"),
+                 qPrintable(error.description));
         QCOMPARE(error.source, "ImageEngine." + tool);
         QCOMPARE(checksums("."), before);
         QVERIFY(QFileInfo("folder.png").isDir());
@@ -145,9 +146,9 @@ private slots:
         QTest::addRow("jpeg 65000x65000") << "bomb.jpg" << jpegBomb();
         QTest::addRow("gif frame 65000x65000") << "frame.gif" << gifOf(1, 65000, 65000);
         QTest::addRow("gif of 100000 frames") << "frames.gif" << gifOf(100000, 1, 1);
-        QTest::addRow("svg named gif") << "svg.gif"
-                                       << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"60000\" height=\"60000\">"
-                                                     "<rect width=\"60000\" height=\"60000\"/></svg>");
+        const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"60000\" height=\"60000\">"
+                               "<rect width=\"60000\" height=\"60000\"/></svg>";
+        QTest::addRow("svg named gif") << "svg.gif" << svg;
         QTest::addRow("mvg named png") << "mvg.png" << QByteArray("push graphic-context\nviewbox 0 0 60000 60000\n");
     }
     // Every call the batch makes on such a file fails within a second or two,
@@ -195,7 +196,8 @@ private slots:
         QTest::newRow("coder prefix") << "png:c.png" << QStringList{"c.png"};
         QTest::newRow("braces") << "b{1,2}.png" << QStringList{"b1.png", "b2.png"};
         QTest::newRow("non-ASCII") << QString::fromUtf8("été.png") << QStringList{"ete.png"};
-        QTest::newRow("odd folder") << "we[i]rd %d dir/in.png" << QStringList{"weird %d dir/in.png", "we[i]rd 0 dir/in.png"};
+        QTest::newRow("odd folder")
+            << "we[i]rd %d dir/in.png" << QStringList{"weird %d dir/in.png", "we[i]rd 0 dir/in.png"};
     }
     // Every call on a file of that name reads and writes exactly that file, named
     // relative to the working folder (where a leading "-", "@" or "~" means most)
@@ -255,7 +257,8 @@ private slots:
     {
         QVERIFY(makeImage("a.png", 1, 1));
         const auto width = [&](const QString &t) {
-            ImageEngine().Convert({"-background", "white", "-fill", "black", "-font", kFont, "-pointsize", "20", "label:" + t, "label.png"});
+            ImageEngine().Convert(
+                {"-background", "white", "-fill", "black", "-font", kFont, "-pointsize", "20", "label:" + t, "label.png"});
             return imageSize("label.png").first;
         };
         for (const QString text : {"Copyright [2020]", "a*.png ~x"}) {

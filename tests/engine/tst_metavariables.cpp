@@ -65,8 +65,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("forEngine");
         QTest::addColumn<QString>("forName");
-        QTest::addRow("every token, any letter case") << "[EXT] [selnum] [SeqNum] [FSIZE] [NUMCOL] [MEGAPIX] [width]x[HEIGHT]"
-                                                      << "JPG 12 7 25.3KB 256 0.3 640x480" << "JPG 12 7 25.3KB 256 0.3 640x480";
+        QTest::addRow("every token, any letter case")
+            << "[EXT] [selnum] [SeqNum] [FSIZE] [NUMCOL] [MEGAPIX] [width]x[HEIGHT]" << "JPG 12 7 25.3KB 256 0.3 640x480"
+            << "JPG 12 7 25.3KB 256 0.3 640x480";
         QTest::addRow("repeated token") << "[SEQNUM]-[seqnum]" << "7-7" << "7-7";
         QTest::addRow("file name is left to the overlay") << "[FNAME]" << "[FNAME]" << "[FNAME]";
         QTest::addRow("per cent sign") << "50% off" << "50\\% off" << "50% off";
@@ -95,7 +96,8 @@ private slots:
         QCOMPARE(f.go(), BatchOutcome::Finished);
         QCOMPARE(f.host.titles(), (QStringList{"Identify Error", "Done"}));
         const QString text = f.host.asked.first().text;
-        QVERIFY2(text.startsWith(QStringLiteral("Could not retrive information on \"%1\" because:\r\n(0) ").arg(f.outPath(QStringLiteral("b.png")))),
+        const QString b = f.outPath(QStringLiteral("b.png"));
+        QVERIFY2(text.startsWith(QStringLiteral("Could not retrive information on \"%1\" because:\r\n(0) ").arg(b)),
                  qPrintable(text));
         QCOMPARE(QSize(f.run.meta().width, f.run.meta().height), QSize(40, 30));
         const QString sizeOfA = f.run.meta().fsize;
