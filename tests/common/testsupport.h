@@ -80,9 +80,6 @@ public:
     MsgAnswer defaultAnswer = MsgAnswer::No;
     QList<ShownDialog> asked;
     QList<vexl::ErrorReport> errors;
-    QStringList captions;
-    QStringList statuses;
-    QStringList images;
     QList<int> progressValues;
     int progressMax = -1;
     bool ftpMode = false;
@@ -90,8 +87,6 @@ public:
     // The FTP panel and the login prompt (answered from `logins`, cancelled when it runs out).
     QStringList ftpLog;
     QStringList ftpStatuses;
-    QStringList ftpTransfers;
-    QList<int> ftpProgress;
     std::function<void(int percent)> onFtpProgress;
     std::deque<std::optional<LoginAnswer>> logins;
     int loginPrompts = 0;
@@ -101,10 +96,10 @@ public:
 
     MsgAnswer ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override;
     void reportError(const vexl::ErrorReport &report) override { errors << report; }
-    void setCaption(const QString &c) override { m_caption = c; captions << c; }
+    void setCaption(const QString &c) override { m_caption = c; }
     QString caption() const override { return m_caption; }
-    void setStatus(const QString &t) override { statuses << t; }
-    void setImageText(const QString &t) override { images << t; }
+    void setStatus(const QString &) override {}
+    void setImageText(const QString &) override {}
     void setSceneText(const QString &) override {}
     void setProgressRange(int, int maximum) override { progressMax = maximum; }
     void setProgressValue(int v) override { progressValues << v; }
@@ -118,10 +113,9 @@ public:
     void clearFtpLog() override { ftpLog.clear(); }
     void ftpLogLine(const QString &text, int) override { ftpLog << text; }
     void setFtpStatus(const QString &text) override { ftpStatuses << text; }
-    void setFtpTransfer(const QString &text) override { ftpTransfers << text; }
+    void setFtpTransfer(const QString &) override {}
     void setFtpProgress(int percent) override
     {
-        ftpProgress << percent;
         if (onFtpProgress)
             onFtpProgress(percent);
     }
