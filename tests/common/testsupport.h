@@ -115,8 +115,6 @@ public:
     MsgAnswer defaultAnswer = MsgAnswer::No;
     QList<ShownDialog> asked;
     QList<vexl::ErrorReport> errors;
-    QStringList captions;
-    QStringList statuses;
     QList<int> progressValues;
     int progressMax = -1;
     bool ftpMode = false;
@@ -133,9 +131,9 @@ public:
 
     MsgAnswer ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override;
     void reportError(const vexl::ErrorReport &report) override { errors << report; }
-    void setCaption(const QString &c) override { m_caption = c; captions << c; }
+    void setCaption(const QString &c) override { m_caption = c; }
     QString caption() const override { return m_caption; }
-    void setStatus(const QString &t) override { statuses << t; }
+    void setStatus(const QString &) override {}
     void setImageText(const QString &) override {}
     void setSceneText(const QString &) override {}
     void setProgressRange(int, int maximum) override { progressMax = maximum; }
@@ -150,6 +148,7 @@ public:
     void clearFtpLog() override { ftpLog.clear(); }
     void ftpLogLine(const QString &text, int) override { ftpLog << text; }
     void setFtpStatus(const QString &text) override { ftpStatuses << text; }
+    void setFtpTransfer(const QString &) override {}
     void setFtpProgress(int percent) override
     {
         if (onFtpProgress)

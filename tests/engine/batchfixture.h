@@ -1,7 +1,7 @@
 #pragma once
 
-// A batch run on real files: an input folder, an output folder, quiet settings
-// and the scripted host, inside one private test world.
+// A batch run on real files: input and output folders, the "Reset All Settings"
+// values and the scripted host, inside one private test world.
 
 #include "engine/batchrun.h"
 #include "engine/imageengine.h"
@@ -10,13 +10,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <sys/stat.h>
+
+Q_DECLARE_METATYPE(vexl::BatchOutcome)
 
 namespace vexl::test {
 
@@ -34,7 +37,6 @@ struct BatchFixture
     {
         QDir().mkpath(in);
         QDir().mkpath(out);
-        // The "Reset All Settings" values: no prefix, no antialias, nothing ticked.
         ResetProcessSettings(s);
         s.OutputDir = out;
         input.currentFolder = in + QLatin1Char('/');
@@ -43,54 +45,37 @@ struct BatchFixture
     QString inPath(const QString &item) const { return in + QLatin1Char('/') + item; }
     QString outPath(const QString &name) const { return out + QLatin1Char('/') + name; }
 
-    // Lists `item` (a path relative to the input folder), ticked or not.
     void add(const QString &item, bool checked = true)
     {
         input.items << item;
         input.checked << checked;
     }
-    // Makes a WxH image at the item's place and lists it.
     bool addImage(const QString &item, int width = 40, int height = 30, unsigned seed = 1)
     {
         add(item);
         return makeImage(inPath(item), width, height, seed);
     }
-
     BatchOutcome go()
     {
         run.setStartRequest();
         return run.Run(s, input, host);
     }
-    void yes(int times = 1)
-    {
-        for (int i = 0; i < times; ++i)
-            host.answers.push_back(MsgAnswer::Yes);
-    }
+    void yes(int times = 1) { host.answers.insert(host.answers.end(), times, MsgAnswer::Yes); }
 
-    // Every file below `folder`, relative to it, sorted.
+    // Every file below `folder` (hidden ones too), relative to it, sorted.
     static QStringList filesBelow(const QString &folder)
     {
         QStringList names;
-        const QDir root(folder);
-        QList<QString> pending{folder};
-        while (!pending.isEmpty()) {
-            const QDir dir(pending.takeFirst());
-            const QFileInfoList entries =
-                dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-            for (const QFileInfo &e : entries) {
-                if (e.isDir() && !e.isSymLink())
-                    pending << e.filePath();
-                else
-                    names << root.relativeFilePath(e.filePath());
-            }
-        }
+        QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            names << QDir(folder).relativeFilePath(it.next());
         names.sort();
         return names;
     }
     QStringList outFiles() const { return filesBelow(out); }
     QStringList inFiles() const { return filesBelow(in); }
 
-    // The run ended with "Process Finished!" as its last message.
+    // The run's last message was "Process Finished!".
     bool finished() const
     {
         return !host.asked.isEmpty() && host.asked.last().title == QLatin1String("Done")
@@ -98,16 +83,22 @@ struct BatchFixture
     }
 };
 
+// Every file below `folder` with its checksum.
+inline QMap<QString, QByteArray> checksums(const QString &folder)
+{
+    QMap<QString, QByteArray> sums;
+    for (const QString &name : BatchFixture::filesBelow(folder))
+        sums.insert(name, checksum(folder + QLatin1Char('/') + name));
+    return sums;
+}
+
 inline quint64 inode(const QString &path)
 {
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return 0;
-    return quint64(st.st_ino);
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? quint64(st.st_ino) : 0;
 }
 
-// ImageMagick's name for the format a file really holds ("PNG", "JPEG", ...),
-// asked of the command-line identify so that it does not depend on our engine.
+// The format a file really holds ("PNG", "JPEG", ...), asked of the command-line identify.
 inline QString formatOf(const QString &path)
 {
     QProcess p;
@@ -117,63 +108,31 @@ inline QString formatOf(const QString &path)
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 }
 
-// A PNG of four solid quadrants: top left red, top right green, bottom left
-// blue, bottom right white.
+// A PNG of four solid quadrants: red top left, green top right, blue bottom left, white bottom right.
 inline bool makeQuadrants(const QString &path, int width = 20, int height = 20)
 {
     QImage img(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const bool right = x >= width / 2;
-            const bool bottom = y >= height / 2;
-            img.setPixel(x, y, !bottom ? (right ? qRgb(0, 255, 0) : qRgb(255, 0, 0))
-                                       : (right ? qRgb(255, 255, 255) : qRgb(0, 0, 255)));
-        }
+        for (int x = 0; x < width; ++x)
+            img.setPixel(x, y, y < height / 2 ? (x < width / 2 ? qRgb(255, 0, 0) : qRgb(0, 255, 0))
+                                              : (x < width / 2 ? qRgb(0, 0, 255) : qRgb(255, 255, 255)));
     QDir().mkpath(QFileInfo(path).absolutePath());
     return img.save(path, "PNG");
 }
 
-// A solid PNG of one colour.
-inline bool makeSolid(const QString &path, int width, int height, QRgb colour)
+inline qint64 peakRssKiB()
 {
-    QImage img(width, height, QImage::Format_RGB32);
-    img.fill(colour);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    return img.save(path, "PNG");
-}
-
-// Meta-variable tokens stay in the working file's name until the final renaming,
-// so every operation before it reads and writes a name holding brackets. That
-// works only once the image engine takes file names as data, not as patterns;
-// the tests that need it say so instead of failing for the engine's reason.
-inline bool engineTakesBracketNamesLiterally()
-{
-    static const bool literal = [] {
-        QTemporaryDir dir;
-        const QString path = dir.path() + QStringLiteral("/[W]_probe.png");
-        if (!makeSolid(path, 4, 2, qRgb(10, 20, 30)))
-            return false;
-        try {
-            ImageEngine engine;
-            engine.Mogrify({QStringLiteral("-flop"), path});
-            return engine.Identify({QStringLiteral("-format"), QStringLiteral("%w %h"), path}) == QLatin1String("4 2");
-        } catch (const VexlError &) {
-            return false;
-        }
-    }();
-    return literal;
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    static const QRegularExpression hwm(QStringLiteral("VmHWM:\\s+(\\d+)"));
+    return hwm.match(QString::fromLatin1(f.readAll())).captured(1).toLongLong();
 }
 
 } // namespace vexl::test
 
-#define SKIP_UNLESS_ENGINE_TAKES_BRACKET_NAMES()                                                                     \
-    do {                                                                                                             \
-        if (!vexl::test::engineTakesBracketNamesLiterally())                                                         \
-            QSKIP("the image engine still reads a name holding [ ] as a pattern");                                   \
-    } while (false)
-
-// Engine tests run in the C locale so that numbers print with a decimal point,
-// unless a test starts itself again in another locale (VEXL_KEEP_LOCALE).
+// Engine tests run in the C locale (a decimal point in numbers) unless a test
+// starts itself again in another locale (VEXL_KEEP_LOCALE).
 #define VEXL_ENGINE_TEST_MAIN(TestClass)                                                                             \
     int main(int argc, char **argv)                                                                                  \
     {                                                                                                                \

@@ -11,8 +11,6 @@
 
 #include <QSettings>
 
-Q_DECLARE_METATYPE(vexl::BatchOutcome)
-
 using namespace vexl;
 using namespace vexl::test;
 
@@ -20,43 +18,26 @@ namespace {
 const QString kUser = QStringLiteral("vexl");
 const QString kPassword = QStringLiteral("s3cret");
 
-// A batch fixture with a server whose root is `server/` in the test world and
-// one saved connection "Local" chosen as the destination.
+// A server whose root is `server/` in the test world, and one saved connection
+// "Local" to it chosen as the destination.
 struct FtpBatch : BatchFixture
 {
     QString root = world.path(QStringLiteral("server"));
     PyFtpServer server;
-    FTPConnection connection;
 
     explicit FtpBatch(const QString &basePath = QStringLiteral("/"))
     {
         QDir().mkpath(root);
         QVERIFY2(server.start(root, kUser, kPassword), qPrintable(server.error()));
-        connection.Name = QStringLiteral("Local");
-        connection.Server = QStringLiteral("127.0.0.1");
-        connection.Port = server.port();
-        connection.Username = kUser;
-        connection.Password = kPassword;
-        connection.Timeout = 10;
         Ftp() = FtpState{};
-        Ftp().connections = {connection};
+        // name, server, port, path, anonymous, user, password, passive, timeout
+        Ftp().connections = {FTPConnection{QStringLiteral("Local"), QStringLiteral("127.0.0.1"), server.port(), QString(),
+                                           false, kUser, kPassword, true, 10}};
         s.OutputDir = basePath;
         input.outputDestIndex = 2;
         input.outputDestText = QStringLiteral("FTP: Local");
     }
-    void setPassword(const QString &password)
-    {
-        Ftp().connections.first().Password = password;
-    }
-    QString staging() const { return world.path(QStringLiteral("program/Temp")); }
-    QStringList commands(const QStringList &verbs) const
-    {
-        QStringList found;
-        for (const QString &line : host.ftpLog)
-            if (verbs.contains(line.section(QLatin1Char(' '), 0, 0)))
-                found << line;
-        return found;
-    }
+    QStringList staged() const { return QDir(world.path(QStringLiteral("program/Temp"))).entryList(QDir::Files); }
 };
 } // namespace
 
@@ -65,224 +46,187 @@ class TestBatchFtpUpload : public QObject
     Q_OBJECT
 
 private slots:
-    void uploadsEveryOutputIntoTheBaseFolder_data();
-    void uploadsEveryOutputIntoTheBaseFolder();
-    void replicatedFoldersCreateOnlyWhatIsMissing();
-    void skippedImageLeavesNoStagedCopy();
-    void login_data();
-    void login();
-    void stopDuringUploadAborts();
-    void serverClosedSessionIsReopened();
-    void commandLine_data();
-    void commandLine();
-};
-
-void TestBatchFtpUpload::uploadsEveryOutputIntoTheBaseFolder_data()
-{
-    QTest::addColumn<QString>("basePath");
-    QTest::addColumn<QString>("remoteFolder");
-    QTest::addRow("empty base is the root") << QString() << QString();
-    QTest::addRow("slash base is the root") << QStringLiteral("/") << QString();
-    QTest::addRow("base folder") << QStringLiteral("/photos") << QStringLiteral("photos/");
-}
-
-void TestBatchFtpUpload::uploadsEveryOutputIntoTheBaseFolder()
-{
-    QFETCH(QString, basePath);
-    QFETCH(QString, remoteFolder);
-    FtpBatch b(basePath);
-    QDir(b.root).mkpath(QStringLiteral("photos"));
-    b.s.MiscGreyscale = true;
-    QVERIFY(b.addImage(QStringLiteral("one.png"), 60, 40, 1));
-    QVERIFY(b.addImage(QStringLiteral("two.jpg"), 30, 20, 2));
-    // What the batch staged, taken just before each upload.
-    QHash<QString, QByteArray> staged;
-    b.host.onFtpProgress = [&](int) {
-        for (const QString &name : QDir(b.staging()).entryList(QDir::Files))
-            staged.insert(name, fileBytes(b.staging() + QLatin1Char('/') + name));
-    };
-
-    QCOMPARE(b.go(), BatchOutcome::Finished);
-    QVERIFY(b.finished());
-    QVERIFY(b.host.ftpMode);
-    QCOMPARE(staged.size(), 2);
-    for (auto it = staged.cbegin(); it != staged.cend(); ++it)
-        QCOMPARE(fileBytes(b.root + QLatin1Char('/') + remoteFolder + it.key()), it.value());
-    QCOMPARE(QDir(b.staging()).entryList(QDir::Files), QStringList());
-    QVERIFY(b.host.ftpLog.contains(QStringLiteral("PASS ****")));
-    QVERIFY(!b.host.ftpLog.join(QLatin1Char('\n')).contains(kPassword));
-    QVERIFY(b.host.statuses.contains(QStringLiteral("Transferring \"two.jpg\" to FTP Server...")));
-}
-
-void TestBatchFtpUpload::replicatedFoldersCreateOnlyWhatIsMissing()
-{
-    FtpBatch b(QStringLiteral("/base"));
-    QDir(b.root).mkpath(QStringLiteral("base/a"));
-    b.s.ReplicateSubDirs = true;
-    b.input.recurse = true;
-    QVERIFY(b.addImage(QStringLiteral("top.png")));
-    QVERIFY(b.addImage(QStringLiteral("a/b/x.png")));
-    QVERIFY(b.addImage(QStringLiteral("a/b/y.png")));
-
-    QCOMPARE(b.go(), BatchOutcome::Finished);
-    // The base folder at the connection; nothing for the image already there;
-    // a/b tried, then each level tested in order and only the missing one made;
-    // nothing for the second image of a/b.
-    QCOMPARE(b.commands({QStringLiteral("CWD"), QStringLiteral("MKD")}),
-             (QStringList{"CWD /base", "CWD /base/a/b", "CWD /base", "CWD /base/a", "CWD /base/a/b", "MKD /base/a/b",
-                          "CWD /base/a/b"}));
-    for (const char *file : {"base/top.png", "base/a/b/x.png", "base/a/b/y.png"})
-        QVERIFY2(QFileInfo(b.root + QLatin1Char('/') + QLatin1String(file)).size() > 0, file);
-}
-
-void TestBatchFtpUpload::skippedImageLeavesNoStagedCopy()
-{
-    FtpBatch b;
-    b.s.MiscGreyscale = true;
-    b.add(QStringLiteral("broken.png"));
-    QVERIFY(writeFile(b.inPath(QStringLiteral("broken.png")), "not an image"));
-    QVERIFY(b.addImage(QStringLiteral("good.png")));
-    b.yes(); // go on after the image engine's failure
-
-    QCOMPARE(b.go(), BatchOutcome::Finished);
-    QCOMPARE(b.host.count(QStringLiteral("ImageMagick Error")), 1);
-    QCOMPARE(QDir(b.root).entryList(QDir::Files), QStringList{"good.png"});
-    QCOMPARE(QDir(b.staging()).entryList(QDir::Files), QStringList());
-}
-
-void TestBatchFtpUpload::login_data()
-{
-    QTest::addColumn<QString>("storedPassword");
-    QTest::addColumn<QStringList>("answers");  // "Yes"/"No" to "Incorrect Login"
-    QTest::addColumn<QStringList>("passwords"); // typed into the prompt; "-" cancels it
-    QTest::addColumn<bool>("remember");
-    QTest::addColumn<QString>("lastTitle");
-    QTest::addColumn<QString>("lastText");
-    QTest::addColumn<int>("retryQuestions");
-
-    QTest::addRow("prompt cancelled") << QString() << QStringList() << QStringList{"-"} << false
-                                      << "No Login Details" << "Login details not given. Ending process." << 0;
-    QTest::addRow("three refused logins")
-        << "wrong" << QStringList{"Yes", "Yes"} << QStringList{"bad1", "bad2"} << false << "Login Failed"
-        << "Login failed for 3 attempts." << 2;
-    QTest::addRow("no retry ends the run") << "wrong" << QStringList{"No"} << QStringList() << false
-                                           << "Incorrect Login" << "Username/Password Incorrect. Do you want to retry?" << 1;
-    QTest::addRow("retry with a remembered login")
-        << "wrong" << QStringList{"Yes"} << QStringList{kPassword} << true << "Done" << "Process Finished!" << 1;
-}
-
-void TestBatchFtpUpload::login()
-{
-    QFETCH(QString, storedPassword);
-    QFETCH(QStringList, answers);
-    QFETCH(QStringList, passwords);
-    QFETCH(bool, remember);
-    QFETCH(QString, lastTitle);
-    QFETCH(QString, lastText);
-    QFETCH(int, retryQuestions);
-    FtpBatch b;
-    b.setPassword(storedPassword);
-    for (const QString &a : answers)
-        b.host.answers.push_back(a == QLatin1String("Yes") ? MsgAnswer::Yes : MsgAnswer::No);
-    for (const QString &p : passwords)
-        b.host.logins.push_back(p == QLatin1String("-") ? std::nullopt
-                                                        : std::optional<LoginAnswer>(LoginAnswer{kUser, p, remember}));
-    QVERIFY(b.addImage(QStringLiteral("one.png")));
-
-    b.go();
-    QCOMPARE(b.host.asked.last().title, lastTitle);
-    QCOMPARE(b.host.asked.last().text, lastText);
-    QCOMPARE(b.host.count(QStringLiteral("Incorrect Login")), retryQuestions);
-    QCOMPARE(b.host.loginPrompts, int(passwords.size()));
-    const bool uploaded = QFileInfo::exists(b.root + QStringLiteral("/one.png"));
-    QCOMPARE(uploaded, lastTitle == QLatin1String("Done"));
-    if (remember) {
-        // The remembered login is the saved connection's now, and in the store.
-        QCOMPARE(Ftp().connections.first().Password, kPassword);
-        SettingsStore store;
-        QCOMPARE(LoadFTPConnections(store.raw()).value(0).Password, kPassword);
-    }
-}
-
-void TestBatchFtpUpload::stopDuringUploadAborts()
-{
-    FtpBatch b;
-    QVERIFY(b.addImage(QStringLiteral("big.png"), 700, 700, 3)); // many upload chunks
-    QVERIFY(QFileInfo(b.inPath(QStringLiteral("big.png"))).size() > 100000);
-    b.host.onFtpProgress = [&](int percent) {
-        if (percent > 0 && percent < 100)
-            b.run.requestStop();
-    };
-
-    QCOMPARE(b.go(), BatchOutcome::Aborted);
-    QCOMPARE(b.host.asked.last().text, QStringLiteral("Process Aborted."));
-    QCOMPARE(b.host.asked.last().title, QStringLiteral("Done"));
-    QCOMPARE(b.host.asked.last().icon, MsgIcon::Exclamation);
-    QCOMPARE(b.host.asked.size(), 1); // no FTP message besides
-    QCOMPARE(QDir(b.staging()).entryList(QDir::Files), QStringList());
-}
-
-void TestBatchFtpUpload::serverClosedSessionIsReopened()
-{
-    FtpBatch b(QStringLiteral("/base"));
-    QDir(b.root).mkpath(QStringLiteral("base"));
-    QVERIFY(b.addImage(QStringLiteral("one.png")));
-    QVERIFY(b.addImage(QStringLiteral("two.png")));
-    b.host.onImage = [&](int position, int, const QString &) {
-        if (position != 2)
-            return;
-        const quint16 port = b.server.port();
-        b.server.stop();
-        QTRY_COMPARE_WITH_TIMEOUT(b.host.ftpStatuses.value(b.host.ftpStatuses.size() - 1),
-                                  QStringLiteral("The control connection is closed"), 10000);
-        QVERIFY(b.server.start(b.root, kUser, kPassword, port));
-    };
-    b.yes();
-
-    QCOMPARE(b.go(), BatchOutcome::Finished);
-    QCOMPARE(b.host.count(QStringLiteral("Connection Closed")), 1);
-    // The new session goes back to the base folder before the upload.
-    QVERIFY(QFileInfo::exists(b.root + QStringLiteral("/base/one.png")));
-    QVERIFY(QFileInfo::exists(b.root + QStringLiteral("/base/two.png")));
-}
-
-void TestBatchFtpUpload::commandLine_data()
-{
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("expected");
-    QTest::addRow("saved password") << kPassword << 0 << "[FTP] PASS ****";
-    QTest::addRow("no saved password") << QString() << 1 << "Login details not given. Ending process.";
-}
-
-// The command-line batch to a saved connection: the FTP log on the terminal, and
-// no login prompt to answer.
-void TestBatchFtpUpload::commandLine()
-{
-    QFETCH(QString, password);
-    QFETCH(int, exitCode);
-    QFETCH(QString, expected);
-    FtpBatch b;
-    QVERIFY(makeImage(b.inPath(QStringLiteral("one.png")), 20, 10));
-    const QString ini = b.world.path(QStringLiteral("cli.ini"));
+    // Every output uploaded byte for byte; a skipped image is neither uploaded
+    // nor left staged.
+    void uploadsEveryOutputIntoTheBaseFolder_data()
     {
-        QSettings store(ini, QSettings::IniFormat);
-        b.setPassword(password);
-        SaveFTPConnections(store, Ftp().connections);
-        store.setValue(QStringLiteral("Settings/OutputDest"), QStringLiteral("//FTP: Local//"));
-        store.setValue(QStringLiteral("Settings/OutputDir"), QStringLiteral("/"));
+        QTest::addColumn<QString>("basePath");
+        QTest::addColumn<QString>("remoteFolder");
+        QTest::addRow("empty base is the root") << QString() << QString();
+        QTest::addRow("slash base is the root") << QStringLiteral("/") << QString();
+        QTest::addRow("base folder") << QStringLiteral("/photos") << QStringLiteral("photos/");
     }
-    QProcess cli;
-    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vexl-dovo"),
-              {QStringLiteral("--batch"), b.in, QStringLiteral("--settings"), ini});
-    QVERIFY(cli.waitForFinished(60000));
-    const QString out = QString::fromLocal8Bit(cli.readAllStandardOutput());
-    QCOMPARE(cli.exitCode(), exitCode);
-    QVERIFY2(out.contains(expected), qPrintable(out));
-    QVERIFY(!out.contains(kPassword));
-    // First-run settings: the output is named with the default prefix.
-    QCOMPARE(QDir(b.root).entryList(QDir::Files), exitCode == 0 ? QStringList{"th_one.png"} : QStringList());
-}
+    void uploadsEveryOutputIntoTheBaseFolder()
+    {
+        QFETCH(QString, basePath);
+        QFETCH(QString, remoteFolder);
+        FtpBatch b(basePath);
+        QDir(b.root).mkpath(QStringLiteral("photos"));
+        b.s.MiscGreyscale = true;
+        QVERIFY(b.addImage(QStringLiteral("one.png"), 60, 40, 1));
+        b.add(QStringLiteral("broken.png"));
+        QVERIFY(writeFile(b.inPath(QStringLiteral("broken.png")), "not an image"));
+        QVERIFY(b.addImage(QStringLiteral("two.jpg"), 30, 20, 2));
+        b.yes(); // go on after the image engine's failure
+        QHash<QString, QByteArray> staged; // taken just before each upload
+        b.host.onFtpProgress = [&](int) {
+            for (const QString &name : b.staged())
+                staged.insert(name, fileBytes(b.world.path(QStringLiteral("program/Temp/")) + name));
+        };
+
+        QCOMPARE(b.go(), BatchOutcome::Finished);
+        QCOMPARE(b.host.titles(), (QStringList{"ImageMagick Error", "Done"}));
+        QVERIFY(b.host.ftpMode);
+        const QString remote = b.root + QLatin1Char('/') + remoteFolder;
+        QCOMPARE(QDir(remote).entryList(QDir::Files), (QStringList{"one.png", "two.jpg"}));
+        QCOMPARE(staged.size(), 2);
+        for (auto it = staged.cbegin(); it != staged.cend(); ++it)
+            QCOMPARE(fileBytes(remote + it.key()), it.value());
+        QCOMPARE(b.staged(), QStringList());
+        QVERIFY(b.host.ftpLog.contains(QStringLiteral("PASS ****")));
+        QVERIFY(!b.host.ftpLog.join(QLatin1Char('\n')).contains(kPassword));
+    }
+
+    void replicatedFoldersCreateOnlyWhatIsMissing()
+    {
+        FtpBatch b(QStringLiteral("/base"));
+        QDir(b.root).mkpath(QStringLiteral("base/a"));
+        b.s.ReplicateSubDirs = true;
+        b.input.recurse = true;
+        for (const char *item : {"top.png", "a/b/x.png", "a/b/y.png"})
+            QVERIFY(b.addImage(QLatin1String(item)));
+
+        QCOMPARE(b.go(), BatchOutcome::Finished);
+        // The base folder at the connection; nothing for the image already there;
+        // a/b tried, then each level tested in order and only the missing one
+        // made; nothing for the second image of a/b.
+        QCOMPARE(b.host.ftpLog.filter(QRegularExpression(QStringLiteral("^(CWD|MKD) "))),
+                 (QStringList{"CWD /base", "CWD /base/a/b", "CWD /base", "CWD /base/a", "CWD /base/a/b", "MKD /base/a/b",
+                              "CWD /base/a/b"}));
+        for (const char *file : {"base/top.png", "base/a/b/x.png", "base/a/b/y.png"})
+            QVERIFY2(QFileInfo(b.root + QLatin1Char('/') + QLatin1String(file)).size() > 0, file);
+    }
+
+    void login_data()
+    {
+        QTest::addColumn<QString>("storedPassword");
+        QTest::addColumn<QStringList>("answers");   // to "Incorrect Login"
+        QTest::addColumn<QStringList>("passwords"); // typed into the prompt; "-" cancels it
+        QTest::addColumn<bool>("remember");
+        QTest::addColumn<QString>("last"); // title: text of the last message
+        QTest::addColumn<int>("retryQuestions");
+        QTest::addRow("prompt cancelled") << QString() << QStringList() << QStringList{"-"} << false
+                                          << "No Login Details: Login details not given. Ending process." << 0;
+        QTest::addRow("three refused logins") << "wrong" << QStringList{"Yes", "Yes"} << QStringList{"bad1", "bad2"}
+                                              << false << "Login Failed: Login failed for 3 attempts." << 2;
+        QTest::addRow("no retry ends the run") << "wrong" << QStringList{"No"} << QStringList() << false
+                                               << "Incorrect Login: Username/Password Incorrect. Do you want to retry?"
+                                               << 1;
+        QTest::addRow("retry with a remembered login") << "wrong" << QStringList{"Yes"} << QStringList{kPassword} << true
+                                                       << "Done: Process Finished!" << 1;
+    }
+    void login()
+    {
+        QFETCH(QString, storedPassword);
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, passwords);
+        QFETCH(bool, remember);
+        QFETCH(QString, last);
+        QFETCH(int, retryQuestions);
+        FtpBatch b;
+        Ftp().connections.first().Password = storedPassword;
+        for (const QString &a : answers)
+            b.host.answers.push_back(a == QLatin1String("Yes") ? MsgAnswer::Yes : MsgAnswer::No);
+        for (const QString &p : passwords)
+            b.host.logins.push_back(p == QLatin1String("-") ? std::nullopt
+                                                            : std::optional<LoginAnswer>(LoginAnswer{kUser, p, remember}));
+        QVERIFY(b.addImage(QStringLiteral("one.png")));
+
+        b.go();
+        QCOMPARE(b.host.asked.last().title + QStringLiteral(": ") + b.host.asked.last().text, last);
+        QCOMPARE(b.host.count(QStringLiteral("Incorrect Login")), retryQuestions);
+        QCOMPARE(b.host.loginPrompts, int(passwords.size()));
+        QCOMPARE(QFileInfo::exists(b.root + QStringLiteral("/one.png")), last.startsWith(QLatin1String("Done")));
+        if (remember) { // the connection's login now, and in the store
+            QCOMPARE(Ftp().connections.first().Password, kPassword);
+            QCOMPARE(LoadFTPConnections(SettingsStore().raw()).value(0).Password, kPassword);
+        }
+    }
+
+    void stopDuringUploadAborts()
+    {
+        FtpBatch b;
+        QVERIFY(b.addImage(QStringLiteral("big.png"), 700, 700, 3)); // many upload chunks
+        QVERIFY(QFileInfo(b.inPath(QStringLiteral("big.png"))).size() > 100000);
+        b.host.onFtpProgress = [&](int percent) {
+            if (percent > 0 && percent < 100)
+                b.run.requestStop();
+        };
+        QCOMPARE(b.go(), BatchOutcome::Aborted);
+        QCOMPARE(b.host.titles(), QStringList{QStringLiteral("Done")}); // no FTP message besides
+        QCOMPARE(b.host.asked.last().text, QStringLiteral("Process Aborted."));
+        QCOMPARE(b.host.asked.last().icon, MsgIcon::Exclamation);
+        QCOMPARE(b.staged(), QStringList());
+    }
+
+    void serverClosedSessionIsReopened()
+    {
+        FtpBatch b(QStringLiteral("/base"));
+        QDir(b.root).mkpath(QStringLiteral("base"));
+        QVERIFY(b.addImage(QStringLiteral("one.png")));
+        QVERIFY(b.addImage(QStringLiteral("two.png")));
+        b.host.onImage = [&](int position, int, const QString &) {
+            if (position != 2)
+                return;
+            const quint16 port = b.server.port();
+            b.server.stop();
+            QTRY_COMPARE_WITH_TIMEOUT(b.host.ftpStatuses.value(b.host.ftpStatuses.size() - 1),
+                                      QStringLiteral("The control connection is closed"), 10000);
+            QVERIFY(b.server.start(b.root, kUser, kPassword, port));
+        };
+        b.yes();
+        QCOMPARE(b.go(), BatchOutcome::Finished);
+        QCOMPARE(b.host.count(QStringLiteral("Connection Closed")), 1);
+        // The new session goes back to the base folder before the upload.
+        QCOMPARE(QDir(b.root + QStringLiteral("/base")).entryList(QDir::Files), (QStringList{"one.png", "two.png"}));
+    }
+
+    // The command-line batch to a saved connection: the FTP log on the terminal,
+    // and no login prompt to answer.
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("saved password") << kPassword << 0 << "[FTP] PASS ****";
+        QTest::addRow("no saved password") << QString() << 1 << "Login details not given. Ending process.";
+    }
+    void commandLine()
+    {
+        QFETCH(QString, password);
+        QFETCH(int, exitCode);
+        QFETCH(QString, expected);
+        FtpBatch b;
+        QVERIFY(makeImage(b.inPath(QStringLiteral("one.png")), 20, 10));
+        const QString ini = b.world.path(QStringLiteral("cli.ini"));
+        {
+            QSettings store(ini, QSettings::IniFormat);
+            Ftp().connections.first().Password = password;
+            SaveFTPConnections(store, Ftp().connections);
+            store.setValue(QStringLiteral("Settings/OutputDest"), QStringLiteral("//FTP: Local//"));
+            store.setValue(QStringLiteral("Settings/OutputDir"), QStringLiteral("/"));
+        }
+        QProcess cli;
+        cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vexl-dovo"),
+                  {QStringLiteral("--batch"), b.in, QStringLiteral("--settings"), ini});
+        QVERIFY(cli.waitForFinished(60000));
+        const QString out = QString::fromLocal8Bit(cli.readAllStandardOutput());
+        QCOMPARE(cli.exitCode(), exitCode);
+        QVERIFY2(out.contains(expected) && !out.contains(kPassword), qPrintable(out));
+        // First-run settings: the output is named with the default prefix.
+        QCOMPARE(QDir(b.root).entryList(QDir::Files), exitCode == 0 ? QStringList{"th_one.png"} : QStringList());
+    }
+};
 
 VEXL_ENGINE_TEST_MAIN(TestBatchFtpUpload)
 #include "tst_batch_ftpupload.moc"

@@ -3,652 +3,353 @@
 
 #include "batchfixture.h"
 
-#include "mainwindow/settingsstore.h"
-
-#include <QFile>
-
-Q_DECLARE_METATYPE(vexl::BatchOutcome)
-
 using namespace vexl;
 using namespace vexl::test;
 
 namespace {
-struct Asked
+QColor sceneColour(int i) // the colour of scene i of makeAnimatedGif
 {
-    QString text;
-    QString title;
-    MsgButtons buttons;
-    MsgIcon icon;
-};
+    return QColor((i * 20) % 256, (i * 50) % 256, 255 - (i * 20) % 256);
+}
 } // namespace
 
 class TestBatchRun : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void startChecks_data();
-    void startChecks();
-    void cancelStoresIgnoreAndLaterRunsAskNothing();
+    QTemporaryDir m_gifs; // 3 and 12 scenes, made once: GIFs are slow to write
 
-    void noTickedImage();
-    void runsOnlyOncePerStartRequest();
-    void captionsAndProgress();
-    void stopDuringThirdImage();
-    void copyFailure_data();
-    void copyFailure();
-    void dirCreateFailure_data();
-    void dirCreateFailure();
-
-    void renameOnlySameNameLeavesFileUntouched();
-    void renameOnlyThroughLinkedFolderLeavesFileUntouched();
-    void renameOnlyMovesTheFile();
-    void renameOnlyFailureAsksCopyError();
-    void deleteOldAfterCopy();
-    void deleteOldNeverDeletesSourceThatIsTheOutput();
-    void namesDifferingInCaseAreTwoFiles();
-
-    void scenesOfAnimatedGif();
-    void animatedGifExtractAllScenes();
-    void animatedGifFailingSceneEndsTheImage();
-    void stopDuringAnimatedGifFinishesAllScenes();
-    void animatedGifFirstSceneOnly();
-    void animatedGifKeptAsGifCopiedWhole();
-};
-
-// ---------------------------------------------------------------- start checks
-
-void TestBatchRun::startChecks_data()
-{
-    QTest::addColumn<bool>("deleteOld");
-    QTest::addColumn<int>("method");
-    QTest::addColumn<bool>("greyscale");
-    QTest::addColumn<int>("format");
-    QTest::addColumn<int>("spaces");
-    QTest::addColumn<QString>("prefix");
-    QTest::addColumn<QString>("suffix");
-    QTest::addColumn<bool>("numbering");
-    QTest::addColumn<QString>("outputDir"); // "same", "linked" or "other"
-    QTest::addColumn<int>("ignore");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("expectedTitle"); // "" = no question
-    QTest::addColumn<QString>("expectedWord");
-    QTest::addColumn<bool>("starts");
-    QTest::addColumn<bool>("stores");
-
-    const int yes = int(MsgAnswer::Yes);
-    const int no = int(MsgAnswer::No);
-    const int cancel = int(MsgAnswer::Cancel);
-    // clang-format off
-    QTest::addRow("delete old warns even when nothing overwrites")
-        << true << 0 << false << 0 << 0 << "th_" << "" << false << "other" << 0 << yes
-        << "Delete Warning" << "delete orignal images" << true << false;
-    QTest::addRow("delete old answered No does not start")
-        << true << 0 << false << 0 << 0 << "" << "" << false << "same" << 0 << no
-        << "Delete Warning" << "delete orignal images" << false << false;
-    QTest::addRow("delete old answered Cancel stores and starts")
-        << true << 1 << false << 0 << 0 << "" << "" << false << "same" << 0 << cancel
-        << "Delete Warning" << "delete orignal images" << true << true;
-    QTest::addRow("same folder resize: IMMINENT")
-        << false << 1 << false << 0 << 0 << "" << "" << false << "same" << 0 << yes
-        << "Overwrite Warning" << "IMMINENT" << true << false;
-    QTest::addRow("same folder greyscale only: IMMINENT")
-        << false << 0 << true << 0 << 0 << "" << "" << false << "same" << 0 << yes
-        << "Overwrite Warning" << "IMMINENT" << true << false;
-    QTest::addRow("same folder through a link: IMMINENT")
-        << false << 1 << false << 0 << 0 << "" << "" << false << "linked" << 0 << yes
-        << "Overwrite Warning" << "IMMINENT" << true << false;
-    QTest::addRow("IMMINENT answered No does not start")
-        << false << 1 << false << 0 << 0 << "" << "" << false << "same" << 0 << no
-        << "Overwrite Warning" << "IMMINENT" << false << false;
-    QTest::addRow("same folder resize and format change: MEDIUM")
-        << false << 1 << false << 5 << 0 << "" << "" << false << "same" << 0 << yes
-        << "Overwrite Warning" << "MEDIUM" << true << false;
-    QTest::addRow("same folder format change only: MEDIUM")
-        << false << 0 << false << 3 << 0 << "" << "" << false << "same" << 0 << yes
-        << "Overwrite Warning" << "MEDIUM" << true << false;
-    QTest::addRow("same folder resize and spaces rule: MEDIUM")
-        << false << 1 << false << 0 << 1 << "" << "" << false << "same" << 0 << cancel
-        << "Overwrite Warning" << "MEDIUM" << true << true;
-    QTest::addRow("same folder with a prefix: none")
-        << false << 1 << false << 0 << 0 << "th_" << "" << false << "same" << 0 << yes
-        << "" << "" << true << false;
-    QTest::addRow("same folder with a suffix: none")
-        << false << 1 << false << 0 << 0 << "" << "_s" << false << "same" << 0 << yes
-        << "" << "" << true << false;
-    QTest::addRow("same folder numbered: none")
-        << false << 1 << false << 0 << 0 << "" << "" << true << "same" << 0 << yes
-        << "" << "" << true << false;
-    QTest::addRow("other folder: none")
-        << false << 1 << false << 0 << 0 << "" << "" << false << "other" << 0 << yes
-        << "" << "" << true << false;
-    QTest::addRow("same folder renaming only: none")
-        << false << 0 << false << 0 << 1 << "" << "" << false << "same" << 0 << yes
-        << "" << "" << true << false;
-    QTest::addRow("warnings switched off: none even with delete old")
-        << true << 1 << false << 0 << 0 << "" << "" << false << "same" << 1 << no
-        << "" << "" << true << false;
-    // clang-format on
-}
-
-void TestBatchRun::startChecks()
-{
-    QFETCH(bool, deleteOld);
-    QFETCH(int, method);
-    QFETCH(bool, greyscale);
-    QFETCH(int, format);
-    QFETCH(int, spaces);
-    QFETCH(QString, prefix);
-    QFETCH(QString, suffix);
-    QFETCH(bool, numbering);
-    QFETCH(QString, outputDir);
-    QFETCH(int, ignore);
-    QFETCH(int, answer);
-    QFETCH(QString, expectedTitle);
-    QFETCH(QString, expectedWord);
-    QFETCH(bool, starts);
-    QFETCH(bool, stores);
-
-    BatchFixture f;
-    QVERIFY(QFile::link(f.in, f.world.path(QStringLiteral("link"))));
-    ProcessSettings &s = f.s;
-    s.DeleteOld = deleteOld;
-    s.DimensionMethod = method;
-    s.MiscGreyscale = greyscale;
-    s.OutputFormat = format;
-    s.Spaces = spaces;
-    s.RenamePrefix = prefix;
-    s.RenameSuffix = suffix;
-    s.SequentialNumber = numbering;
-    s.OutputDir = outputDir == QLatin1String("same") ? f.in
-        : outputDir == QLatin1String("linked")      ? f.world.path(QStringLiteral("link"))
-                                                    : f.out;
-
-    QList<Asked> asked;
-    int stored = 0;
-    const bool started = BatchRun::StartChecks(
-        s, f.input.currentFolder, ignore,
-        [&](const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) {
-            asked << Asked{text, title, buttons, icon};
-            return MsgAnswer(answer);
-        },
-        [&] { ++stored; });
-
-    QCOMPARE(started, starts);
-    QCOMPARE(stored, stores ? 1 : 0);
-    if (expectedTitle.isEmpty()) {
-        QCOMPARE(asked.size(), 0);
-        return;
-    }
-    QCOMPARE(asked.size(), 1);
-    QCOMPARE(asked.first().title, expectedTitle);
-    QVERIFY2(asked.first().text.contains(expectedWord), qPrintable(asked.first().text));
-    QVERIFY(asked.first().text.contains(QLatin1String("Press 'Cancel' to never see this message again")));
-    QCOMPARE(asked.first().buttons, MsgButtons::YesNoCancel);
-    QCOMPARE(asked.first().icon, MsgIcon::Question);
-}
-
-void TestBatchRun::cancelStoresIgnoreAndLaterRunsAskNothing()
-{
-    BatchFixture f;
-    f.s.DeleteOld = true;
-    SettingsStore store;
-    int questions = 0;
-    const auto ask = [&](const QString &, MsgButtons, MsgIcon, const QString &) {
-        ++questions;
-        return MsgAnswer::Cancel;
-    };
-    const auto storeIgnore = [&] { store.setText(QStringLiteral("IgnoreOverwriteWarnings"), QStringLiteral("1")); };
-
-    QVERIFY(BatchRun::StartChecks(f.s, f.input.currentFolder,
-                                  int(store.number(QStringLiteral("IgnoreOverwriteWarnings"), 0)), ask, storeIgnore));
-    QCOMPARE(questions, 1);
-    store.sync();
-    QCOMPARE(SettingsStore().text(QStringLiteral("IgnoreOverwriteWarnings")), QStringLiteral("1"));
-
-    // A later start, with a setting that would warn of an imminent overwrite.
-    f.s.DeleteOld = false;
-    f.s.DimensionMethod = 1;
-    f.s.OutputDir = f.in;
-    QVERIFY(BatchRun::StartChecks(f.s, f.input.currentFolder,
-                                  int(SettingsStore().number(QStringLiteral("IgnoreOverwriteWarnings"), 0)), ask,
-                                  storeIgnore));
-    QCOMPARE(questions, 1);
-}
-
-// ---------------------------------------------------------------- the loop
-
-void TestBatchRun::noTickedImage()
-{
-    BatchFixture f;
-    QVERIFY(makeImage(f.inPath(QStringLiteral("a.jpg")), 20, 10));
-    f.add(QStringLiteral("a.jpg"), false);
-    QCOMPARE(f.go(), BatchOutcome::NoImages);
-    QCOMPARE(f.host.titles(), QStringList{QStringLiteral("No Images")});
-    QCOMPARE(f.host.asked.first().text, QStringLiteral("Please Select at least 1 Image to Process!"));
-    QCOMPARE(f.host.asked.first().icon, MsgIcon::Exclamation);
-    QVERIFY(f.outFiles().isEmpty());
-}
-
-void TestBatchRun::runsOnlyOncePerStartRequest()
-{
-    BatchFixture f;
-    QVERIFY(f.addImage(QStringLiteral("a.jpg")));
-    QCOMPARE(f.run.Run(f.s, f.input, f.host), BatchOutcome::NotStarted);
-    QVERIFY(f.host.asked.isEmpty());
-    QVERIFY(f.outFiles().isEmpty());
-
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QCOMPARE(f.outFiles(), QStringList{QStringLiteral("a.jpg")});
-    // A second activation without a new start request does nothing.
-    QCOMPARE(f.run.Run(f.s, f.input, f.host), BatchOutcome::NotStarted);
-    QCOMPARE(f.host.count(QStringLiteral("Done")), 1);
-}
-
-void TestBatchRun::captionsAndProgress()
-{
-    BatchFixture f;
-    for (int i = 0; i < 6; ++i) {
-        const QString name = QStringLiteral("img%1.png").arg(i);
-        QVERIFY(makeImage(f.inPath(name), 12, 8, unsigned(i)));
-        f.add(name, i != 2); // one unticked item in the middle
-    }
-    QStringList seen;
-    f.host.onImage = [&](int position, int count, const QString &item) {
-        Q_UNUSED(position);
-        Q_UNUSED(count);
-        seen << f.host.caption() + QLatin1Char(' ') + item;
-    };
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QCOMPARE(seen, (QStringList{QStringLiteral("Processing Images (0/5) img0.png"),
-                                QStringLiteral("Processing Images (1/5) img1.png"),
-                                QStringLiteral("Processing Images (2/5) img3.png"),
-                                QStringLiteral("Processing Images (3/5) img4.png"),
-                                QStringLiteral("Processing Images (4/5) img5.png")}));
-    QCOMPARE(f.host.progressMax, 5);
-    QCOMPARE(f.host.progressValues, (QList<int>{0, 1, 2, 3, 4, 5}));
-    QVERIFY(f.finished());
-    QCOMPARE(f.host.asked.last().icon, MsgIcon::Information);
-    QCOMPARE(f.host.asked.size(), 1);
-    QCOMPARE(f.outFiles(), (QStringList{QStringLiteral("img0.png"), QStringLiteral("img1.png"),
-                                        QStringLiteral("img3.png"), QStringLiteral("img4.png"),
-                                        QStringLiteral("img5.png")}));
-}
-
-void TestBatchRun::stopDuringThirdImage()
-{
-    BatchFixture f;
-    f.s.MiscFlipHoriz = true;
-    for (int i = 1; i <= 5; ++i)
-        QVERIFY(f.addImage(QStringLiteral("p%1.png").arg(i), 16, 8, unsigned(i)));
-    f.host.onImage = [&](int position, int, const QString &) {
-        if (position == 3)
-            f.run.requestStop();
-    };
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QCOMPARE(f.outFiles(), (QStringList{QStringLiteral("p1.png"), QStringLiteral("p2.png"), QStringLiteral("p3.png")}));
-    // The third image was finished: mirrored like the others.
-    const QImage src(f.inPath(QStringLiteral("p3.png")));
-    const QImage res(f.outPath(QStringLiteral("p3.png")));
-    QCOMPARE(res.pixel(0, 0), src.pixel(15, 0));
-    QCOMPARE(f.host.captions.size(), 3);
-    QVERIFY(f.finished());
-    QCOMPARE(f.host.progressValues.last(), 3);
-}
-
-void TestBatchRun::copyFailure_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QStringList>("expectedOut");
-    QTest::addColumn<BatchOutcome>("outcome");
-    QTest::addRow("Yes skips the image and goes on")
-        << int(MsgAnswer::Yes) << QStringList{QStringLiteral("th_a.png"), QStringLiteral("th_c.png")}
-        << BatchOutcome::Finished;
-    QTest::addRow("No ends the run") << int(MsgAnswer::No) << QStringList{QStringLiteral("th_a.png")}
-                                     << BatchOutcome::EndedByNo;
-}
-
-void TestBatchRun::copyFailure()
-{
-    QFETCH(int, answer);
-    QFETCH(QStringList, expectedOut);
-    QFETCH(BatchOutcome, outcome);
-
-    BatchFixture f;
-    f.s.RenamePrefix = QStringLiteral("th_");
-    f.s.MiscFlipHoriz = true; // would fail on the folder if the skipped steps ran
-    f.s.DeleteOld = true;
-    for (const char *name : {"a.png", "b.png", "c.png"})
-        QVERIFY(f.addImage(QLatin1String(name), 20, 10));
-    // A folder stands where b's output file must go.
-    QVERIFY(QDir().mkpath(f.outPath(QStringLiteral("th_b.png"))));
-    f.host.answers.push_back(MsgAnswer(answer));
-
-    QCOMPARE(f.go(), outcome);
-    QCOMPARE(f.host.titles(), (QStringList{QStringLiteral("Copy Error"), QStringLiteral("Done")}));
-    const ShownDialog &q = f.host.asked.first();
-    QVERIFY2(q.text.startsWith(QStringLiteral("Could not copy \"%1\" to \"%2\"!\r\nDo you want to continue processing images?\r\n\r\n")
-                                   .arg(f.inPath(QStringLiteral("b.png")), f.outPath(QStringLiteral("th_b.png")))),
-             qPrintable(q.text));
-    QVERIFY(q.text.size() > q.text.indexOf(QLatin1String("\r\n\r\n")) + 4); // the system's reason follows
-    QCOMPARE(q.buttons, MsgButtons::YesNo);
-    QCOMPARE(q.icon, MsgIcon::Question);
-    QVERIFY(f.finished());
-    QCOMPARE(f.outFiles(), expectedOut);
-    QVERIFY(QFileInfo(f.outPath(QStringLiteral("th_b.png"))).isDir());
-    // b was not copied, so it was not deleted either.
-    QVERIFY(QFile::exists(f.inPath(QStringLiteral("b.png"))));
-    QVERIFY(!QFile::exists(f.inPath(QStringLiteral("a.png"))));
-    QCOMPARE(QFile::exists(f.inPath(QStringLiteral("c.png"))), answer == int(MsgAnswer::No));
-    QVERIFY(f.host.errors.isEmpty());
-}
-
-void TestBatchRun::dirCreateFailure_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("questions");
-    QTest::addColumn<BatchOutcome>("outcome");
-    QTest::addRow("Yes skips the image and goes on") << int(MsgAnswer::Yes) << 2 << BatchOutcome::Finished;
-    QTest::addRow("No ends the run") << int(MsgAnswer::No) << 1 << BatchOutcome::EndedByNo;
-}
-
-void TestBatchRun::dirCreateFailure()
-{
-    QFETCH(int, answer);
-    QFETCH(int, questions);
-    QFETCH(BatchOutcome, outcome);
-
-    BatchFixture f;
-    f.s.ReplicateSubDirs = true;
-    f.s.DeleteOld = true;
-    f.input.recurse = true;
-    QVERIFY(f.addImage(QStringLiteral("sub/a.png")));
-    QVERIFY(f.addImage(QStringLiteral("sub/b.png")));
-    QVERIFY(f.addImage(QStringLiteral("c.png")));
-    // A file stands where the replicated folder must be made.
-    QVERIFY(writeFile(f.outPath(QStringLiteral("sub")), "not a folder"));
-    f.host.answers = {MsgAnswer(answer), MsgAnswer(answer)};
-
-    QCOMPARE(f.go(), outcome);
-    QCOMPARE(f.host.count(QStringLiteral("Dir Create Error")), questions);
-    QCOMPARE(f.host.asked.first().text,
-             QStringLiteral("Error creating directory:\r\n%1/sub\r\n\r\nDo you want to continue?").arg(f.out));
-    QVERIFY(f.finished());
-    // Nothing was produced for the sub-folder's images, so nothing was deleted.
-    QVERIFY(QFile::exists(f.inPath(QStringLiteral("sub/a.png"))));
-    QVERIFY(QFile::exists(f.inPath(QStringLiteral("sub/b.png"))));
-    if (outcome == BatchOutcome::Finished)
-        QCOMPARE(f.outFiles(), (QStringList{QStringLiteral("c.png"), QStringLiteral("sub")}));
-    else
-        QCOMPARE(f.outFiles(), QStringList{QStringLiteral("sub")});
-}
-
-// ---------------------------------------------------------------- rename, copy, delete
-
-void TestBatchRun::renameOnlySameNameLeavesFileUntouched()
-{
-    BatchFixture f;
-    f.s.DeleteOld = true;
-    f.s.OutputDir = f.in;
-    QVERIFY(f.addImage(QStringLiteral("a.jpg")));
-    const QString path = f.inPath(QStringLiteral("a.jpg"));
+    void addGif(BatchFixture &f, int scenes)
     {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::Append));
-        QVERIFY(file.setFileTime(QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6)), QFileDevice::FileModificationTime));
+        const QString gif = m_gifs.filePath(QStringLiteral("%1.gif").arg(scenes));
+        QVERIFY(QFile::copy(gif, f.inPath(QStringLiteral("anim.gif"))));
+        f.add(QStringLiteral("anim.gif"));
     }
-    const QByteArray sum = checksum(path);
-    const quint64 node = inode(path);
 
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
-    QCOMPARE(f.inFiles(), QStringList{QStringLiteral("a.jpg")});
-    QCOMPARE(checksum(path), sum);
-    QCOMPARE(inode(path), node);
-    QCOMPARE(QFileInfo(path).lastModified(), QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6)));
-}
-
-void TestBatchRun::renameOnlyThroughLinkedFolderLeavesFileUntouched()
-{
-    // The output folder names the input folder through a link: same file, nothing to do.
-    BatchFixture f;
-    f.s.DeleteOld = true;
-    const QString link = f.world.path(QStringLiteral("link"));
-    QVERIFY(QFile::link(f.in, link));
-    f.s.OutputDir = link;
-    QVERIFY(f.addImage(QStringLiteral("a.jpg")));
-    const QString path = f.inPath(QStringLiteral("a.jpg"));
-    const QByteArray sum = checksum(path);
-    const quint64 node = inode(path);
-
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QVERIFY2(f.host.errors.isEmpty(), qPrintable(f.host.errors.value(0).description));
-    QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
-    QCOMPARE(f.inFiles(), QStringList{QStringLiteral("a.jpg")});
-    QCOMPARE(checksum(path), sum);
-    QCOMPARE(inode(path), node);
-}
-
-void TestBatchRun::renameOnlyMovesTheFile()
-{
-    BatchFixture f;
-    f.s.DeleteOld = true;
-    f.s.RenamePrefix = QStringLiteral("new_");
-    QVERIFY(f.addImage(QStringLiteral("a.jpg"), 20, 10));
-    QVERIFY(f.addImage(QStringLiteral("b.jpg"), 20, 10, 2));
-    // An older file of the output name is replaced.
-    QVERIFY(writeFile(f.outPath(QStringLiteral("new_b.jpg")), "old"));
-    const quint64 nodeA = inode(f.inPath(QStringLiteral("a.jpg")));
-    const QByteArray sumB = checksum(f.inPath(QStringLiteral("b.jpg")));
-
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
-    QVERIFY(f.inFiles().isEmpty());
-    QCOMPARE(f.outFiles(), (QStringList{QStringLiteral("new_a.jpg"), QStringLiteral("new_b.jpg")}));
-    QCOMPARE(inode(f.outPath(QStringLiteral("new_a.jpg"))), nodeA); // moved, not copied
-    QCOMPARE(checksum(f.outPath(QStringLiteral("new_b.jpg"))), sumB);
-}
-
-void TestBatchRun::renameOnlyFailureAsksCopyError()
-{
-    // The move into a folder that does not exist fails: the step's question, not
-    // the end of the run.
-    BatchFixture f;
-    f.s.DeleteOld = true;
-    f.s.ReplicateSubDirs = false;
-    f.s.OutputDir = f.world.path(QStringLiteral("missing"));
-    QVERIFY(f.addImage(QStringLiteral("a.jpg")));
-    QVERIFY(f.addImage(QStringLiteral("b.jpg")));
-    f.yes(2);
-
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QVERIFY2(f.host.errors.isEmpty(), qPrintable(f.host.errors.value(0).description));
-    QCOMPARE(f.host.titles(),
-             (QStringList{QStringLiteral("Copy Error"), QStringLiteral("Copy Error"), QStringLiteral("Done")}));
-    QVERIFY(f.host.asked.first().text.startsWith(
-        QStringLiteral("Could not copy \"%1\" to \"%2/a.jpg\"!").arg(f.inPath(QStringLiteral("a.jpg")), f.s.OutputDir)));
-    QCOMPARE(f.inFiles(), (QStringList{QStringLiteral("a.jpg"), QStringLiteral("b.jpg")}));
-}
-
-void TestBatchRun::deleteOldAfterCopy()
-{
-    BatchFixture f;
-    f.s.DeleteOld = true;
-    f.s.MiscAntialias = true;
-    f.s.RenamePrefix = QStringLiteral("th_");
-    QVERIFY(f.addImage(QStringLiteral("a.jpg")));
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QCOMPARE(f.outFiles(), QStringList{QStringLiteral("th_a.jpg")});
-    QVERIFY(f.inFiles().isEmpty());
-    QCOMPARE(imageSize(f.outPath(QStringLiteral("th_a.jpg"))), qMakePair(40, 30));
-}
-
-void TestBatchRun::deleteOldNeverDeletesSourceThatIsTheOutput()
-{
-    // Same folder reached through a link and no new name: the image is worked on
-    // in place and kept.
-    BatchFixture f;
-    f.s.DeleteOld = true;
-    f.s.MiscFlipVert = true;
-    const QString link = f.world.path(QStringLiteral("link"));
-    QVERIFY(QFile::link(f.in, link));
-    f.s.OutputDir = link;
-    QVERIFY(makeQuadrants(f.inPath(QStringLiteral("q.png"))));
-    f.add(QStringLiteral("q.png"));
-
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
-    QCOMPARE(f.inFiles(), QStringList{QStringLiteral("q.png")});
-    const QImage img(f.inPath(QStringLiteral("q.png")));
-    QCOMPARE(img.pixel(0, 0), qRgb(0, 0, 255)); // flipped in place
-}
-
-void TestBatchRun::namesDifferingInCaseAreTwoFiles()
-{
-    BatchFixture f;
-    f.s.Case = 1;
-    f.s.MiscFlipHoriz = true;
-    f.s.OutputDir = f.in;
-    QVERIFY(makeQuadrants(f.inPath(QStringLiteral("Photo.png"))));
-    f.add(QStringLiteral("Photo.png"));
-    const QByteArray sum = checksum(f.inPath(QStringLiteral("Photo.png")));
-
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QCOMPARE(f.inFiles(), (QStringList{QStringLiteral("Photo.png"), QStringLiteral("photo.png")}));
-    QCOMPARE(checksum(f.inPath(QStringLiteral("Photo.png"))), sum);
-    QCOMPARE(QImage(f.inPath(QStringLiteral("photo.png"))).pixel(0, 0), qRgb(0, 255, 0));
-}
-
-// ---------------------------------------------------------------- animated GIFs
-
-void TestBatchRun::scenesOfAnimatedGif()
-{
-    TestWorld world;
-    const QString gif = world.path(QStringLiteral("anim.gif"));
-    QVERIFY(makeAnimatedGif(gif, 12, 24, 16));
-    QCOMPARE(BatchRun::GetNumScenes(gif), qint16(12));
-
-    const QString still = world.path(QStringLiteral("still.gif"));
-    QVERIFY(runConvert({QStringLiteral("-size"), QStringLiteral("8x8"), QStringLiteral("xc:red"), still}));
-    QCOMPARE(BatchRun::GetNumScenes(still), qint16(1));
-    QVERIFY(writeFile(world.path(QStringLiteral("text.gif")), "no picture here"));
-    QCOMPARE(BatchRun::GetNumScenes(world.path(QStringLiteral("text.gif"))), qint16(0));
-    QCOMPARE(BatchRun::GetNumScenes(world.path(QStringLiteral("missing.gif"))), qint16(0));
-
-    // Scene 4 (0-based) of the test GIF is rgb(80,200,175).
-    const QString scene = world.path(QStringLiteral("scene.png"));
-    BatchRun::ExtractScene(gif, scene, 4);
-    const QImage img(scene);
-    QCOMPARE(img.size(), QSize(24, 16));
-    QCOMPARE(QColor(img.pixel(5, 5)), QColor(80, 200, 175));
-    QCOMPARE(formatOf(scene), QStringLiteral("PNG"));
-
-    // A scene past the end reports nothing and writes nothing.
-    BatchRun::ExtractScene(gif, world.path(QStringLiteral("none.png")), 40);
-    QVERIFY(!QFile::exists(world.path(QStringLiteral("none.png"))));
-}
-
-void TestBatchRun::animatedGifExtractAllScenes()
-{
-    BatchFixture f;
-    f.s.OutputFormat = 5; // PNG
-    f.s.AniExtractAllScenes = true;
-    f.s.DeleteOld = true;
-    f.s.MiscInvert = true;
-    QVERIFY(makeAnimatedGif(f.inPath(QStringLiteral("anim.gif")), 12, 24, 16));
-    f.add(QStringLiteral("anim.gif"));
-    QVERIFY(f.addImage(QStringLiteral("next.png"), 10, 10));
-
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QVERIFY2(f.host.titles() == QStringList{QStringLiteral("Done")}, qPrintable(f.host.titles().join(QLatin1Char(','))));
-    QStringList expected;
-    for (int i = 1; i <= 12; ++i)
-        expected << QStringLiteral("anim%1.png").arg(i, 2, 10, QLatin1Char('0'));
-    expected << QStringLiteral("next.png");
-    QCOMPARE(f.outFiles(), expected);
-    // Every scene went through every operation (here: negate).
-    for (int i = 0; i < 12; ++i) {
-        const QString path = f.outPath(expected.at(i));
-        QCOMPARE(formatOf(path), QStringLiteral("PNG"));
-        const QColor c(QImage(path).pixel(3, 3));
-        QCOMPARE(c, QColor(255 - (i * 20) % 256, 255 - (i * 50) % 256, (i * 20) % 256));
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(makeAnimatedGif(m_gifs.filePath(QStringLiteral("3.gif")), 3));
+        QVERIFY(makeAnimatedGif(m_gifs.filePath(QStringLiteral("12.gif")), 12));
     }
-    // The GIF went once its last scene was out; the progress moved once for it.
-    QVERIFY(f.inFiles().isEmpty());
-    QCOMPARE(f.host.progressValues, (QList<int>{0, 1, 2}));
-    QCOMPARE(f.host.captions.size(), 2);
-}
 
-void TestBatchRun::animatedGifFailingSceneEndsTheImage()
-{
-    // An operation failing on scene 1, answered Yes: no further scenes, and the
-    // GIF is kept because its last scene was never reached.
-    BatchFixture f;
-    f.s.OutputFormat = 5;
-    f.s.AniExtractAllScenes = true;
-    f.s.DeleteOld = true;
-    f.s.MiscRotate = true;
-    f.s.MiscRotateAngle = QStringLiteral("abc");
-    QVERIFY(makeAnimatedGif(f.inPath(QStringLiteral("anim.gif")), 3, 24, 16));
-    f.add(QStringLiteral("anim.gif"));
-    f.yes();
+    void startChecks_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("expected"); // "title:a word of the text"; "" = no question
+        const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No), cancel = int(MsgAnswer::Cancel);
+        QTest::addRow("delete old: asked even if nothing overwrites")
+            << "delete other prefix" << yes << "Delete Warning:";
+        QTest::addRow("delete old answered Cancel: stores, starts")
+            << "delete same resize" << cancel << "Delete Warning:";
+        QTest::addRow("same folder resize: IMMINENT") << "same resize" << yes << "Overwrite Warning:IMMINENT";
+        QTest::addRow("same folder greyscale only: IMMINENT") << "same grey" << yes << "Overwrite Warning:IMMINENT";
+        QTest::addRow("same folder through a link: IMMINENT") << "linked resize" << yes << "Overwrite Warning:IMMINENT";
+        QTest::addRow("IMMINENT answered No does not start") << "same resize" << no << "Overwrite Warning:IMMINENT";
+        QTest::addRow("same folder format change only: MEDIUM") << "same format" << yes << "Overwrite Warning:MEDIUM";
+        QTest::addRow("same folder resize, spaces: MEDIUM")
+            << "same resize spaces" << cancel << "Overwrite Warning:MEDIUM";
+        QTest::addRow("same folder with a prefix: none") << "same resize prefix" << yes << "";
+        QTest::addRow("same folder with a suffix: none") << "same resize suffix" << yes << "";
+        QTest::addRow("same folder numbered: none") << "same resize numbered" << yes << "";
+        QTest::addRow("other folder: none") << "other resize" << yes << "";
+        QTest::addRow("same folder renaming only: none") << "same spaces" << yes << "";
+        QTest::addRow("warnings switched off: none even with delete old") << "ignore delete same resize" << no << "";
+    }
+    void startChecks()
+    {
+        QFETCH(QString, setup);
+        QFETCH(int, answer);
+        QFETCH(QString, expected);
+        BatchFixture f;
+        const QString link = f.world.path(QStringLiteral("link"));
+        QVERIFY(QFile::link(f.in, link));
+        const QStringList w = setup.split(QLatin1Char(' '));
+        const auto has = [&](const char *word) { return w.contains(QLatin1String(word)); };
+        f.s.DeleteOld = has("delete");
+        f.s.DimensionMethod = has("resize") ? 1 : 0;
+        f.s.MiscGreyscale = has("grey");
+        f.s.OutputFormat = has("format") ? 3 : 0;
+        f.s.Spaces = has("spaces") ? 1 : 0;
+        f.s.RenamePrefix = has("prefix") ? QStringLiteral("th_") : QString();
+        f.s.RenameSuffix = has("suffix") ? QStringLiteral("_s") : QString();
+        f.s.SequentialNumber = has("numbered");
+        f.s.OutputDir = has("same") ? f.in : has("linked") ? link : f.out;
 
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QCOMPARE(f.host.titles(), (QStringList{QStringLiteral("ImageMagick Error"), QStringLiteral("Done")}));
-    QCOMPARE(f.outFiles(), QStringList{QStringLiteral("anim1.png")});
-    QCOMPARE(f.inFiles(), QStringList{QStringLiteral("anim.gif")});
-    QCOMPARE(f.host.progressValues, (QList<int>{0, 1}));
-}
+        QStringList asked;
+        int stored = 0;
+        const bool started = BatchRun::StartChecks(
+            f.s, f.input.currentFolder, has("ignore") ? 1 : 0,
+            [&](const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) {
+                const bool yesNoCancel = buttons == MsgButtons::YesNoCancel && icon == MsgIcon::Question;
+                asked << (yesNoCancel ? title : QStringLiteral("?")) + QLatin1Char(':') + text;
+                return MsgAnswer(answer);
+            },
+            [&] { ++stored; });
+        // No does not start; Cancel starts and stores "ignore" for later runs.
+        QCOMPARE(started, asked.isEmpty() || answer != int(MsgAnswer::No));
+        QCOMPARE(stored, !asked.isEmpty() && answer == int(MsgAnswer::Cancel) ? 1 : 0);
+        QCOMPARE(asked.size(), expected.isEmpty() ? 0 : 1);
+        if (!expected.isEmpty()) {
+            const QStringList want = expected.split(QLatin1Char(':'));
+            QVERIFY2(asked.first().startsWith(want.at(0) + QLatin1Char(':')) && asked.first().contains(want.at(1)),
+                     qPrintable(asked.first()));
+        }
+    }
 
-void TestBatchRun::stopDuringAnimatedGifFinishesAllScenes()
-{
-    BatchFixture f;
-    f.s.OutputFormat = 5;
-    f.s.AniExtractAllScenes = true;
-    QVERIFY(makeAnimatedGif(f.inPath(QStringLiteral("anim.gif")), 3, 24, 16));
-    f.add(QStringLiteral("anim.gif"));
-    QVERIFY(f.addImage(QStringLiteral("b.png"), 10, 10));
-    f.host.onImage = [&](int position, int, const QString &) {
-        if (position == 1)
-            f.run.requestStop();
-    };
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QVERIFY(f.finished());
-    QCOMPARE(f.outFiles(), (QStringList{QStringLiteral("anim1.png"), QStringLiteral("anim2.png"),
-                                        QStringLiteral("anim3.png")}));
-}
+    void startRequestAndTicks()
+    {
+        BatchFixture f;
+        QVERIFY(makeImage(f.inPath(QStringLiteral("a.jpg")), 20, 10));
+        f.add(QStringLiteral("a.jpg"), false);
+        QCOMPARE(f.run.Run(f.s, f.input, f.host), BatchOutcome::NotStarted); // no start request
+        QCOMPARE(f.go(), BatchOutcome::NoImages);
+        QCOMPARE(f.host.titles(), QStringList{QStringLiteral("No Images")});
+        QCOMPARE(f.host.asked.first().text, QStringLiteral("Please Select at least 1 Image to Process!"));
+        QVERIFY(f.outFiles().isEmpty());
+        f.input.checked = {true};
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QCOMPARE(f.run.Run(f.s, f.input, f.host), BatchOutcome::NotStarted); // one run per request
+        QCOMPARE(f.host.titles(), (QStringList{"No Images", "Done"}));
+        QCOMPARE(f.outFiles(), QStringList{QStringLiteral("a.jpg")});
+    }
 
-void TestBatchRun::animatedGifFirstSceneOnly()
-{
-    BatchFixture f;
-    f.s.OutputFormat = 3; // JPG
-    f.s.AniExtractAllScenes = false;
-    QVERIFY(makeAnimatedGif(f.inPath(QStringLiteral("anim.gif")), 3, 24, 16));
-    f.add(QStringLiteral("anim.gif"));
+    // Captions count the ticked images from 0; Stop finishes the image in progress.
+    void captionsProgressAndStop()
+    {
+        BatchFixture f;
+        f.s.MiscFlipHoriz = true;
+        for (int i = 0; i < 6; ++i) {
+            QVERIFY(makeImage(f.inPath(QStringLiteral("img%1.png").arg(i)), 16, 8, unsigned(i)));
+            f.add(QStringLiteral("img%1.png").arg(i), i != 2); // one unticked item in the middle
+        }
+        QStringList seen;
+        f.host.onImage = [&](int position, int, const QString &item) {
+            seen << f.host.caption() + QLatin1Char(' ') + item;
+            if (position == 3)
+                f.run.requestStop();
+        };
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QCOMPARE(seen, (QStringList{"Processing Images (0/5) img0.png", "Processing Images (1/5) img1.png",
+                                    "Processing Images (2/5) img3.png"}));
+        QCOMPARE(f.host.progressMax, 5);
+        QCOMPARE(f.host.progressValues, (QList<int>{0, 1, 2, 3}));
+        QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
+        QVERIFY(f.finished());
+        QCOMPARE(f.outFiles(), (QStringList{"img0.png", "img1.png", "img3.png"}));
+        const QString third = QStringLiteral("img3.png"); // finished: mirrored like the others
+        QCOMPARE(QImage(f.outPath(third)).pixel(0, 0), QImage(f.inPath(third)).pixel(15, 0));
+    }
 
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
-    QCOMPARE(f.outFiles(), QStringList{QStringLiteral("anim.jpg")});
-    QCOMPARE(formatOf(f.outPath(QStringLiteral("anim.jpg"))), QStringLiteral("JPEG"));
-    const QColor c(QImage(f.outPath(QStringLiteral("anim.jpg"))).pixel(12, 8));
-    QVERIFY2(qAbs(c.red() - 0) < 8 && qAbs(c.green() - 0) < 8 && qAbs(c.blue() - 255) < 8, // scene 0
-             qPrintable(c.name()));
-    QCOMPARE(f.host.progressValues, (QList<int>{0, 1}));
-}
+    // Something in the way of an image's output: the step's question. Yes skips
+    // the image (nothing produced, so its source is not deleted), No ends the run.
+    void obstacleQuestions_data()
+    {
+        QTest::addColumn<bool>("folderAtOutput"); // else a file where the sub-folder must be made
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("question"); // "<title>: <text>", with IN and OUT for the folders
+        QTest::addColumn<QStringList>("expectedOut");
+        QTest::addColumn<QStringList>("expectedIn");
+        const QString copy = QStringLiteral("Copy Error: Could not copy \"IN/sub/b.png\" to \"OUT/sub/th_b.png\"!\r\n"
+                                            "Do you want to continue processing images?\r\n\r\n");
+        const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No);
+        QTest::addRow("copy failure, Yes goes on")
+            << true << yes << copy << QStringList{"th_a.png", "th_c.png"} << QStringList{"sub/b.png"};
+        QTest::addRow("copy failure, No ends the run")
+            << true << no << copy << QStringList{"th_a.png"} << QStringList{"c.png", "sub/b.png"};
+        QTest::addRow("folder not made, Yes goes on") << false << yes
+            << "Dir Create Error: Error creating directory:\r\nOUT/sub\r\n\r\nDo you want to continue?"
+            << QStringList{"sub", "th_a.png", "th_c.png"} << QStringList{"sub/b.png"};
+    }
+    void obstacleQuestions()
+    {
+        QFETCH(bool, folderAtOutput);
+        QFETCH(int, answer);
+        QFETCH(QString, question);
+        QFETCH(QStringList, expectedOut);
+        QFETCH(QStringList, expectedIn);
+        BatchFixture f;
+        f.s.RenamePrefix = QStringLiteral("th_");
+        f.s.MiscFlipHoriz = true; // would fail on the obstacle if the skipped steps ran
+        f.s.DeleteOld = f.s.ReplicateSubDirs = f.input.recurse = true;
+        for (const char *name : {"a.png", "sub/b.png", "c.png"})
+            QVERIFY(f.addImage(QLatin1String(name), 20, 10));
+        QVERIFY(folderAtOutput ? QDir().mkpath(f.outPath(QStringLiteral("sub/th_b.png")))
+                               : writeFile(f.outPath(QStringLiteral("sub")), "file"));
+        f.host.answers.push_back(MsgAnswer(answer));
 
-void TestBatchRun::animatedGifKeptAsGifCopiedWhole()
-{
-    BatchFixture f;
-    f.s.RenamePrefix = QStringLiteral("th_");
-    f.s.MiscFlipHoriz = true;
-    f.s.AniExtractAllScenes = true;
-    QVERIFY(makeAnimatedGif(f.inPath(QStringLiteral("anim.gif")), 3, 24, 16));
-    f.add(QStringLiteral("anim.gif"));
+        QCOMPARE(f.go(), answer == int(MsgAnswer::Yes) ? BatchOutcome::Finished : BatchOutcome::EndedByNo);
+        QCOMPARE(f.host.asked.size(), 2);
+        const ShownDialog &q = f.host.asked.first();
+        question.replace(QLatin1String("IN"), f.in).replace(QLatin1String("OUT"), f.out);
+        QVERIFY2((q.title + QStringLiteral(": ") + q.text).startsWith(question), qPrintable(q.text));
+        QCOMPARE(q.buttons, MsgButtons::YesNo);
+        QVERIFY(f.finished());
+        QCOMPARE(f.outFiles(), expectedOut);
+        QCOMPARE(f.inFiles(), expectedIn);
+        QVERIFY(f.host.errors.isEmpty());
+    }
 
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QCOMPARE(f.outFiles(), QStringList{QStringLiteral("th_anim.gif")});
-    QCOMPARE(BatchRun::GetNumScenes(f.outPath(QStringLiteral("th_anim.gif"))), qint16(3));
-}
+    // Delete Old without image operations moves the file; the same file is never
+    // copied onto itself, a failed move asks and keeps the source.
+    void renameOnly_data()
+    {
+        QTest::addColumn<QString>("outputDir"); // below the test world
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addRow("same folder, same name: untouched") << "in" << "" << "in/a.jpg" << QStringList{"Done"};
+        QTest::addRow("same folder through a link: untouched") << "link" << "" << "in/a.jpg" << QStringList{"Done"};
+        QTest::addRow("moved over an older output") << "out" << "new_" << "out/new_a.jpg" << QStringList{"Done"};
+        QTest::addRow("no output folder: Copy Error")
+            << "missing" << "" << "in/a.jpg" << QStringList{"Copy Error", "Done"};
+    }
+    void renameOnly()
+    {
+        QFETCH(QString, outputDir);
+        QFETCH(QString, prefix);
+        QFETCH(QString, result);
+        QFETCH(QStringList, titles);
+        BatchFixture f;
+        QVERIFY(QFile::link(f.in, f.world.path(QStringLiteral("link"))));
+        f.s.DeleteOld = true;
+        f.s.RenamePrefix = prefix;
+        f.s.OutputDir = f.world.path(outputDir);
+        QVERIFY(f.addImage(QStringLiteral("a.jpg")));
+        QVERIFY(writeFile(f.outPath(QStringLiteral("new_a.jpg")), "older"));
+        const QString source = f.inPath(QStringLiteral("a.jpg"));
+        const QDateTime stamp(QDate(2001, 2, 3), QTime(4, 5, 6));
+        {
+            QFile file(source);
+            QVERIFY(file.open(QIODevice::Append) && file.setFileTime(stamp, QFileDevice::FileModificationTime));
+        }
+        const QByteArray sum = checksum(source);
+        const quint64 node = inode(source);
+        f.yes();
+
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QVERIFY2(f.host.errors.isEmpty(), qPrintable(f.host.errors.value(0).description));
+        QCOMPARE(f.host.titles(), titles);
+        const QString path = f.world.path(result);
+        QCOMPARE(inode(path), node);
+        QCOMPARE(checksum(path), sum);
+        QCOMPARE(QFileInfo(path).lastModified(), stamp);
+        QCOMPARE(f.inFiles(), result.startsWith(QLatin1String("in/")) ? QStringList{"a.jpg"} : QStringList{});
+    }
+
+    // The output folder names the input folder through a link: the image is
+    // worked on in place and, being the output, not deleted.
+    void deleteOldKeepsSourceThatIsTheOutput()
+    {
+        BatchFixture f;
+        QVERIFY(QFile::link(f.in, f.world.path(QStringLiteral("link"))));
+        f.s.DeleteOld = f.s.MiscFlipVert = true;
+        f.s.OutputDir = f.world.path(QStringLiteral("link"));
+        QVERIFY(makeQuadrants(f.inPath(QStringLiteral("q.png"))));
+        f.add(QStringLiteral("q.png"));
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
+        QCOMPARE(f.inFiles(), QStringList{QStringLiteral("q.png")});
+        QCOMPARE(QImage(f.inPath(QStringLiteral("q.png"))).pixel(0, 0), qRgb(0, 0, 255)); // flipped
+    }
+
+    void scenesOfAnimatedGif()
+    {
+        TestWorld world;
+        const QString gif = m_gifs.filePath(QStringLiteral("12.gif"));
+        QCOMPARE(BatchRun::GetNumScenes(gif), qint16(12));
+        QVERIFY(makeImage(world.path(QStringLiteral("still.png")), 8, 8));
+        QCOMPARE(BatchRun::GetNumScenes(world.path(QStringLiteral("still.png"))), qint16(1));
+        QVERIFY(writeFile(world.path(QStringLiteral("text.gif")), "no picture here"));
+        QCOMPARE(BatchRun::GetNumScenes(world.path(QStringLiteral("text.gif"))), qint16(0));
+
+        BatchRun::ExtractScene(gif, world.path(QStringLiteral("scene.png")), 4);
+        const QImage img(world.path(QStringLiteral("scene.png")));
+        QCOMPARE(img.size(), QSize(24, 16));
+        QCOMPARE(QColor(img.pixel(5, 5)), sceneColour(4));
+        // A scene past the end writes nothing.
+        BatchRun::ExtractScene(gif, world.path(QStringLiteral("none.png")), 40);
+        QVERIFY(!QFile::exists(world.path(QStringLiteral("none.png"))));
+    }
+
+    void animatedGifExtractAllScenes()
+    {
+        BatchFixture f;
+        f.s.OutputFormat = 5; // PNG
+        f.s.AniExtractAllScenes = true;
+        f.s.DeleteOld = true;
+        f.s.MiscInvert = true;
+        addGif(f, 12);
+        QVERIFY(f.addImage(QStringLiteral("next.png"), 10, 10));
+
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
+        QStringList expected;
+        for (int i = 1; i <= 12; ++i)
+            expected << QStringLiteral("anim%1.png").arg(i, 2, 10, QLatin1Char('0'));
+        QCOMPARE(f.outFiles(), expected + QStringList{QStringLiteral("next.png")});
+        for (int i = 0; i < 12; ++i) { // every scene negated
+            const QString path = f.outPath(expected.at(i));
+            QCOMPARE(formatOf(path), QStringLiteral("PNG"));
+            const QColor c = sceneColour(i);
+            QCOMPARE(QColor(QImage(path).pixel(3, 3)), QColor(255 - c.red(), 255 - c.green(), 255 - c.blue()));
+        }
+        // The GIF went once its last scene was out; the progress moved once for it.
+        QVERIFY(f.inFiles().isEmpty());
+        QCOMPARE(f.host.progressValues, (QList<int>{0, 1, 2}));
+    }
+
+    void animatedGif_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("expectedOut");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addRow("first scene only, to JPG") << "jpg" << QStringList{"anim.jpg", "next.jpg"} << QStringList{"Done"};
+        QTest::addRow("kept as GIF: copied whole")
+            << "all prefix flop" << QStringList{"th_anim.gif", "th_next.png"} << QStringList{"Done"};
+        QTest::addRow("Stop during the GIF finishes its scenes")
+            << "png all stop" << QStringList{"anim1.png", "anim2.png", "anim3.png"} << QStringList{"Done"};
+        // The next image's failure is answered No, ending the run.
+        QTest::addRow("failing scene ends the image, GIF kept")
+            << "png all delete badrotate" << QStringList{"anim1.png", "next.png"}
+            << QStringList{"ImageMagick Error", "ImageMagick Error", "Done"};
+    }
+    void animatedGif()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QStringList, expectedOut);
+        QFETCH(QStringList, titles);
+        const QStringList w = setup.split(QLatin1Char(' '));
+        const auto has = [&](const char *word) { return w.contains(QLatin1String(word)); };
+        BatchFixture f;
+        f.s.OutputFormat = has("jpg") ? 3 : has("png") ? 5 : 0;
+        f.s.AniExtractAllScenes = has("all");
+        f.s.DeleteOld = has("delete");
+        f.s.RenamePrefix = has("prefix") ? QStringLiteral("th_") : QString();
+        f.s.MiscFlipHoriz = has("flop");
+        f.s.MiscRotate = has("badrotate");
+        f.s.MiscRotateAngle = QStringLiteral("abc");
+        addGif(f, 3);
+        QVERIFY(f.addImage(QStringLiteral("next.png"), 10, 10));
+        f.host.onImage = [&](int position, int, const QString &) {
+            if (position == 1 && has("stop"))
+                f.run.requestStop();
+        };
+        f.host.answers = {MsgAnswer::Yes, MsgAnswer::No};
+
+        QCOMPARE(f.go(), has("badrotate") ? BatchOutcome::EndedByNo : BatchOutcome::Finished);
+        QCOMPARE(f.host.titles(), titles);
+        QCOMPARE(f.outFiles(), expectedOut);
+        QVERIFY(f.inFiles().contains(QStringLiteral("anim.gif")));
+        if (has("jpg")) { // scene 0
+            const QColor c(QImage(f.outPath(QStringLiteral("anim.jpg"))).pixel(12, 8));
+            QVERIFY2(c.red() < 16 && c.green() < 16 && c.blue() > 240, qPrintable(c.name()));
+        }
+        if (has("prefix"))
+            QCOMPARE(BatchRun::GetNumScenes(f.outPath(QStringLiteral("th_anim.gif"))), qint16(3));
+    }
+};
 
 VEXL_ENGINE_TEST_MAIN(TestBatchRun)
 #include "tst_batchrun.moc"

@@ -5,306 +5,160 @@
 
 #include "support/fileprocs.h"
 
-#include <QFile>
-
 using namespace vexl;
 using namespace vexl::test;
-
-namespace {
-struct Naming
-{
-    QString prefix;
-    QString suffix;
-    int caseRule = 0;
-    int spaces = 0;
-    int format = 0;
-    bool numbering = false;
-    QString start = QStringLiteral("0");
-    QString fill = QStringLiteral("0");
-    bool replicate = true;
-    bool recurse = false;
-    int method = 0;
-    QString width = QStringLiteral("100");
-    QString height = QStringLiteral("100");
-    bool tokens = false; // the name holds meta-variable tokens during the operations
-};
-} // namespace
-
-Q_DECLARE_METATYPE(Naming)
 
 class TestOutputNaming : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void names_data();
-    void names();
-    void numberingSkipsExistingOutputs();
-    void finalRenameReplacesExistingFile();
-    void sixteenBitLimits_data();
-    void sixteenBitLimits();
-    void filenameChecks_data();
-    void filenameChecks();
+    void names_data()
+    {
+        QTest::addColumn<QString>("items"); // comma-separated, in list order
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("suffix");
+        // caseN, spacesN (the rules), number, tiff, recurse [flat], fix (to 64x48), older (a file of the name)
+        QTest::addColumn<QString>("more");
+        QTest::addColumn<QString>("expected"); // the outputs of the items
+        QTest::addRow("lower case, spaces to underscores")
+            << "My Photo.JPG" << "th_" << "" << "case1 spaces1" << "th_my_photo.jpg";
+        QTest::addRow("first letter of each word, spaces removed")
+            << "My Photo.JPG" << "th_" << "" << "case4 spaces4" << "Th_MyPhoto.JPG";
+        QTest::addRow("first letter") << "My Photo.JPG" << "th_" << "" << "case3" << "Th_my photo.JPG";
+        QTest::addRow("toggle case") << "abC1.png" << "" << "" << "case5" << "ABC1.png";
+        QTest::addRow("words start after - and (") << "a-b(c d_e.png" << "" << "" << "case4" << "A-B(C D_E.png";
+        QTest::addRow("underscores to spaces") << "a_b c.png" << "" << "" << "spaces2" << "a b c.png";
+        QTest::addRow("underscores removed") << "a_b c.png" << "" << "" << "spaces3" << "ab c.png";
+        QTest::addRow("underscores and spaces removed") << "a_b c.png" << "" << "" << "spaces5" << "abc.png";
+        QTest::addRow("numbered from 7, zero fill 3")
+            << "zeta.jpg,alpha.jpg" << "img" << "" << "number" << "img007.jpg,img008.jpg";
+        QTest::addRow("TIFF, upper case: name and extension")
+            << "My Photo.JPG" << "th_" << "" << "case2 tiff" << "TH_MY PHOTO.TIFF";
+        QTest::addRow("replicated sub-folders")
+            << "a/b/photo.jpg,top.jpg" << "" << "" << "recurse" << "a/b/photo.jpg,top.jpg";
+        QTest::addRow("sub-folders not replicated") << "a/b/photo.jpg" << "" << "" << "recurse flat" << "photo.jpg";
+        QTest::addRow("per cent sign kept as it is") << "photo.jpg" << "50%_" << "" << "" << "50%_photo.jpg";
+        QTest::addRow("bad characters left out") << "photo.jpg" << "a/b?c_" << "_d:e*" << "" << "abc_photo_de.jpg";
+        QTest::addRow("final name replaces an older file") << "a.jpg" << "[WIDTH]_" << "" << "older" << "40_a.jpg";
+        QTest::addRow("size of the result, any case")
+            << "photo.jpg" << "[WIDTH]x[height]_" << "" << "fix" << "64x48_photo.jpg";
+        QTest::addRow("extension, count and number without numbering")
+            << "a.JPG,b.jpg" << "" << "_[EXT]_[SELNUM]_[SEQNUM]" << "" << "a_JPG_2_7.JPG,b_jpg_2_8.jpg";
+    }
+    void names()
+    {
+        QFETCH(QString, items);
+        QFETCH(QString, prefix);
+        QFETCH(QString, suffix);
+        QFETCH(QString, more);
+        QFETCH(QString, expected);
+        const auto rule = [&](const QString &word) {
+            return QRegularExpression(word + QStringLiteral("(\\d)")).match(more).captured(1).toInt();
+        };
+        BatchFixture f;
+        f.s.RenamePrefix = prefix;
+        f.s.RenameSuffix = suffix;
+        f.s.Case = rule(QStringLiteral("case"));
+        f.s.Spaces = rule(QStringLiteral("spaces"));
+        f.s.OutputFormat = more.contains(QLatin1String("tiff")) ? 6 : 0;
+        f.s.SequentialNumber = more.contains(QLatin1String("number"));
+        f.s.StartNumber = QStringLiteral("7");
+        f.s.ZeroFill = QStringLiteral("3");
+        f.input.recurse = more.contains(QLatin1String("recurse"));
+        f.s.ReplicateSubDirs = !more.contains(QLatin1String("flat"));
+        f.s.DimensionMethod = more.contains(QLatin1String("fix")) ? 4 : 0;
+        f.s.DimensionWidth = QStringLiteral("64");
+        f.s.DimensionHeight = QStringLiteral("48");
+        const QStringList sources = items.split(QLatin1Char(','));
+        for (const QString &item : sources)
+            QVERIFY(f.addImage(item, 40, 30, unsigned(f.input.items.size())));
+        if (more.contains(QLatin1String("older")))
+            QVERIFY(writeFile(f.outPath(expected), "older"));
+
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QVERIFY2(f.host.errors.isEmpty(), qPrintable(f.host.errors.value(0).description));
+        QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
+        QStringList outputs = expected.split(QLatin1Char(','));
+        if (f.s.SequentialNumber || more.contains(QLatin1String("older"))) // the items' own bytes, in list order
+            for (int i = 0; i < outputs.size(); ++i)
+                QCOMPARE(checksum(f.outPath(outputs.at(i))), checksum(f.inPath(sources.at(i))));
+        outputs.sort();
+        QCOMPARE(f.outFiles(), outputs);
+    }
+
+    void numberingSkipsExistingOutputs()
+    {
+        BatchFixture f;
+        f.s.SequentialNumber = true;
+        f.s.StartNumber = QStringLiteral("1");
+        QVERIFY(makeImage(f.outPath(QStringLiteral("1.jpg")), 8, 8, 7));
+        QVERIFY(makeImage(f.outPath(QStringLiteral("2.jpg")), 8, 8, 8));
+        QVERIFY(writeFile(f.outPath(QStringLiteral("4.jpg")), QByteArray())); // empty: not an output
+        const QByteArray one = checksum(f.outPath(QStringLiteral("1.jpg")));
+        const QByteArray two = checksum(f.outPath(QStringLiteral("2.jpg")));
+        for (const char *name : {"c.jpg", "a.jpg", "b.jpg"})
+            QVERIFY(f.addImage(QLatin1String(name), 20, 10, unsigned(name[0])));
+
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QCOMPARE(f.outFiles(), (QStringList{"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"}));
+        QCOMPARE(checksum(f.outPath(QStringLiteral("1.jpg"))), one);
+        QCOMPARE(checksum(f.outPath(QStringLiteral("2.jpg"))), two);
+        QCOMPARE(checksum(f.outPath(QStringLiteral("3.jpg"))), checksum(f.inPath(QStringLiteral("c.jpg"))));
+        QCOMPARE(checksum(f.outPath(QStringLiteral("4.jpg"))), checksum(f.inPath(QStringLiteral("a.jpg"))));
+        QCOMPARE(checksum(f.outPath(QStringLiteral("5.jpg"))), checksum(f.inPath(QStringLiteral("b.jpg"))));
+    }
+
+    // Out of range: the run ends through the unexpected-error report, no question.
+    void sixteenBitLimits_data()
+    {
+        QTest::addColumn<bool>("numbering");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("fill");
+        QTest::addColumn<QStringList>("expectedOut"); // all three: the run did not fail
+        QTest::addRow("start number above 32767") << false << "40000" << "0" << QStringList{};
+        QTest::addRow("empty zero fill while numbering") << true << "1" << "" << QStringList{};
+        QTest::addRow("number growing past 32767") << true << "32766" << "0" << QStringList{"32766.png"};
+        QTest::addRow("empty zero fill without numbering")
+            << false << "1" << "" << QStringList{"a.png", "b.png", "c.png"};
+    }
+    void sixteenBitLimits()
+    {
+        QFETCH(bool, numbering);
+        QFETCH(QString, start);
+        QFETCH(QString, fill);
+        QFETCH(QStringList, expectedOut);
+        const bool fails = expectedOut.size() < 3;
+        BatchFixture f;
+        f.s.SequentialNumber = numbering;
+        f.s.StartNumber = start;
+        f.s.ZeroFill = fill;
+        for (const char *name : {"a.png", "b.png", "c.png"})
+            QVERIFY(f.addImage(QLatin1String(name), 8, 8));
+        QCOMPARE(f.go(), fails ? BatchOutcome::Failed : BatchOutcome::Finished);
+        QCOMPARE(f.outFiles(), expectedOut);
+        QCOMPARE(f.host.errors.size(), fails ? 1 : 0);
+        QCOMPARE(f.host.titles(), fails ? QStringList{} : QStringList{QStringLiteral("Done")});
+    }
+
+    void filenameChecks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("good");
+        QTest::addColumn<QString>("stripped");
+        QTest::addRow("all nine") << "\\/|?\"><*:x" << false << "x";
+        QTest::addRow("blank") << "a b" << true << "a b";
+        QTest::addRow("per cent and brackets are allowed") << "50%[1]" << true << "50%[1]";
+    }
+    void filenameChecks()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, good);
+        QFETCH(QString, stripped);
+        QCOMPARE(IsFilenameGood(name), good);
+        QCOMPARE(StripBadFilenameChars(name), stripped);
+    }
 };
-
-void TestOutputNaming::names_data()
-{
-    QTest::addColumn<QStringList>("items");
-    QTest::addColumn<Naming>("n");
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList myPhoto{QStringLiteral("My Photo.JPG")};
-    const QStringList photo{QStringLiteral("photo.jpg")};
-    Naming n;
-
-    n = {};
-    n.prefix = QStringLiteral("th_");
-    n.caseRule = 1;
-    n.spaces = 1;
-    QTest::addRow("lower case, spaces to underscores") << myPhoto << n << QStringList{QStringLiteral("th_my_photo.jpg")};
-    n = {};
-    n.prefix = QStringLiteral("th_");
-    n.caseRule = 4;
-    QTest::addRow("first letter of each word") << myPhoto << n << QStringList{QStringLiteral("Th_My Photo.JPG")};
-    n.spaces = 4;
-    QTest::addRow("first letter of each word, spaces removed") << myPhoto << n << QStringList{QStringLiteral("Th_MyPhoto.JPG")};
-    n = {};
-    n.prefix = QStringLiteral("th_");
-    n.caseRule = 3;
-    QTest::addRow("first letter") << myPhoto << n << QStringList{QStringLiteral("Th_my photo.JPG")};
-    n.caseRule = 2;
-    QTest::addRow("upper case, extension too") << myPhoto << n << QStringList{QStringLiteral("TH_MY PHOTO.JPG")};
-    n = {};
-    n.caseRule = 5;
-    QTest::addRow("toggle case") << QStringList{QStringLiteral("abC1.png")} << n << QStringList{QStringLiteral("ABC1.png")};
-    n = {};
-    n.caseRule = 4;
-    QTest::addRow("word starts after - and (") << QStringList{QStringLiteral("a-b(c d_e.png")} << n
-                                              << QStringList{QStringLiteral("A-B(C D_E.png")};
-    n = {};
-    n.spaces = 2;
-    QTest::addRow("underscores to spaces") << QStringList{QStringLiteral("a_b c.png")} << n
-                                           << QStringList{QStringLiteral("a b c.png")};
-    n.spaces = 3;
-    QTest::addRow("underscores removed") << QStringList{QStringLiteral("a_b c.png")} << n
-                                         << QStringList{QStringLiteral("ab c.png")};
-    n.spaces = 5;
-    QTest::addRow("underscores and spaces removed") << QStringList{QStringLiteral("a_b c.png")} << n
-                                                    << QStringList{QStringLiteral("abc.png")};
-
-    n = {};
-    n.prefix = QStringLiteral("img");
-    n.numbering = true;
-    n.start = QStringLiteral("7");
-    n.fill = QStringLiteral("3");
-    QTest::addRow("numbered from 7, zero fill 3, prefix img")
-        << QStringList{QStringLiteral("zeta.jpg"), QStringLiteral("alpha.jpg")} << n
-        << QStringList{QStringLiteral("img007.jpg"), QStringLiteral("img008.jpg")};
-    n = {};
-    n.numbering = true;
-    n.start = QStringLiteral("123");
-    n.fill = QStringLiteral("2");
-    QTest::addRow("zero fill narrower than the number") << photo << n << QStringList{QStringLiteral("123.jpg")};
-
-    n = {};
-    n.prefix = QStringLiteral("th_");
-    n.format = 6;
-    n.caseRule = 2;
-    QTest::addRow("TIFF, upper case: name and extension") << myPhoto << n << QStringList{QStringLiteral("TH_MY PHOTO.TIFF")};
-    n.caseRule = 1;
-    QTest::addRow("TIFF, lower case") << myPhoto << n << QStringList{QStringLiteral("th_my photo.tiff")};
-    n.caseRule = 0;
-    QTest::addRow("TIFF, case unchanged") << myPhoto << n << QStringList{QStringLiteral("th_My Photo.tiff")};
-
-    n = {};
-    n.recurse = true;
-    QTest::addRow("replicated sub-folders") << QStringList{QStringLiteral("a/b/photo.jpg"), QStringLiteral("top.jpg")} << n
-                                            << QStringList{QStringLiteral("a/b/photo.jpg"), QStringLiteral("top.jpg")};
-    n.replicate = false;
-    QTest::addRow("sub-folders not replicated") << QStringList{QStringLiteral("a/b/photo.jpg")} << n
-                                                << QStringList{QStringLiteral("photo.jpg")};
-
-    n = {};
-    n.prefix = QStringLiteral("50%_");
-    QTest::addRow("per cent sign kept as it is") << photo << n << QStringList{QStringLiteral("50%_photo.jpg")};
-    n.prefix = QStringLiteral("a/b?c_");
-    n.suffix = QStringLiteral("_d:e*");
-    QTest::addRow("bad characters left out") << photo << n << QStringList{QStringLiteral("abc_photo_de.jpg")};
-
-    n = {};
-    n.prefix = QStringLiteral("[WIDTH]x[HEIGHT]_");
-    n.method = 4;
-    n.width = QStringLiteral("64");
-    n.height = QStringLiteral("48");
-    n.tokens = true;
-    QTest::addRow("size of the result in the name") << photo << n << QStringList{QStringLiteral("64x48_photo.jpg")};
-    n = {};
-    n.prefix = QStringLiteral("[width]-[Height]_");
-    n.tokens = true;
-    QTest::addRow("tokens in any letter case") << photo << n << QStringList{QStringLiteral("40-30_photo.jpg")};
-    n = {};
-    n.suffix = QStringLiteral("_[EXT]_[SELNUM]_[SEQNUM]");
-    n.start = QStringLiteral("5");
-    n.tokens = true;
-    QTest::addRow("extension, count and number without numbering")
-        << QStringList{QStringLiteral("a.JPG"), QStringLiteral("b.jpg")} << n
-        << QStringList{QStringLiteral("a_JPG_2_5.JPG"), QStringLiteral("b_jpg_2_6.jpg")};
-    n = {};
-    n.prefix = QStringLiteral("[WIDTH]%_");
-    n.tokens = true;
-    QTest::addRow("per cent sign beside a token") << photo << n << QStringList{QStringLiteral("40%_photo.jpg")};
-}
-
-void TestOutputNaming::names()
-{
-    QFETCH(QStringList, items);
-    QFETCH(Naming, n);
-    QFETCH(QStringList, expected);
-    if (n.tokens)
-        SKIP_UNLESS_ENGINE_TAKES_BRACKET_NAMES();
-
-    BatchFixture f;
-    ProcessSettings &s = f.s;
-    s.RenamePrefix = n.prefix;
-    s.RenameSuffix = n.suffix;
-    s.Case = n.caseRule;
-    s.Spaces = n.spaces;
-    s.OutputFormat = n.format;
-    s.SequentialNumber = n.numbering;
-    s.StartNumber = n.start;
-    s.ZeroFill = n.fill;
-    s.ReplicateSubDirs = n.replicate;
-    s.DimensionMethod = n.method;
-    s.DimensionWidth = n.width;
-    s.DimensionHeight = n.height;
-    f.input.recurse = n.recurse;
-    for (const QString &item : items)
-        QVERIFY(f.addImage(item, 40, 30));
-
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QVERIFY2(f.host.errors.isEmpty(), qPrintable(f.host.errors.value(0).description));
-    QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
-    QStringList sorted = expected;
-    sorted.sort();
-    QCOMPARE(f.outFiles(), sorted);
-    // Every output is a readable image of the format its extension names.
-    for (const QString &name : expected) {
-        const QString path = f.outPath(name);
-        const QString ext = QFileInfo(name).suffix().toUpper();
-        QCOMPARE(formatOf(path), ext == QLatin1String("JPG") ? QStringLiteral("JPEG") : ext);
-    }
-    if (n.numbering) {
-        // In list order: the first item got the first number.
-        QCOMPARE(checksum(f.outPath(expected.first())), checksum(f.inPath(items.first())));
-    }
-}
-
-void TestOutputNaming::numberingSkipsExistingOutputs()
-{
-    BatchFixture f;
-    f.s.SequentialNumber = true;
-    f.s.StartNumber = QStringLiteral("1");
-    QVERIFY(makeImage(f.outPath(QStringLiteral("1.jpg")), 8, 8, 7));
-    QVERIFY(makeImage(f.outPath(QStringLiteral("2.jpg")), 8, 8, 8));
-    QVERIFY(writeFile(f.outPath(QStringLiteral("4.jpg")), QByteArray())); // empty: not an output
-    const QByteArray one = checksum(f.outPath(QStringLiteral("1.jpg")));
-    const QByteArray two = checksum(f.outPath(QStringLiteral("2.jpg")));
-    for (const char *name : {"c.jpg", "a.jpg", "b.jpg"})
-        QVERIFY(f.addImage(QLatin1String(name), 20, 10, unsigned(name[0])));
-    QList<qint16> seqNums;
-    f.host.onImage = [&](int position, int, const QString &) {
-        if (position > 1)
-            seqNums << f.run.meta().seqNum; // the number the image before used
-    };
-
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    seqNums << f.run.meta().seqNum;
-    QCOMPARE(seqNums, (QList<qint16>{3, 4, 5}));
-    QCOMPARE(f.outFiles(), (QStringList{QStringLiteral("1.jpg"), QStringLiteral("2.jpg"), QStringLiteral("3.jpg"),
-                                        QStringLiteral("4.jpg"), QStringLiteral("5.jpg")}));
-    QCOMPARE(checksum(f.outPath(QStringLiteral("1.jpg"))), one);
-    QCOMPARE(checksum(f.outPath(QStringLiteral("2.jpg"))), two);
-    QCOMPARE(checksum(f.outPath(QStringLiteral("3.jpg"))), checksum(f.inPath(QStringLiteral("c.jpg"))));
-    QCOMPARE(checksum(f.outPath(QStringLiteral("4.jpg"))), checksum(f.inPath(QStringLiteral("a.jpg"))));
-}
-
-void TestOutputNaming::finalRenameReplacesExistingFile()
-{
-    SKIP_UNLESS_ENGINE_TAKES_BRACKET_NAMES();
-    BatchFixture f;
-    f.s.RenamePrefix = QStringLiteral("[WIDTH]_");
-    QVERIFY(writeFile(f.outPath(QStringLiteral("40_a.jpg")), "an older file"));
-    QVERIFY(f.addImage(QStringLiteral("a.jpg"), 40, 30));
-    QCOMPARE(f.go(), BatchOutcome::Finished);
-    QCOMPARE(f.outFiles(), QStringList{QStringLiteral("40_a.jpg")});
-    QCOMPARE(checksum(f.outPath(QStringLiteral("40_a.jpg"))), checksum(f.inPath(QStringLiteral("a.jpg"))));
-}
-
-void TestOutputNaming::sixteenBitLimits_data()
-{
-    QTest::addColumn<bool>("numbering");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("fill");
-    QTest::addColumn<QStringList>("expectedOut");
-    QTest::addColumn<bool>("fails");
-    QTest::addRow("start number above 32767") << false << "40000" << "0" << QStringList{} << true;
-    QTest::addRow("empty zero fill while numbering") << true << "1" << "" << QStringList{} << true;
-    QTest::addRow("number growing past 32767") << true << "32766" << "0" << QStringList{QStringLiteral("32766.png")}
-                                               << true;
-    QTest::addRow("empty zero fill without numbering") << false << "1" << ""
-                                                       << QStringList{QStringLiteral("a.png"), QStringLiteral("b.png"),
-                                                                      QStringLiteral("c.png")}
-                                                       << false;
-}
-
-void TestOutputNaming::sixteenBitLimits()
-{
-    QFETCH(bool, numbering);
-    QFETCH(QString, start);
-    QFETCH(QString, fill);
-    QFETCH(QStringList, expectedOut);
-    QFETCH(bool, fails);
-
-    BatchFixture f;
-    f.s.SequentialNumber = numbering;
-    f.s.StartNumber = start;
-    f.s.ZeroFill = fill;
-    for (const char *name : {"a.png", "b.png", "c.png"})
-        QVERIFY(f.addImage(QLatin1String(name), 8, 8));
-
-    QCOMPARE(f.go(), fails ? BatchOutcome::Failed : BatchOutcome::Finished);
-    QCOMPARE(f.outFiles(), expectedOut);
-    QCOMPARE(f.finished(), !fails);
-    QCOMPARE(f.host.errors.size(), fails ? 1 : 0);
-    if (fails) {
-        const ErrorReport &r = f.host.errors.first();
-        QCOMPARE(r.windowName, QStringLiteral("frmGo"));
-        QCOMPARE(r.procedureName, QStringLiteral("Form_Activate"));
-        QVERIFY(r.settings.contains(QLatin1String("StartNumber")));
-        QCOMPARE(f.host.asked.size(), 0);
-    }
-}
-
-void TestOutputNaming::filenameChecks_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("good");
-    QTest::addColumn<QString>("stripped");
-    QTest::addRow("colon") << "a:b" << false << "ab";
-    QTest::addRow("blank") << "a b" << true << "a b";
-    QTest::addRow("slash and question mark") << "a/b?c" << false << "abc";
-    QTest::addRow("all nine") << "\\/|?\"><*:x" << false << "x";
-    QTest::addRow("per cent and brackets are allowed") << "50%[1]" << true << "50%[1]";
-}
-
-void TestOutputNaming::filenameChecks()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, good);
-    QFETCH(QString, stripped);
-    QCOMPARE(IsFilenameGood(name), good);
-    QCOMPARE(StripBadFilenameChars(name), stripped);
-}
 
 VEXL_ENGINE_TEST_MAIN(TestOutputNaming)
 #include "tst_outputnaming.moc"

@@ -1,40 +1,21 @@
 // Text overlay: placement, meta tokens in the stamp, colours and font files.
-#include "engine/batchrun.h"
-#include "engine/imageengine.h"
+#include "batchfixture.h"
+
 #include "engine/textoverlay.h"
 #include "support/apppaths.h"
 #include "support/fontfile.h"
-#include "testsupport.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QImage>
-#include <QTest>
 
 using namespace vexl;
+using namespace vexl::test;
 
 namespace {
-// The bounding box of the dark pixels of an image.
-QRect darkBox(const QString &path)
-{
-    QImage img(path);
-    QRect box;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (qGray(img.pixel(x, y)) < 100)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 QSize labelSize(const QString &text)
 {
     const QString label = AppPaths::tempFile(QStringLiteral("ref.png"));
     OverlayFont font;
     font.face = QStringLiteral("Liberation Sans");
     font.size = 20;
-    if (!MakeTextLabel(label, text, font))
-        return {};
-    return QImage(label).size();
+    return MakeTextLabel(label, text, font) ? QImage(label).size() : QSize();
 }
 } // namespace
 
@@ -42,59 +23,45 @@ class TestTextOverlay : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { ImageEngine::initialize(); }
-
     void labelLandsAtItsGravity_data()
     {
         QTest::addColumn<int>("position");
-        QTest::addColumn<int>("column"); // 0 left, 1 centre, 2 right
-        QTest::addColumn<int>("row");    // 0 top, 1 middle, 2 bottom
         for (int p = 0; p < 9; ++p)
-            QTest::addRow("%s", qPrintable(PlacementTable().at(p))) << p << p % 3 << p / 3;
+            QTest::addRow("%s", qPrintable(PlacementTable().at(p))) << p;
     }
     void labelLandsAtItsGravity()
     {
         QFETCH(int, position);
-        QFETCH(int, column);
-        QFETCH(int, row);
-        test::TestWorld world;
+        TestWorld world;
         const QString image = world.path(QStringLiteral("white.png"));
-        QVERIFY(test::runConvert({QStringLiteral("-size"), QStringLiteral("300x150"), QStringLiteral("xc:white"), image}));
+        QImage white(300, 150, QImage::Format_RGB32);
+        white.fill(Qt::white);
+        QVERIFY(white.save(image));
         OverlayFont font;
         font.size = 18;
         QVERIFY(OverlayText(image, image, QStringLiteral("XX"), PlacementTable().at(position), font));
-        QVERIFY(QFileInfo::exists(AppPaths::tempFile(QStringLiteral("ottmpimg.png"))));
-        const QRect box = darkBox(image);
-        QVERIFY(!box.isEmpty());
-        QCOMPARE(qMin(2, box.center().x() * 3 / 300), column);
-        QCOMPARE(qMin(2, box.center().y() * 3 / 150), row);
+        QRect dark; // the bounding box of the dark pixels
+        const QImage img(image);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (qGray(img.pixel(x, y)) < 100)
+                    dark |= QRect(x, y, 1, 1);
+        QVERIFY(!dark.isEmpty());
+        QCOMPARE(qMin(2, dark.center().x() * 3 / 300), position % 3); // left, centre, right
+        QCOMPARE(qMin(2, dark.center().y() * 3 / 150), position / 3); // top, middle, bottom
     }
 
     void stampResolvesMetaAndKeepsThePercentSign()
     {
-        test::TestWorld world;
-        const QString folder = world.path(QStringLiteral("in"));
-        QVERIFY(test::makeImage(folder + QStringLiteral("/photo.jpg"), 640, 480));
-        ProcessSettings s;
-        s.MiscAntialias = false;
-        s.RenamePrefix.clear();
-        s.TextOverlay = true;
-        s.TextOverlayText = QStringLiteral("[FNAME] [width]x[HEIGHT] 50% off");
-        s.TextOverlayFace = QStringLiteral("Liberation Sans");
-        s.TextOverlaySize = 20;
-        s.OutputDir = world.path(QStringLiteral("out"));
-        QDir().mkpath(s.OutputDir);
-        BatchInput in;
-        in.currentFolder = folder;
-        in.items = {QStringLiteral("photo.jpg")};
-        in.checked = {true};
-        in.outputDestIndex = 1;
-        test::ScriptedBatchHost host;
-        BatchRun run;
-        run.setStartRequest();
-        QCOMPARE(run.Run(s, in, host), BatchOutcome::Finished);
-        QCOMPARE(host.count(QStringLiteral("Overlay Image Error")), 0);
-        // The label of the run is the one for the resolved text, per-cent sign drawn.
+        BatchFixture f;
+        f.s.TextOverlay = true;
+        f.s.TextOverlayText = QStringLiteral("[FNAME] [width]x[HEIGHT] 50% off");
+        f.s.TextOverlayFace = QStringLiteral("Liberation Sans");
+        f.s.TextOverlaySize = 20;
+        QVERIFY(f.addImage(QStringLiteral("photo.jpg"), 640, 480));
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
+        // The run's label is the one of the resolved text, per-cent sign drawn.
         const QSize made = QImage(AppPaths::tempFile(QStringLiteral("ottmpimg.png"))).size();
         QCOMPARE(made, labelSize(QStringLiteral("photo 640x480 50\\% off")));
         QVERIFY(labelSize(QStringLiteral("50\\% off")).width() > labelSize(QStringLiteral("50 off")).width() + 5);
@@ -102,66 +69,37 @@ private slots:
 
     void unreadableLabelAsksAndGoesOn()
     {
-        test::TestWorld world;
-        const QString folder = world.path(QStringLiteral("in"));
-        QVERIFY(test::makeImage(folder + QStringLiteral("/a.png"), 40, 30));
-        QVERIFY(test::makeImage(folder + QStringLiteral("/b.png"), 40, 30));
-        // No Temp folder: the label cannot be written, so the composite fails.
-        QDir(world.programFolder() + QStringLiteral("/Temp")).removeRecursively();
-        ProcessSettings s;
-        s.RenamePrefix = QStringLiteral("t_");
-        s.MiscAntialias = false;
-        s.TextOverlay = true;
-        s.TextOverlayText = QStringLiteral("hi");
-        s.OutputFormat = 3; // the format change after the stamp still runs
-        s.OutputDir = folder;
-        BatchInput in;
-        in.currentFolder = folder;
-        in.items = {QStringLiteral("a.png"), QStringLiteral("b.png")};
-        in.checked = {true, true};
-        test::ScriptedBatchHost host;
-        host.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
-        BatchRun run;
-        run.setStartRequest();
-        QCOMPARE(run.Run(s, in, host), BatchOutcome::Finished);
-        QCOMPARE(host.count(QStringLiteral("Overlay Image Error")), 2);
-        QVERIFY(host.asked.first().text.contains(folder + QStringLiteral("/t_a.jpg")));
-        QCOMPARE(test::imageSize(folder + QStringLiteral("/t_b.jpg")), qMakePair(40, 30));
+        BatchFixture f;
+        QVERIFY(QDir(f.world.programFolder() + QStringLiteral("/Temp")).removeRecursively()); // no label can be written
+        f.s.RenamePrefix = QStringLiteral("t_");
+        f.s.TextOverlay = true;
+        f.s.TextOverlayText = QStringLiteral("hi");
+        f.s.OutputFormat = 3; // the format change after the stamp still runs
+        QVERIFY(f.addImage(QStringLiteral("a.png")));
+        QVERIFY(f.addImage(QStringLiteral("b.png")));
+        f.yes(2);
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QCOMPARE(f.host.titles(), (QStringList{"Overlay Image Error", "Overlay Image Error", "Done"}));
+        QVERIFY(f.host.asked.first().text.contains(f.outPath(QStringLiteral("t_a.jpg"))));
+        QCOMPARE(formatOf(f.outPath(QStringLiteral("t_b.jpg"))), QStringLiteral("JPEG"));
     }
 
-    void colours_data()
-    {
-        QTest::addColumn<qint64>("colour");
-        QTest::addColumn<QString>("rgb");
-        QTest::addRow("red") << qint64(255) << "rgb(255,0,0)";
-        QTest::addRow("blue") << qint64(0xFF0000) << "rgb(0,0,255)";
-        QTest::addRow("mixed") << qint64(0x123456) << "rgb(86,52,18)";
-        QTest::addRow("system colour keeps its low digits") << qint64(qint32(0x80000005)) << "rgb(5,0,0)";
-        QTest::addRow("black") << qint64(0) << "rgb(0,0,0)";
-    }
     void colours()
     {
-        QFETCH(qint64, colour);
-        QFETCH(QString, rgb);
-        QCOMPARE(LongToRGB(qint32(colour)), rgb);
+        QCOMPARE(LongToRGB(0x123456), QStringLiteral("rgb(86,52,18)")); // 0x00BBGGRR
+        QCOMPARE(LongToRGB(qint32(0x80000005)), QStringLiteral("rgb(5,0,0)")); // a system colour keeps its low digits
         QCOMPARE(HexToDec(QStringLiteral("#FF")), 255);
-        QCOMPARE(HexToDec(QStringLiteral("1A")), 26);
     }
 
-    void fontFiles_data()
-    {
-        QTest::addColumn<QString>("face");
-        QTest::addRow("Arial through its metric twin") << "Arial";
-        QTest::addRow("a face no machine has") << "No Such Face 7q";
-    }
+    // A file for Arial (through its metric twin) and for a face no machine has.
     void fontFiles()
     {
-        QFETCH(QString, face);
-        const QString file = FontFileName(face);
-        QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
-        QVERIFY(file.startsWith(QLatin1Char('/')));
+        for (const char *face : {"Arial", "No Such Face 7q"}) {
+            const QString file = FontFileName(QLatin1String(face));
+            QVERIFY2(QFileInfo(file).isFile() && file.startsWith(QLatin1Char('/')), face);
+        }
     }
 };
 
-QTEST_GUILESS_MAIN(TestTextOverlay)
+VEXL_ENGINE_TEST_MAIN(TestTextOverlay)
 #include "tst_textoverlay.moc"
