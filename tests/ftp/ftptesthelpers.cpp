@@ -4,6 +4,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <utility>
+
 namespace vexl::test {
 
 ScriptedFtpServer::ScriptedFtpServer(Delivery d) : m_delivery(d)
@@ -19,11 +21,8 @@ ScriptedFtpServer::ScriptedFtpServer(Delivery d) : m_delivery(d)
     reply("TYPE", "200 Type set\r\n");
     reply("CWD", "250 Directory changed\r\n");
     reply("LIST", "150 Here it comes\r\n");
-    hook("PASV", [this] { send(pasvReply()); });
-    hook("QUIT", [this] {
-        send("221 Goodbye\r\n");
-        closeControl();
-    });
+    reply("PASV", pasvReply());
+    reply("QUIT", "221 Goodbye\r\n");
 
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket *s = m_server.nextPendingConnection()) {
@@ -31,7 +30,7 @@ ScriptedFtpServer::ScriptedFtpServer(Delivery d) : m_delivery(d)
                 m_control->deleteLater();
             m_control = s;
             ++connections;
-            controlClosed = false;
+            controlClosed = m_closing = false;
             m_inbox.clear();
             s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
             connect(s, &QTcpSocket::readyRead, this, [this, s] {
@@ -42,11 +41,8 @@ ScriptedFtpServer::ScriptedFtpServer(Delivery d) : m_delivery(d)
                     const QByteArray line = m_inbox.left(end);
                     m_inbox.remove(0, end + 2);
                     commands.append(line);
-                    const QByteArray verb = line.split(' ').first().toUpper();
-                    if (const auto h = m_hooks.constFind(verb); h != m_hooks.constEnd())
-                        (*h)();
-                    else
-                        send(m_replies.value(verb, "502 Command not implemented\r\n"));
+                    const QByteArray text = m_replies.value(line.split(' ').first().toUpper(), "502 Unknown\r\n");
+                    text == "close" ? closeControl() : send(text);
                 }
             });
             connect(s, &QTcpSocket::readChannelFinished, s, [s] { s->disconnectFromHost(); });
@@ -60,28 +56,15 @@ ScriptedFtpServer::ScriptedFtpServer(Delivery d) : m_delivery(d)
     });
 }
 
-void ScriptedFtpServer::reply(const QByteArray &verb, const QByteArray &text)
-{
-    m_hooks.remove(verb);
-    m_replies[verb] = text;
-}
-
-void ScriptedFtpServer::hook(const QByteArray &verb, std::function<void()> action)
-{
-    m_hooks[verb] = std::move(action);
-}
-
 void ScriptedFtpServer::send(const QByteArray &text)
 {
-    if (text.isEmpty())
-        return;
-    m_outbox.push_back(text);
+    m_outbox += text;
     m_pump.start();
 }
 
 void ScriptedFtpServer::closeControl()
 {
-    m_outbox.push_back(QByteArray());
+    m_closing = true;
     m_pump.start();
 }
 
@@ -96,26 +79,20 @@ QByteArray ScriptedFtpServer::pasvReply(const QString &host) const
 
 void ScriptedFtpServer::pump()
 {
-    if (m_outbox.empty() || !m_control) {
+    if (m_control && m_outbox.isEmpty() && std::exchange(m_closing, false))
+        m_control->disconnectFromHost();
+    if (!m_control || m_outbox.isEmpty()) {
         m_pump.stop();
         return;
     }
-    QByteArray &front = m_outbox.front();
-    if (front.isEmpty()) {
-        m_outbox.pop_front();
-        m_control->disconnectFromHost();
-        return;
-    }
-    qsizetype n = front.size();
+    qsizetype n = m_outbox.size();
     if (m_delivery == Delivery::ByteByByte)
         n = 1;
     else if (m_delivery == Delivery::RandomFragments)
         n = qMin<qsizetype>(n, QRandomGenerator::global()->bounded(1, 8));
-    m_control->write(front.left(n));
+    m_control->write(m_outbox.left(n));
     m_control->flush();
-    front.remove(0, n);
-    if (front.isEmpty())
-        m_outbox.pop_front();
+    m_outbox.remove(0, n);
 }
 
 namespace {

@@ -14,9 +14,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include <deque>
-#include <functional>
-
 namespace vexl::test {
 
 // "number source: description" of the error `call` raises, or "".
@@ -35,7 +32,7 @@ QString raised(F &&call)
 enum class Delivery { Whole, ByteByByte, RandomFragments };
 
 // A control-connection server on 127.0.0.1 answering each verb from a table
-// (an empty reply answers nothing; a hook replaces the table). Received
+// (an empty reply answers nothing, "close" closes the connection). Received
 // command lines go to `commands`. It closes its side when the client does;
 // `controlClosed` tells the connection has ended either way.
 // A passive data listener on 127.0.0.1 keeps its connections in dataSockets.
@@ -48,8 +45,7 @@ public:
 
     quint16 port() const { return m_server.serverPort(); }
     QByteArray greeting = "220 Scripted server ready\r\n";
-    void reply(const QByteArray &verb, const QByteArray &text);
-    void hook(const QByteArray &verb, std::function<void()> action);
+    void reply(const QByteArray &verb, const QByteArray &text) { m_replies[verb] = text; }
     void send(const QByteArray &text);
     void closeControl(); // once everything queued is out
     QByteArray pasvReply(const QString &host = QStringLiteral("127.0.0.1")) const;
@@ -67,10 +63,10 @@ private:
     QTcpServer m_data;
     QTcpSocket *m_control = nullptr;
     QByteArray m_inbox;
-    std::deque<QByteArray> m_outbox; // an empty entry means "close"
+    QByteArray m_outbox;
+    bool m_closing = false;
     QTimer m_pump;
     QHash<QByteArray, QByteArray> m_replies;
-    QHash<QByteArray, std::function<void()>> m_hooks;
 };
 
 // A pyftpdlib server on 127.0.0.1 with one user and a root folder, started by

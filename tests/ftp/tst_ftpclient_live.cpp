@@ -156,7 +156,7 @@ void TestFtpClientLive::listing()
     QCOMPARE(files.Item(QStringLiteral("a.jpg")).FileSize(), qint64(10));
     QCOMPARE(files.Item(QStringLiteral("my photo.png")).FileSize(), qint64(1234));
     QCOMPARE(files.Item(QStringLiteral("a.jpg")).LastWriteTime().date(),
-             QFileInfo(serverPath(QStringLiteral("a.jpg"))).lastModified().date());
+             QFileInfo(serverPath(QStringLiteral("a.jpg"))).lastModified().toUTC().date()); // listed in UTC
     QVERIFY(ParseListing(client.CurrentDirectoryListing()).has_value()); // the raw text is kept
     QCOMPARE(rec.progress.last(), qint64(client.CurrentDirectoryListing().toUtf8().size()));
     QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
