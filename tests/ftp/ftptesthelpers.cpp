@@ -4,21 +4,11 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <utility>
+
 namespace vexl::test {
 
-QString deliveryName(Delivery d)
-{
-    switch (d) {
-    case Delivery::Whole: return QStringLiteral("whole");
-    case Delivery::ByteByByte: return QStringLiteral("byte by byte");
-    case Delivery::RandomFragments: return QStringLiteral("random fragments");
-    }
-    return QString();
-}
-
-// --- ScriptedFtpServer --------------------------------------------------------
-
-ScriptedFtpServer::ScriptedFtpServer(Delivery d) : delivery(d)
+ScriptedFtpServer::ScriptedFtpServer(Delivery d) : m_delivery(d)
 {
     m_server.listen(QHostAddress::LocalHost, 0);
     m_data.listen(QHostAddress::LocalHost, 0);
@@ -30,17 +20,9 @@ ScriptedFtpServer::ScriptedFtpServer(Delivery d) : delivery(d)
     reply("PWD", "257 \"/\" is the current directory\r\n");
     reply("TYPE", "200 Type set\r\n");
     reply("CWD", "250 Directory changed\r\n");
-    reply("MKD", "257 Created\r\n");
-    reply("RMD", "250 Removed\r\n");
-    reply("DELE", "250 Deleted\r\n");
-    reply("RNFR", "350 Ready for RNTO\r\n");
-    reply("RNTO", "250 Renamed\r\n");
     reply("LIST", "150 Here it comes\r\n");
-    hook("PASV", [this](const QByteArray &) { send(pasvReply()); });
-    hook("QUIT", [this](const QByteArray &) {
-        send("221 Goodbye\r\n");
-        closeControl();
-    });
+    reply("PASV", pasvReply());
+    reply("QUIT", "221 Goodbye\r\n");
 
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket *s = m_server.nextPendingConnection()) {
@@ -48,29 +30,24 @@ ScriptedFtpServer::ScriptedFtpServer(Delivery d) : delivery(d)
                 m_control->deleteLater();
             m_control = s;
             ++connections;
-            controlClosedByClient = false;
+            controlClosed = m_closing = false;
             m_inbox.clear();
             s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
             connect(s, &QTcpSocket::readyRead, this, [this, s] {
                 if (s != m_control)
                     return;
                 m_inbox += s->readAll();
-                qsizetype end;
-                while ((end = m_inbox.indexOf("\r\n")) >= 0) {
+                for (qsizetype end; (end = m_inbox.indexOf("\r\n")) >= 0;) {
                     const QByteArray line = m_inbox.left(end);
                     m_inbox.remove(0, end + 2);
-                    onCommandLine(line);
+                    commands.append(line);
+                    const QByteArray text = m_replies.value(line.split(' ').first().toUpper(), "502 Unknown\r\n");
+                    text == "close" ? closeControl() : send(text);
                 }
             });
-            // The client shut down its side: close ours as a server does.
-            connect(s, &QTcpSocket::readChannelFinished, this, [this, s] {
-                if (s != m_control)
-                    return;
-                controlClosedByClient = true;
-                s->disconnectFromHost();
-            });
-            if (!greeting.isEmpty())
-                send(greeting);
+            connect(s, &QTcpSocket::readChannelFinished, s, [s] { s->disconnectFromHost(); });
+            connect(s, &QTcpSocket::disconnected, this, [this, s] { controlClosed = controlClosed || s == m_control; });
+            send(greeting);
         }
     });
     connect(&m_data, &QTcpServer::newConnection, this, [this] {
@@ -79,106 +56,48 @@ ScriptedFtpServer::ScriptedFtpServer(Delivery d) : delivery(d)
     });
 }
 
-ScriptedFtpServer::~ScriptedFtpServer() = default;
-
-void ScriptedFtpServer::reply(const QByteArray &verb, const QByteArray &text)
-{
-    replies(verb, {text});
-}
-
-void ScriptedFtpServer::replies(const QByteArray &verb, const QList<QByteArray> &texts)
-{
-    m_hooks.remove(verb);
-    m_replies[verb] = std::deque<QByteArray>(texts.begin(), texts.end());
-}
-
-void ScriptedFtpServer::hook(const QByteArray &verb, std::function<void(const QByteArray &)> action)
-{
-    m_replies.remove(verb);
-    m_hooks[verb] = std::move(action);
-}
-
-void ScriptedFtpServer::onCommandLine(const QByteArray &line)
-{
-    commands.append(line);
-    const qsizetype space = line.indexOf(' ');
-    const QByteArray verb = (space < 0 ? line : line.left(space)).toUpper();
-    const QByteArray argument = space < 0 ? QByteArray() : line.mid(space + 1);
-    if (const auto h = m_hooks.constFind(verb); h != m_hooks.constEnd()) {
-        (*h)(argument);
-        return;
-    }
-    auto it = m_replies.find(verb);
-    if (it == m_replies.end()) {
-        send("502 Command not implemented\r\n");
-        return;
-    }
-    QByteArray text = it->front();
-    if (it->size() > 1)
-        it->pop_front();
-    if (!text.isEmpty())
-        send(text);
-}
-
 void ScriptedFtpServer::send(const QByteArray &text)
 {
-    if (text.isEmpty())
-        return;
-    m_outbox.push_back(text);
+    m_outbox += text;
     m_pump.start();
 }
 
 void ScriptedFtpServer::closeControl()
 {
-    m_outbox.push_back(QByteArray());
+    m_closing = true;
     m_pump.start();
-}
-
-bool ScriptedFtpServer::controlOpen() const
-{
-    return m_control && m_control->state() == QAbstractSocket::ConnectedState;
 }
 
 QByteArray ScriptedFtpServer::pasvReply(const QString &host) const
 {
-    QString h = host;
-    h.replace(QLatin1Char('.'), QLatin1Char(','));
     return QStringLiteral("227 Entering Passive Mode (%1,%2,%3).\r\n")
-        .arg(h)
-        .arg(dataPort() / 256)
-        .arg(dataPort() % 256)
+        .arg(QString(host).replace(QLatin1Char('.'), QLatin1Char(',')))
+        .arg(m_data.serverPort() / 256)
+        .arg(m_data.serverPort() % 256)
         .toLatin1();
 }
 
 void ScriptedFtpServer::pump()
 {
-    if (m_outbox.empty() || !m_control) {
+    if (m_control && m_outbox.isEmpty() && std::exchange(m_closing, false))
+        m_control->disconnectFromHost();
+    if (!m_control || m_outbox.isEmpty()) {
         m_pump.stop();
         return;
     }
-    QByteArray &front = m_outbox.front();
-    if (front.isEmpty()) {
-        m_outbox.pop_front();
-        m_control->disconnectFromHost();
-        return;
-    }
-    qsizetype n = front.size();
-    if (delivery == Delivery::ByteByByte)
+    qsizetype n = m_outbox.size();
+    if (m_delivery == Delivery::ByteByByte)
         n = 1;
-    else if (delivery == Delivery::RandomFragments)
-        n = qMin<qsizetype>(front.size(), QRandomGenerator::global()->bounded(1, 8));
-    m_control->write(front.left(n));
+    else if (m_delivery == Delivery::RandomFragments)
+        n = qMin<qsizetype>(n, QRandomGenerator::global()->bounded(1, 8));
+    m_control->write(m_outbox.left(n));
     m_control->flush();
-    front.remove(0, n);
-    if (front.isEmpty())
-        m_outbox.pop_front();
+    m_outbox.remove(0, n);
 }
-
-// --- PyFtpServer --------------------------------------------------------------
 
 namespace {
 // Binds port 0 itself and prints the port it got, so there is no race for a
-// free port. Log output goes to stderr, which the test discards.
+// free port.
 const char *const kServerScript = R"PY(
 import sys, logging
 from pyftpdlib.authorizers import DummyAuthorizer
@@ -217,17 +136,15 @@ void PyFtpServer::stop()
 bool PyFtpServer::start(const QString &root, const QString &user, const QString &password, quint16 port)
 {
     m_process.setStandardErrorFile(QProcess::nullDevice());
-    m_process.start(QStringLiteral("/usr/bin/python3"),
-                    {QStringLiteral("-u"), QStringLiteral("-c"), QString::fromLatin1(kServerScript), root, user, password,
-                     QString::number(port)});
+    m_process.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-u"), QStringLiteral("-c"),
+                                                         QString::fromLatin1(kServerScript), root, user, password,
+                                                         QString::number(port)});
     if (!m_process.waitForStarted(10000)) {
         m_error = m_process.errorString();
         return false;
     }
     QDeadlineTimer deadline(15000);
-    while (!m_process.canReadLine() && !deadline.hasExpired()) {
-        if (!m_process.waitForReadyRead(int(deadline.remainingTime())))
-            break;
+    while (!m_process.canReadLine() && m_process.waitForReadyRead(int(deadline.remainingTime()))) {
     }
     if (!m_process.canReadLine()) {
         m_error = QStringLiteral("pyftpdlib did not report its port");
@@ -237,24 +154,23 @@ bool PyFtpServer::start(const QString &root, const QString &user, const QString 
     return m_port != 0;
 }
 
-// --- ClientRecorder -------------------------------------------------------------
-
 ClientRecorder::ClientRecorder(CFtpClient &client)
 {
-    const auto record = [this](const char *name) {
-        return [this, name](int result) { completions << QStringLiteral("%1:%2").arg(QLatin1String(name)).arg(result); };
-    };
-    connect(&client, &CFtpClient::OnConnect, this, record("OnConnect"));
-    connect(&client, &CFtpClient::OnCreateDirectory, this, record("OnCreateDirectory"));
-    connect(&client, &CFtpClient::OnDeleteFile, this, record("OnDeleteFile"));
-    connect(&client, &CFtpClient::OnGetCurrentDirectory, this, record("OnGetCurrentDirectory"));
-    connect(&client, &CFtpClient::OnSetCurrentDirectory, this, record("OnSetCurrentDirectory"));
-    connect(&client, &CFtpClient::OnRemoveDirectory, this, record("OnRemoveDirectory"));
-    connect(&client, &CFtpClient::OnRenameFile, this, record("OnRenameFile"));
-    connect(&client, &CFtpClient::OnDownloadFile, this, record("OnDownloadFile"));
-    connect(&client, &CFtpClient::OnUploadFile, this, record("OnUploadFile"));
-    connect(&client, &CFtpClient::OnEnumFiles, this, record("OnEnumFiles"));
-    connect(&client, &CFtpClient::OnQuitSession, this, record("OnQuitSession"));
+    using Event = void (CFtpClient::*)(int);
+    const std::pair<Event, const char *> events[] = {
+        {&CFtpClient::OnConnect, "OnConnect"},
+        {&CFtpClient::OnCreateDirectory, "OnCreateDirectory"},
+        {&CFtpClient::OnDeleteFile, "OnDeleteFile"},
+        {&CFtpClient::OnGetCurrentDirectory, "OnGetCurrentDirectory"},
+        {&CFtpClient::OnSetCurrentDirectory, "OnSetCurrentDirectory"},
+        {&CFtpClient::OnRemoveDirectory, "OnRemoveDirectory"},
+        {&CFtpClient::OnRenameFile, "OnRenameFile"},
+        {&CFtpClient::OnDownloadFile, "OnDownloadFile"},
+        {&CFtpClient::OnUploadFile, "OnUploadFile"},
+        {&CFtpClient::OnEnumFiles, "OnEnumFiles"},
+        {&CFtpClient::OnQuitSession, "OnQuitSession"}};
+    for (const auto &[event, name] : events)
+        connect(&client, event, this, [this, name](int r) { completions << QStringLiteral("%1:%2").arg(name).arg(r); });
     connect(&client, &CFtpClient::OnStateChange, this, [this](int s) { states << s; });
     connect(&client, &CFtpClient::OnDataTransferProgress, this, [this](qint64 n) { progress << n; });
     connect(&client, &CFtpClient::SessionProtocolMessage, this, [this](const QString &text, int kind) {
@@ -262,26 +178,12 @@ ClientRecorder::ClientRecorder(CFtpClient &client)
     });
 }
 
-int ClientRecorder::count(const QString &event) const
-{
-    int n = 0;
-    for (const QString &c : completions)
-        if (c.section(QLatin1Char(':'), 0, 0) == event)
-            ++n;
-    return n;
-}
-
 int ClientRecorder::waitFor(const QString &event, int n, int timeoutMs)
 {
-    QDeadlineTimer deadline(timeoutMs);
-    while (count(event) < n && !deadline.hasExpired())
+    for (QDeadlineTimer deadline(timeoutMs); count(event) < n && !deadline.hasExpired();)
         QTest::qWait(5);
-    int seen = 0;
-    for (const QString &c : completions) {
-        if (c.section(QLatin1Char(':'), 0, 0) == event && ++seen == n)
-            return c.section(QLatin1Char(':'), 1).toInt();
-    }
-    return -1;
+    const QStringList seen = completions.filter(event + QLatin1Char(':'));
+    return seen.size() >= n ? seen.at(n - 1).section(QLatin1Char(':'), 1).toInt() : -1;
 }
 
 bool login(CFtpClient &client, ClientRecorder &rec, quint16 port, const QString &user, const QString &password)
@@ -293,6 +195,38 @@ bool login(CFtpClient &client, ClientRecorder &rec, quint16 port, const QString 
     const int before = rec.count(QStringLiteral("OnConnect"));
     client.Connect();
     return rec.waitFor(QStringLiteral("OnConnect"), before + 1) == arStatusOk;
+}
+
+QByteArray randomBytes(qsizetype size)
+{
+    QByteArray b(size, Qt::Uninitialized);
+    QRandomGenerator::global()->fillRange(reinterpret_cast<quint32 *>(b.data()), size / 4);
+    for (qsizetype i = size / 4 * 4; i < size; ++i)
+        b[i] = char(i);
+    return b;
+}
+
+quint16 closedPort()
+{
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort(); // closed again when s goes
+}
+
+QString start(CFtpClient &client, const QString &method, const QString &a, const QString &b)
+{
+    if (method == QLatin1String("SetCurrentDirectory")) client.SetCurrentDirectory(a);
+    else if (method == QLatin1String("GetCurrentDirectory")) client.GetCurrentDirectory();
+    else if (method == QLatin1String("CreateDirectory")) client.CreateDirectory(a);
+    else if (method == QLatin1String("RemoveDirectory")) client.RemoveDirectory(a);
+    else if (method == QLatin1String("DeleteFile")) client.DeleteFile(a);
+    else if (method == QLatin1String("RenameFile")) client.RenameFile(a, b);
+    else if (method == QLatin1String("DownloadFile")) client.DownloadFile(a, b, false);
+    else if (method == QLatin1String("UploadFile")) client.UploadFile(a, b);
+    else if (method == QLatin1String("EnumFiles")) client.EnumFiles();
+    else if (method == QLatin1String("QuitSession")) client.QuitSession();
+    else qFatal("no method %s", qPrintable(method));
+    return QStringLiteral("On") + method;
 }
 
 } // namespace vexl::test

@@ -1,83 +1,72 @@
 #pragma once
 
-// Helpers of the FTP client tests: a scripted control-connection server for
-// the replies a real server never sends, a real pyftpdlib server on 127.0.0.1,
-// and a recorder of everything a client reports.
+// Helpers of the FTP client tests: a scripted control-connection server, a
+// real pyftpdlib server on 127.0.0.1, and a recorder of what a client reports.
 
 #include "ftp/cftpclient.h"
+#include "support/vexlerror.h"
 
-#include <QByteArray>
 #include <QHash>
-#include <QList>
 #include <QObject>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
-#include <deque>
-#include <functional>
-
 namespace vexl::test {
+
+// "number source: description" of the error `call` raises, or "".
+template<typename F>
+QString raised(F &&call)
+{
+    try {
+        call();
+    } catch (const VexlError &e) {
+        return QStringLiteral("%1 %2: %3").arg(e.number).arg(e.source, e.description);
+    }
+    return QString();
+}
 
 // How the scripted server cuts its replies into TCP writes.
 enum class Delivery { Whole, ByteByByte, RandomFragments };
-QString deliveryName(Delivery d);
 
-// A control-connection server on 127.0.0.1 that answers from a table. Each
-// received command line is kept in `commands` (without CR LF). A verb's
-// replies are used in order, the last one repeating; an empty reply answers
-// nothing. A hook for a verb replaces the table. The server closes its side
-// when the client shuts down its own.
-//
-// It also offers a passive data listener on 127.0.0.1 (dataPort, pasvReply)
-// whose accepted connections are kept in dataSockets.
+// A control-connection server on 127.0.0.1 answering each verb from a table
+// (an empty reply answers nothing, "close" closes the connection). Received
+// command lines go to `commands`. It closes its side when the client does;
+// `controlClosed` tells the connection has ended either way.
+// A passive data listener on 127.0.0.1 keeps its connections in dataSockets.
 class ScriptedFtpServer : public QObject
 {
     Q_OBJECT
 
 public:
     explicit ScriptedFtpServer(Delivery delivery = Delivery::Whole);
-    ~ScriptedFtpServer() override;
 
     quint16 port() const { return m_server.serverPort(); }
-    quint16 dataPort() const { return m_data.serverPort(); }
-
     QByteArray greeting = "220 Scripted server ready\r\n";
-    void reply(const QByteArray &verb, const QByteArray &text);
-    void replies(const QByteArray &verb, const QList<QByteArray> &texts);
-    void hook(const QByteArray &verb, std::function<void(const QByteArray &argument)> action);
-
-    // Queues text on the control connection, cut as `delivery` says.
+    void reply(const QByteArray &verb, const QByteArray &text) { m_replies[verb] = text; }
     void send(const QByteArray &text);
-    // Closes the control connection once everything queued is out.
-    void closeControl();
-    // "227 Entering Passive Mode (a,b,c,d,p1,p2).\r\n" for the data listener,
-    // announcing `host`.
+    void closeControl(); // once everything queued is out
     QByteArray pasvReply(const QString &host = QStringLiteral("127.0.0.1")) const;
 
     QList<QByteArray> commands;
     int connections = 0;
-    bool controlOpen() const;
-    bool controlClosedByClient = false;
+    bool controlClosed = false;
     QList<QTcpSocket *> dataSockets;
 
-    Delivery delivery;
-
 private:
-    void onCommandLine(const QByteArray &line);
     void pump();
 
+    Delivery m_delivery;
     QTcpServer m_server;
     QTcpServer m_data;
     QTcpSocket *m_control = nullptr;
     QByteArray m_inbox;
-    std::deque<QByteArray> m_outbox; // an empty entry means "close"
+    QByteArray m_outbox;
+    bool m_closing = false;
     QTimer m_pump;
-    QHash<QByteArray, std::deque<QByteArray>> m_replies;
-    QHash<QByteArray, std::function<void(const QByteArray &)>> m_hooks;
+    QHash<QByteArray, QByteArray> m_replies;
 };
 
 // A pyftpdlib server on 127.0.0.1 with one user and a root folder, started by
@@ -100,8 +89,8 @@ private:
     QString m_error;
 };
 
-// Records what a client reports: completion events in order as
-// "OnConnect:0", user commands and replies as text, states.
+// Records what a client reports: completions as "OnConnect:0", user commands
+// and replies as shown, states and progress.
 class ClientRecorder : public QObject
 {
     Q_OBJECT
@@ -109,13 +98,13 @@ class ClientRecorder : public QObject
 public:
     explicit ClientRecorder(CFtpClient &client);
 
-    QStringList completions;       // "OnEnumFiles:1"
-    QStringList commands;          // FTP_USER_COMMAND texts ("CWD docs")
-    QStringList replies;           // server replies as shown
+    QStringList completions;
+    QStringList commands;
+    QStringList replies;
     QList<int> states;
     QList<qint64> progress;
 
-    int count(const QString &event) const; // completions of one event, any result
+    int count(const QString &event) const { return completions.filter(event + QLatin1Char(':')).size(); }
     // Waits (bounded) for the n-th completion of `event`; its result, or -1.
     int waitFor(const QString &event, int n = 1, int timeoutMs = 15000);
 };
@@ -123,5 +112,12 @@ public:
 // Connects and logs in; true when OnConnect reported arStatusOk.
 bool login(CFtpClient &client, ClientRecorder &rec, quint16 port, const QString &user = QStringLiteral("user"),
            const QString &password = QStringLiteral("pass"));
+
+QByteArray randomBytes(qsizetype size);
+quint16 closedPort(); // of 127.0.0.1, where nothing listens
+
+// Calls the client method named `method` ("RenameFile": a to b; "DownloadFile":
+// remote a to local b; "UploadFile": local a to remote b); returns its event.
+QString start(CFtpClient &client, const QString &method, const QString &a = {}, const QString &b = {});
 
 } // namespace vexl::test

@@ -5,11 +5,8 @@
 #include "ftptesthelpers.h"
 
 #include "ftp/csocket.h"
-#include "ftp/ctimeout.h"
-#include "support/vexlerror.h"
 
 #include <QDir>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace vexl;
@@ -17,185 +14,151 @@ using namespace vexl::test;
 
 Q_DECLARE_METATYPE(vexl::test::Delivery)
 
-namespace {
-
-const QList<Delivery> kDeliveries = {Delivery::Whole, Delivery::ByteByByte, Delivery::RandomFragments};
-
-template<typename F>
-VexlError caught(F &&call)
-{
-    try {
-        call();
-    } catch (const VexlError &e) {
-        return e;
-    }
-    return VexlError{};
-}
-
-} // namespace
-
 class TestFtpClientScripted : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void login_data();
-    void login();
-    void multiLineGreetingActedOnOnce_data();
-    void multiLineGreetingActedOnOnce();
-    void listingEndsAfterReplyAndClose_data();
-    void listingEndsAfterReplyAndClose();
-    void passiveAddressNotTrusted();
-    void unusablePassiveReply_data();
-    void unusablePassiveReply();
-    void unsolicited421ClosesSession();
-    void serverClosesDuringMethod_data();
-    void serverClosesDuringMethod();
-    void silenceRepeatsTimeOutUntilCancelled();
-    void connectEndsPendingMethod();
-    void lateReplyOfCancelledMethodIsSkipped();
-    void endlessReply_data();
-    void endlessReply();
+    void session_data();
+    void session();
+    void listingEndsAfterReplyAndDataClose_data();
+    void listingEndsAfterReplyAndDataClose();
+    void silenceCancelAndLateReply();
     void unsafeArgumentsRefused_data();
     void unsafeArgumentsRefused();
     void synchronousChecks();
-    void connectionRefused();
 };
 
-// --- login --------------------------------------------------------------------
-
-void TestFtpClientScripted::login_data()
+void TestFtpClientScripted::session_data()
 {
     QTest::addColumn<Delivery>("delivery");
-    QTest::addColumn<QByteArray>("greeting");
-    QTest::addColumn<QByteArray>("userReply");
-    QTest::addColumn<QByteArray>("passReply");
-    QTest::addColumn<QByteArray>("pwdReply");
-    QTest::addColumn<QStringList>("sent");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("errorNumber");
+    // What the server does besides its usual answers: "greeting TEXT",
+    // "VERB TEXT" (TEXT "close" closes the connection), "unsolicited TEXT"
+    // after the login, or "refused".
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QString>("method"); // started after the login
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QString>("outcome"); // completion events, then the last error: "number source"
+    QTest::addColumn<bool>("closed");
     QTest::addColumn<QString>("directory");
+    QTest::addColumn<QString>("message"); // FtpServerMessage
 
-    const QByteArray hello = "220 Welcome\r\n";
-    const QByteArray need = "331 Password required\r\n";
-    const QByteArray ok = "230 Logged in\r\n";
-    const QByteArray home = "257 \"/home/user\" is current\r\n";
-    const QStringList full{"USER user", "PASS pass", "PWD"};
-    for (Delivery d : kDeliveries) {
-        const QString n = deliveryName(d);
-        QTest::addRow("normal login, %s", qPrintable(n))
-            << d << hello << need << ok << home << full << int(arStatusOk) << 0 << "/home/user";
-        QTest::addRow("greeting 421, %s", qPrintable(n))
-            << d << QByteArray("421 Too many users\r\n") << need << ok << home << QStringList{} << int(arStatusError)
-            << 16421 << "";
-        QTest::addRow("greeting 120, %s", qPrintable(n))
-            << d << QByteArray("120 Try later\r\n") << need << ok << home << QStringList{} << int(arStatusError)
-            << 16120 << "";
-        QTest::addRow("USER answered 230, %s", qPrintable(n))
-            << d << hello << ok << need << home << QStringList{"USER user", "PWD"} << int(arStatusOk) << 0
-            << "/home/user";
-        QTest::addRow("PASS answered 202, %s", qPrintable(n))
-            << d << hello << need << QByteArray("202 Already in\r\n") << home << full << int(arStatusOk) << 0
-            << "/home/user";
-        QTest::addRow("wrong password, %s", qPrintable(n))
-            << d << hello << need << QByteArray("530 Login incorrect.\r\n") << home
-            << QStringList{"USER user", "PASS pass"} << int(arStatusError) << 16530 << "";
-        QTest::addRow("PWD reply without quotes, %s", qPrintable(n))
-            << d << hello << need << ok << QByteArray("257 /home/user is current\r\n") << full << int(arStatusError)
-            << 16001 << "";
-        QTest::addRow("PWD path with backslashes, %s", qPrintable(n))
-            << d << hello << need << ok << QByteArray("257 \"\\pub\\images\" is current\r\n") << full
-            << int(arStatusOk) << 0 << "/pub/images";
+    const QByteArray all = "USER user|PASS pass|PWD";
+    const QString ok = QStringLiteral("OnConnect:0");
+    const QString failed = QStringLiteral("OnConnect:1 %1 FtpClientX.CFtpClient");
+    const std::pair<Delivery, const char *> deliveries[] = {
+        {Delivery::Whole, "whole"}, {Delivery::ByteByByte, "byte by byte"}, {Delivery::RandomFragments, "fragments"}};
+    for (const auto &[d, n] : deliveries) {
+        QTest::addRow("normal login, %s", n) << d << QByteArray() << "" << all << ok << false << "/" << "";
+        QTest::addRow("greeting 421, %s", n)
+            << d << QByteArray("greeting 421 Too many users\r\n") << "" << QByteArray() << failed.arg(16421) << true
+            << "" << "";
+        QTest::addRow("USER answered 230, %s", n) << d << QByteArray("USER 230 Logged in\r\n") << ""
+                                                  << QByteArray("USER user|PWD") << ok << false << "/" << "";
+        QTest::addRow("PASS answered 202, %s", n)
+            << d << QByteArray("PASS 202 Already in\r\n") << "" << all << ok << false << "/" << "";
+        QTest::addRow("PWD reply without quotes, %s", n)
+            << d << QByteArray("PWD 257 /home is current\r\n") << "" << all << failed.arg(16001) << true << "" << "";
+        QTest::addRow("PWD path with backslashes, %s", n)
+            << d << QByteArray("PWD 257 \"\\pub\\images\" is current\r\n") << "" << all << ok << false << "/pub/images"
+            << "";
+        // The third line starts with other digits and a space: not the end.
+        QTest::addRow("multi-line greeting, %s", n)
+            << d << QByteArray("greeting 220-Welcome\r\n220-second line\r\n230 users online\r\n220 Ready\r\n") << ""
+            << all << ok << false << "/" << "Welcome\r\nsecond line\r\n230 users online";
     }
+    const Delivery whole = Delivery::Whole;
+    QByteArray line = "greeting 220 ", lines = "greeting 220-Welcome\r\n";
+    while (line.size() < 70 * 1024) {
+        line += QByteArray(1024, 'x');
+        lines += "220-" + QByteArray(1018, 'y') + "\r\n";
+    }
+    const QString tooLong = QStringLiteral("OnConnect:1 16010 CFtpClient.m_objControlSocket_OnDataArrival");
+    QTest::addRow("endless line") << whole << line << "" << QByteArray() << tooLong << true << "" << "";
+    QTest::addRow("multi-line reply without its end") << whole << lines << "" << QByteArray() << tooLong << true << ""
+                                                      << "";
+    QTest::addRow("connection refused") << whole << QByteArray("refused") << "" << QByteArray()
+                                        << "OnConnect:1 10061 CFtpClient.m_objControlSocket_OnError" << true << ""
+                                        << "";
+    const QString lost = QStringLiteral("%1:1 16009 CFtpClient.m_objControlSocket_OnClose");
+    QTest::addRow("closed after USER") << whole << QByteArray("USER close") << "" << QByteArray("USER user")
+                                       << lost.arg("OnConnect") << true << "" << "";
+    QTest::addRow("closed after CWD") << whole << QByteArray("CWD close") << "SetCurrentDirectory" << all + "|CWD docs"
+                                      << ok + " " + lost.arg("OnSetCurrentDirectory") << true << "/" << "";
+    QTest::addRow("closed during LIST") << whole << QByteArray("LIST close") << "EnumFiles" << all + "|TYPE A|PASV|LIST"
+                                        << ok + " " + lost.arg("OnEnumFiles") << true << "/" << "";
+    QTest::addRow("closed after QUIT without a goodbye") << whole << QByteArray("QUIT close") << "QuitSession"
+                                                         << all + "|QUIT" << ok + " " + lost.arg("OnQuitSession")
+                                                         << true << "/" << "";
+    QTest::addRow("unsolicited 421") << whole << QByteArray("unsolicited 421 Idle too long\r\n") << "" << all << ok
+                                     << true << "/" << "";
+    QTest::addRow("227 with a field above 255")
+        << whole << QByteArray("PASV 227 Entering Passive Mode (127,0,0,1,256,7).\r\n") << "EnumFiles"
+        << all + "|TYPE A|PASV" << ok + " OnEnumFiles:1 16011 CFtpClient.EstablishPasvDataConnection" << false << "/"
+        << "";
 }
 
-void TestFtpClientScripted::login()
+void TestFtpClientScripted::session()
 {
     QFETCH(Delivery, delivery);
-    QFETCH(QByteArray, greeting);
-    QFETCH(QStringList, sent);
-    QFETCH(int, result);
-    QFETCH(int, errorNumber);
-
+    QFETCH(QByteArray, script);
+    QFETCH(QString, method);
     ScriptedFtpServer server(delivery);
-    server.greeting = greeting;
-    QFETCH(QByteArray, userReply);
-    QFETCH(QByteArray, passReply);
-    QFETCH(QByteArray, pwdReply);
-    server.reply("USER", userReply);
-    server.reply("PASS", passReply);
-    server.reply("PWD", pwdReply);
-
+    quint16 port = server.port();
+    QByteArray unsolicited;
+    const QByteArray verb = script.split(' ').value(0), text = script.mid(verb.size() + 1);
+    if (verb == "refused")
+        port = closedPort();
+    else if (verb == "greeting")
+        server.greeting = text;
+    else if (verb == "unsolicited")
+        unsolicited = text;
+    else if (!verb.isEmpty())
+        server.reply(verb, text);
     CFtpClient client;
     ClientRecorder rec(client);
-    client.setFtpServer(QStringLiteral("127.0.0.1"));
-    client.setRemotePort(server.port());
-    client.setUserName(QStringLiteral("user"));
-    client.setPassword(QStringLiteral("pass"));
-    client.Connect();
-    QCOMPARE(client.FtpSessionState(), int(ftpConnecting));
-    QCOMPARE(rec.waitFor(QStringLiteral("OnConnect")), result);
+    client.setPassiveMode(true);
+    if (vexl::test::login(client, rec, port) && !method.isEmpty())
+        rec.waitFor(start(client, method, QStringLiteral("docs")));
+    server.send(unsolicited);
+    QFETCH(bool, closed);
+    QTRY_COMPARE_WITH_TIMEOUT(client.FtpSessionState(), int(closed ? ftpClosed : ftpFreeState), 5000);
 
-    QStringList got;
-    for (const QByteArray &c : server.commands)
-        got << QString::fromLatin1(c);
-    QCOMPARE(got, sent);
-    // The greeting is shown whole, never a fragment of it.
-    QCOMPARE(rec.replies.value(0), QString::fromLatin1(greeting).trimmed());
-    QCOMPARE(client.LastFtpError().Number(), errorNumber);
+    QStringList outcome = rec.completions;
+    if (client.LastFtpError().Number() != 0)
+        outcome << QString::number(client.LastFtpError().Number()) << client.LastFtpError().Source();
+    QTEST(outcome.join(QLatin1Char(' ')), "outcome");
+    QTEST(server.commands.join('|'), "sent");
+    QTEST(client.CurrentDirectory(), "directory");
+    QTEST(client.FtpServerMessage(), "message");
+    QCOMPARE(client.FtpServerMessage(), QString()); // read once
     QCOMPARE(client.PendingMethod(), 0);
-    QCOMPARE(rec.completions.size(), 1);
-    if (result == arStatusOk) {
-        QTEST(client.CurrentDirectory(), "directory");
-        QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
-        QVERIFY(!client.Busy());
+    QCOMPARE(client.DataSocket().State(), int(sockClosed));
+    if (!rec.replies.isEmpty()) // the greeting is shown whole, never a fragment of it
+        QCOMPARE(rec.replies.first(), QString::fromLatin1(server.greeting).trimmed());
+    if (rec.completions.first() == QLatin1String("OnConnect:0")) {
         QCOMPARE(rec.states.mid(0, 3), (QList<int>{ftpConnecting, ftpConnected, ftpAuthentication}));
-        QCOMPARE(rec.states.last(), int(ftpFreeState));
         QVERIFY(rec.states.contains(ftpUserLoggedIn));
-    } else {
-        if (errorNumber > 16002)
-            QCOMPARE(client.LastFtpError().Source(), QStringLiteral("FtpClientX.CFtpClient"));
-        // A failed login closes the control connection.
-        QTRY_VERIFY_WITH_TIMEOUT(server.controlClosedByClient, 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(client.FtpSessionState(), int(ftpClosed), 5000);
     }
+    if (closed && server.connections > 0)
+        QTRY_VERIFY_WITH_TIMEOUT(server.controlClosed, 5000);
 }
 
-void TestFtpClientScripted::multiLineGreetingActedOnOnce_data()
-{
-    QTest::addColumn<Delivery>("delivery");
-    for (Delivery d : kDeliveries)
-        QTest::addRow("%s", qPrintable(deliveryName(d))) << d;
-}
-
-void TestFtpClientScripted::multiLineGreetingActedOnOnce()
-{
-    QFETCH(Delivery, delivery);
-    ScriptedFtpServer server(delivery);
-    // The third line starts with other digits and a space: not the end.
-    server.greeting = "220-Welcome\r\n220-second line\r\n230 users online\r\n220 Ready\r\n";
-    CFtpClient client;
-    ClientRecorder rec(client);
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    QCOMPARE(server.commands.count("USER user"), 1);
-    QCOMPARE(rec.replies.first(), QStringLiteral("220-Welcome\r\n220-second line\r\n230 users online\r\n220 Ready"));
-    QCOMPARE(client.FtpServerMessage(), QStringLiteral("Welcome\r\nsecond line\r\n230 users online"));
-    QCOMPARE(client.FtpServerMessage(), QString());
-}
-
-// --- data connection ----------------------------------------------------------------
-
-void TestFtpClientScripted::listingEndsAfterReplyAndClose_data()
+void TestFtpClientScripted::listingEndsAfterReplyAndDataClose_data()
 {
     QTest::addColumn<bool>("replyFirst");
-    QTest::addRow("226 before the data connection closes") << true;
-    QTest::addRow("226 after the data connection closes") << false;
+    QTest::addColumn<QString>("announced"); // in the 227 reply; not to be trusted
+    QTest::addRow("226 before the data connection closes") << true << "127.0.0.1";
+    QTest::addRow("226 after the data connection closes, 227 naming another address") << false << "127.0.0.2";
 }
 
-void TestFtpClientScripted::listingEndsAfterReplyAndClose()
+void TestFtpClientScripted::listingEndsAfterReplyAndDataClose()
 {
     QFETCH(bool, replyFirst);
+    QFETCH(QString, announced);
     ScriptedFtpServer server(Delivery::RandomFragments);
+    // The data listener is on 127.0.0.1 only: following 127.0.0.2 is refused.
+    server.reply("PASV", server.pasvReply(announced));
     CFtpClient client;
     ClientRecorder rec(client);
     client.setPassiveMode(true);
@@ -208,7 +171,6 @@ void TestFtpClientScripted::listingEndsAfterReplyAndClose()
     data->write(listing);
     data->flush();
     QTRY_COMPARE_WITH_TIMEOUT(rec.progress.value(rec.progress.size() - 1), qint64(listing.size()), 5000);
-
     if (replyFirst) {
         server.send("226 Transfer complete\r\n");
         QTRY_VERIFY_WITH_TIMEOUT(rec.replies.contains(QStringLiteral("226 Transfer complete")), 5000);
@@ -222,128 +184,13 @@ void TestFtpClientScripted::listingEndsAfterReplyAndClose()
     }
     QCOMPARE(rec.waitFor(QStringLiteral("OnEnumFiles")), int(arStatusOk));
     QCOMPARE(rec.count(QStringLiteral("OnEnumFiles")), 1);
+    QCOMPARE(server.dataSockets.size(), 1);
     QCOMPARE(client.CurrentDirectoryFiles().Count(), 2);
     QVERIFY(client.CurrentDirectoryFiles().Item(QStringLiteral("sub")).IsDirectory());
-    QCOMPARE(client.CurrentDirectoryListing(), QString::fromLatin1(listing));
-    QCOMPARE(rec.commands.mid(rec.commands.indexOf(QStringLiteral("TYPE A"))),
-             (QStringList{"TYPE A", "PASV ", "LIST "}));
     QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
 }
 
-void TestFtpClientScripted::passiveAddressNotTrusted()
-{
-    ScriptedFtpServer server;
-    // Another address of this machine: were the client to follow it, the
-    // connection would be refused (the data listener is on 127.0.0.1 only).
-    server.hook("PASV", [&server](const QByteArray &) { server.send(server.pasvReply(QStringLiteral("127.0.0.2"))); });
-    server.hook("LIST", [&server](const QByteArray &) {
-        server.send("150 Here it comes\r\n");
-        QTcpSocket *data = server.dataSockets.value(0);
-        if (data) {
-            data->write("-rw-r--r-- 1 u g 10 Jan 12 12:34 a.jpg\r\n");
-            data->disconnectFromHost();
-        }
-        server.send("226 Done\r\n");
-    });
-    CFtpClient client;
-    ClientRecorder rec(client);
-    client.setPassiveMode(true);
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    client.EnumFiles();
-    QCOMPARE(rec.waitFor(QStringLiteral("OnEnumFiles")), int(arStatusOk));
-    QCOMPARE(server.dataSockets.size(), 1);
-    QCOMPARE(client.CurrentDirectoryFiles().Count(), 1);
-}
-
-void TestFtpClientScripted::unusablePassiveReply_data()
-{
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addRow("field above 255") << QByteArray("227 Entering Passive Mode (127,0,0,1,256,7).\r\n");
-    QTest::addRow("too few numbers") << QByteArray("227 Entering Passive Mode (127,0,0,1,19).\r\n");
-    QTest::addRow("no port") << QByteArray("227 Entering Passive Mode (127,0,0,1).\r\n");
-    QTest::addRow("no numbers at all") << QByteArray("227 Entering Passive Mode.\r\n");
-}
-
-void TestFtpClientScripted::unusablePassiveReply()
-{
-    QFETCH(QByteArray, reply);
-    ScriptedFtpServer server;
-    server.reply("PASV", reply);
-    CFtpClient client;
-    ClientRecorder rec(client);
-    client.setPassiveMode(true);
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    client.EnumFiles();
-    QCOMPARE(rec.waitFor(QStringLiteral("OnEnumFiles")), int(arStatusError));
-    QCOMPARE(client.LastFtpError().Number(), 16011);
-    QCOMPARE(client.DataSocket().State(), int(sockClosed));
-    QVERIFY(server.dataSockets.isEmpty());
-    QVERIFY(!server.commands.contains("LIST"));
-    // The session goes on.
-    client.SetCurrentDirectory(QStringLiteral("docs"));
-    QCOMPARE(rec.waitFor(QStringLiteral("OnSetCurrentDirectory")), int(arStatusOk));
-}
-
-// --- the control connection ends ----------------------------------------------------------
-
-void TestFtpClientScripted::unsolicited421ClosesSession()
-{
-    ScriptedFtpServer server;
-    CFtpClient client;
-    ClientRecorder rec(client);
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    server.send("421 Idle too long\r\n");
-    QTRY_VERIFY_WITH_TIMEOUT(server.controlClosedByClient, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(client.FtpSessionState(), int(ftpClosed), 5000);
-    QCOMPARE(rec.replies.last(), QStringLiteral("421 Idle too long"));
-    QCOMPARE(rec.completions, QStringList{"OnConnect:0"});
-    // A method now fails at once: there is no connection.
-    QCOMPARE(caught([&] { client.GetCurrentDirectory(); }).number, 16008);
-}
-
-void TestFtpClientScripted::serverClosesDuringMethod_data()
-{
-    QTest::addColumn<QString>("method");
-    QTest::addColumn<QByteArray>("verb");
-    QTest::addColumn<QString>("event");
-    QTest::addRow("Connect, after the user name") << "Connect" << QByteArray("USER") << "OnConnect";
-    QTest::addRow("SetCurrentDirectory") << "SetCurrentDirectory" << QByteArray("CWD") << "OnSetCurrentDirectory";
-    QTest::addRow("EnumFiles, during the transfer") << "EnumFiles" << QByteArray("LIST") << "OnEnumFiles";
-    QTest::addRow("QuitSession without a goodbye") << "QuitSession" << QByteArray("QUIT") << "OnQuitSession";
-}
-
-void TestFtpClientScripted::serverClosesDuringMethod()
-{
-    QFETCH(QString, method);
-    QFETCH(QByteArray, verb);
-    QFETCH(QString, event);
-    ScriptedFtpServer server;
-    server.hook(verb, [&server](const QByteArray &) { server.closeControl(); });
-    CFtpClient client;
-    ClientRecorder rec(client);
-    client.setPassiveMode(true);
-    if (method == QLatin1String("Connect")) {
-        QVERIFY(!vexl::test::login(client, rec, server.port()));
-    } else {
-        QVERIFY(vexl::test::login(client, rec, server.port()));
-        if (method == QLatin1String("SetCurrentDirectory"))
-            client.SetCurrentDirectory(QStringLiteral("docs"));
-        else if (method == QLatin1String("EnumFiles"))
-            client.EnumFiles();
-        else
-            client.QuitSession();
-        QCOMPARE(rec.waitFor(event), int(arStatusError));
-    }
-    QCOMPARE(rec.count(event), 1);
-    QCOMPARE(rec.completions.last(), QStringLiteral("%1:%2").arg(event).arg(int(arStatusError)));
-    QCOMPARE(client.LastFtpError().Number(), 16009);
-    QCOMPARE(client.LastFtpError().Description(), QStringLiteral("The control connection was closed."));
-    QCOMPARE(client.FtpSessionState(), int(ftpClosed));
-    QCOMPARE(client.PendingMethod(), 0);
-    QCOMPARE(client.DataSocket().State(), int(sockClosed));
-}
-
-void TestFtpClientScripted::silenceRepeatsTimeOutUntilCancelled()
+void TestFtpClientScripted::silenceCancelAndLateReply()
 {
     ScriptedFtpServer server;
     server.reply("CWD", QByteArray()); // never answers
@@ -356,121 +203,59 @@ void TestFtpClientScripted::silenceRepeatsTimeOutUntilCancelled()
     QCOMPARE(client.PendingMethod(), 3); // still pending
     QVERIFY(client.Busy());
     client.CancelAsyncMethod();
-    QCOMPARE(rec.completions.last(), QStringLiteral("OnSetCurrentDirectory:%1").arg(int(arStatusCancel)));
+    QCOMPARE(rec.completions, (QStringList{"OnConnect:0", "OnSetCurrentDirectory:2", "OnSetCurrentDirectory:2",
+                                           "OnSetCurrentDirectory:3"}));
     QCOMPARE(client.PendingMethod(), 0);
     QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
-    const int events = rec.completions.size();
-    // Longer than the time-out: no further event.
-    QTimer witness;
-    witness.setSingleShot(true);
-    QSignalSpy witnessSpy(&witness, &QTimer::timeout);
-    witness.start(1500);
-    QVERIFY(witnessSpy.wait(3000));
-    QCOMPARE(rec.completions.size(), events);
-}
+    QVERIFY(!QTest::qWaitFor([&] { return rec.completions.size() > 4; }, 1500)); // longer than the time-out
 
-void TestFtpClientScripted::connectEndsPendingMethod()
-{
-    ScriptedFtpServer server;
-    server.reply("CWD", QByteArray()); // never answers
-    CFtpClient client;
-    ClientRecorder rec(client);
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    client.SetCurrentDirectory(QStringLiteral("slow"));
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    QCOMPARE(rec.completions, (QStringList{"OnConnect:0", "OnSetCurrentDirectory:3", "OnConnect:0"}));
-    QCOMPARE(server.connections, 2);
-}
-
-void TestFtpClientScripted::lateReplyOfCancelledMethodIsSkipped()
-{
-    ScriptedFtpServer server;
-    server.reply("CWD", QByteArray()); // answered late, below
-    CFtpClient client;
-    ClientRecorder rec(client);
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    client.SetCurrentDirectory(QStringLiteral("slow"));
-    QTRY_VERIFY_WITH_TIMEOUT(server.commands.contains("CWD slow"), 5000);
-    client.CancelAsyncMethod();
+    // The late answer to the cancelled CWD is not read as the answer to PWD.
     server.send("550 slow: no such directory\r\n");
     server.reply("PWD", "257 \"/pub\" is current\r\n");
     client.GetCurrentDirectory();
     QCOMPARE(rec.waitFor(QStringLiteral("OnGetCurrentDirectory")), int(arStatusOk));
     QCOMPARE(client.CurrentDirectory(), QStringLiteral("/pub"));
-}
 
-void TestFtpClientScripted::endlessReply_data()
-{
-    QTest::addColumn<QByteArray>("start");
-    QTest::addColumn<QByteArray>("unit");
-    QTest::addRow("one endless line") << QByteArray("220 ") << QByteArray(1024, 'x');
-    QTest::addRow("multi-line reply without its end") << QByteArray("220-Welcome\r\n")
-                                                      << (QByteArray("220-") + QByteArray(1018, 'y') + "\r\n");
+    // A new Connect ends the pending method with a cancel.
+    client.SetCurrentDirectory(QStringLiteral("slow"));
+    QVERIFY(vexl::test::login(client, rec, server.port()));
+    QCOMPARE(rec.completions.mid(5), (QStringList{"OnSetCurrentDirectory:3", "OnConnect:0"}));
+    QCOMPARE(server.connections, 2);
 }
-
-void TestFtpClientScripted::endlessReply()
-{
-    QFETCH(QByteArray, start);
-    QFETCH(QByteArray, unit);
-    ScriptedFtpServer server;
-    QByteArray flood = start;
-    while (flood.size() < 70 * 1024)
-        flood += unit;
-    server.greeting = flood;
-    CFtpClient client;
-    ClientRecorder rec(client);
-    QVERIFY(!vexl::test::login(client, rec, server.port()));
-    QCOMPARE(client.LastFtpError().Number(), 16010);
-    QCOMPARE(client.LastFtpError().Description(), QStringLiteral("The server response is too long."));
-    QCOMPARE(rec.completions.size(), 1);
-    QVERIFY(server.commands.isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(server.controlClosedByClient || !server.controlOpen(), 5000);
-}
-
-// --- synchronous checks ---------------------------------------------------------------
 
 void TestFtpClientScripted::unsafeArgumentsRefused_data()
 {
     QTest::addColumn<QString>("method");
-    QTest::addColumn<QString>("argument");
-    const QString nul = QStringLiteral("a") + QChar(0) + QStringLiteral("DELE b");
-    QTest::addRow("CWD with CR LF") << "SetCurrentDirectory" << "docs\r\nDELE important.jpg";
-    QTest::addRow("MKD with LF") << "CreateDirectory" << "new\nRMD old";
-    QTest::addRow("RMD with CR") << "RemoveDirectory" << "old\rX";
-    QTest::addRow("DELE with NUL") << "DeleteFile" << nul;
-    QTest::addRow("rename target with CR LF") << "RenameFile" << "b.jpg\r\nDELE c.jpg";
-    QTest::addRow("download name with LF") << "DownloadFile" << "a.jpg\nDELE c.jpg";
-    QTest::addRow("upload name with CR LF") << "UploadFile" << "a.jpg\r\nDELE c.jpg";
-    QTest::addRow("empty directory") << "SetCurrentDirectory" << "";
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    const QString local = QDir::temp().filePath(QStringLiteral("vexl-unused"));
+    QTest::addRow("CWD with CR LF") << "SetCurrentDirectory" << "docs\r\nDELE important.jpg" << "";
+    QTest::addRow("MKD with LF") << "CreateDirectory" << "new\nRMD old" << "";
+    QTest::addRow("RMD with CR") << "RemoveDirectory" << "old\rX" << "";
+    QTest::addRow("DELE with NUL") << "DeleteFile" << (QStringLiteral("a") + QChar(0) + QStringLiteral("DELE b")) << "";
+    QTest::addRow("rename target with CR LF") << "RenameFile" << "a.jpg" << "b.jpg\r\nDELE c.jpg";
+    QTest::addRow("download name with LF") << "DownloadFile" << "a.jpg\nDELE c.jpg" << local;
+    QTest::addRow("upload name with CR LF") << "UploadFile" << local << "a.jpg\r\nDELE c.jpg";
+    QTest::addRow("empty directory") << "SetCurrentDirectory" << "" << "";
 }
 
 void TestFtpClientScripted::unsafeArgumentsRefused()
 {
     QFETCH(QString, method);
-    QFETCH(QString, argument);
+    QFETCH(QString, a);
+    QFETCH(QString, b);
     ScriptedFtpServer server;
     CFtpClient client;
     ClientRecorder rec(client);
     QVERIFY(vexl::test::login(client, rec, server.port()));
-    const int commandsBefore = server.commands.size();
-    const QString local = QDir::temp().filePath(QStringLiteral("vexl-unused"));
-    const VexlError e = caught([&] {
-        if (method == QLatin1String("SetCurrentDirectory")) client.SetCurrentDirectory(argument);
-        else if (method == QLatin1String("CreateDirectory")) client.CreateDirectory(argument);
-        else if (method == QLatin1String("RemoveDirectory")) client.RemoveDirectory(argument);
-        else if (method == QLatin1String("DeleteFile")) client.DeleteFile(argument);
-        else if (method == QLatin1String("RenameFile")) client.RenameFile(QStringLiteral("a.jpg"), argument);
-        else if (method == QLatin1String("DownloadFile")) client.DownloadFile(argument, local, false);
-        else client.UploadFile(local, argument, 0);
-    });
-    QCOMPARE(e.number, 5);
-    QCOMPARE(e.description, QStringLiteral("Invalid procedure call or argument"));
-    QCOMPARE(e.source, QStringLiteral("CFtpClient.%1").arg(method));
+    const qsizetype before = server.commands.size();
+    QCOMPARE(raised([&] { start(client, method, a, b); }),
+             QStringLiteral("5 CFtpClient.%1: Invalid procedure call or argument").arg(method));
     QCOMPARE(client.PendingMethod(), 0);
     // Nothing went out: the next command is the next thing the server sees.
     client.GetCurrentDirectory();
     QCOMPARE(rec.waitFor(QStringLiteral("OnGetCurrentDirectory")), int(arStatusOk));
-    QCOMPARE(server.commands.mid(commandsBefore), QList<QByteArray>{"PWD"});
+    QCOMPARE(server.commands.mid(before), QList<QByteArray>{"PWD"});
 }
 
 void TestFtpClientScripted::synchronousChecks()
@@ -478,57 +263,24 @@ void TestFtpClientScripted::synchronousChecks()
     CFtpClient client;
     QCOMPARE(client.RemotePort(), 21);
     QCOMPARE(client.SendBufferLenght(), 1460);
-    QCOMPARE(client.TransferMode(), 1);
-    QCOMPARE(client.TimeOut(), 60);
-    QCOMPARE(client.FtpSessionState(), int(ftpClosed));
-
-    const QList<QPair<int, int>> ports = {{70000, 21}, {0, 21}, {-5, 21}, {2121, 2121}, {65535, 65535}};
-    for (const auto &[given, stored] : ports) {
+    for (const auto &[given, stored] : {std::pair{65536, 21}, {0, 21}, {1, 1}, {65535, 65535}}) {
         client.setRemotePort(given);
         QCOMPARE(client.RemotePort(), stored);
     }
-    for (int bad : {100, 511, 8193}) {
-        const VexlError e = caught([&] { client.setSendBufferLenght(bad); });
-        QCOMPARE(e.number, 380);
-        QCOMPARE(e.description, QStringLiteral("Invalid property value."));
-        QCOMPARE(e.source, QStringLiteral("CFtpClient.SendBufferLenght"));
-    }
+    for (int bad : {511, 8193})
+        QCOMPARE(raised([&] { client.setSendBufferLenght(bad); }),
+                 QStringLiteral("380 CFtpClient.SendBufferLenght: Invalid property value."));
     client.setSendBufferLenght(512);
-    QCOMPARE(client.SendBufferLenght(), 512);
+    client.setSendBufferLenght(8192);
+    QCOMPARE(client.SendBufferLenght(), 8192);
 
-    VexlError e = caught([&] { client.Connect(); });
-    QCOMPARE(e.number, 380);
-    QCOMPARE(e.source, QStringLiteral("CFtpClient.Connect"));
-
-    e = caught([&] { client.EnumFiles(); });
-    QCOMPARE(e.number, 16008);
-    QCOMPARE(e.description, QStringLiteral("The connection is not established."));
-    QCOMPARE(e.source, QStringLiteral("CFtpClient.SendFtpCommand"));
-    QCOMPARE(client.PendingMethod(), 0); // nothing was started
-
+    QVERIFY(raised([&] { client.Connect(); }).startsWith(QLatin1String("380 CFtpClient.Connect:"))); // no server
+    QCOMPARE(raised([&] { client.EnumFiles(); }),
+             QStringLiteral("16008 CFtpClient.SendFtpCommand: The connection is not established."));
     client.setFtpServer(QStringLiteral("127.0.0.1"));
     client.setUserName(QStringLiteral("user\r\nDELE x"));
-    e = caught([&] { client.Connect(); });
-    QCOMPARE(e.number, 5);
-    QCOMPARE(e.source, QStringLiteral("CFtpClient.Connect"));
+    QVERIFY(raised([&] { client.Connect(); }).startsWith(QLatin1String("5 CFtpClient.Connect:")));
     QCOMPARE(client.PendingMethod(), 0);
-}
-
-void TestFtpClientScripted::connectionRefused()
-{
-    quint16 port;
-    {
-        QTcpServer s;
-        s.listen(QHostAddress::LocalHost, 0);
-        port = s.serverPort();
-    }
-    CFtpClient client;
-    ClientRecorder rec(client);
-    QVERIFY(!vexl::test::login(client, rec, port));
-    QCOMPARE(rec.completions, QStringList{QStringLiteral("OnConnect:%1").arg(int(arStatusError))});
-    QCOMPARE(client.LastFtpError().Number(), 10061);
-    QCOMPARE(client.LastFtpError().Description(), QStringLiteral("Connection refused."));
-    QCOMPARE(client.LastFtpError().Source(), QStringLiteral("CFtpClient.m_objControlSocket_OnError"));
     QCOMPARE(client.FtpSessionState(), int(ftpClosed));
 }
 
