@@ -68,28 +68,10 @@ void frmFTPTest::startTest()
         connect(m_client, &CFtpClient::OnEnumFiles, this, &frmFTPTest::m_objFtpClient_OnEnumFiles);
         connect(m_client, &CFtpClient::OnStateChange, this, &frmFTPTest::m_objFtpClient_OnStateChange);
         connect(m_client, &CFtpClient::SessionProtocolMessage, this, &frmFTPTest::m_objFtpClient_SessionProtocolMessage);
-        m_client->setFtpServer(c.Server);
-        m_client->setRemotePort(c.Port);
-        m_client->setTimeOut(c.Timeout);
-        m_client->setPassiveMode(c.IsPassive);
-
-        // Only this test's prompt may decide what is remembered.
-        ftp.LoginUsername.clear();
-        ftp.LoginPassword.clear();
-        ftp.RememberLogin = false;
-        if (!c.IsAnnonymous) {
-            if (!c.Password.isEmpty()) {
-                m_client->setUserName(c.Username);
-                m_client->setPassword(c.Password);
-            } else {
-                if (!AskFtpLogin(c.Server, c.Username, c.Password)) {
-                    closeSession();
-                    hide();
-                    return;
-                }
-                m_client->setUserName(ftp.LoginUsername);
-                m_client->setPassword(ftp.LoginPassword);
-            }
+        if (!PrepareFtpClient(*m_client, c)) {
+            closeSession();
+            hide();
+            return;
         }
         AppendFtpLogLine(m_ui->rtxtFTPLog,
                          Msg("msgConnectingWithTimeout").replace(QStringLiteral("[TIMEOUT]"), QString::number(c.Timeout)),

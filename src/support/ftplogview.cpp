@@ -1,5 +1,8 @@
 #include "ftplogview.h"
 
+#include "ftp/cftpclient.h"
+#include "ftpconnections.h"
+
 #include "ftp/ftptypes.h"
 
 #include <QTextCursor>
@@ -23,6 +26,32 @@ void AppendFtpLogLine(QTextEdit *log, const QString &text, int kind)
     cursor.insertText(text + QLatin1Char('\n'), format);
     log->setTextCursor(cursor);
     log->ensureCursorVisible();
+}
+
+bool PrepareFtpClient(CFtpClient &client, const FTPConnection &c)
+{
+    client.setFtpServer(c.Server);
+    client.setRemotePort(c.Port);
+    client.setTimeOut(c.Timeout);
+    client.setPassiveMode(c.IsPassive);
+
+    // Only this connection's prompt may decide what is remembered.
+    FtpState &ftp = Ftp();
+    ftp.LoginUsername.clear();
+    ftp.LoginPassword.clear();
+    ftp.RememberLogin = false;
+    if (c.IsAnnonymous)
+        return true; // the client logs in as "anonymous"
+    if (!c.Password.isEmpty()) {
+        client.setUserName(c.Username);
+        client.setPassword(c.Password);
+        return true;
+    }
+    if (!AskFtpLogin(c.Server, c.Username, c.Password))
+        return false;
+    client.setUserName(ftp.LoginUsername);
+    client.setPassword(ftp.LoginPassword);
+    return true;
 }
 
 } // namespace vexl
