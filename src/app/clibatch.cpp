@@ -1,10 +1,10 @@
 #include "clibatch.h"
 
 #include "engine/batchrun.h"
-#include "mainwindow/dirhandle.h"
-#include "mainwindow/settingsstore.h"
+#include "support/dirhandle.h"
+#include "settings/settingsstore.h"
 #include "support/apppaths.h"
-#include "support/ftpconnections.h"
+#include "settings/ftpconnections.h"
 #include "support/messages.h"
 #include "support/vexlerror.h"
 

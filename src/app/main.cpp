@@ -1,10 +1,10 @@
 #include "clibatch.h"
 #include "engine/imageengine.h"
-#include "mainwindow/frmmain.h"
+#include "windows/frmmain.h"
 #include "support/apppaths.h"
 #include "support/desktopintegration.h"
 #include "support/dialogservice.h"
-#include "support/widgetdialogservice.h"
+#include "windows/widgetdialogservice.h"
 
 #include <QApplication>
 #include <QCoreApplication>

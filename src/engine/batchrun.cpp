@@ -1,6 +1,6 @@
 #include "batchrun.h"
 
-#include "mainwindow/settingsstore.h"
+#include "settings/settingsstore.h"
 #include "metavariables.h"
 #include "support/apppaths.h"
 #include "support/fileprocs.h"

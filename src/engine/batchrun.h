@@ -3,8 +3,8 @@
 #include "batchhost.h"
 #include "ftp/ftpbatchupload.h"
 #include "imageengine.h"
-#include "mainwindow/processsettings.h"
-#include "mainwindow/settingsreport.h"
+#include "settings/processsettings.h"
+#include "settings/settingsreport.h"
 #include "support/processlog.h"
 #include "support/vexlerror.h"
 

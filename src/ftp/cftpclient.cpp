@@ -1,9 +1,9 @@
-#include "ftp/cftpclient.h"
+#include "cftpclient.h"
 
-#include "ftp/csocket.h"
-#include "ftp/ctimeout.h"
-#include "ftp/ftplisting.h"
-#include "ftp/ftpreply.h"
+#include "csocket.h"
+#include "ctimeout.h"
+#include "ftplisting.h"
+#include "ftpreply.h"
 #include "support/vexlerror.h"
 
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ftp/cftperror.h"
-#include "ftp/cftpfile.h"
-#include "ftp/ftptypes.h"
+#include "cftperror.h"
+#include "cftpfile.h"
+#include "ftptypes.h"
 
 #include <QByteArray>
 #include <QFile>

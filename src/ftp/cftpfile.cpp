@@ -1,4 +1,4 @@
-#include "ftp/cftpfile.h"
+#include "cftpfile.h"
 
 #include "support/vexlerror.h"
 

@@ -1,4 +1,4 @@
-#include "ftp/csocket.h"
+#include "csocket.h"
 
 #include <QHash>
 #include <QHostAddress>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ftp/ftptypes.h"
+#include "ftptypes.h"
 #include "support/vexlerror.h"
 
 #include <QByteArray>

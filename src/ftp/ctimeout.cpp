@@ -1,4 +1,4 @@
-#include "ftp/ctimeout.h"
+#include "ctimeout.h"
 
 #include "support/vexlerror.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ftp/ftptypes.h"
+#include "ftptypes.h"
 #include "support/dialogservice.h"
-#include "support/ftpconnections.h"
+#include "settings/ftpconnections.h"
 
 #include <QObject>
 #include <QString>

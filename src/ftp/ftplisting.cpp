@@ -1,4 +1,4 @@
-#include "ftp/ftplisting.h"
+#include "ftplisting.h"
 
 #include <QRegularExpression>
 #include <QStringList>

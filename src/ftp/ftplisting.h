@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ftp/cftpfile.h"
+#include "cftpfile.h"
 
 #include <QDate>
 #include <QDateTime>

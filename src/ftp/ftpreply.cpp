@@ -1,4 +1,4 @@
-#include "ftp/ftpreply.h"
+#include "ftpreply.h"
 
 #include <QHash>
 #include <QStringList>

@@ -5,7 +5,7 @@
 
 #include "engine/batchrun.h"
 #include "engine/imageengine.h"
-#include "mainwindow/processsettings.h"
+#include "settings/processsettings.h"
 #include "testsupport.h"
 
 #include <QCoreApplication>

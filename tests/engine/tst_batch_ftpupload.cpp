@@ -6,8 +6,8 @@
 #include "ftptesthelpers.h"
 
 #include "ftp/ftptypes.h"
-#include "mainwindow/settingsstore.h"
-#include "support/ftpconnections.h"
+#include "settings/settingsstore.h"
+#include "settings/ftpconnections.h"
 
 #include <QSettings>
 

@@ -1,0 +1,99 @@
+// Saved FTP connections: the scrambled password form and the store layout.
+#include "settings/ftpconnections.h"
+#include "support/vexlerror.h"
+#include "testsupport.h"
+
+#include <QSettings>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace vexl;
+
+class TestFtpConnections : public QObject
+{
+    Q_OBJECT
+private slots:
+    void scrambleRoundTripLengthAndRandomness()
+    {
+        for (int c = 1; c <= 254; ++c) {
+            const QString p = QString(QChar(c)) + QStringLiteral("x") + QChar(255 - c);
+            QCOMPARE(DecryptPassword(EncryptPassword(p)), p);
+        }
+        for (int n = 0; n <= 40; ++n) {
+            QString p;
+            for (int i = 0; i < n; ++i)
+                p += QChar(33 + (i * 7) % 200);
+            const QString s = EncryptPassword(p);
+            QCOMPARE(s.size(), n == 0 ? 0 : 10 + 2 * n);
+            QCOMPARE(DecryptPassword(s), p);
+        }
+        const QString a = EncryptPassword(QStringLiteral("hello"));
+        QCOMPARE(a.size(), 20);
+        QVERIFY(a.contains(QRegularExpression(QStringLiteral("^[0-9A-F]{20}$"))));
+        bool differs = false;
+        for (int i = 0; i < 5 && !differs; ++i)
+            differs = EncryptPassword(QStringLiteral("hello")) != a;
+        QVERIFY(differs);
+    }
+
+    void storeRoundTripAndDroppedRecords()
+    {
+        test::TestWorld world;
+        QSettings store(world.path(QStringLiteral("s.ini")), QSettings::IniFormat);
+        FTPConnectionList list;
+        FTPConnection home{QStringLiteral("home"), QStringLiteral("127.0.0.1"), 2121, QStringLiteral("/up"), false,
+                           QStringLiteral("me"), QStringLiteral("s3cr,et"), false, 45};
+        FTPConnection anon{QStringLiteral("Home"), QStringLiteral("ftp.example.org"), 21, QString(), true,
+                           QString(), QString(), true, 30};
+        QVERIFY(AddFTPConnection(list, home));
+        QVERIFY(AddFTPConnection(list, anon)); // names differ in case only: two connections
+        QVERIFY(!AddFTPConnection(list, home));
+        SaveFTPConnections(store, list);
+        QCOMPARE(store.value(QStringLiteral("Settings/FTPServers")).toString(), QStringLiteral("home\r\nHome\r\n"));
+        QVERIFY(store.value(QStringLiteral("FTPConnections/home.Password")).toString() != home.Password);
+        QCOMPARE(LoadFTPConnections(store), list);
+
+        // A port of 0, no server, or no user name while not anonymous: not loaded.
+        store.setValue(QStringLiteral("FTPConnections/home.Port"), QStringLiteral("0"));
+        QCOMPARE(LoadFTPConnections(store).size(), 1);
+        store.setValue(QStringLiteral("FTPConnections/home.Port"), QStringLiteral("21"));
+        store.setValue(QStringLiteral("FTPConnections/home.Username"), QString());
+        QCOMPARE(LoadFTPConnections(store).size(), 1);
+        store.setValue(QStringLiteral("FTPConnections/home.Port"), QStringLiteral("twenty"));
+        QVERIFY_THROWS_EXCEPTION(VexlError, LoadFTPConnections(store));
+    }
+
+    void removeSortAndReport()
+    {
+        test::TestWorld world;
+        QSettings store(world.path(QStringLiteral("s.ini")), QSettings::IniFormat);
+        FTPConnectionList list;
+        for (const char *n : {"beta", "Alpha", "gamma", "alpha2"})
+            AddFTPConnection(list, FTPConnection{QLatin1String(n), QStringLiteral("h"), 21, {}, true, {}, {}, true, 30});
+        SortFTPConnections(list);
+        QStringList names;
+        for (const FTPConnection &c : list)
+            names << c.Name;
+        QCOMPARE(names, (QStringList{"Alpha", "alpha2", "beta", "gamma"}));
+        QCOMPARE(FindFTPConnection(list, QStringLiteral("ALPHA")).second, -1);
+
+        FTPConnectionList one{list.first()};
+        SaveFTPConnections(store, one);
+        QVERIFY(RemoveFTPConnection(one, store, QStringLiteral("Alpha")));
+        QVERIFY(one.isEmpty());
+        QVERIFY(!store.contains(QStringLiteral("FTPConnections/Alpha.Server")));
+        SaveFTPConnections(store, one);
+        QCOMPARE(store.value(QStringLiteral("Settings/FTPServers")).toString(), QString());
+        QVERIFY(LoadFTPConnections(store).isEmpty());
+
+        FTPConnection secret{QStringLiteral("x"), QStringLiteral("h"), 21, QStringLiteral("/d"), false,
+                             QStringLiteral("someuser"), QStringLiteral("hunter2"), true, 30};
+        const QString report = GetFTPSettingsReport(secret, QStringLiteral("/p"));
+        QCOMPARE(report.count(QStringLiteral("\r\n")), 8);
+        QVERIFY(!report.contains(QStringLiteral("someuser")) && !report.contains(QStringLiteral("hunter2")));
+        QVERIFY(report.startsWith(QStringLiteral("FTPName = \"x\"\r\nFTPServer = \"h\"\r\nFTPPort = \"21\"\r\n")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFtpConnections)
+#include "tst_ftpconnections.moc"

@@ -1,0 +1,235 @@
+#include "support/dirhandle.h"
+#include "support/vexlerror.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using vexl::DirHandle;
+using vexl::test::writeFile;
+
+namespace {
+
+// Every entry of a listing as a path relative to `root`.
+QStringList listAll(DirHandle &dir, const QString &root)
+{
+    QStringList found;
+    while (dir.MoveNext())
+        found << dir.CurrentDir().mid(DirHandle::AppSlash(root).size()) + dir.CurrentFile();
+    return found;
+}
+
+QStringList list(const QString &root, const QString &filter, bool invert, bool recurse, bool dirs)
+{
+    DirHandle dir;
+    dir.Start(root, filter, invert, recurse, dirs);
+    return listAll(dir, root);
+}
+
+void makeFiles(const QString &root, const QStringList &names)
+{
+    for (const QString &n : names)
+        QVERIFY2(writeFile(root + QLatin1Char('/') + n, "x"), qPrintable(n));
+}
+
+} // namespace
+
+class TestDirHandle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void isLike_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<bool>("like");
+
+        QTest::addRow("star matches nothing") << "" << "*" << true;
+        QTest::addRow("star extension") << "photo.jpg" << "*.jpg" << true;
+        QTest::addRow("star is whole-string") << "photo.jpg.bak" << "*.jpg" << false;
+        QTest::addRow("star in the middle") << "a-long-name.png" << "a*name.png" << true;
+        QTest::addRow("star needs the tail twice") << "abcbc" << "*bc" << true;
+        QTest::addRow("question one char") << "a1.gif" << "a?.gif" << true;
+        QTest::addRow("question is one code point")
+            << QString::fromUtf8("a\xF0\x9F\x98\x80.png") << "a?.png" << true;
+        QTest::addRow("hash digit") << "img7.png" << "img#.png" << true;
+        QTest::addRow("hash not a letter") << "imgx.png" << "img#.png" << false;
+        QTest::addRow("hash not a superscript")
+            << QString::fromUtf8("img\xC2\xB2.png") << "img#.png" << false;
+        QTest::addRow("list") << "b.jpg" << "[abc].jpg" << true;
+        QTest::addRow("range") << "m.jpg" << "[a-z].jpg" << true;
+        QTest::addRow("range miss") << "M.jpg" << "[a-z].jpg" << false;
+        QTest::addRow("negated list miss") << "a.jpg" << "[!abc].jpg" << false;
+        QTest::addRow("negated range") << "5x" << "[!a-z]x" << true;
+        QTest::addRow("hyphen first is literal") << "-" << "[-a]" << true;
+        QTest::addRow("hyphen last is literal") << "-" << "[a-]" << true;
+        QTest::addRow("bracketed star is literal") << "a*b" << "a[*]b" << true;
+        QTest::addRow("bracketed star no wildcard") << "axxb" << "a[*]b" << false;
+        QTest::addRow("bracketed question and hash") << "?#" << "[?][#]" << true;
+        QTest::addRow("empty brackets match nothing") << "ab" << "a[]b" << true;
+        QTest::addRow("unclosed bracket is literal") << "[ab" << "[ab" << true;
+        QTest::addRow("case counts") << "Photo.JPG" << "*.jpg" << false;
+        QTest::addRow("empty pattern") << "a" << "" << false;
+        QTest::addRow("many stars, long miss (no blow-up)")
+            << QString(20000, QLatin1Char('a')) << "*a*a*a*a*a*a*a*a*a*a*a*a*b" << false;
+        QTest::addRow("many stars, long hit")
+            << QString(20000, QLatin1Char('a')) + QLatin1Char('b') << "*a*a*a*a*a*a*a*a*a*a*a*a*b" << true;
+    }
+
+    void isLike()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, pattern);
+        QFETCH(bool, like);
+        QCOMPARE(vexl::IsLike(text, pattern), like);
+    }
+
+    void filter_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<bool>("invert");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::addRow("one pattern") << "*.jpg" << false << QStringList{"a.jpg"};
+        QTest::addRow("list, names compared lower-cased")
+            << "*.png|*.jpg|*.jpeg" << false << QStringList{"a.jpg", "b.png", "d.JPEG"};
+        QTest::addRow("filter lower-cased") << "*.PNG" << false << QStringList{"b.png"};
+        QTest::addRow("empty pieces ignored") << "|*.txt||" << false << QStringList{"c.txt"};
+        QTest::addRow("inverted list")
+            << "*.jpg|*.jpeg" << true << QStringList{"b.png", "c.txt", "e.tiff", "noext"};
+        QTest::addRow("only separators match nothing") << "|" << false << QStringList{};
+        QTest::addRow("empty filter matches nothing") << "" << false << QStringList{};
+    }
+
+    void filter()
+    {
+        QFETCH(QString, filter);
+        QFETCH(bool, invert);
+        QFETCH(QStringList, expected);
+        QTemporaryDir tmp;
+        makeFiles(tmp.path(), {"a.jpg", "b.png", "c.txt", "d.JPEG", "e.tiff", "noext"});
+        QCOMPARE(list(tmp.path(), filter, invert, false, false), expected);
+    }
+
+    void tree_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<bool>("recurse");
+        QTest::addColumn<bool>("dirs");
+        QTest::addColumn<QStringList>("expected");
+
+        // Only regular, non-hidden files; a fifo, a dangling link and a folder
+        // named like an image are not files.
+        QTest::addRow("files") << "*.jpg" << false << false << QStringList{"m.jpg", "z.jpg"};
+        QTest::addRow("files, breadth-first")
+            << "*.jpg" << true << false
+            << QStringList{"m.jpg", "z.jpg", "a/a1.jpg", "B/b1.jpg", "a/deep/d.jpg"};
+        QTest::addRow("folders") << "*" << false << true << QStringList{"a", "B", "fake.jpg", "link"};
+        QTest::addRow("folders, linked folder not descended")
+            << "*" << true << true << QStringList{"a", "B", "fake.jpg", "link", "a/deep"};
+        QTest::addRow("non-matching folders still descended")
+            << "[!a]*" << true << true << QStringList{"B", "fake.jpg", "link", "a/deep"};
+    }
+
+    void tree()
+    {
+        QFETCH(QString, filter);
+        QFETCH(bool, recurse);
+        QFETCH(bool, dirs);
+        QFETCH(QStringList, expected);
+        QTemporaryDir tmp;
+        const QString root = tmp.path();
+        makeFiles(root, {"z.jpg", "m.jpg", ".hidden.jpg", "notes.txt", "B/b1.jpg", "a/a1.jpg",
+                         "a/deep/d.jpg", "a/.cache/c.jpg", ".thumbs/t.jpg", "fake.jpg/inner.png"});
+        QVERIFY(QFile::link(root + "/a", root + "/link"));
+        QVERIFY(QFile::link(root + "/nowhere.jpg", root + "/dangling.jpg"));
+        QCOMPARE(::mkfifo(QFile::encodeName(root + "/fifo.jpg").constData(), 0644), 0);
+        QCOMPARE(list(root, filter, false, recurse, dirs), expected);
+    }
+
+    void sortedIgnoringCase()
+    {
+        QTemporaryDir tmp;
+        makeFiles(tmp.path(), {"b.JPG", "a.jpg", "A.jpg", "a_b.jpg", "ab.jpg", "9.jpg", "10.jpg"});
+        // Upper-cased comparison: "_" sorts after the letters; "A" before "a" on a tie.
+        const QStringList expected{"10.jpg", "9.jpg", "A.jpg", "a.jpg", "ab.jpg", "a_b.jpg", "b.JPG"};
+        QCOMPARE(list(tmp.path(), "*.jpg", false, false, false), expected);
+    }
+
+    // A missing folder, a file, or no path at all (not the whole machine).
+    void badStart()
+    {
+        QTemporaryDir tmp;
+        QVERIFY(writeFile(tmp.path() + "/file.jpg", "x"));
+        for (const QString &path : {tmp.path() + "/missing", tmp.path() + "/file.jpg", QString()}) {
+            DirHandle dir;
+            try {
+                dir.Start(path, "*", false, false, false);
+                QFAIL("no error raised");
+            } catch (const vexl::VexlError &e) {
+                QCOMPARE(e.number, 76);
+                QVERIFY(e.description.startsWith(QLatin1String("Path not found")));
+            }
+            QVERIFY(!dir.MoveNext());
+        }
+    }
+
+    void doEventsPerEntryAndStop()
+    {
+        QTemporaryDir tmp;
+        makeFiles(tmp.path(), {"x.jpg", "y.txt", ".h.jpg", "sub/z.jpg"});
+        DirHandle dir;
+        int calls = 0;
+        dir.SetDoEvents([&] { ++calls; });
+        dir.Start(tmp.path(), "*.jpg", false, true, false);
+        QCOMPARE(listAll(dir, tmp.path()), (QStringList{"x.jpg", "sub/z.jpg"}));
+        QCOMPARE(calls, 5); // .h.jpg, sub, x.jpg, y.txt, sub/z.jpg
+
+        // Stop pressed while x.jpg is read: x.jpg is not reported, nothing after it.
+        calls = 0;
+        dir.SetDoEvents([&] {
+            if (++calls == 3)
+                dir.Stop();
+        });
+        dir.Start(tmp.path(), "*.jpg", false, true, false);
+        QVERIFY(!dir.MoveNext());
+        QCOMPARE(calls, 3);
+    }
+
+    void vanishedFolderSkipped()
+    {
+        QTemporaryDir tmp;
+        const QString root = tmp.path();
+        makeFiles(root, {"a/1.jpg", "b/2.jpg", "c/3.jpg"});
+        DirHandle dir;
+        dir.SetDoEvents([&] {
+            if (dir.CurrentDir() == root + "/a/") // b is already queued
+                QDir(root + "/b").removeRecursively();
+        });
+        dir.Start(root, "*.jpg", false, true, false);
+        QCOMPARE(listAll(dir, root), (QStringList{"a/1.jpg", "c/3.jpg"}));
+    }
+
+    void unusableNamesSkipped()
+    {
+        QTemporaryDir tmp;
+        makeFiles(tmp.path(), {"ok.jpg", "ok", QStringLiteral("bad\nname.jpg")});
+        const QByteArray latin1 = QFile::encodeName(tmp.path()) + "/caf\xe9.jpg"; // not UTF-8
+        const int fd = ::open(latin1.constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+        // A name cut at its line break would be "bad", i.e. another file.
+        makeFiles(tmp.path(), {"bad"});
+        QCOMPARE(list(tmp.path(), "*", false, false, false), (QStringList{"bad", "ok", "ok.jpg"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDirHandle)
+#include "tst_dirhandle.moc"

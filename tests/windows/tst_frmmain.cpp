@@ -1,0 +1,639 @@
+// The main window's settings, fields, image list and batch runs, driven through
+// its controls and the processing window's.
+#include "changedsettings.h"
+#include "windows/frmgo.h"
+#include "mainwindowfixture.h"
+#include "settings/ftpconnections.h"
+
+#include <QApplication>
+#include <QFileSystemModel>
+#include <QProgressBar>
+#include <QTimer>
+#include <QTreeView>
+
+using namespace vexl;
+using namespace vexl::test;
+
+namespace {
+
+// Watches the processing window's caption; `onCaption` may press its buttons.
+class CaptionWatch final : public QObject
+{
+public:
+    CaptionWatch() { qApp->installEventFilter(this); }
+    ~CaptionWatch() override { qApp->removeEventFilter(this); }
+    QStringList captions;
+    std::function<void(QWidget *go, const QString &caption)> onCaption;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *go = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::WindowTitleChange && watched->objectName() == QLatin1String("frmGo") && go
+            && go->isVisible()) {
+            captions << go->windowTitle();
+            if (onCaption)
+                onCaption(go, go->windowTitle());
+        }
+        return false;
+    }
+};
+
+const QStringList kDone{QStringLiteral("Done")};
+
+} // namespace
+
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ImageEngine::initialize(); }
+
+    // ================================================= settings
+
+    // Every option goes from the store to the controls and back; closing writes
+    // them with the window's own values; "Reset All Settings" writes nothing.
+    void saveLoadAndReset()
+    {
+        Fixture f;
+        ProcessSettings r = everythingChanged(AddBackslash(f.pics), AddBackslash(f.out));
+        r.MiscFlipVert = r.MiscGreyscale = false; // neighbours apart, so that swapped controls show
+        {
+            SettingsStore store;
+            SaveProcessSettings(store, r);
+            store.setText("Tooltips", "False");
+        }
+        QVERIFY(f.open(QString()));
+        QCOMPARE(f.w->processSettings(), r);
+        QVERIFY(f.check("chkFlipH")->isChecked() && !f.check("chkFlipV")->isChecked());
+        QVERIFY(f.check("chkInvert")->isChecked() && !f.check("chkGreyscale")->isChecked());
+        QCOMPARE(f.combo("cmbSpaces")->currentIndex(), 5);
+        QCOMPARE(f.edit("txtPrefix")->text(), "p_");
+        QVERIFY(!f.action("mnuTooltips")->isChecked());
+        QVERIFY(f.action("mnuAniExtractAllScenes")->isChecked() && !f.action("mnuAniExtract1stScene")->isChecked());
+        for (const char *field : {"txtWidth", "txtHeight", "txtBevelWidth", "txtRotate", "txtZeroFill", "txtOutputDir"})
+            QVERIFY2(f.edit(field)->isEnabled(), field);
+        QVERIFY(f.dialogs.shown.isEmpty());
+
+        f.type("txtSuffix", "_t");
+        r.RenameSuffix = "_t";
+        QVERIFY(f.w->close());
+        QCOMPARE(stored("RenameSuffix"), "_t");
+        QCOMPARE(stored("Tooltips"), "False");
+        QCOMPARE(stored("WindowState"), "0");
+        for (const char *name : {"ScreenSize", "WindowWidth", "WindowHeight", "WindowX", "WindowY", "DirFilesSep"})
+            QVERIFY2(!stored(name).isEmpty(), name);
+        QVERIFY(f.open(QString()));
+        QCOMPARE(f.w->processSettings(), r);
+
+        f.action("mnuResetSettings")->trigger();
+        ResetProcessSettings(r); // folder, destination, font and scene choice kept
+        QCOMPARE(f.w->processSettings(), r);
+        QCOMPARE(f.edit("txtPrefix")->text(), QString()); // "th_" only on a first run
+        QVERIFY(!f.check("chkAntialias")->isChecked());
+        QVERIFY(!f.edit("txtWidth")->isEnabled() && !f.edit("txtBevelWidth")->isEnabled());
+        QCOMPARE(stored("RenamePrefix"), "p_");
+    }
+
+    void destinations()
+    {
+        Fixture f;
+        {
+            SettingsStore store;
+            FTPConnectionList list;
+            for (const QString name : {"gamma", "beta", "Alpha"})
+                list << FTPConnection{name, "h", 21, "/" + name, true, {}, {}, true, 30};
+            SaveFTPConnections(store.raw(), list);
+            store.setText("OutputDest", "//FTP: beta//");
+        }
+        QVERIFY(f.open(f.pics));
+        QComboBox *dest = f.combo("cmbOutput");
+        QStringList items;
+        for (int i = 0; i < dest->count(); ++i)
+            items << dest->itemText(i);
+        QCOMPARE(items, (QStringList{"Output in Same Folder", "Output in Different Folder", "FTP: Alpha", "FTP: beta",
+                                     "FTP: gamma", "Configure FTP Servers..."}));
+        QCOMPARE(dest->currentIndex(), 3);
+        QLineEdit *dir = f.edit("txtOutputDir");
+        f.choose("cmbOutput", 4); // a connection brings its default folder
+        QCOMPARE(dir->text(), "/gamma");
+        QVERIFY(f.dialogs.shown.isEmpty());
+
+        f.choose("cmbOutput", 1);
+        QCOMPARE(dir->text(), AddBackslash(f.pics));
+        QVERIFY(dir->isEnabled() && dir->isReadOnly());
+        f.dialogs.answerFolder(f.out);
+        f.click("cmdBrowse");
+        QCOMPARE(dir->text(), AddBackslash(f.out));
+        f.dialogs.answerFolder(std::nullopt); // cancelled: kept
+        f.click("cmdBrowse");
+        QCOMPARE(dir->text(), AddBackslash(f.out));
+
+        // "Configure FTP Servers..." opens the connections editor (closed here at
+        // once); the destination and its folder stay as they were
+        QTimer::singleShot(0, this, [] {
+            QWidget *editor = QApplication::activeModalWidget();
+            QVERIFY(editor && editor->objectName() == QLatin1String("frmFTPConnections"));
+            editor->close();
+        });
+        f.choose("cmbOutput", 5);
+        QCOMPARE(dest->currentIndex(), 1);
+        QCOMPARE(dir->text(), AddBackslash(f.out));
+
+        f.choose("cmbOutput", 0);
+        QCOMPARE(dir->text(), AddBackslash(f.pics));
+        QVERIFY(!dir->isEnabled());
+    }
+
+    void unreadableStoredValues()
+    {
+        Fixture f;
+        storeValues({{"DimensionMethod", "abc"}, {"DimensionWidth", "640"}, {"RenamePrefix", "p_"},
+                     {"Tooltips", "sometimes"}, {"AniExtractAllScenes", "2"}});
+        QVERIFY(f.open(f.pics));
+        QCOMPARE(f.dialogs.shown.size(), 2);
+        const char *values[] = {"sometimes", "abc"};
+        for (int i = 0; i < 2; ++i) {
+            const ShownDialog &d = f.dialogs.shown.at(i);
+            QCOMPARE(d.kind, ShownDialog::ErrorReport);
+            QCOMPARE(d.report.operation, "Loading Settings from Registry");
+            QCOMPARE(d.report.procedureName, "GetSettings");
+            QVERIFY(!d.report.fatal);
+            QVERIFY2(d.report.description.contains(QLatin1String(values[i])), qPrintable(d.report.description));
+        }
+        // the failed values keep their controls' values; loading went on
+        const ProcessSettings s = f.w->processSettings();
+        QCOMPARE(s.DimensionMethod, 0);
+        QCOMPARE(s.DimensionWidth, "640");
+        QCOMPARE(s.RenamePrefix, "p_");
+        QVERIFY(f.action("mnuTooltips")->isChecked());
+        // only "1" means every scene; anything else is the first scene, without complaint
+        QVERIFY(f.action("mnuAniExtract1stScene")->isChecked());
+    }
+
+    // ================================================= field rules
+
+    void fieldRules_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("paste");
+        QTest::addColumn<QString>("result"); // after leaving the field
+        QTest::addColumn<QString>("message"); // the "Field Error" shown, if any
+        const QString numbersOnly = "Only numbers are allowed into this field!";
+        const QString notZero = "Number not allowed to be 0!";
+        const QString required = "A value is required in this field!";
+        QTest::addRow("1, 2, a, 5 into the width") << "txtWidth" << "12a5" << false << "125" << numbersOnly;
+        QTest::addRow("pasted letters and per cent") << "txtWidth" << "12a%" << true << "12" << numbersOnly;
+        QTest::addRow("150 into the JPEG quality") << "txtJPGQuality" << "150" << false << "100" << "";
+        QTest::addRow("0 into the JPEG quality") << "txtJPGQuality" << "0" << false << "1" << notZero;
+        QTest::addRow("0 into the zero fill") << "txtZeroFill" << "0" << false << "0" << "";
+        QTest::addRow("all nine into the suffix") << "txtSuffix" << "x\\/|?\"><*:y" << false << "xy" << "";
+        QTest::addRow("pasted into the prefix") << "txtPrefix" << "c:\\tmp\\*.jpg" << true << "ctmp.jpg" << "";
+        QTest::addRow("rotation left empty") << "txtRotate" << "" << false << "90" << required;
+        QTest::addRow("width left empty") << "txtWidth" << "" << false << "100" << required;
+        QTest::addRow("start number may be empty") << "txtStartNumber" << "" << false << "" << "";
+    }
+
+    void fieldRules()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, keys);
+        QFETCH(bool, paste);
+        QFETCH(QString, result);
+        QFETCH(QString, message);
+        Fixture f;
+        QVERIFY(f.open(f.pics));
+        QVERIFY(QTest::qWaitForWindowActive(f.w.get()));
+        f.choose("cmbResizeMethod", 4);
+        for (const char *box : {"chkRotate", "chkBevel", "chkSequentialNumber"})
+            f.check(box)->setChecked(true);
+        QLineEdit *edit = f.edit(qPrintable(field));
+        if (paste) {
+            edit->setFocus();
+            edit->selectAll();
+            edit->insert(keys);
+        } else {
+            f.type(qPrintable(field), keys);
+        }
+        QTRY_VERIFY(edit->hasFocus());
+        // another window or a menu taking the focus is not leaving the field
+        const qsizetype shown = f.dialogs.shown.size();
+        for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+            QFocusEvent away(QEvent::FocusOut, reason);
+            QApplication::sendEvent(edit, &away);
+        }
+        QCOMPARE(f.dialogs.shown.size(), shown);
+        f.list()->setFocus();
+        QTRY_VERIFY(!edit->hasFocus());
+        QCOMPARE(edit->text(), result);
+        QCOMPARE(f.texts("Field Error"), message.isEmpty() ? QStringList() : QStringList{message});
+        for (const ShownDialog &d : f.dialogs.shown)
+            QVERIFY(d.icon == MsgIcon::Exclamation && d.buttons == MsgButtons::Ok);
+    }
+
+    // ================================================= image list
+
+    void listOrderLetterCaseAndDeleting()
+    {
+        Fixture f;
+        makeFiles(f.pics, {"b.png", "a.jpg", "C.gif", "A.jpg", "a2.png", "notes.txt", ".hidden.png", "D.TIFF", "e.Pcx"});
+        QVERIFY(QDir().mkpath(f.pics + "/folder.png"));
+        QVERIFY(f.open(f.pics));
+        QCOMPARE(f.items(), (QStringList{"A.jpg", "a.jpg", "a2.png", "b.png", "C.gif", "D.TIFF", "e.Pcx"}));
+        QCOMPARE(f.ticked(), f.items());
+
+        // the Delete key on a.jpg leaves A.jpg alone
+        f.select("a.jpg");
+        f.dialogs.answer(MsgAnswer::Yes);
+        QTest::keyClick(f.list(), Qt::Key_Delete);
+        QCOMPARE(f.texts("Delete Confirmation"),
+                 QStringList{"Are you sure you want to delete \"" + AddBackslash(f.pics) + "a.jpg\""});
+        QCOMPARE(f.dialogs.shown.first().buttons, MsgButtons::YesNo);
+        QCOMPARE(filesIn(f.pics), (QStringList{"A.jpg", "C.gif", "D.TIFF", "a2.png", "b.png", "e.Pcx", "notes.txt"}));
+        QCOMPARE(f.items(), (QStringList{"A.jpg", "a2.png", "b.png", "C.gif", "D.TIFF", "e.Pcx"}));
+
+        f.select("b.png"); // No keeps the file
+        f.dialogs.answer(MsgAnswer::No);
+        f.action("mnuDeleteImage")->trigger();
+        QVERIFY(QFile::exists(f.path("b.png")));
+
+        // a file that cannot be deleted (gone already) is reported; the list follows the folder
+        QVERIFY(QFile::remove(f.path("C.gif")));
+        f.select("C.gif");
+        f.dialogs.clear();
+        f.dialogs.answer(MsgAnswer::Yes);
+        f.action("mnuDeleteImage")->trigger();
+        QCOMPARE(f.dialogs.titles(), (QStringList{"Delete Confirmation", "Delete Error"}));
+        QVERIFY(f.dialogs.shown.at(1).text.startsWith("Could not delete file \"" + AddBackslash(f.pics)
+                                                        + "C.gif\" because:\r\n("));
+        QCOMPARE(f.items(), (QStringList{"A.jpg", "a2.png", "b.png", "D.TIFF", "e.Pcx"}));
+
+        // "Delete Checked Images": nothing ticked, nothing asked; No keeps the files
+        f.action("mnuDeSelectAll")->trigger();
+        f.dialogs.clear();
+        f.action("mnuDeleteCheckedImages")->trigger();
+        QVERIFY(f.dialogs.shown.isEmpty());
+        f.tick("A.jpg", true);
+        f.tick("b.png", true);
+        f.select("e.Pcx");
+        f.dialogs.answer(MsgAnswer::No);
+        f.action("mnuDeleteCheckedImages")->trigger();
+        QCOMPARE(filesIn(f.pics).size(), 6);
+        f.dialogs.answer(MsgAnswer::Yes);
+        f.action("mnuDeleteCheckedImages")->trigger();
+        QCOMPARE(f.texts("Delete Confirmation"), QStringList(2, "Are you sure you want to delete these 2 images?"));
+        QCOMPARE(filesIn(f.pics), (QStringList{"D.TIFF", "a2.png", "e.Pcx", "notes.txt"}));
+        QCOMPARE(f.items(), (QStringList{"a2.png", "D.TIFF", "e.Pcx"}));
+        QCOMPARE(f.list()->currentItem(), f.item("e.Pcx"));
+        f.dialogs.clear();
+        f.tick("a2.png", true);
+        f.dialogs.answer(MsgAnswer::Yes);
+        f.action("mnuDeleteCheckedImages")->trigger();
+        QCOMPARE(f.texts("Delete Confirmation"), QStringList{"Are you sure you want to delete the checked image?"});
+        QCOMPARE(f.items(), (QStringList{"D.TIFF", "e.Pcx"}));
+    }
+
+    void refreshKeepsTicks()
+    {
+        Fixture f;
+        makeFiles(f.pics, {"b.png", "c.jpg", "d.gif", "e.bmp"});
+        QVERIFY(f.open(f.pics));
+        f.tick("c.jpg", false);
+        f.tick("e.bmp", false);
+        makeFiles(f.pics, {"a.png", ".new.png"});
+        QVERIFY(QFile::remove(f.path("d.gif")));
+        f.w->RefreshFileList();
+        // the new file comes at the end, ticked; the gone one is gone; ticks are kept
+        QCOMPARE(f.items(), (QStringList{"b.png", "c.jpg", "e.bmp", "a.png"}));
+        QCOMPARE(f.ticked(), (QStringList{"b.png", "a.png"}));
+        QVERIFY(!f.c<QWidget>("fraLoadingList")->isVisible());
+    }
+
+    void recursionPatternsAndInvert()
+    {
+        Fixture f;
+        makeFiles(f.pics, {"b.png", "Apple.png", "sub/apple.gif", "sub/b.gif", "sub/deeper/c.jpg", "a-sub/z.png",
+                           ".cache/x.png", "sub/.hidden.jpg"});
+        QVERIFY(f.open(f.pics));
+        QCOMPARE(f.items(), (QStringList{"Apple.png", "b.png"}));
+        f.tick("b.png", false);
+        f.action("mnuRecurse")->trigger();
+        QVERIFY(f.action("mnuRecurse")->isChecked());
+        // breadth first: the folder, its sub-folders in name order, then theirs; ticks kept
+        const QStringList all{"Apple.png", "b.png", "a-sub/z.png", "sub/apple.gif", "sub/b.gif", "sub/deeper/c.jpg"};
+        QCOMPARE(f.items(), all);
+        QStringList allButB = all;
+        allButB.removeOne("b.png");
+        QCOMPARE(f.ticked(), allButB);
+
+        // pattern a*: the file name counts, not the folder, and letter case does not
+        f.click("cmdDeselectAll");
+        QVERIFY(f.ticked().isEmpty());
+        f.dialogs.answerInput("a*");
+        f.action("mnuSelectPattern")->trigger();
+        QCOMPARE(f.ticked(), (QStringList{"Apple.png", "sub/apple.gif"}));
+        QCOMPARE(f.dialogs.shown.last().title, "Select Images By Pattern");
+        f.dialogs.answerInput("*.gif");
+        f.action("mnuDeSelectPattern")->trigger();
+        QCOMPARE(f.dialogs.shown.last().title, "De-Select Images By Pattern");
+        QCOMPARE(f.ticked(), QStringList{"Apple.png"});
+        f.dialogs.answerInput(QString()); // empty or cancelled: no change
+        f.action("mnuDeSelectPattern")->trigger();
+        f.dialogs.answerInput(std::nullopt);
+        f.action("mnuSelectPattern")->trigger();
+        QCOMPARE(f.ticked(), QStringList{"Apple.png"});
+
+        f.action("mnuInvertSelection")->trigger();
+        QCOMPARE(f.ticked(), all.mid(1));
+
+        // off again: a fresh listing, every item ticked
+        f.action("mnuRecurse")->trigger();
+        QCOMPARE(f.items(), (QStringList{"Apple.png", "b.png"}));
+        QCOMPARE(f.ticked(), f.items());
+    }
+
+    void selectByType()
+    {
+        Fixture f;
+        makeFiles(f.pics, {"a.jpg", "b.JPEG", "c.Jpg", "d.tif", "e.TIFF", "f.png", "g.gif", "sub.jpg/h.gif"});
+        QVERIFY(f.open(f.pics));
+        f.action("mnuRecurse")->trigger();
+        f.action("mnuDeSelectAll")->trigger();
+        f.action("mnuSelectJPG")->trigger(); // every spelling; the file's type, not its folder's
+        QCOMPARE(f.ticked(), (QStringList{"a.jpg", "b.JPEG", "c.Jpg"}));
+        f.action("mnuSelectGIF")->trigger();
+        QCOMPARE(f.ticked(), (QStringList{"a.jpg", "b.JPEG", "c.Jpg", "g.gif", "sub.jpg/h.gif"}));
+        f.action("mnuSelectAll")->trigger();
+        f.action("mnuDeSelectTIFF")->trigger();
+        QCOMPARE(f.ticked(), (QStringList{"a.jpg", "b.JPEG", "c.Jpg", "f.png", "g.gif", "sub.jpg/h.gif"}));
+    }
+
+    void folderGone()
+    {
+        Fixture f;
+        QVERIFY(f.open(f.pics));
+        QVERIFY(QDir(f.pics).removeRecursively());
+        f.action("mnuRecurse")->trigger();
+        QCOMPARE(f.dialogs.titles(), QStringList{"Drive Error"});
+        QVERIFY(f.dialogs.shown.first().text.startsWith("(76) "));
+        QVERIFY(f.list()->isVisible() && !f.c<QWidget>("fraLoadingList")->isVisible());
+        QVERIFY(!f.w->listRefreshing());
+        QVERIFY(f.items().isEmpty());
+    }
+
+    // A control used while a listing runs (the listing serves events).
+    void duringListing_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addRow("Stop pressed") << "stop";
+        QTest::addRow("another folder chosen") << "folder";
+        QTest::addRow("recursion switched on") << "recurse";
+        QTest::addRow("Start pressed") << "start";
+    }
+
+    void duringListing()
+    {
+        QFETCH(QString, action);
+        Fixture f;
+        QStringList names;
+        for (int i = 0; i < 400; ++i)
+            names << QStringLiteral("img%1.png").arg(i, 4, 10, QLatin1Char('0'));
+        makeFiles(f.pics, names + QStringList{"sub/z.png"});
+        const QString other = f.world.path("other");
+        makeFiles(other, {"x.png"});
+        // once 25 items are listed (the listing serves events after every entry)
+        bool startEnabled = true;
+        int countAtAction = -1;
+        QTimer during;
+        QObject::connect(&during, &QTimer::timeout, &during, [&] {
+            if (!f.w || !f.c<QWidget>("fraLoadingList")->isVisible() || f.list()->count() < 25)
+                return;
+            countAtAction = f.list()->count();
+            during.stop();
+            if (action == "stop") {
+                f.click("cmdStopLoadingList");
+            } else if (action == "folder") {
+                auto *tree = f.c<QTreeView>("tvwFolders");
+                tree->setCurrentIndex(qobject_cast<QFileSystemModel *>(tree->model())->index(other));
+            } else if (action == "recurse") {
+                f.action("mnuRecurse")->trigger();
+            } else {
+                startEnabled = f.c<QPushButton>("cmdGo")->isEnabled();
+                f.click("cmdGo");
+            }
+        });
+        during.start(0);
+        QVERIFY(f.open(f.pics));
+        QVERIFY(countAtAction > 0);
+        if (action == "stop") {
+            QCOMPARE(f.items(), names.mid(0, countAtAction)); // only the files found so far
+            f.tick(names.at(3), false);
+            f.w->RefreshFileList(); // the next listing runs to its end, ticks kept
+            QCOMPARE(f.items(), names);
+            QCOMPARE(f.ticked().size(), 399);
+        } else if (action == "folder") { // the chosen folder only, nothing of the other one
+            QCOMPARE(f.w->currentFolder(), AddBackslash(other));
+            QCOMPARE(f.items(), QStringList{"x.png"});
+            QCOMPARE(f.edit("txtOutputDir")->text(), AddBackslash(other));
+        } else if (action == "recurse") {
+            QCOMPARE(f.items(), names + QStringList{"sub/z.png"});
+        } else { // Start is disabled while listing: nothing asked, no run
+            QVERIFY(!startEnabled && f.dialogs.shown.isEmpty() && !f.w->processingWindow());
+            QCOMPARE(f.items(), names);
+            QVERIFY(f.c<QPushButton>("cmdGo")->isEnabled());
+        }
+    }
+
+    // ================================================= batch through the windows
+
+    void noTickedImage()
+    {
+        Fixture f;
+        makeImages(f.pics, {"a.png", "b.png"});
+        QVERIFY(f.open(f.pics));
+        f.click("cmdDeselectAll");
+        f.click("cmdGo");
+        QCOMPARE(f.texts("No Images"), QStringList{"Please Select at least 1 Image to Process!"});
+        QCOMPARE(f.dialogs.titles(), QStringList{"No Images"}); // and no "Process Finished!"
+        QVERIFY(!f.w->processingWindow()->isVisible());
+        QCOMPARE(filesIn(f.pics), (QStringList{"a.png", "b.png"}));
+    }
+
+    void startWarnings_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<MsgAnswer>("answer");
+        QTest::addColumn<QString>("title"); // empty: no question
+        QTest::addColumn<QString>("textStart");
+        QTest::addColumn<bool>("runs");
+        QTest::addRow("delete old, No") << "delete" << MsgAnswer::No << "Delete Warning"
+                                        << "You have selected to delete orignal images." << false;
+        QTest::addRow("same names, Yes") << "noprefix" << MsgAnswer::Yes << "Overwrite Warning"
+                                         << "There is an IMMINENT possibility" << true;
+        QTest::addRow("other folder") << "noprefix,otherfolder" << MsgAnswer::No << "" << "" << true;
+    }
+
+    void startWarnings()
+    {
+        QFETCH(QString, setup);
+        QFETCH(MsgAnswer, answer);
+        QFETCH(QString, title);
+        QFETCH(QString, textStart);
+        QFETCH(bool, runs);
+        Fixture f;
+        makeImages(f.pics, {"a.png", "b.jpg"});
+        const QByteArray before = checksum(f.path("a.png"));
+        QVERIFY(f.open(f.pics));
+        if (setup.contains("noprefix"))
+            f.type("txtPrefix", QString());
+        f.check("chkDeleteOld")->setChecked(setup.contains("delete"));
+        if (setup.contains("otherfolder"))
+            f.outputTo(f.out);
+        f.dialogs.clear();
+        f.dialogs.answer(answer);
+
+        f.click("cmdGo");
+
+        if (title.isEmpty()) {
+            QCOMPARE(f.dialogs.titles(), kDone);
+        } else {
+            const ShownDialog q = f.dialogs.shown.value(0);
+            QVERIFY2(q.text.startsWith(textStart), qPrintable(q.text));
+            QVERIFY(q.text.endsWith("\r\n\r\nPress 'Cancel' to never see this message again, and continue."));
+            QVERIFY(q.buttons == MsgButtons::YesNoCancel && q.icon == MsgIcon::Question);
+            QCOMPARE(f.dialogs.titles(), runs ? QStringList{title} + kDone : QStringList{title});
+        }
+        if (!runs) {
+            QVERIFY2(!f.w->processingWindow(), "the processing window never opens");
+            QCOMPARE(filesIn(f.pics), (QStringList{"a.png", "b.jpg"}));
+            QCOMPARE(checksum(f.path("a.png")), before);
+        }
+        QCOMPARE(stored("IgnoreOverwriteWarnings"), QString());
+    }
+
+    void cancelSilencesWarningsAndLongNames()
+    {
+        Fixture f;
+        const QString name = QStringLiteral("a photo with a very long name ").repeated(5) + "end.png";
+        makeImages(f.pics, {name});
+        QVERIFY(f.open(f.pics));
+        f.type("txtPrefix", QString());
+        f.dialogs.answer(MsgAnswer::Cancel);
+        f.click("cmdGo");
+        QCOMPARE(f.dialogs.titles(), QStringList{"Overwrite Warning"} + kDone);
+        QCOMPARE(stored("IgnoreOverwriteWarnings"), "1");
+
+        // later runs ask nothing, not even about deleting the originals
+        f.check("chkDeleteOld")->setChecked(true);
+        f.type("txtPrefix", "new_");
+        f.dialogs.clear();
+        f.click("cmdGo");
+        QCOMPARE(f.dialogs.titles(), kDone);
+        QCOMPARE(filesIn(f.pics), QStringList{"new_" + name});
+
+        // the long name stays inside the small processing window (no FTP panel)
+        frmGo *go = f.w->processingWindow();
+        QCOMPARE(go->height(), 135);
+        QVERIFY(!ctl<QWidget>(go, "fraFTPStatus")->isVisibleTo(go));
+        QCOMPARE(go->imageText(), name);
+        QVERIFY(go->statusText().contains("new_" + name));
+        for (const char *label : {"lblImage", "lblStatus"}) {
+            auto *l = ctl<QLabel>(go, label);
+            QVERIFY(l->geometry().right() < go->width());
+            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width(), qPrintable(l->text()));
+        }
+        QVERIFY(ctl<QLabel>(go, "lblImage")->text().endsWith("end.png"));
+        QCOMPARE(ctl<QLabel>(go, "lblImage")->toolTip(), name);
+
+        QVERIFY(f.w->close()); // saving the settings keeps the value
+        QCOMPARE(stored("IgnoreOverwriteWarnings"), "1");
+    }
+
+    void captionAndStop()
+    {
+        Fixture f;
+        makeImages(f.pics, {"p1.png", "p2.png", "p3.png", "p4.png", "p5.png"}, 40);
+        QVERIFY(f.open(f.pics));
+        f.outputTo(f.out);
+        CaptionWatch watch;
+        QStringList outputsAtStop;
+        QString stopText;
+        watch.onCaption = [&](QWidget *go, const QString &caption) {
+            if (caption != QLatin1String("Processing Images (2/5)"))
+                return;
+            outputsAtStop = filesIn(f.out); // the third image is starting
+            auto *stop = ctl<QPushButton>(go, "cmdStopProcess");
+            QTest::mouseClick(stop, Qt::LeftButton);
+            stopText = stop->isEnabled() ? QString() : stop->text();
+        };
+        f.dialogs.clear();
+        f.click("cmdGo");
+
+        QCOMPARE(watch.captions, (QStringList{"Processing Images (0/5)", "Processing Images (1/5)",
+                                              "Processing Images (2/5)"}));
+        QCOMPARE(outputsAtStop, (QStringList{"th_p1.png", "th_p2.png"}));
+        QCOMPARE(stopText, "Stopping Process...");
+        // the third image is finished, the fourth never started
+        QCOMPARE(filesIn(f.out), (QStringList{"th_p1.png", "th_p2.png", "th_p3.png"}));
+        QCOMPARE(imageSize(f.out + "/th_p3.png"), imageSize(f.path("p3.png")));
+        QCOMPARE(f.texts("Done"), QStringList{"Process Finished!"});
+        QCOMPARE(f.dialogs.titles(), kDone);
+        frmGo *go = f.w->processingWindow();
+        QVERIFY(!go->isVisible());
+        QCOMPARE(ctl<QProgressBar>(go, "proProcess")->value(), 3);
+        QCOMPARE(ctl<QProgressBar>(go, "proProcess")->maximum(), 5);
+
+        // the window is reused with a working Stop button; Escape and closing do not end a run
+        watch.captions.clear();
+        bool stillShown = false;
+        watch.onCaption = [&](QWidget *window, const QString &caption) {
+            if (caption != QLatin1String("Processing Images (1/5)"))
+                return;
+            QTest::keyClick(window, Qt::Key_Escape);
+            window->close();
+            stillShown = window->isVisible();
+        };
+        f.dialogs.clear();
+        f.click("cmdGo");
+        QCOMPARE(f.w->processingWindow(), go);
+        QVERIFY(stillShown);
+        QCOMPARE(watch.captions.size(), 5);
+        QCOMPARE(ctl<QPushButton>(go, "cmdStopProcess")->text(), "Stop Processing Images");
+        QCOMPARE(filesIn(f.out).size(), 5);
+        QCOMPARE(f.dialogs.titles(), kDone);
+    }
+
+    void copyToOtherFolder()
+    {
+        Fixture f;
+        const QStringList names{"a.png", "B.jpg", "c.bmp", "sub/d.png"};
+        makeImages(f.pics, names);
+        QList<QByteArray> sums;
+        for (const QString &n : names)
+            sums << checksum(f.path(n));
+        QVERIFY(f.open(f.pics)); // with the first-run settings: prefix "th_", antialias
+        f.action("mnuRecurse")->trigger();
+        QCOMPARE(f.items(), names);
+        f.outputTo(f.out);
+        f.tick("c.bmp", false);
+        f.dialogs.clear();
+
+        f.click("cmdGo");
+
+        QCOMPARE(f.dialogs.titles(), kDone);
+        QCOMPARE(filesIn(f.out), (QStringList{"th_B.jpg", "th_a.png"}));
+        QCOMPARE(filesIn(f.out + "/sub"), QStringList{"th_d.png"});
+        QCOMPARE(imageSize(f.out + "/th_a.png"), imageSize(f.path("a.png")));
+        QCOMPARE(imageSize(f.out + "/th_B.jpg"), imageSize(f.path("B.jpg")));
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(checksum(f.path(names.at(i))), sums.at(i));
+        // the list was emptied and listed again: every item ticked
+        QCOMPARE(f.items(), names);
+        QCOMPARE(f.ticked(), names);
+    }
+};
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"

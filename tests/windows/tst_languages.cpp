@@ -1,0 +1,363 @@
+// The six languages: keys and menu ticks, the message rows each language
+// translates, and a few window texts per language.
+//
+// Main-window texts left in English (of 145): everywhere "VEXL", "%", the maker's
+// two web links and "Set Background Colour" (built in code); German also "Start >>>",
+// "Format:", "Suffix:", "Tooltips" (same in German), "Antialias", "XP Style" and the
+// www tooltip; Spanish "Antialias", "XP Style", the www tooltip; French "Images",
+// "Dimensions", "Pixels", "Format:" (same in French), "Antialias", the XP style and
+// Explorer menu items, the www tooltip; Dutch "Start >>>", "Prefix:", "Suffix:",
+// "Pixels", "Output", "Tooltips" (same in Dutch), "Antialias", "XP Style"; Italian
+// "Antialias", "Output", XP style, Explorer menu, and the tooltips of the Rename and
+// Output panels and of the "?" and www buttons.
+//
+// The About box (15 texts) keeps "OK" (as the error dialog does) and the
+// "Imagemagick License" tab title (the licence and the terms that refer to that
+// tab stay English) in English in every language; its version, date, links,
+// description, terms and licence are fixed English texts. The folder chooser's
+// three buttons are translated in every language but Italian, which leaves the
+// whole chooser English. (German "Version:", Dutch "Website:" and the chooser's
+// "OK" in German, French and Dutch are translations spelt as in English.) The
+// connection editor, test window, login prompt and remote folder browser stay
+// English in every language.
+#include "windows/frmgo.h"
+#include "windows/frmmain.h"
+#include "settings/settingsstore.h"
+#include "windows/frmabout.h"
+#include "windows/frmerror.h"
+#include "windows/frmftpconnections.h"
+#include "windows/frmftplogin.h"
+#include "windows/frmftpselectoutputdir.h"
+#include "windows/frmftptest.h"
+#include "windows/frmselectoutputdir.h"
+#include "support/languages.h"
+#include "support/messages.h"
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+using namespace vexl;
+
+namespace {
+
+const QString kNbsp(QChar(0x00A0));
+
+struct Fixture
+{
+    test::TestWorld world;
+    test::ScriptedDialogService dialogs;
+    frmMain main;
+    frmGo go{&main};
+    frmError error{&main};
+};
+
+// The caption, title or menu text of a control or window.
+QString caption(const QObject *o)
+{
+    if (const auto *a = qobject_cast<const QAction *>(o))
+        return a->text();
+    if (const auto *l = qobject_cast<const QLabel *>(o))
+        return l->text();
+    if (const auto *b = qobject_cast<const QAbstractButton *>(o))
+        return b->text();
+    if (const auto *g = qobject_cast<const QGroupBox *>(o))
+        return g->title();
+    if (const auto *m = qobject_cast<const QMenu *>(o))
+        return m->title();
+    const auto *w = qobject_cast<const QWidget *>(o);
+    return w && w->isWindow() ? w->windowTitle() : QString();
+}
+
+// Every text a window shows: captions, titles, tooltips, list items, menu texts.
+QStringList allTexts(const QWidget *root)
+{
+    QStringList out;
+    for (const QObject *o : root->findChildren<QObject *>()) {
+        QStringList texts{o->objectName(), caption(o)};
+        if (const auto *w = qobject_cast<const QWidget *>(o))
+            texts << w->toolTip();
+        if (const auto *c = qobject_cast<const QComboBox *>(o))
+            for (int i = 0; i < c->count(); ++i)
+                texts << c->itemText(i);
+        out << texts.join(QLatin1Char('|'));
+    }
+    return out;
+}
+
+// "text" (caption, title or menu text), "tip", "item N" of a list or "tab N" of
+// a tab strip.
+QString shown(const QWidget *window, const QString &control, const QString &what)
+{
+    const QObject *o = window->objectName() == control ? window : window->findChild<QObject *>(control);
+    if (!o)
+        return QStringLiteral("<no %1>").arg(control);
+    if (what == QLatin1String("tip"))
+        return qobject_cast<const QWidget *>(o)->toolTip();
+    if (what.startsWith(QLatin1String("item ")))
+        return qobject_cast<const QComboBox *>(o)->itemText(what.mid(5).toInt());
+    if (what.startsWith(QLatin1String("tab ")))
+        return qobject_cast<const QTabWidget *>(o)->tabText(what.mid(4).toInt());
+    return caption(o);
+}
+
+// One of the dialogs the main window opens on demand, built as it builds them.
+std::unique_ptr<QWidget> dialog(const QString &name, QWidget *main)
+{
+    if (name == QLatin1String("about"))
+        return std::make_unique<frmAbout>(main);
+    if (name == QLatin1String("chooser"))
+        return std::make_unique<frmSelectOutputDir>(main);
+    if (name == QLatin1String("ftpEditor"))
+        return std::make_unique<frmFTPConnections>(main);
+    if (name == QLatin1String("ftpTest"))
+        return std::make_unique<frmFTPTest>(main);
+    if (name == QLatin1String("ftpLogin"))
+        return std::make_unique<frmFTPLogin>(main);
+    if (name == QLatin1String("ftpBrowser"))
+        return std::make_unique<frmFTPSelectOutputDir>(main);
+    return nullptr;
+}
+
+QString ticked(const frmMain &w)
+{
+    QStringList names;
+    for (const char *name : {"mnuLangEnglish", "mnuLangGerman", "mnuLangSpanish", "mnuLangFrench", "mnuLangItalian",
+                             "mnuLangDutch"})
+        if (w.findChild<QAction *>(QLatin1String(name))->isChecked())
+            names << QLatin1String(name);
+    return names.join(QLatin1Char(','));
+}
+
+QString storedLanguage()
+{
+    const QSettings ini(SettingsStore::userFile(), QSettings::IniFormat);
+    return ini.value(QStringLiteral("Settings/Language")).toString();
+}
+
+// The bracketed placeholders and "\n" escapes of a message, in order.
+QStringList tokens(const QString &text)
+{
+    QStringList out;
+    static const QRegularExpression re(QStringLiteral(R"(\[[A-Z0-9]+\]|\\n)"));
+    for (const auto &m : re.globalMatch(text))
+        out << m.captured();
+    return out;
+}
+
+} // namespace
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Both names of a language give the same texts and tick its item; any other
+    // name gives English, ticks English and is stored as given. The FTP dialogs
+    // show English whatever the language.
+    void keysAndTicks()
+    {
+        Fixture f;
+        const QStringList english = allTexts(&f.main);
+        const std::unique_ptr<QWidget> ftp[] = {dialog("ftpEditor", nullptr), dialog("ftpTest", nullptr),
+                                                dialog("ftpLogin", nullptr), dialog("ftpBrowser", nullptr)};
+        const auto ftpTexts = [&ftp] {
+            QStringList out;
+            for (const auto &w : ftp)
+                out << w->windowTitle() << allTexts(w.get());
+            return out;
+        };
+        const QStringList ftpEnglish = ftpTexts();
+        QVERIFY(ftpEnglish.join(QString()).contains(QLatin1String("Configure FTP Connections")));
+        const struct
+        {
+            const char *key, *nativeKey, *item;
+        } languages[] = {
+            {"German", "Deutsch", "mnuLangGerman"},   {"Spanish", "Español", "mnuLangSpanish"},
+            {"French", "Français", "mnuLangFrench"},  {"Italian", "Italiano", "mnuLangItalian"},
+            {"Dutch", "Nederlands", "mnuLangDutch"},
+        };
+        for (const auto &l : languages) {
+            f.main.LoadLanguage(QString::fromUtf8(l.key));
+            const QStringList texts = allTexts(&f.main);
+            QVERIFY2(texts != english, l.key);
+            QCOMPARE(ticked(f.main), QLatin1String(l.item));
+            QCOMPARE(storedLanguage(), QString::fromUtf8(l.key));
+            QCOMPARE(ftpTexts(), ftpEnglish);
+
+            f.main.LoadLanguage(QString::fromUtf8(l.nativeKey));
+            QCOMPARE(allTexts(&f.main), texts);
+            QCOMPARE(ticked(f.main), QLatin1String(l.item));
+            QCOMPARE(storedLanguage(), QString::fromUtf8(l.nativeKey));
+        }
+        for (const QString &other : {QStringLiteral("Klingon"), QStringLiteral("german"), QStringLiteral("English")}) {
+            f.main.LoadLanguage(other);
+            QCOMPARE(allTexts(&f.main), english);
+            QCOMPARE(ticked(f.main), QStringLiteral("mnuLangEnglish"));
+            QCOMPARE(storedLanguage(), other);
+            QCOMPARE(Msg("msgProcessFinished"), QStringLiteral("Process Finished!"));
+        }
+    }
+
+    // Each language translates exactly its message rows (placeholders and line
+    // breaks kept); every other row stays English.
+    void messageRows_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QList<int>>("rows");
+        QList<int> all;
+        for (int n = 65; n <= 98; ++n)
+            all << n;
+        QList<int> french = all;
+        french.removeOne(77);
+        QList<int> italian;
+        for (int n : all)
+            if ((n >= 66 && n <= 70) || n >= 78)
+                italian << n;
+        QTest::addRow("German") << "de" << all;
+        QTest::addRow("Spanish") << "es" << all;
+        QTest::addRow("French: all but 77") << "fr" << french;
+        QTest::addRow("Italian: 66-70, 78-98") << "it" << italian;
+        QTest::addRow("Dutch") << "nl" << all;
+    }
+
+    void messageRows()
+    {
+        QFETCH(QString, code);
+        QFETCH(QList<int>, rows);
+        QVERIFY(InstallLanguage(code));
+        const QList<MessageRow> &table = messageTable();
+        QCOMPARE(table.size(), 112);
+        for (int n = 1; n <= table.size(); ++n) {
+            const MessageRow &row = table.at(n - 1);
+            const QString english = QString::fromUtf8(row.english);
+            const QString text = Msg(row.key);
+            const QByteArray where = QByteArray::number(n) + ' ' + row.key;
+            if (rows.contains(n)) {
+                QVERIFY2(!text.trimmed().isEmpty() && text != english, where);
+                QVERIFY2(tokens(text) == tokens(english), where + ": " + text.toUtf8());
+            } else {
+                QVERIFY2(text == english, where + ": " + text.toUtf8());
+            }
+        }
+        QVERIFY(InstallLanguage(QString()));
+        QCOMPARE(Msg("msgScene"), QStringLiteral("Scene"));
+    }
+
+    // A few texts of each window per language, translated or deliberately English:
+    // window/control[/tip, /item N or /tab N].
+    void windowTexts_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *language, const char *where, const QString &expected) {
+            QTest::addRow("%s %s", language, where) << language << where << expected;
+        };
+        row("English", "main/cmbResizeMethod/item 1", "Restrict Width & Height");
+        row("English", "go/lblImageTitle", "Image:");
+        row("English", "error/lblTitle", "An Error Has Occured!");
+        row("English", "about/tabAbout/tab 1", "Terms and Conditions");
+        row("English", "chooser/mnuMakeFolder", "Make New Folder...");
+
+        row("German", "main/fraDimensions", "Abmessungen");
+        row("German", "main/cmbCase/item 2", "GROSSBUCHSTABEN");
+        row("German", "main/chkFlipH/tip",
+            "Spiegelt das Bild in horizontaler Richtung (links wird rechts, rechts wird links).");
+        row("German", "main/cmdGo", "Start >>>");
+        row("German", "go/lblSceneTitle", "Szene:");
+        row("German", "go/lblStatusTitle", "Status:");
+        row("German", "error/lblDescription", "Beschreibung: ");
+        row("German", "main/mnuBGCol", "Set Background Colour");
+        row("German", "about/frmAbout", "Info");
+        row("German", "about/lblDateWrittenTitle", "Erstellt am:");
+        row("German", "about/tabAbout/tab 2", "Imagemagick License");
+        row("German", "about/cmdOK", "OK");
+        row("German", "chooser/cmdCancel", "Abbrechen");
+        row("German", "chooser/mnuMakeFolder", "Neuer Ordner...");
+        row("German", "ftpEditor/fraLogin", "&Login");
+        row("German", "ftpTest/frmFTPTest", "Test FTP Connection");
+        row("German", "ftpLogin/lblPassword", "Password:");
+        row("German", "ftpBrowser/cmdCancel", "&Cancel");
+
+        row("Spanish", "main/cmdGo", "Iniciar >>>");
+        row("Spanish", "main/cmbTextOverlayPosition/item 0", "Arriba izq.");
+        row("Spanish", "main/chkAntialias", "Antialias");
+        row("Spanish", "go/lblStatusTitle", "Estado:");
+        row("Spanish", "go/lblSceneTitle", "Scene:");
+        row("Spanish", "error/lblTitle", "¡Se ha producido un error!");
+        row("Spanish", "main/mnuBGCol", "Set Background Colour");
+        row("Spanish", "about/tabAbout/tab 1", "Términos y condiciones");
+        row("Spanish", "about/cmdSubmitFeedback", "Enviar opinión");
+        row("Spanish", "chooser/cmdOK", "Aceptar");
+
+        row("French", "main/lblPrefix", "Préfixe" + kNbsp + ":");
+        row("French", "main/cmbResizeMethod/item 1", "Limiter la taille");
+        row("French", "main/mnuEnableContextMenu", "Enable Explorer Context Menu");
+        row("French", "go/lblImageTitle", "Image" + kNbsp + ":");
+        row("French", "error/lblDetails", "Détails" + kNbsp + ":");
+        row("French", "main/mnuBGCol", "Set Background Colour");
+        row("French", "about/lblVersionTitle", "Version" + kNbsp + ":");
+        row("French", "about/cmdSubmitBugError/tip",
+            "Une erreur" + kNbsp + "? Je veux la connaître" + kNbsp + "! Signalez-la ici en ligne.");
+        row("French", "chooser/cmdMakeFolder", "Nouveau dossier...");
+
+        row("Italian", "main/fraTextOverlay", "Testo sovrapposto");
+        row("Italian", "main/txtPrefix/tip", "Text to put at the start of the filename.");
+        row("Italian", "main/fraOutput", "Output");
+        row("Italian", "go/lblImageTitle", "Immagine:");
+        row("Italian", "go/lblSceneTitle", "Scene:");
+        row("Italian", "error/lblIDTitle", "Codice:");
+        row("Italian", "main/mnuBGCol", "Set Background Colour");
+        row("Italian", "about/tabAbout/tab 0", "Generale");
+        row("Italian", "about/cmdDonate", "Fai una donazione...");
+        row("Italian", "chooser/cmdMakeFolder", "Make New Folder...");
+        row("Italian", "chooser/cmdCancel", "Cancel");
+        row("Italian", "ftpEditor/frmFTPConnections", "Configure FTP Connections");
+        row("Italian", "ftpEditor/txtHost/tip", "The hostname or the IP address of the FTP server to upload images to.");
+        row("Italian", "ftpTest/cmdClose", "&Close");
+        row("Italian", "ftpLogin/chkRemember", "&Remember Username && Password");
+        row("Italian", "ftpBrowser/mnuRename", "&Rename...");
+
+        row("Dutch", "main/chkDeleteOld", "Originelen verwijderen");
+        row("Dutch", "main/cmdVisitQuillmere/tip",
+            "Bezoek de website van Quillmere voor updates, nieuwe software, freeware enz.");
+        row("Dutch", "main/lblPrefix", "Prefix:");
+        row("Dutch", "go/frmGo", "Afbeeldingen verwerken");
+        row("Dutch", "error/lblDetails", "Foutdetails:");
+        row("Dutch", "main/mnuBGCol", "Set Background Colour");
+        row("Dutch", "about/lblPoweredByTitle", "Gebaseerd op:");
+        row("Dutch", "about/cmdSubmitFeedback/tip", "Stuur online feedback of een recensie over VEXL.");
+        row("Dutch", "chooser/cmdOK", "OK");
+    }
+
+    void windowTexts()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, where);
+        QFETCH(QString, expected);
+        Fixture f;
+        const QStringList part = where.split(QLatin1Char('/'));
+        const std::unique_ptr<QWidget> built = dialog(part[0], &f.main);
+        f.main.LoadLanguage(language);
+        const QWidget *window = built                            ? built.get()
+            : part[0] == QLatin1String("main")                   ? static_cast<QWidget *>(&f.main)
+            : part[0] == QLatin1String("go")                     ? static_cast<QWidget *>(&f.go)
+                                                                 : static_cast<QWidget *>(&f.error);
+        QCOMPARE(shown(window, part[1], part.value(2, QStringLiteral("text"))), expected);
+    }
+};
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"
