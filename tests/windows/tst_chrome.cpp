@@ -320,6 +320,10 @@ private slots:
         QTRY_COMPARE(tree->mapTo(f.c<QWidget>("pnlTop"), QPoint(tree->width(), 0)).x(), 100);
         f.w->close();
         QCOMPARE(stored("DirFilesSep"), "1500");
+        if (sameScreen) { // the position is stored as it was read, not swapped or shifted
+            QCOMPARE(stored("WindowX"), "450");
+            QCOMPARE(stored("WindowY"), "600");
+        }
         QCOMPARE(stored("ScreenSize"), screenTwips());
     }
 
