@@ -1,4 +1,5 @@
 #include "clibatch.h"
+#include "engine/engineworker.h"
 #include "engine/imageengine.h"
 #include "windows/frmmain.h"
 #include "support/apppaths.h"
@@ -25,6 +26,12 @@ void describeApplication()
 
 int main(int argc, char **argv)
 {
+    // An image worker of a running batch or window: no window, no arguments of its own.
+    if (argc == 2 && qstrcmp(argv[1], "--engine-worker") == 0) {
+        QCoreApplication app(argc, argv);
+        return vexl::RunEngineWorker();
+    }
+
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -1,5 +1,7 @@
 #include "imageengine.h"
 
+#include "engineworker.h"
+
 #include "filearguments.h"
 #include "magicksetup.h"
 
@@ -16,6 +18,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <exception>
+#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -146,14 +149,11 @@ QThreadPool &workers()
     return pool;
 }
 
-Outcome dispatch(bool serveEvents, const ToolInfo &tool, const QStringList &args)
+// Runs `work` on a thread of the pool while this thread sleeps in its event
+// loop (painting, timers, a Stop button) until the work is done.
+Outcome serving(std::function<Outcome()> work)
 {
-    ++g_calls;
-    if (!serveEvents || !QCoreApplication::instance())
-        return runTool(tool, args);
-    // The work runs on a worker; this thread sleeps in its event loop (painting,
-    // timers, a Stop button) until the worker is done.
-    QFuture<Outcome> future = QtConcurrent::run(&workers(), [&tool, args] { return runTool(tool, args); });
+    QFuture<Outcome> future = QtConcurrent::run(&workers(), std::move(work));
     QFutureWatcher<Outcome> watcher;
     QEventLoop loop;
     QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
@@ -165,10 +165,33 @@ Outcome dispatch(bool serveEvents, const ToolInfo &tool, const QStringList &args
     return future.result();
 }
 
-QString call(bool serveEvents, const ToolInfo &tool, const QStringList &args)
+// One call in a worker process; its failure comes back as the engine's error.
+Outcome remote(EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args) noexcept
+{
+    auto lease = pool->acquire();
+    const WorkerReply reply = lease->call(QLatin1String(tool.name), args);
+    Outcome out;
+    if (reply.ok)
+        out.text = reply.text;
+    else
+        out.failure = std::make_exception_ptr(VexlError{0, reply.failure, QString(), 0});
+    return out;
+}
+
+Outcome dispatch(bool serveEvents, EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args)
+{
+    ++g_calls;
+    std::function<Outcome()> work = pool ? std::function<Outcome()>([pool, &tool, args] { return remote(pool, tool, args); })
+                                         : std::function<Outcome()>([&tool, args] { return runTool(tool, args); });
+    if (!serveEvents || !QCoreApplication::instance())
+        return work();
+    return serving(std::move(work));
+}
+
+QString call(bool serveEvents, EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args)
 {
     ImageEngine::initialize();
-    const Outcome out = dispatch(serveEvents, tool, args);
+    const Outcome out = dispatch(serveEvents, pool, tool, args);
     if (out.failure) {
         try {
             std::rethrow_exception(out.failure);
@@ -239,22 +262,31 @@ quint64 ImageEngine::callCount()
 
 void ImageEngine::Convert(const QStringList &args)
 {
-    call(m_serveEvents, kConvert, args);
+    call(m_serveEvents, m_pool, kConvert, args);
 }
 
 void ImageEngine::Composite(const QStringList &args)
 {
-    call(m_serveEvents, kComposite, args);
+    call(m_serveEvents, m_pool, kComposite, args);
 }
 
 void ImageEngine::Mogrify(const QStringList &args)
 {
-    call(m_serveEvents, kMogrify, withJpegSizeHint(args));
+    call(m_serveEvents, m_pool, kMogrify, withJpegSizeHint(args));
+}
+
+QString ImageEngine::runHere(const QString &tool, const QStringList &args)
+{
+    for (const ToolInfo *t : {&kConvert, &kComposite, &kMogrify, &kIdentify})
+        if (tool == QLatin1String(t->name))
+            return call(false, nullptr, *t, args);
+    throw VexlError{kEngineErrorNumber, QStringLiteral("unknown engine call \"%1\"").arg(tool),
+                    QStringLiteral("ImageEngine"), 0};
 }
 
 QString ImageEngine::Identify(const QStringList &args)
 {
-    return call(m_serveEvents, kIdentify, args);
+    return call(m_serveEvents, m_pool, kIdentify, args);
 }
 
 } // namespace vexl

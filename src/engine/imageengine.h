@@ -5,6 +5,8 @@
 
 namespace vexl {
 
+class EngineWorkerPool;
+
 // ImageMagick reached as four command-style operations. Each takes its argument
 // list exactly as the command-line tool of that name does (options first, then
 // the files) and runs in process. A failure throws VexlError carrying
@@ -47,6 +49,15 @@ public:
     void setServeEventsWhileWorking(bool on) { m_serveEvents = on; }
     bool serveEventsWhileWorking() const { return m_serveEvents; }
 
+    // When set, every call runs in one of the pool's worker processes instead
+    // of this one (a decoder crash then costs the call, not the program).
+    void setWorkerPool(EngineWorkerPool *pool) { m_pool = pool; }
+    EngineWorkerPool *workerPool() const { return m_pool; }
+
+    // Runs one call by tool name ("convert", "composite", "mogrify",
+    // "identify") in this process: what a worker process does for its caller.
+    static QString runHere(const QString &tool, const QStringList &args);
+
     // Starts ImageMagick once per process: resource limits and the coder
     // allow-list that make hostile files fail fast. Safe to call repeatedly, from
     // any thread; every operation calls it. Throws VexlError when the policy
@@ -58,6 +69,7 @@ public:
 private:
     static QStringList withJpegSizeHint(const QStringList &args);
     bool m_serveEvents = false;
+    EngineWorkerPool *m_pool = nullptr;
 };
 
 } // namespace vexl
