@@ -42,7 +42,12 @@ int main(int argc, char **argv)
         describeApplication();
         vexl::AppPaths::ensureTempFolder();
         vexl::ImageEngine::initialize();
-        return vexl::RunCommandLineBatch(QCoreApplication::arguments());
+        // Images are decoded in worker processes: a decoder crash costs one image.
+        vexl::EngineWorkerPool workers(0);
+        vexl::ImageEngine::setDefaultWorkerPool(&workers);
+        const int rc = vexl::RunCommandLineBatch(QCoreApplication::arguments());
+        vexl::ImageEngine::setDefaultWorkerPool(nullptr);
+        return rc;
     }
 
     QApplication app(argc, argv);
@@ -53,6 +58,10 @@ int main(int argc, char **argv)
         QApplication::setStyle(QStringLiteral("Fusion"));
     vexl::AppPaths::ensureTempFolder();
     vexl::ImageEngine::initialize();
+    // The preview, the single-image commands and the batch decode images in
+    // worker processes, never on the window's thread.
+    vexl::EngineWorkerPool workers(0);
+    vexl::ImageEngine::setDefaultWorkerPool(&workers);
 
     vexl::WidgetDialogService dialogs;
     vexl::DialogService::setCurrent(&dialogs);
@@ -63,5 +72,6 @@ int main(int argc, char **argv)
     window.show();
     const int rc = app.exec();
     vexl::DialogService::setCurrent(nullptr);
+    vexl::ImageEngine::setDefaultWorkerPool(nullptr);
     return rc;
 }

@@ -216,7 +216,18 @@ void stopMagick()
 
 } // namespace
 
-ImageEngine::ImageEngine() = default;
+static std::atomic<EngineWorkerPool *> g_defaultPool{nullptr};
+
+ImageEngine::ImageEngine()
+    : m_pool(g_defaultPool.load())
+{
+}
+
+void ImageEngine::setDefaultWorkerPool(EngineWorkerPool *pool)
+{
+    g_defaultPool.store(pool);
+}
+
 ImageEngine::~ImageEngine() = default;
 
 // A JPEG that is about to be shrunk need not be decoded at full size: the

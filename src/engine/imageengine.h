@@ -53,6 +53,9 @@ public:
     // of this one (a decoder crash then costs the call, not the program).
     void setWorkerPool(EngineWorkerPool *pool) { m_pool = pool; }
     EngineWorkerPool *workerPool() const { return m_pool; }
+    // The pool every engine made afterwards starts with (the program sets one
+    // at start-up; without it, calls run in this process).
+    static void setDefaultWorkerPool(EngineWorkerPool *pool);
 
     // Runs one call by tool name ("convert", "composite", "mogrify",
     // "identify") in this process: what a worker process does for its caller.
