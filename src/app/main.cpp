@@ -2,6 +2,7 @@
 #include "engine/engineworker.h"
 #include "engine/imageengine.h"
 #include "windows/frmmain.h"
+#include "settings/settingsstore.h"
 #include "support/apppaths.h"
 #include "support/desktopintegration.h"
 #include "support/dialogservice.h"
@@ -10,10 +11,51 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cstdio>
 
 #include "version.h"
 
 namespace {
+// The number of image workers: `--workers N` (0-64, 0 = every core) over the
+// stored "Workers" value (absent or 0 = every core, 1-64 otherwise). The option
+// and its value are taken out of `arguments`. Returns false, with the reason,
+// for a value out of range.
+bool takeWorkerCount(QStringList &arguments, int *count, QString *why)
+{
+    *count = 0;
+    {
+        vexl::SettingsStore store;
+        bool ok = false;
+        const int stored = store.text(QStringLiteral("Workers")).trimmed().toInt(&ok);
+        if (ok && stored >= 1 && stored <= 64)
+            *count = stored;
+    }
+    static const QRegularExpression number(QStringLiteral("^[0-9]{1,2}$"));
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString value;
+        qsizetype taken = 0;
+        if (arguments.at(i) == QLatin1String("--workers")) {
+            value = i + 1 < arguments.size() ? arguments.at(i + 1) : QString();
+            taken = 2;
+        } else if (arguments.at(i).startsWith(QLatin1String("--workers="))) {
+            value = arguments.at(i).mid(10);
+            taken = 1;
+        } else {
+            continue;
+        }
+        if (!number.match(value).hasMatch() || value.toInt() > 64) {
+            *why = QStringLiteral("--workers takes a number from 0 to 64 (0: every core), not \"%1\"").arg(value);
+            return false;
+        }
+        *count = value.toInt();
+        arguments.remove(i, qMin(taken, arguments.size() - i));
+        --i;
+    }
+    return true;
+}
+
 void describeApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("vexl-dovo"));
@@ -40,12 +82,19 @@ int main(int argc, char **argv)
         // No window, no display needed.
         QCoreApplication app(argc, argv);
         describeApplication();
+        QStringList args = QCoreApplication::arguments();
+        int workerCount = 0;
+        QString why;
+        if (!takeWorkerCount(args, &workerCount, &why)) {
+            fprintf(stderr, "vexl-dovo: %s\n", qPrintable(why));
+            return 2;
+        }
         vexl::AppPaths::ensureTempFolder();
         vexl::ImageEngine::initialize();
         // Images are decoded in worker processes: a decoder crash costs one image.
-        vexl::EngineWorkerPool workers(0);
+        vexl::EngineWorkerPool workers(workerCount);
         vexl::ImageEngine::setDefaultWorkerPool(&workers);
-        const int rc = vexl::RunCommandLineBatch(QCoreApplication::arguments());
+        const int rc = vexl::RunCommandLineBatch(args);
         vexl::ImageEngine::setDefaultWorkerPool(nullptr);
         return rc;
     }
@@ -60,7 +109,13 @@ int main(int argc, char **argv)
     vexl::ImageEngine::initialize();
     // The preview, the single-image commands and the batch decode images in
     // worker processes, never on the window's thread.
-    vexl::EngineWorkerPool workers(0);
+    int workerCount = 0;
+    {
+        QStringList ignored;
+        QString why;
+        takeWorkerCount(ignored, &workerCount, &why);
+    }
+    vexl::EngineWorkerPool workers(workerCount);
     vexl::ImageEngine::setDefaultWorkerPool(&workers);
 
     vexl::WidgetDialogService dialogs;

@@ -6,6 +6,7 @@
 #include "support/fileprocs.h"
 #include "support/messages.h"
 #include "support/offthread.h"
+#include "engineworker.h"
 
 #include <QDir>
 #include <QFile>
@@ -151,6 +152,7 @@ void BatchRun::CleanUpAndClose()
     m_log.AddCurrOp(QStringLiteral("CleanUpAndClose"), QString(), QString());
     if (m_ftp)
         m_ftp->CloseFTPConn();
+    m_lookAhead.reset();
     m_engine.reset();
     m_host->runClosing();
     m_log.close();
@@ -196,6 +198,7 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
         BatchRun *run;
         ~Detach()
         {
+            run->m_lookAhead.reset();
             run->m_ftp.reset();
             run->m_ftpHost.reset();
             run->m_host = nullptr;
@@ -267,8 +270,12 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
             m_ftp->ClearDirectoryCache();
 
         op(QStringLiteral("Start Process Loop"));
+        startLookAhead();
         while (m_index < m_count && !m_stopProcess) {
+            if (m_lookAhead)
+                m_lookAhead->beginImage(m_index);
             processImage(m_images.at(m_index));
+            lookAheadPast(m_index);
             op(QStringLiteral("Incrementing Progress Bar To %1").arg(m_progress + 1));
             ++m_progress;
             m_host->setProgressValue(m_progress);
@@ -287,6 +294,27 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
         outcome = BatchOutcome::Failed;
     }
     return outcome;
+}
+
+void BatchRun::startLookAhead()
+{
+    m_lookAhead.reset();
+    EngineWorkerPool *pool = m_engine->workerPool();
+    if (m_isOnlyRename || !pool || pool->size() < 2 || m_count < 2)
+        return;
+    m_lookAhead = std::make_unique<LookAhead>(pool, pool->size(), AppPaths::tempFolder());
+    m_engine->setLookAhead(m_lookAhead.get());
+}
+
+void BatchRun::lookAheadPast(int index)
+{
+    if (!m_lookAhead)
+        return;
+    QStringList upcoming;
+    const int until = qMin<int>(m_count, index + 1 + 2 * m_lookAhead->threads());
+    for (int i = index + 1; i < until; ++i)
+        upcoming << AddBackslash(m_in->currentFolder) + m_images.at(i);
+    m_lookAhead->endImage(index, upcoming);
 }
 
 void BatchRun::beginFtp()

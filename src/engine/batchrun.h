@@ -3,6 +3,7 @@
 #include "batchhost.h"
 #include "ftp/ftpbatchupload.h"
 #include "imageengine.h"
+#include "lookahead.h"
 #include "settings/processsettings.h"
 #include "settings/settingsreport.h"
 #include "support/processlog.h"
@@ -108,6 +109,9 @@ private:
     void askContinue(const QString &title, const QString &text);
     [[noreturn]] void endFinished();
     void processImage(const QString &item);
+    // Work ahead on the images after the current one while it is committed.
+    void startLookAhead();
+    void lookAheadPast(int index);
     void produceWorkingFile();
     void askCopyFailed(const QString &reason);
     void deleteSource();
@@ -137,6 +141,7 @@ private:
     const BatchInput *m_in = nullptr;
     BatchHost *m_host = nullptr;
     std::unique_ptr<ImageEngine> m_engine;
+    std::unique_ptr<LookAhead> m_lookAhead;
     ProcessLog m_log;
     MetaRecord m_meta;
 

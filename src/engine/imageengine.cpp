@@ -1,6 +1,7 @@
 #include "imageengine.h"
 
 #include "engineworker.h"
+#include "lookahead.h"
 
 #include "filearguments.h"
 #include "magicksetup.h"
@@ -178,20 +179,27 @@ Outcome remote(EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &
     return out;
 }
 
-Outcome dispatch(bool serveEvents, EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args)
+// `done`, when given, is asked first (on the working thread): true means the
+// call's work is already in place.
+Outcome dispatch(bool serveEvents, EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args,
+                 std::function<bool()> done)
 {
     ++g_calls;
-    std::function<Outcome()> work = pool ? std::function<Outcome()>([pool, &tool, args] { return remote(pool, tool, args); })
-                                         : std::function<Outcome()>([&tool, args] { return runTool(tool, args); });
+    std::function<Outcome()> work = [pool, &tool, args, done] {
+        if (done && done())
+            return Outcome{};
+        return pool ? remote(pool, tool, args) : runTool(tool, args);
+    };
     if (!serveEvents || !QCoreApplication::instance())
         return work();
     return serving(std::move(work));
 }
 
-QString call(bool serveEvents, EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args)
+QString call(bool serveEvents, EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args,
+             std::function<bool()> done = {})
 {
     ImageEngine::initialize();
-    const Outcome out = dispatch(serveEvents, pool, tool, args);
+    const Outcome out = dispatch(serveEvents, pool, tool, args, std::move(done));
     if (out.failure) {
         try {
             std::rethrow_exception(out.failure);
@@ -283,7 +291,13 @@ void ImageEngine::Composite(const QStringList &args)
 
 void ImageEngine::Mogrify(const QStringList &args)
 {
-    call(m_serveEvents, m_pool, kMogrify, withJpegSizeHint(args));
+    std::function<bool()> madeAhead;
+    if (m_lookAhead && !args.isEmpty()) {
+        const QStringList options = args.mid(0, args.size() - 1);
+        m_lookAhead->recordMogrify(options, args.last());
+        madeAhead = [la = m_lookAhead, options, file = args.last()] { return la->takeMogrify(options, file); };
+    }
+    call(m_serveEvents, m_pool, kMogrify, withJpegSizeHint(args), std::move(madeAhead));
 }
 
 QString ImageEngine::runHere(const QString &tool, const QStringList &args)

@@ -6,6 +6,7 @@
 namespace vexl {
 
 class EngineWorkerPool;
+class LookAhead;
 
 // ImageMagick reached as four command-style operations. Each takes its argument
 // list exactly as the command-line tool of that name does (options first, then
@@ -57,6 +58,11 @@ public:
     // at start-up; without it, calls run in this process).
     static void setDefaultWorkerPool(EngineWorkerPool *pool);
 
+    // A batch's work done ahead: Mogrify takes a result made ahead for the
+    // same bytes and arguments, and records its steps as the recipe for later
+    // images.
+    void setLookAhead(LookAhead *lookAhead) { m_lookAhead = lookAhead; }
+
     // Runs one call by tool name ("convert", "composite", "mogrify",
     // "identify") in this process: what a worker process does for its caller.
     static QString runHere(const QString &tool, const QStringList &args);
@@ -73,6 +79,7 @@ private:
     static QStringList withJpegSizeHint(const QStringList &args);
     bool m_serveEvents = false;
     EngineWorkerPool *m_pool = nullptr;
+    LookAhead *m_lookAhead = nullptr;
 };
 
 } // namespace vexl

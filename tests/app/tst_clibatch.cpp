@@ -124,6 +124,67 @@ private slots:
         QCOMPARE(QFile::exists(in + QStringLiteral("/t_b_good.png")), secondDone);
     }
 
+    // Two workers give what one gives: the same names, formats and bytes, on a
+    // mixed folder with numbers and meta values in the names.
+    void workersGiveTheSameResults_data()
+    {
+        QTest::addColumn<QString>("options");
+        QTest::addRow("resize, numbers, meta names")
+            << "DimensionMethod=1\nDimensionWidth=30\nDimensionHeight=30\nMiscAntialias=1\nSequentialNumber=1\n"
+               "StartNumber=7\nZeroFill=3\nRenameSuffix=_[WIDTH]x[HEIGHT]\n";
+        QTest::addRow("effects and a format change") << "MiscFlipHoriz=1\nMiscGreyscale=1\nOutputFormat=3\n";
+        QTest::addRow("overlay") << "TextOverlay=1\nTextOverlayText=[FNAME] [WIDTH]\n";
+    }
+    void workersGiveTheSameResults()
+    {
+        QFETCH(QString, options);
+        TestWorld world;
+        const QString in = world.path(QStringLiteral("in"));
+        unsigned seed = 0;
+        for (const char *name : {"a1.jpg", "b.png", "c 2.png", "d.jpg", "e.bmp", "f.jpg"}) {
+            ++seed;
+            QVERIFY(makeImage(in + '/' + name, int(50 + seed * 7), 40, seed));
+        }
+        QVERIFY(QProcess::execute("convert", {in + "/c 2.png", in + "/c 2.tif"}) == 0);
+        QFile::remove(in + "/c 2.png");
+        QVERIFY(QProcess::execute("convert", {"-size", "20x20", "xc:red", "xc:blue", "-set", "delay", "10",
+                                              in + "/g.gif"}) == 0);
+        QMap<QString, QByteArray> outputs[2];
+        for (int workers : {1, 2}) {
+            const QString out = world.path(QStringLiteral("out%1").arg(workers));
+            QDir().mkpath(out);
+            const QString ini = writeSettings(world, options + QStringLiteral("RenamePrefix=th_\nOutputDest=//DIFFDIR//\n"
+                                                                               "OutputDir=%1\n").arg(out));
+            const Result r = runBatch(world, {"--batch", in, "--settings", ini, "--answer", "yes", "--workers",
+                                              QString::number(workers)});
+            QCOMPARE(r.code, 0);
+            for (const QString &name : QDir(out).entryList(QDir::Files))
+                outputs[workers - 1].insert(name, fileBytes(out + '/' + name));
+        }
+        QCOMPARE(outputs[1].keys(), outputs[0].keys());
+        QCOMPARE(outputs[0].size(), 7);
+        for (const QString &name : outputs[0].keys()) {
+            if (name.endsWith(".png") || name.endsWith(".tif")) // these carry the write time
+                continue;
+            QVERIFY2(outputs[1].value(name) == outputs[0].value(name), qPrintable(name));
+        }
+    }
+
+    void badWorkerCount_data()
+    {
+        QTest::addColumn<QString>("value");
+        for (const char *v : {"65", "-1", "x", ""})
+            QTest::addRow("%s", v) << v;
+    }
+    void badWorkerCount()
+    {
+        QFETCH(QString, value);
+        TestWorld world;
+        const Result r = runBatch(world, {"--batch", world.path(), "--workers", value});
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.contains("--workers takes a number from 0 to 64"), qPrintable(r.err));
+    }
+
     void noAnswerRefusesTheDeleteWarning()
     {
         TestWorld world;

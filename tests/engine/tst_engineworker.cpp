@@ -2,6 +2,7 @@
 // worker that dies, is killed or hangs costs one call, never the caller.
 #include "engine/engineworker.h"
 #include "engine/imageengine.h"
+#include "engine/lookahead.h"
 #include "support/vexlerror.h"
 #include "testsupport.h"
 
@@ -149,6 +150,54 @@ private slots:
         const std::vector<pid_t> pids = pool.pids();
         QCOMPARE(int(pids.size()), 2);
         QVERIFY(pids[0] != pids[1]);
+    }
+
+    // Work made ahead is taken only for the same bytes and the same arguments;
+    // what the run then holds is exactly what it would have made itself.
+    void lookAheadTakesOnlyExactMatches_data()
+    {
+        QTest::addColumn<QStringList>("runOptions");
+        QTest::addColumn<bool>("changeSource");
+        QTest::addColumn<bool>("taken");
+        QTest::addRow("same steps") << QStringList{"-geometry", "30x30"} << false << true;
+        QTest::addRow("other arguments") << QStringList{"-geometry", "31x31"} << false << false;
+        QTest::addRow("source changed meanwhile") << QStringList{"-geometry", "30x30"} << true << false;
+    }
+    void lookAheadTakesOnlyExactMatches()
+    {
+        QFETCH(QStringList, runOptions);
+        QFETCH(bool, changeSource);
+        QFETCH(bool, taken);
+        QTemporaryDir dir;
+        const QString a = dir.filePath("a.jpg"), b = dir.filePath("b.jpg");
+        QVERIFY(makeImage(a, 60, 40, 1) && makeImage(b, 60, 40, 2));
+        QDir().mkpath(dir.filePath("temp"));
+        EngineWorkerPool pool(2);
+        LookAhead ahead(&pool, 1, dir.filePath("temp"));
+        ImageEngine engine;
+        engine.setWorkerPool(&pool);
+        engine.setLookAhead(&ahead);
+        // Image 0 teaches the recipe; image 1 is worked on ahead meanwhile.
+        ahead.beginImage(0);
+        QVERIFY(QFile::copy(a, dir.filePath("th_a.jpg")));
+        engine.Mogrify({"-geometry", "30x30", dir.filePath("th_a.jpg")});
+        ahead.endImage(0, {b});
+        QTRY_COMPARE_WITH_TIMEOUT(ahead.madeAhead(), 1, 20000);
+        if (changeSource)
+            QVERIFY(makeImage(b, 60, 40, 3));
+        ahead.beginImage(1);
+        const QString work = dir.filePath("th_b.jpg");
+        QVERIFY(QFile::copy(b, work));
+        engine.Mogrify(runOptions + QStringList{work});
+        QCOMPARE(ahead.taken(), taken ? 1 : 0);
+
+        ImageEngine plain;
+        const QString serial = dir.filePath("serial.jpg");
+        QVERIFY(QFile::copy(b, serial));
+        plain.Mogrify(runOptions + QStringList{serial});
+        QCOMPARE(fileBytes(work), fileBytes(serial));
+        QCOMPARE(QDir(dir.filePath("temp")).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(dir.path()).entryList({".*ahead*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     // No worker outlives its run: not when the pool ends, not when the main
