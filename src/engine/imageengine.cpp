@@ -204,7 +204,7 @@ QStringList ImageEngine::withJpegSizeHint(const QStringList &args)
     const int g = int(args.indexOf(QStringLiteral("-geometry")));
     if (g < 0 || g + 1 >= args.size() - 1 || args.contains(QStringLiteral("-define")))
         return args;
-    static const QRegularExpression pixels(QStringLiteral("^(\\d*)x(\\d*)!?$"));
+    static const QRegularExpression pixels(QStringLiteral("^(\\d*)x(\\d*)!?>?$"));
     const QRegularExpressionMatch m = pixels.match(args.at(g + 1));
     if (!m.hasMatch() || (m.captured(1).isEmpty() && m.captured(2).isEmpty()))
         return args;
