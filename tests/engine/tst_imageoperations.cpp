@@ -208,12 +208,14 @@ private slots:
         QTest::addColumn<bool>("autoOrient");
         QTest::addColumn<QSize>("expectedSize");
         QTest::addColumn<QRgb>("expectedTopLeft");
-        QTest::addRow("1: upright, left alone") << 1 << true << QSize(40, 20) << qRgb(255, 0, 0);
-        QTest::addRow("3: upside down") << 3 << true << QSize(40, 20) << qRgb(255, 255, 255);
-        QTest::addRow("6: turned right") << 6 << true << QSize(20, 40) << qRgb(0, 0, 255);
-        QTest::addRow("8: turned left") << 8 << true << QSize(20, 40) << qRgb(0, 255, 0);
-        QTest::addRow("6, option off: as stored") << 6 << false << QSize(40, 20) << qRgb(255, 0, 0);
-        QTest::addRow("no orientation tag") << 0 << true << QSize(40, 20) << qRgb(255, 0, 0);
+        QTest::addColumn<bool>("alone"); // the only operation, originals deleted: no rename-only run (no resize)
+        QTest::addRow("1: upright, left alone") << 1 << true << QSize(40, 20) << qRgb(255, 0, 0) << false;
+        QTest::addRow("3: upside down") << 3 << true << QSize(40, 20) << qRgb(255, 255, 255) << false;
+        QTest::addRow("6: turned right") << 6 << true << QSize(20, 40) << qRgb(0, 0, 255) << false;
+        QTest::addRow("8: turned left") << 8 << true << QSize(20, 40) << qRgb(0, 255, 0) << false;
+        QTest::addRow("6, option off: as stored") << 6 << false << QSize(40, 20) << qRgb(255, 0, 0) << false;
+        QTest::addRow("no orientation tag") << 0 << true << QSize(40, 20) << qRgb(255, 0, 0) << false;
+        QTest::addRow("8, the only operation, originals deleted") << 8 << true << QSize(10, 20) << qRgb(0, 255, 0) << true;
     }
     void autoOrient()
     {
@@ -221,9 +223,13 @@ private slots:
         QFETCH(bool, autoOrient);
         QFETCH(QSize, expectedSize);
         QFETCH(QRgb, expectedTopLeft);
+        QFETCH(bool, alone);
         BatchFixture f;
         f.s.MiscAutoOrient = autoOrient;
-        f.s.DimensionMethod = 4; // orientation first: the fixed size applies to the upright picture
+        f.s.MiscAntialias = false;
+        f.s.DeleteOld = alone;
+        // Orientation first: the fixed size applies to the upright picture.
+        f.s.DimensionMethod = alone ? 0 : 4;
         f.s.DimensionWidth = QString::number(expectedSize.width() * 2);
         f.s.DimensionHeight = QString::number(expectedSize.height() * 2);
         QVERIFY(makeQuadrants(f.inPath(QStringLiteral("q.png")), 40, 20));
@@ -248,6 +254,7 @@ private slots:
             QCOMPARE(ReadExifFacts(f.outPath(QStringLiteral("q.jpg"))).orientation, 1);
         if (orientation <= 1)
             QCOMPARE(ImageEngine::callCount() - engineCalls, quint64(2));
+        QCOMPARE(f.inFiles().isEmpty(), alone);
     }
 
     void percentOfUnreadableImage()

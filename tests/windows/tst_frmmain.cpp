@@ -483,9 +483,9 @@ private slots:
         QTest::addRow("a text file with an image") << QStringList{"pics/notes.txt", "pics/d.avif"} << true << "pics"
                                                    << QStringList{"d.avif"};
         QTest::addRow("only a text file: refused") << QStringList{"pics/notes.txt"} << false << "other"
-                                                   << QStringList{"x.png", "y.png"};
+                                                   << QStringList{"a.png", "x.png", "y.png"};
         QTest::addRow("remote address: refused") << QStringList{"http://127.0.0.1/a.png"} << false << "other"
-                                                 << QStringList{"x.png", "y.png"};
+                                                 << QStringList{"a.png", "x.png", "y.png"};
     }
     void dropFolderAndFiles()
     {
@@ -501,7 +501,7 @@ private slots:
         QVERIFY(makeMagickPicture(f.path("e.HEIF"), 20, 20));
         makeFiles(f.pics, {"notes.txt"});
         const QString other = f.world.path("other");
-        makeImages(other, {"x.png", "y.png"});
+        makeImages(other, {"a.png", "x.png", "y.png"}); // a.png in both folders
         QVERIFY(f.open(other));
 
         QMimeData mime;
