@@ -192,6 +192,161 @@ QByteArray webpExif(QFile &file)
     return QByteArray();
 }
 
+// Big-endian numbers of 1 to 8 bytes at `at` in `data`; 0 past its end.
+quint64 be(const QByteArray &data, qint64 at, int bytes, bool *ok)
+{
+    if (at < 0 || bytes < 0 || at + bytes > data.size()) {
+        *ok = false;
+        return 0;
+    }
+    quint64 v = 0;
+    for (int i = 0; i < bytes; ++i)
+        v = v << 8 | uchar(data[at + i]);
+    return v;
+}
+
+// The boxes of an ISO media file (HEIC, HEIF, AVIF) inside `data` from `at`
+// to `end`: calls fn(type, payload start, payload end) for each, up to a
+// bound; stops at a box that does not fit.
+template <typename Fn>
+void boxes(const QByteArray &data, qint64 at, qint64 end, Fn fn)
+{
+    bool ok = true;
+    for (int i = 0; i < kMaxSegments && at + 8 <= end; ++i) {
+        qint64 size = qint64(be(data, at, 4, &ok));
+        const QByteArray type = data.mid(at + 4, 4);
+        qint64 header = 8;
+        if (size == 1) {
+            size = qint64(be(data, at + 8, 8, &ok));
+            header = 16;
+        } else if (size == 0) {
+            size = end - at;
+        }
+        if (!ok || size < header || size > end - at)
+            return;
+        if (!fn(type, at + header, at + size))
+            return;
+        at += size;
+    }
+}
+
+// HEIC/HEIF/AVIF: the item of type "Exif" that the "meta" box lists (in
+// "iinf") and locates (in "iloc"); its data is a 4-byte offset to the TIFF
+// header, then the EXIF block.
+QByteArray heifExif(QFile &file)
+{
+    // The "meta" box among the first top-level boxes (after "ftyp").
+    QByteArray meta;
+    qint64 at = 0;
+    for (int i = 0; i < 16 && meta.isEmpty(); ++i) {
+        const QByteArray head = readAt(file, at, 16);
+        bool ok = true;
+        qint64 size = qint64(be(head, 0, 4, &ok));
+        qint64 header = 8;
+        if (size == 1) {
+            size = qint64(be(head, 8, 8, &ok));
+            header = 16;
+        }
+        if (!ok || size < header)
+            return QByteArray();
+        if (head.mid(4, 4) == "meta") {
+            if (size > kMaxBlock)
+                return QByteArray();
+            meta = readAt(file, at + header, size - header);
+            if (meta.size() != size - header)
+                return QByteArray();
+        }
+        at += size;
+    }
+    if (meta.size() < 4)
+        return QByteArray();
+
+    quint64 exifItem = 0;
+    bool found = false;
+    quint64 offset = 0;
+    quint64 length = 0;
+    bool located = false;
+    // "meta" is a full box: version and flags come first. The item is found in
+    // "iinf", then located in "iloc" (in whichever order they come).
+    boxes(meta, 4, meta.size(), [&](const QByteArray &type, qint64 from, qint64 to) {
+        bool ok = true;
+        if (type == "iinf") {
+            const int version = int(be(meta, from, 1, &ok));
+            const qint64 first = from + 4 + (version == 0 ? 2 : 4);
+            boxes(meta, first, to, [&](const QByteArray &entryType, qint64 f, qint64 t) {
+                if (entryType != "infe")
+                    return true;
+                bool fine = true;
+                const int v = int(be(meta, f, 1, &fine));
+                if (v < 2)
+                    return true;
+                const int idBytes = v == 2 ? 2 : 4;
+                const quint64 id = be(meta, f + 4, idBytes, &fine);
+                if (fine && f + 4 + idBytes + 2 + 4 <= t && meta.mid(f + 4 + idBytes + 2, 4) == "Exif") {
+                    exifItem = id;
+                    found = true;
+                    return false;
+                }
+                return true;
+            });
+        }
+        return !found;
+    });
+    if (!found)
+        return QByteArray();
+    boxes(meta, 4, meta.size(), [&](const QByteArray &type, qint64 from, qint64 to) {
+        bool ok = true;
+        if (type == "iloc") {
+            qint64 p = from;
+            const int version = int(be(meta, p, 1, &ok));
+            p += 4;
+            const int sizes = int(be(meta, p, 1, &ok));
+            const int sizes2 = int(be(meta, p + 1, 1, &ok));
+            p += 2;
+            const int offsetSize = sizes >> 4, lengthSize = sizes & 15, baseSize = sizes2 >> 4;
+            const int indexSize = version >= 1 ? (sizes2 & 15) : 0;
+            const quint64 count = be(meta, p, version < 2 ? 2 : 4, &ok);
+            p += version < 2 ? 2 : 4;
+            for (quint64 i = 0; ok && i < count && i < quint64(kMaxEntries) && p < to; ++i) {
+                const quint64 id = be(meta, p, version < 2 ? 2 : 4, &ok);
+                p += version < 2 ? 2 : 4;
+                int method = 0;
+                if (version >= 1) {
+                    method = int(be(meta, p, 2, &ok) & 15);
+                    p += 2;
+                }
+                p += 2; // data reference index
+                const quint64 base = be(meta, p, baseSize, &ok);
+                p += baseSize;
+                const quint64 extents = be(meta, p, 2, &ok);
+                p += 2;
+                for (quint64 e = 0; ok && e < extents && e < quint64(kMaxEntries); ++e) {
+                    p += indexSize;
+                    const quint64 extentOffset = be(meta, p, offsetSize, &ok);
+                    p += offsetSize;
+                    const quint64 extentLength = be(meta, p, lengthSize, &ok);
+                    p += lengthSize;
+                    // The EXIF item of a photo is one extent in the file itself.
+                    if (ok && id == exifItem && e == 0 && method == 0) {
+                        offset = base + extentOffset;
+                        length = extentLength;
+                        located = true;
+                    }
+                }
+            }
+        }
+        return !located;
+    });
+    if (!located || offset > quint64(file.size()) || length < 4)
+        return QByteArray();
+    const QByteArray item = readAt(file, qint64(offset), qint64(qMin<quint64>(length, kMaxBlock)));
+    bool ok = true;
+    const quint64 skip = be(item, 0, 4, &ok);
+    if (!ok || skip > quint64(item.size()))
+        return QByteArray();
+    return item.mid(4 + qint64(skip));
+}
+
 bool validStamp(const QString &stamp, QString *date, QString *time)
 {
     static const QRegularExpression form(QStringLiteral("^(\\d{4}):(\\d{2}):(\\d{2}) (\\d{2}):(\\d{2}):(\\d{2})"));
@@ -216,6 +371,8 @@ ExifFacts ReadExifFacts(const QString &path)
         TiffBlock::inMemory(jpegExif(file)).read(facts);
     else if (magic.startsWith("RIFF") && magic.mid(8, 4) == "WEBP")
         TiffBlock::inMemory(webpExif(file)).read(facts);
+    else if (magic.mid(4, 4) == "ftyp")
+        TiffBlock::inMemory(heifExif(file)).read(facts);
     else if (magic.startsWith("II*\0") || magic.startsWith(QByteArray("MM\0*", 4)))
         TiffBlock([&file](qint64 offset, qint64 length) { return readAt(file, offset, length); }, file.size())
             .read(facts);

@@ -15,7 +15,7 @@ struct ExifFacts
     int orientation = 0;      // 1..8, 0 when absent or out of range
 };
 
-// Reads the EXIF data of a JPEG, TIFF or WebP file from its header and
+// Reads the EXIF data of a JPEG, TIFF, WebP or HEIC/HEIF/AVIF file from its header and
 // metadata blocks alone: no pixel is decoded, and a damaged or hostile file
 // gives what could be read (never a crash, never more than a bounded read).
 // Other files give empty facts.

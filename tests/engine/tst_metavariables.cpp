@@ -294,6 +294,60 @@ private slots:
         QVERIFY(facts.dateTime.isEmpty() && facts.dateTimeOriginal.isEmpty());
     }
 
+    // HEIC, HEIF and AVIF keep EXIF data as an item of the "meta" box, listed
+    // in "iinf" and located in "iloc"; a file laid out as phones write it.
+    void heifExifItem_data()
+    {
+        QTest::addColumn<bool>("ilocFirst");
+        QTest::addColumn<int>("ilocVersion");
+        QTest::addColumn<QByteArray>("itemType");
+        QTest::addColumn<qint64>("offsetShift"); // added to the item's true place
+        QTest::addColumn<QString>("expectedMake");
+        QTest::addRow("iinf then iloc, version 0") << false << 0 << QByteArray("Exif") << qint64(0) << "Apple";
+        QTest::addRow("iloc first, version 1") << true << 1 << QByteArray("Exif") << qint64(0) << "Apple";
+        QTest::addRow("no EXIF item") << false << 0 << QByteArray("mime") << qint64(0) << "";
+        QTest::addRow("item placed past the end of the file") << false << 0 << QByteArray("Exif") << qint64(1 << 30) << "";
+        QTest::addRow("item placed in the middle of nothing") << true << 1 << QByteArray("Exif") << qint64(-12) << "";
+    }
+    void heifExifItem()
+    {
+        QFETCH(bool, ilocFirst);
+        QFETCH(int, ilocVersion);
+        QFETCH(QByteArray, itemType);
+        QFETCH(qint64, offsetShift);
+        QFETCH(QString, expectedMake);
+        const auto be16 = [](quint32 v) { return QByteArray(1, char(v >> 8)) + char(v); };
+        const auto be32 = [&](quint32 v) { return be16(v >> 16) + be16(v & 0xFFFF); };
+        const auto box = [&](const char *type, const QByteArray &payload) {
+            return be32(quint32(8 + payload.size())) + QByteArray(type, 4) + payload;
+        };
+        ExifSpec spec;
+        spec.make = "Apple";
+        spec.model = "iPhone 15";
+        spec.dateTimeOriginal = "2024:06:01 10:11:12";
+        const QByteArray item = be32(6) + QByteArray("Exif\0\0", 6) + exifBlock(spec);
+        const QByteArray ftyp = box("ftyp", QByteArray("heic") + be32(0) + "mif1heic");
+        const auto metaBox = [&](quint32 offset) {
+            const QByteArray infe = box("infe", QByteArray("\x02\0\0\0", 4) + be16(1) + be16(0) + itemType + '\0');
+            const QByteArray iinf = box("iinf", QByteArray(4, '\0') + be16(1) + infe);
+            QByteArray iloc = QByteArray(1, char(ilocVersion)) + QByteArray(3, '\0') + char(0x44) + char(0x00) + be16(1)
+                + be16(1);
+            if (ilocVersion >= 1)
+                iloc += be16(0); // construction method: the file itself
+            iloc += be16(0) + be16(1) + be32(offset) + be32(quint32(item.size()));
+            iloc = box("iloc", iloc);
+            return box("meta", QByteArray(4, '\0') + (ilocFirst ? iloc + iinf : iinf + iloc));
+        };
+        const qint64 itemAt = ftyp.size() + metaBox(0).size() + 8;
+        const QByteArray file = ftyp + metaBox(quint32(itemAt + offsetShift)) + box("mdat", item);
+        TestWorld world;
+        const QString path = world.path(QStringLiteral("photo.heic"));
+        QVERIFY(writeFile(path, file));
+        const ExifFacts facts = ReadExifFacts(path);
+        QCOMPARE(facts.make, expectedMake);
+        QCOMPARE(facts.dateTimeOriginal, expectedMake.isEmpty() ? QString() : QStringLiteral("2024:06:01 10:11:12"));
+    }
+
     // The colour count is costly: it is read only when a [NUMCOL] token is used.
     void colourCountReadOnlyWhenAskedFor_data()
     {
