@@ -371,8 +371,12 @@ ExifFacts ReadExifFacts(const QString &path)
         TiffBlock::inMemory(jpegExif(file)).read(facts);
     else if (magic.startsWith("RIFF") && magic.mid(8, 4) == "WEBP")
         TiffBlock::inMemory(webpExif(file)).read(facts);
-    else if (magic.mid(4, 4) == "ftyp")
+    else if (magic.mid(4, 4) == "ftyp") {
         TiffBlock::inMemory(heifExif(file)).read(facts);
+        // The container's own rotation is applied by the decoder; the EXIF
+        // tag only repeats it and must not turn the picture a second time.
+        facts.orientation = 0;
+    }
     else if (magic.startsWith("II*\0") || magic.startsWith(QByteArray("MM\0*", 4)))
         TiffBlock([&file](qint64 offset, qint64 length) { return readAt(file, offset, length); }, file.size())
             .read(facts);

@@ -12,7 +12,7 @@ struct ExifFacts
     QString dateTime;         // the same form; the time the file was last written by the camera
     QString make;
     QString model;
-    int orientation = 0;      // 1..8, 0 when absent or out of range
+    int orientation = 0;      // 1..8, 0 when absent or out of range (and for HEIC/AVIF, upright when decoded)
 };
 
 // Reads the EXIF data of a JPEG, TIFF, WebP or HEIC/HEIF/AVIF file from its header and

@@ -22,30 +22,48 @@ private slots:
         QTest::addColumn<bool>("percent");
         QTest::addColumn<QSize>("expected");
         QTest::addColumn<bool>("shrinkOnly");
+        QTest::addColumn<QString>("file");
         QTest::addRow("don't resize, per cent ticked")
-            << QSize(200, 100) << 0 << "50" << "50" << true << QSize(200, 100) << false;
-        QTest::addRow("restrict width and height") << QSize(200, 100) << 1 << "80" << "80" << false << QSize(80, 40) << false;
-        QTest::addRow("restrict width") << QSize(200, 100) << 2 << "50" << "1" << false << QSize(50, 25) << false;
-        QTest::addRow("restrict height") << QSize(200, 100) << 3 << "1" << "20" << false << QSize(40, 20) << false;
-        QTest::addRow("fix to size") << QSize(200, 100) << 4 << "30" << "70" << false << QSize(30, 70) << false;
+            << QSize(200, 100) << 0 << "50" << "50" << true << QSize(200, 100) << false << "a.png";
+        QTest::addRow("restrict width and height")
+            << QSize(200, 100) << 1 << "80" << "80" << false << QSize(80, 40) << false << "a.png";
+        QTest::addRow("restrict width")
+            << QSize(200, 100) << 2 << "50" << "1" << false << QSize(50, 25) << false << "a.png";
+        QTest::addRow("restrict height")
+            << QSize(200, 100) << 3 << "1" << "20" << false << QSize(40, 20) << false << "a.png";
+        QTest::addRow("fix to size")
+            << QSize(200, 100) << 4 << "30" << "70" << false << QSize(30, 70) << false << "a.png";
         QTest::addRow("per cent 50 of 1001x600: halves to even")
-            << QSize(1001, 600) << 1 << "50" << "50" << true << QSize(500, 300) << false;
+            << QSize(1001, 600) << 1 << "50" << "50" << true << QSize(500, 300) << false << "a.png";
         QTest::addRow("per cent 50 of 1003x601, fix: halves to even")
-            << QSize(1003, 601) << 4 << "50" << "50" << true << QSize(502, 300) << false;
-        QTest::addRow("per cent 150 and 25, fix") << QSize(20, 40) << 4 << "150" << "25" << true << QSize(30, 10) << false;
+            << QSize(1003, 601) << 4 << "50" << "50" << true << QSize(502, 300) << false << "a.png";
+        QTest::addRow("per cent 150 and 25, fix")
+            << QSize(20, 40) << 4 << "150" << "25" << true << QSize(30, 10) << false << "a.png";
         // Only Shrink: resized only when larger than the box in a dimension the method uses.
-        QTest::addRow("shrink, box: larger image") << QSize(200, 100) << 1 << "80" << "80" << false << QSize(80, 40) << true;
-        QTest::addRow("shrink, box: smaller image kept") << QSize(60, 30) << 1 << "80" << "80" << false << QSize(60, 30) << true;
-        QTest::addRow("shrink, box: larger in height only") << QSize(60, 100) << 1 << "80" << "80" << false << QSize(48, 80) << true;
-        QTest::addRow("shrink, width: larger image") << QSize(200, 100) << 2 << "50" << "1" << false << QSize(50, 25) << true;
-        QTest::addRow("shrink, width: narrower image kept") << QSize(40, 300) << 2 << "50" << "1" << false << QSize(40, 300) << true;
-        QTest::addRow("shrink, height: larger image") << QSize(200, 100) << 3 << "1" << "20" << false << QSize(40, 20) << true;
-        QTest::addRow("shrink, height: lower image kept") << QSize(300, 10) << 3 << "1" << "20" << false << QSize(300, 10) << true;
-        QTest::addRow("shrink, fix: larger image") << QSize(200, 100) << 4 << "30" << "70" << false << QSize(30, 70) << true;
-        QTest::addRow("shrink, fix: smaller image kept") << QSize(20, 60) << 4 << "30" << "70" << false << QSize(20, 60) << true;
+        QTest::addRow("shrink, box: larger image")
+            << QSize(200, 100) << 1 << "80" << "80" << false << QSize(80, 40) << true << "a.png";
+        QTest::addRow("shrink, box: smaller image kept")
+            << QSize(60, 30) << 1 << "80" << "80" << false << QSize(60, 30) << true << "a.png";
+        QTest::addRow("shrink, box: larger in height only")
+            << QSize(60, 100) << 1 << "80" << "80" << false << QSize(48, 80) << true << "a.png";
+        QTest::addRow("shrink, width: larger image")
+            << QSize(200, 100) << 2 << "50" << "1" << false << QSize(50, 25) << true << "a.png";
+        QTest::addRow("shrink, width: narrower image kept")
+            << QSize(40, 300) << 2 << "50" << "1" << false << QSize(40, 300) << true << "a.png";
+        QTest::addRow("shrink, height: larger image")
+            << QSize(200, 100) << 3 << "1" << "20" << false << QSize(40, 20) << true << "a.png";
+        QTest::addRow("shrink, height: lower image kept")
+            << QSize(300, 10) << 3 << "1" << "20" << false << QSize(300, 10) << true << "a.png";
+        QTest::addRow("shrink, fix: larger image")
+            << QSize(200, 100) << 4 << "30" << "70" << false << QSize(30, 70) << true << "a.png";
+        QTest::addRow("shrink, fix: smaller image kept")
+            << QSize(20, 60) << 4 << "30" << "70" << false << QSize(20, 60) << true << "a.png";
         QTest::addRow("shrink, per cent above 100 keeps the size")
-            << QSize(20, 40) << 4 << "150" << "125" << true << QSize(20, 40) << true;
-        QTest::addRow("shrink, per cent below 100") << QSize(20, 40) << 1 << "50" << "50" << true << QSize(10, 20) << true;
+            << QSize(20, 40) << 4 << "150" << "125" << true << QSize(20, 40) << true << "a.png";
+        QTest::addRow("shrink, JPEG smaller than a large box kept")
+            << QSize(200, 150) << 1 << "300" << "300" << false << QSize(200, 150) << true << "a.jpg";
+        QTest::addRow("shrink, per cent below 100")
+            << QSize(20, 40) << 1 << "50" << "50" << true << QSize(10, 20) << true << "a.png";
     }
     void resize()
     {
@@ -56,16 +74,17 @@ private slots:
         QFETCH(bool, percent);
         QFETCH(QSize, expected);
         QFETCH(bool, shrinkOnly);
+        QFETCH(QString, file);
         BatchFixture f;
         f.s.DimensionMethod = method;
         f.s.DimensionWidth = width;
         f.s.DimensionHeight = height;
         f.s.DimensionPC = percent;
         f.s.DimensionShrinkOnly = shrinkOnly;
-        QVERIFY(f.addImage(QStringLiteral("a.png"), source.width(), source.height()));
+        QVERIFY(f.addImage(file, source.width(), source.height()));
         QCOMPARE(f.go(), BatchOutcome::Finished);
         QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
-        QCOMPARE(imageSize(f.outPath(QStringLiteral("a.png"))), qMakePair(expected.width(), expected.height()));
+        QCOMPARE(imageSize(f.outPath(file)), qMakePair(expected.width(), expected.height()));
         QCOMPARE(QSize(f.run.meta().width, f.run.meta().height), expected);
     }
 
@@ -77,7 +96,8 @@ private slots:
         QTest::addColumn<QSize>("source");
         QTest::addColumn<QString>("warned"); // the size named, empty: no warning
         QTest::addColumn<QSize>("expected");
-        QTest::addRow("huge box, small image: nothing asked") << 1 << "9000x9000" << QSize(40, 30) << "" << QSize(40, 30);
+        QTest::addRow("huge box, small image: nothing asked") << 1 << "9000x9000"
+            << QSize(40, 30) << "" << QSize(40, 30);
         QTest::addRow("huge width, small image") << 2 << "9000x9000" << QSize(40, 30) << "" << QSize(40, 30);
         QTest::addRow("larger than a large box in width, small result: nothing asked")
             << 1 << "9000x700" << QSize(9001, 10) << "" << QSize(9000, 10);
@@ -215,7 +235,8 @@ private slots:
         QTest::addRow("8: turned left") << 8 << true << QSize(20, 40) << qRgb(0, 255, 0) << false;
         QTest::addRow("6, option off: as stored") << 6 << false << QSize(40, 20) << qRgb(255, 0, 0) << false;
         QTest::addRow("no orientation tag") << 0 << true << QSize(40, 20) << qRgb(255, 0, 0) << false;
-        QTest::addRow("8, the only operation, originals deleted") << 8 << true << QSize(10, 20) << qRgb(0, 255, 0) << true;
+        QTest::addRow("8, the only operation, originals deleted") << 8 << true
+            << QSize(10, 20) << qRgb(0, 255, 0) << true;
     }
     void autoOrient()
     {

@@ -325,6 +325,7 @@ private slots:
         spec.make = "Apple";
         spec.model = "iPhone 15";
         spec.dateTimeOriginal = "2024:06:01 10:11:12";
+        spec.orientation = 6; // applied by the decoder already: not for auto-rotate
         const QByteArray item = be32(6) + QByteArray("Exif\0\0", 6) + exifBlock(spec);
         const QByteArray ftyp = box("ftyp", QByteArray("heic") + be32(0) + "mif1heic");
         const auto metaBox = [&](quint32 offset) {
@@ -346,6 +347,7 @@ private slots:
         const ExifFacts facts = ReadExifFacts(path);
         QCOMPARE(facts.make, expectedMake);
         QCOMPARE(facts.dateTimeOriginal, expectedMake.isEmpty() ? QString() : QStringLiteral("2024:06:01 10:11:12"));
+        QCOMPARE(facts.orientation, 0);
     }
 
     // The colour count is costly: it is read only when a [NUMCOL] token is used.
