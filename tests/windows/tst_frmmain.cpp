@@ -98,6 +98,7 @@ private slots:
         QCOMPARE(f.edit("txtPrefix")->text(), QString()); // "th_" only on a first run
         QVERIFY(!f.check("chkAntialias")->isChecked());
         QVERIFY(!f.edit("txtWidth")->isEnabled() && !f.edit("txtBevelWidth")->isEnabled());
+        QVERIFY(!f.check("chkShrinkOnly")->isEnabled()); // no resize, nothing to shrink
         QCOMPARE(stored("RenamePrefix"), "p_");
     }
 
