@@ -17,7 +17,6 @@
 namespace vexl {
 
 namespace {
-const QString kExtensionFilter = QStringLiteral("*.png|*.bmp|*.jpg|*.jpeg|*.gif|*.tif|*.tiff|*.tga|*.miff|*.pcx");
 
 QString buttonsText(MsgButtons b)
 {
@@ -223,7 +222,7 @@ int RunCommandLineBatch(const QStringList &arguments)
 
     try {
         DirHandle dh;
-        dh.Start(folder, kExtensionFilter, false, input.recurse, false);
+        dh.Start(folder, ImageFileFilter(), false, input.recurse, false);
         const QString base = dh.CurrentDir();
         while (dh.MoveNext()) {
             QString name = dh.CurrentDir().mid(base.size()) + dh.CurrentFile();

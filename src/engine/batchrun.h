@@ -41,6 +41,10 @@ struct MetaRecord
     qint32 height = 0;  // [HEIGHT]
     qint32 numCol = 0;  // [NUMCOL]
     QString fsize;      // [FSIZE]
+    QString origName;   // [ORIGNAME], the source's base name
+    QString date;       // [DATE], YYYY-MM-DD of the capture
+    QString time;       // [TIME], HH-MM-SS of the capture
+    QString camera;     // [CAMERA], make and model
 };
 
 // How a run ended.
@@ -89,8 +93,8 @@ public:
     QString ReplaceMeta(const QString &text);
     QString ReplaceMetaForName(const QString &text);
 
-    // Animated GIF helpers: the scene count from "%n" (0 on any failure) and
-    // the extraction of one 0-based scene.
+    // Animated GIF and WebP helpers: the scene count from "%n" (0 on any
+    // failure) and the extraction of one 0-based scene.
     static qint16 GetNumScenes(const QString &path);
     static void ExtractScene(const QString &input, const QString &output, int scene);
 
@@ -128,6 +132,7 @@ private:
     void incrementSequentialNumber();
 
     // Image operations
+    void AutoOrient();
     void Resize();
     void MiscOperations();
     void ChangeFormat();

@@ -241,6 +241,8 @@ ImageEngine::~ImageEngine() = default;
 // A JPEG that is about to be shrunk need not be decoded at full size: the
 // decoder's size hint lets it scale down while decoding (never below the
 // target), which the resize then finishes. Same result, a fraction of the work.
+// Not for a shrink-only geometry ("800x600>"): asked for more than the image
+// holds, the decoder scales up, and the image would no longer count as small.
 QStringList ImageEngine::withJpegSizeHint(const QStringList &args)
 {
     const int g = int(args.indexOf(QStringLiteral("-geometry")));

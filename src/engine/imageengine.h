@@ -22,7 +22,7 @@ class LookAhead;
 //
 // Hostile input fails fast: ImageMagick runs under resource limits and reads and
 // writes only the program's image types (png bmp jpg/jpeg gif tif/tiff tga miff
-// pcx) and label:. Damaged image data (a truncated JPEG) is a failure too.
+// pcx webp heic/heif avif) and label:. Damaged image data (a truncated JPEG) is a failure too.
 //
 // File positions: Convert  ... input output
 //                 Composite ... overlay base output

@@ -97,6 +97,31 @@ private slots:
         QVERIFY(flat.out.contains(QStringLiteral("[1/1] a.png\n")));
     }
 
+    // An iPhone folder to JPEG from the command line: HEIC and WebP listed,
+    // the new options and tokens read from the settings file.
+    void phonePhotosAndNewOptions()
+    {
+        TestWorld world;
+        const QString in = world.path(QStringLiteral("in"));
+        const QString out = world.path(QStringLiteral("out"));
+        QDir().mkpath(out);
+        QDir().mkpath(in);
+        QVERIFY(runConvert({QStringLiteral("-size"), QStringLiteral("60x40"), QStringLiteral("gradient:red-blue"),
+                            in + QStringLiteral("/IMG_0001.heic")}));
+        QVERIFY(runConvert({QStringLiteral("-size"), QStringLiteral("20x10"), QStringLiteral("xc:green"),
+                            in + QStringLiteral("/small.webp")}));
+        const QString ini = writeSettings(
+            world, QStringLiteral("DimensionMethod=1\nDimensionWidth=30\nDimensionHeight=30\nDimensionShrinkOnly=1\n"
+                                  "MiscAutoOrient=1\nMiscAntialias=0\nOutputFormat=3\nSequentialNumber=1\n"
+                                  "RenamePrefix=[ORIGNAME]_\nOutputDest=//DIFFDIR//\nOutputDir=%1\n").arg(out));
+        const Result r = runBatch(world, {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains(QStringLiteral("[1/2] IMG_0001.heic\n[2/2] small.webp\n")), qPrintable(r.out));
+        QCOMPARE(QDir(out).entryList(QDir::Files), (QStringList{"IMG_0001_0.jpg", "small_1.jpg"}));
+        QCOMPARE(imageSize(out + QStringLiteral("/IMG_0001_0.jpg")), qMakePair(30, 20));
+        QCOMPARE(imageSize(out + QStringLiteral("/small_1.jpg")), qMakePair(20, 10));
+    }
+
     // The answer given to every question decides how far the run goes.
     void answers_data()
     {

@@ -100,7 +100,7 @@ private slots:
             {"MiscInvert", "0", "0"}, {"MiscGreyscale", "0", "0"}, {"OutputFormat", "0", "0"},
             {"JpgQuality", "75", "75"}, {"DeleteOld", "0", "0"}, {"ReplicateSubDirs", "1", "1"},
             {"OutputDest", "//SAMEDIR//", "="}, {"OutputDir", "", "="}, {"AniExtractAllScenes", "0", "="},
-            {"FileDir", "", "="},
+            {"FileDir", "", "="}, {"DimensionShrinkOnly", "0", "0"}, {"MiscAutoOrient", "0", "0"},
         };
         for (const auto &[name, first, reset] : rows)
             QTest::addRow("%s", name) << QString(name) << QString(first) << QString(reset);
@@ -130,6 +130,8 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addRow("text in a list index") << "DimensionMethod" << "abc";
         QTest::addRow("list index beyond the list") << "Case" << "9";
+        QTest::addRow("format index beyond WEBP") << "OutputFormat" << "10";
+        QTest::addRow("later check box as text") << "MiscAutoOrient" << "on";
         QTest::addRow("font size beyond 16 bits") << "TextOverlaySize" << "99999";
         QTest::addRow("colour beyond 32 bits") << "TextOverlayColour" << "4294967296";
         QTest::addRow("check box as text") << "MiscBevel" << "yes";

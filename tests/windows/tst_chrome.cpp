@@ -248,6 +248,18 @@ private slots:
         f.click("cmdTextOverlayMeta");
         QVERIFY(f.action("mnuMetaFilename")->isVisible());
         f.c<QMenu>("mnuMeta")->close();
+        // the capture tokens come after the others, for the prefix too
+        QList<QAction *> meta = f.c<QMenu>("mnuMeta")->actions();
+        QCOMPARE(meta.mid(meta.size() - 5), (QList<QAction *>{meta.at(meta.size() - 5), f.action("mnuMetaDate"),
+                                                             f.action("mnuMetaTime"), f.action("mnuMetaCamera"),
+                                                             f.action("mnuMetaOrigName")}));
+        QVERIFY(meta.at(meta.size() - 5)->isSeparator());
+        f.edit("txtPrefix")->setText(QString());
+        f.click("cmdPrefixMeta");
+        f.action("mnuMetaOrigName")->trigger();
+        f.action("mnuMetaDate")->trigger();
+        QCOMPARE(f.edit("txtPrefix")->text(), "[ORIGNAME][DATE]");
+        f.c<QMenu>("mnuMeta")->close();
 
         for (bool all : {true, false}) { // the scene pair
             f.action("mnuAniExtractAllScenes")->trigger();
