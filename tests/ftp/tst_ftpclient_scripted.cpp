@@ -391,7 +391,7 @@ void TestFtpClientScripted::listingBounded()
     QCOMPARE(client.DataSocket().State(), int(sockClosed));
     QCOMPARE(client.CurrentDirectoryFiles().Count(), 0);
     if (trickle)
-        QVERIFY2(clock.elapsed() >= 1000 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() >= 900 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestFtpClientScripted::activeModeRefusesOtherPeers()
