@@ -102,7 +102,7 @@ int FtpBatchUpload::settle(int result)
     return result;
 }
 
-void FtpBatchUpload::refuseUnsendable(const QString &name, bool folder, FtpStepResult result)
+void FtpBatchUpload::refuseUnsendable(const QString &name, bool folder)
 {
     if (!HasLineBreakOrNul(name))
         return;
@@ -112,7 +112,7 @@ void FtpBatchUpload::refuseUnsendable(const QString &name, bool folder, FtpStepR
                 : tr("The file name \"%1\" contains a line break or a NUL character, which cannot be sent to an FTP "
                      "server. Process Stopped.").arg(visible(name)),
          MsgIcon::Exclamation, QStringLiteral("FTP Upload Error"));
-    throw Ending{result};
+    throw Ending{FtpStepResult::EndRun};
 }
 
 void FtpBatchUpload::show(const QString &text, MsgIcon icon, const QString &title)
@@ -308,7 +308,7 @@ FtpStepResult FtpBatchUpload::ConnectStep()
         }
 
         step(kFrm, QStringLiteral("FTP: Changing Dir: ") + m_basePath);
-        refuseUnsendable(m_basePath, true, FtpStepResult::EndRun);
+        refuseUnsendable(m_basePath, true);
         const int result = FTPSetCurrentDirectory(m_basePath);
         checkStop();
         if (result != arStatusOk) {
@@ -329,9 +329,9 @@ FtpStepResult FtpBatchUpload::UploadStep(const QString &stagedPath, const QStrin
     try {
         const QString fileName = QFileInfo(stagedPath).fileName();
         // A line break would end the command early: name what cannot be sent.
-        refuseUnsendable(fileName, false, FtpStepResult::EndRun);
+        refuseUnsendable(fileName, false);
         if (replicate)
-            refuseUnsendable(subFolder, true, FtpStepResult::EndRun);
+            refuseUnsendable(subFolder, true);
         for (;;) {
             m_host.statusLine(MsgX("msgTransferringFile").replace(QStringLiteral("[FILE]"), fileName));
             step(kFrm, QStringLiteral("FTP: Getting Session State"));

@@ -105,9 +105,9 @@ private:
     // A method that timed out is still pending: end it so the session is free again.
     int settle(int result);
     void show(const QString &text, MsgIcon icon, const QString &title);
-    // Ends the step (`result`, after a message naming it) when `name` holds a
-    // CR, LF or NUL, which no FTP command can carry.
-    void refuseUnsendable(const QString &name, bool folder, FtpStepResult result);
+    // Ends the run (EndRun, after a message naming it) when `name` holds a CR,
+    // LF or NUL, which no FTP command can carry.
+    void refuseUnsendable(const QString &name, bool folder);
 
     void m_objFtpClient_OnConnect(int result);
     void m_objFtpClient_OnSetCurrentDirectory(int result);
