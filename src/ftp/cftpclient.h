@@ -141,9 +141,9 @@ signals:
     void OnUploadFile(int result);
     void OnEnumFiles(int result);
     // Download: bytes received so far (a resumed part included); upload: the
-    // upload position after the chunk just sent; listing: bytes of listing text.
-    // (An upload counts the bytes that have left this machine; the last event
-    // comes with the server's confirmation.)
+    // upload position up to which the file has left this machine (not what
+    // still waits in its send queues), the whole size once the server confirmed
+    // it; listing: bytes of listing text.
     void OnDataTransferProgress(qint64 bytes);
     // Every command sent ("USER name", "PWD ") and every reply received (less
     // its final CR LF), with its FtpMessageKind.
