@@ -1,6 +1,7 @@
 #include "clibatch.h"
 
 #include "engine/batchrun.h"
+#include "ftp/ftpsession.h"
 #include "support/dirhandle.h"
 #include "settings/settingsstore.h"
 #include "support/apppaths.h"
@@ -250,6 +251,9 @@ int RunCommandLineBatch(const QStringList &arguments)
     BatchRun run;
     run.setStartRequest();
     const BatchOutcome outcome = run.Run(settings, input, host);
+    // The session said QUIT on its way out; give it a moment to reach the
+    // server before the process ends.
+    WaitForClosingSessions(2000);
     return outcome == BatchOutcome::Finished ? 0 : 1;
 }
 

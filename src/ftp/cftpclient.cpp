@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
+#include <QTimer>
 
 #include <array>
 #include <cmath>
@@ -24,6 +25,8 @@ using Cmd = CFtpClient::Cmd;
 
 // A reply that has not ended after this many bytes ends the method instead.
 constexpr qsizetype kMaxReplyBytes = 64 * 1024;
+// A directory listing that grows past this many bytes ends the listing instead.
+constexpr qsizetype kMaxListingBytes = 32 * 1024 * 1024;
 // Active mode gives up after this many local ports refused to listen.
 constexpr int kMaxPortTries = 100;
 // The password of an anonymous login.
@@ -85,6 +88,7 @@ enum class Act {
     Wait,           // preliminary reply of a transfer
     TransferEnd,    // final reply of a download or listing: done once the data connection closed too
     StorStarted,    // upload under way: a passive upload starts sending
+    StorDone,       // final reply of an upload: done when the whole file went out, else an error
     QuitDone,       // QUIT accepted
     Fail,           // error for the method
     FailClose,      // error for the method, control connection closed
@@ -128,7 +132,7 @@ const ReplyRule kReplyTable[] = {
     {kDownload, Cmd::RETR, {110, 125, 150}, Act::Wait},
     {kDownload, Cmd::RETR, {226, 250}, Act::TransferEnd},
     {kUpload, Cmd::STOR, {110, 125, 150}, Act::StorStarted},
-    {kUpload, Cmd::STOR, {226, 250}, Act::Done},
+    {kUpload, Cmd::STOR, {226, 250}, Act::StorDone},
     {kEnum, Cmd::LIST, {125, 150}, Act::Wait},
     {kEnum, Cmd::LIST, {226, 250}, Act::TransferEnd},
     {bit(Method::QuitSession), Cmd::QUIT, {221}, Act::QuitDone},
@@ -197,9 +201,15 @@ const char *SessionStatusKey(int state)
 // ---------------------------------------------------------------------------
 
 CFtpClient::CFtpClient(QObject *parent)
-    : QObject(parent), m_control(new CSocket(this)), m_data(new CSocket(this)), m_watchdog(new CTimeout(this))
+    : QObject(parent), m_control(new CSocket(this)), m_data(new CSocket(this)), m_watchdog(new CTimeout(this)),
+      m_listingDeadline(new QTimer(this))
 {
     m_watchdog->setTimeOutValue(60);
+    m_listingDeadline->setSingleShot(true);
+    connect(m_listingDeadline, &QTimer::timeout, this, [this] {
+        if (m_pending == Method::EnumFiles)
+            failMethod(16013, tr("The directory listing took too long."), source("EnumFiles"), false);
+    });
     connect(m_control, &CSocket::OnConnect, this, &CFtpClient::m_objControlSocket_OnConnect);
     connect(m_control, &CSocket::OnDataArrival, this, &CFtpClient::m_objControlSocket_OnDataArrival);
     connect(m_control, &CSocket::OnClose, this, &CFtpClient::m_objControlSocket_OnClose);
@@ -265,6 +275,11 @@ void CFtpClient::setTimeOut(int seconds)
     m_watchdog->setTimeOutValue(seconds);
 }
 
+void CFtpClient::setListingTimeLimit(int seconds)
+{
+    m_listingTimeLimit = qBound(1, seconds, 24 * 3600);
+}
+
 bool CFtpClient::isTransfer() const
 {
     return m_pending == Method::DownloadFile || m_pending == Method::UploadFile || m_pending == Method::EnumFiles;
@@ -307,12 +322,16 @@ void CFtpClient::BeginAsyncMethod(Method method)
     m_pending = method;
     m_transferEnd = false;
     m_storStarted = false;
+    m_uploadSent = false;
     m_watchdog->StartTimer();
+    if (method == Method::EnumFiles)
+        m_listingDeadline->start(m_listingTimeLimit * 1000);
 }
 
 void CFtpClient::EndAsyncMethod()
 {
     m_watchdog->StopTimer();
+    m_listingDeadline->stop();
     if (m_pending == Method::Connect && !m_loggedIn)
         m_state = ftpClosed;
     else if (m_state != ftpClosed)
@@ -701,6 +720,17 @@ void CFtpClient::actOnReply(const FtpReply &reply)
             UploadData();
         }
         break;
+    case Act::StorDone:
+        // A final reply before our side has sent the whole file and closed the
+        // data connection confirms a file the server cannot have whole.
+        if (!m_uploadSent) {
+            failMethod(16014, tr("The server ended the upload before the whole file was sent."), source("UploadFile"), false);
+            break;
+        }
+        if (m_uploadFileSize > m_uploadProgress)
+            emit OnDataTransferProgress(m_uploadFileSize);
+        finishOk();
+        break;
     case Act::QuitDone:
         closeControlSocket();
         finishOk();
@@ -767,10 +797,12 @@ void CFtpClient::m_objControlSocket_OnError(int number, const QString &descripti
 void CFtpClient::m_objTimeOut_TimeOut()
 {
     // The method stays pending: the event repeats until the caller ends it.
-    if (m_pending != Method::None)
+    if (m_pending != Method::None) {
+        m_lastError.set(10060, GetErrorDescription(10060), source("m_objTimeOut_TimeOut"));
         raiseCompletion(m_pending, arStatusTimeOut);
-    else
+    } else {
         m_watchdog->StopTimer();
+    }
 }
 
 // --- data connection --------------------------------------------------------------
@@ -912,6 +944,7 @@ CFtpClient::LocalFile CFtpClient::OpenLocalFileForUpload()
         return LocalFile::Failed;
     }
     m_uploadFileSize = m_file.size();
+    m_uploadProgress = m_uploadStartOffset;
     if (m_uploadStartOffset > 0)
         return send(Cmd::REST, QString::number(m_uploadStartOffset)) ? LocalFile::RestSent : LocalFile::Failed;
     return LocalFile::Ready;
@@ -939,6 +972,7 @@ void CFtpClient::UploadData()
         return;
     }
     // Everything is out: closing our side tells the server the file is complete.
+    m_uploadSent = true;
     CloseLocalFile();
     m_data->CloseSocket();
 }
@@ -1005,6 +1039,14 @@ void CFtpClient::m_objDataSocket_OnConnectionRequest(qintptr requestId)
 {
     if (!isTransfer())
         return; // nobody expects a data connection: it is refused
+    // Only the server we are talking to may connect; anyone else is refused
+    // and the listener keeps waiting for the server.
+    const QString peer = CSocket::RequestPeerIP(requestId);
+    if (peer != m_control->RemoteHostIP()) {
+        qCInfo(lcFtp, "data connection from %s refused (the server is %s)", qPrintable(peer),
+               qPrintable(m_control->RemoteHostIP()));
+        return;
+    }
     m_data->CloseSocket(); // stop listening
     try {
         m_data->Accept(requestId);
@@ -1036,6 +1078,10 @@ void CFtpClient::m_objDataSocket_OnDataArrival(int)
         emit OnDataTransferProgress(m_bytesReceived);
     } else if (m_pending == Method::EnumFiles) {
         m_listingBuffer += bytes;
+        if (m_listingBuffer.size() > kMaxListingBytes) {
+            failMethod(16012, tr("The directory listing is too long."), source("m_objDataSocket_OnDataArrival"), false);
+            return;
+        }
         emit OnDataTransferProgress(m_listingBuffer.size());
     }
 }
@@ -1045,14 +1091,25 @@ void CFtpClient::m_objDataSocket_OnSendComplete()
     if (m_pending != Method::UploadFile)
         return;
     m_watchdog->Reset();
-    emit OnDataTransferProgress(m_uploadPosition);
+    // Progress counts what has left this machine, not what is still queued
+    // for it; the final reply accounts for the rest.
+    const qint64 out = qMax(m_uploadProgress, m_uploadPosition - m_data->BytesNotSent());
+    if (out > m_uploadProgress) {
+        m_uploadProgress = out;
+        emit OnDataTransferProgress(out);
+    }
     UploadData();
 }
 
 void CFtpClient::m_objDataSocket_OnClose()
 {
-    if (m_pending == Method::DownloadFile || m_pending == Method::EnumFiles)
+    if (m_pending == Method::DownloadFile || m_pending == Method::EnumFiles) {
         transferEndSignal();
+    } else if (m_pending == Method::UploadFile && !m_uploadSent) {
+        // The server closed (or reset: the system reports both alike) the data
+        // connection before the whole file was out: the upload cannot succeed.
+        failMethod(10054, GetErrorDescription(10054), source("m_objDataSocket_OnClose"), false);
+    }
 }
 
 void CFtpClient::m_objDataSocket_OnError(int number, const QString &description, const QString &src)
@@ -1061,7 +1118,7 @@ void CFtpClient::m_objDataSocket_OnError(int number, const QString &description,
         m_data->Abort();
         return; // a leftover of a method that has ended
     }
-    failMethod(number, description, src, false);
+    failMethod(number, description, src.isEmpty() ? source("m_objDataSocket_OnError") : src, false);
 }
 
 } // namespace vexl

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QString>
 
+class QTimer;
+
 namespace vexl {
 
 class CSocket;
@@ -29,7 +31,8 @@ struct FtpReply;
 //   arStatusCancel - ended by CancelAsyncMethod, CloseControlConnection or a
 //                    new Connect.
 // arStatusTimeOut is not an end: it repeats every TimeOut seconds of silence
-// while the method stays pending, until the caller ends it (CancelAsyncMethod).
+// while the method stays pending, until the caller ends it (CancelAsyncMethod);
+// LastFtpError then says 10060 "Connection timed out.".
 // Completion events are raised last, after the client is free again, so a
 // handler may start the next method at once. A late reply to the last command
 // of a method that ended without it (cancelled, timed out) is skipped rather
@@ -44,6 +47,11 @@ struct FtpReply;
 //   16010 a reply grew past 64 KiB without its final line (connection closed);
 //   16011 a 227 reply without six numbers of 0-255 and a port (the data
 //         connection always goes to the control connection's peer address);
+//   16012 a listing grew past 32 MiB;
+//   16013 a listing took longer than ListingTimeLimit;
+//   16014 the server confirmed an upload before the whole file was sent;
+//   10054 the server closed or reset the data connection of an upload before
+//         the whole file was sent;
 //   53/75 the local file of a transfer cannot be opened, read or written;
 //   10048 no free local port for an active data connection.
 class CFtpClient final : public QObject
@@ -107,6 +115,10 @@ public:
     // Seconds of silence before arStatusTimeOut (default 60; 0 = never).
     int TimeOut() const;
     void setTimeOut(int seconds);
+    // Seconds a whole listing may take, however busy the server is (default
+    // 300, 1 at least); past it the listing ends with error 16013.
+    int ListingTimeLimit() const { return m_listingTimeLimit; }
+    void setListingTimeLimit(int seconds);
     int FtpSessionState() const { return m_state; }
     // The text of the latest complete reply, as received (CR LF included).
     QString LastServerResponse() const { return m_lastServerResponse; }
@@ -129,7 +141,9 @@ signals:
     void OnUploadFile(int result);
     void OnEnumFiles(int result);
     // Download: bytes received so far (a resumed part included); upload: the
-    // upload position after the chunk just sent; listing: bytes of listing text.
+    // upload position up to which the file has left this machine (not what
+    // still waits in its send queues), the whole size once the server confirmed
+    // it; listing: bytes of listing text.
     void OnDataTransferProgress(qint64 bytes);
     // Every command sent ("USER name", "PWD ") and every reply received (less
     // its final CR LF), with its FtpMessageKind.
@@ -204,6 +218,8 @@ private:
     CSocket *m_control;
     CSocket *m_data;
     CTimeout *m_watchdog;
+    QTimer *m_listingDeadline;
+    int m_listingTimeLimit = 300;
 
     Method m_pending = Method::None;
     Cmd m_lastCommand = Cmd::None;
@@ -228,6 +244,8 @@ private:
     qint64 m_uploadPosition = 0;
     qint64 m_uploadStartOffset = 0;
     qint64 m_uploadFileSize = 0;
+    qint64 m_uploadProgress = 0;     // last upload position reported
+    bool m_uploadSent = false;       // the whole file went out and our side closed
     QByteArray m_listingBuffer;
     CFtpFiles m_files;
     QString m_listing;

@@ -8,6 +8,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 
 namespace vexl {
@@ -493,6 +495,29 @@ void CSocket::Listen()
     m_listener = listener;
     m_localPort = listener->serverPort();
     m_state = sockListening;
+}
+
+qint64 CSocket::BytesNotSent() const
+{
+    if (!m_tcp)
+        return 0;
+    qint64 pending = m_tcp->bytesToWrite();
+    int queued = 0;
+    if (m_tcp->socketDescriptor() >= 0 && ::ioctl(int(m_tcp->socketDescriptor()), SIOCOUTQ, &queued) == 0 && queued > 0)
+        pending += queued;
+    return pending;
+}
+
+QString CSocket::RequestPeerIP(qintptr requestId)
+{
+    sockaddr_storage address{};
+    socklen_t length = sizeof address;
+    if (::getpeername(int(requestId), reinterpret_cast<sockaddr *>(&address), &length) != 0)
+        return QString();
+    QHostAddress peer(reinterpret_cast<const sockaddr *>(&address));
+    bool ok = false;
+    const quint32 v4 = peer.toIPv4Address(&ok);
+    return ok ? QHostAddress(v4).toString() : peer.toString();
 }
 
 void CSocket::onIncomingConnection(qintptr descriptor)

@@ -117,6 +117,12 @@ public:
     qint64 BytesReceived() const { return m_bytesReceived; }
     // Bytes received and not yet taken by GetData.
     int BytesBuffered() const { return int(m_receiveBuffer.size()); }
+    // Bytes handed to SendData that have not left this machine yet: still
+    // queued here or in the system's send queue (not yet acknowledged by the peer).
+    qint64 BytesNotSent() const;
+    // The peer address of a connection announced by OnConnectionRequest and not
+    // yet accepted; empty when it cannot be read.
+    static QString RequestPeerIP(qintptr requestId);
 
 signals:
     void OnClose();

@@ -1,6 +1,8 @@
 #include "ftpbatchupload.h"
 
 #include "cftpclient.h"
+#include "csocket.h"
+#include "ftpreply.h"
 #include "ftpsession.h"
 #include "support/messages.h"
 #include "support/vexlerror.h"
@@ -15,9 +17,21 @@ namespace vexl {
 namespace {
 // Refused logins are retried until this many retries have been used.
 constexpr int kLoginRetries = 2;
+// After a failed re-open the question comes at most this many more times.
+constexpr int kReopenRetries = 2;
 
 // The steps of the run itself are logged under its main procedure.
 const QString kFrm = QStringLiteral("Form_Activate");
+
+// A name as a message shows it: line breaks and NULs spelled out.
+QString visible(const QString &text)
+{
+    QString out = text;
+    out.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    out.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    out.replace(QChar(0), QLatin1String("\\0"));
+    return out;
+}
 } // namespace
 
 FtpBatchUpload::FtpBatchUpload(FtpUploadHost &host, QObject *parent)
@@ -37,6 +51,8 @@ void FtpBatchUpload::Begin(const FTPConnection &connection, const QString &baseP
     m_conn = connection;
     m_basePath = (basePath.isEmpty() || basePath == QLatin1String("/")) ? QStringLiteral("/") : basePath;
     m_dirCache.clear();
+    m_failedReopens = 0;
+    m_reopenFailure.clear();
 }
 
 void FtpBatchUpload::step(const QString &procedure, const QString &text)
@@ -84,6 +100,19 @@ int FtpBatchUpload::settle(int result)
         }
     }
     return result;
+}
+
+void FtpBatchUpload::refuseUnsendable(const QString &name, bool folder)
+{
+    if (!HasLineBreakOrNul(name))
+        return;
+    step(QStringLiteral("refuseUnsendable"), visible(name));
+    show(folder ? tr("The folder \"%1\" contains a line break or a NUL character, which cannot be sent to an FTP server. "
+                     "Process Stopped.").arg(visible(name))
+                : tr("The file name \"%1\" contains a line break or a NUL character, which cannot be sent to an FTP "
+                     "server. Process Stopped.").arg(visible(name)),
+         MsgIcon::Exclamation, QStringLiteral("FTP Upload Error"));
+    throw Ending{FtpStepResult::EndRun};
 }
 
 void FtpBatchUpload::show(const QString &text, MsgIcon icon, const QString &title)
@@ -179,20 +208,43 @@ void FtpBatchUpload::CloseFTPConn()
 bool FtpBatchUpload::ReopenFTPSession()
 {
     step(QStringLiteral("ReopenFTPSession"));
-    if (m_host.ask(MsgX("msgConnectionClosedReopen"), MsgButtons::YesNo, MsgIcon::Question,
-                   QStringLiteral("Connection Closed"))
-        != MsgAnswer::Yes)
+    // A failed re-open is a failure: its cause goes with the question, and the
+    // question is not repeated for ever.
+    if (m_failedReopens > kReopenRetries) {
+        step(QStringLiteral("ReopenFTPSession"), QStringLiteral("Re-open retries exceeded"));
+        return false;
+    }
+    QString question = MsgX("msgConnectionClosedReopen");
+    if (!m_reopenFailure.isEmpty())
+        question += QStringLiteral("\r\n\r\n") + tr("Re-opening the connection failed: %1").arg(m_reopenFailure);
+    if (m_host.ask(question, MsgButtons::YesNo, MsgIcon::Question, QStringLiteral("Connection Closed")) != MsgAnswer::Yes)
         return false;
     CloseFTPConn();
+    const int result = OpenFTPConn();
+    if (m_stop)
+        return true; // the caller sees Stop
+    if (result != arStatusOk) {
+        const CFtpError &e = m_client ? m_client->LastFtpError() : CFtpError();
+        if (e.Number() != 0)
+            m_reopenFailure = QStringLiteral("%1 (%2)").arg(e.Description()).arg(e.Number());
+        else if (result == arStatusTimeOut)
+            m_reopenFailure = QStringLiteral("%1 (%2)").arg(GetErrorDescription(10060)).arg(10060);
+        else
+            m_reopenFailure = AsyncResultName(result);
+        ++m_failedReopens;
+        step(QStringLiteral("ReopenFTPSession"), QStringLiteral("Re-open failed: ") + m_reopenFailure);
+        CloseFTPConn();
+        return true;
+    }
+    m_failedReopens = 0;
+    m_reopenFailure.clear();
     // A new session starts in the login folder: go back to the base folder, as
     // the first session did, so the uploads land where they were meant to.
-    if (OpenFTPConn() == arStatusOk && !m_stop) {
-        if (FTPSetCurrentDirectory(m_basePath) != arStatusOk && !m_stop) {
-            show(MsgX("msgErrorAccessingPath").replace(QStringLiteral("[PATH]"), m_basePath) + FtpFailureDetails(*m_client)
-                     + QLatin1Char('!'),
-                 MsgIcon::Exclamation, QStringLiteral("Directory Path Error"));
-            throw Ending{FtpStepResult::EndRun};
-        }
+    if (FTPSetCurrentDirectory(m_basePath) != arStatusOk && !m_stop) {
+        show(MsgX("msgErrorAccessingPath").replace(QStringLiteral("[PATH]"), m_basePath) + FtpFailureDetails(*m_client)
+                 + QLatin1Char('!'),
+             MsgIcon::Exclamation, QStringLiteral("Directory Path Error"));
+        throw Ending{FtpStepResult::EndRun};
     }
     return true;
 }
@@ -256,6 +308,7 @@ FtpStepResult FtpBatchUpload::ConnectStep()
         }
 
         step(kFrm, QStringLiteral("FTP: Changing Dir: ") + m_basePath);
+        refuseUnsendable(m_basePath, true);
         const int result = FTPSetCurrentDirectory(m_basePath);
         checkStop();
         if (result != arStatusOk) {
@@ -275,6 +328,10 @@ FtpStepResult FtpBatchUpload::UploadStep(const QString &stagedPath, const QStrin
 {
     try {
         const QString fileName = QFileInfo(stagedPath).fileName();
+        // A line break would end the command early: name what cannot be sent.
+        refuseUnsendable(fileName, false);
+        if (replicate)
+            refuseUnsendable(subFolder, true);
         for (;;) {
             m_host.statusLine(MsgX("msgTransferringFile").replace(QStringLiteral("[FILE]"), fileName));
             step(kFrm, QStringLiteral("FTP: Getting Session State"));

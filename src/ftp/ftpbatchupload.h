@@ -105,6 +105,9 @@ private:
     // A method that timed out is still pending: end it so the session is free again.
     int settle(int result);
     void show(const QString &text, MsgIcon icon, const QString &title);
+    // Ends the run (EndRun, after a message naming it) when `name` holds a CR,
+    // LF or NUL, which no FTP command can carry.
+    void refuseUnsendable(const QString &name, bool folder);
 
     void m_objFtpClient_OnConnect(int result);
     void m_objFtpClient_OnSetCurrentDirectory(int result);
@@ -126,6 +129,8 @@ private:
     QStringList m_dirCache;
     QString m_remoteName;
     qint64 m_fileSize = 0;
+    int m_failedReopens = 0;   // re-opens that failed since the session was last open
+    QString m_reopenFailure;   // why the last re-open failed: "description (number)"
 
     int m_connectResult = arStatusError;
     bool m_connectDone = false;

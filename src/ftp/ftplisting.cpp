@@ -21,11 +21,6 @@ QString mid1(const QString &s, int start, int length = -1)
     return s.mid(start - 1, length);
 }
 
-bool isDigitAt(const QString &s, int index0)
-{
-    return index0 >= 0 && index0 < s.size() && s.at(index0).isDigit() && s.at(index0).unicode() < 128;
-}
-
 QString rtrimSpaces(QString s)
 {
     while (s.endsWith(QLatin1Char(' ')))
@@ -69,22 +64,6 @@ std::optional<QTime> toTime(const QString &text)
 }
 
 } // namespace
-
-int GetDateStartPosition(const QString &line)
-{
-    const QString lower = line.toLower();
-    for (const char *month : kMonths) {
-        const int idx = lower.indexOf(QStringLiteral(" %1 ").arg(QLatin1String(month)));
-        if (idx < 0)
-            continue;
-        // idx is the 0-based position of the space before the month: the
-        // character before it ends the size column, the one 9 further on is
-        // the second character of the time or year.
-        if (isDigitAt(lower, idx - 1) && isDigitAt(lower, idx + 9))
-            return idx + 2;
-    }
-    return 0;
-}
 
 QDateTime ConvertListingDate(const QString &field, int currentYear)
 {
@@ -147,85 +126,121 @@ QDateTime ConvertDosDate(const QString &text)
     return QDateTime(date, time);
 }
 
-std::optional<CFtpFiles> ParseListing(const QString &text, const QDate &today)
-{
-    QString rest = text;
-    if (rest.left(5).toLower() == QLatin1String("total"))
-        rest = rest.mid(rest.indexOf(QLatin1Char('\n')) + 1);
+namespace {
 
-    std::optional<CFtpFiles> result;
-    const QStringList lines = rest.split(QLatin1Char('\n'));
-    for (QString line : lines) {
-        if (line.isEmpty() || line == QLatin1String("\r"))
-            break; // an empty line ends the listing, whatever its line end
-        const int p = GetDateStartPosition(line);
-        const int nameStart = p + 13;
-        line.remove(QLatin1Char('\r'));
-        CFtpFile entry;
-        if (p < 11) {
-            // DOS layout: date and time in columns 1-17, "<DIR>" or the size
-            // up to column 38, the name from column 40.
-            if (!line.isEmpty()) {
-                entry.setFileName(mid1(line, 40));
-                line = line.left(38);
-                QString when = line.left(17);
-                when.replace(QLatin1String("  "), QLatin1String(" "));
-                const QDateTime time = ConvertDosDate(rtrimSpaces(when));
-                if (!time.isValid())
-                    return std::nullopt;
-                entry.setLastWriteTime(time);
-                if (!line.contains(QLatin1String("<DIR>"))) {
-                    const auto size = toNumber(mid1(line, 18, 21).trimmed());
-                    if (!size)
-                        return std::nullopt;
-                    entry.setFileSize(*size);
-                } else {
-                    entry.setIsDirectory(true);
-                }
-            }
-        } else {
-            // UNIX layout: permissions, links, owner, [group], size, date, name.
-            entry.setIsDirectory(line.startsWith(QLatin1Char('d')));
-            entry.setLastWriteTime(ConvertListingDate(mid1(line, p, 12), today.year()));
-            if (!line.startsWith(QLatin1Char('l'))) {
-                entry.setFileName(mid1(line, nameStart));
-            } else {
-                const int arrow = line.indexOf(QLatin1String(" -> "), nameStart - 1) + 1;
-                if (arrow > 0) {
-                    entry.setFileName(mid1(line, nameStart, arrow - nameStart));
-                    entry.setFilePath(mid1(line, arrow + 4));
-                } else {
-                    entry.setFileName(mid1(line, nameStart));
-                }
-            }
-            // The size column ends just before the space in front of the month.
-            const int sizeStart = line.lastIndexOf(QLatin1Char(' '), p - 3) + 2;
-            const auto size = toNumber(mid1(line, sizeStart, p - 1 - sizeStart));
-            if (!size)
-                return std::nullopt;
-            entry.setFileSize(*size);
-            line = line.left(sizeStart - 1);
-            for (int run = 15; run >= 2; --run)
-                line.replace(QString(run, QLatin1Char(' ')), QLatin1String(" "));
-            const QStringList fields = line.split(QLatin1Char(' '));
-            if (fields.size() < 3)
-                return std::nullopt;
-            entry.setPermissions(fields.at(0));
-            entry.setOwner(fields.at(2));
-            if (fields.size() == 5)
-                entry.setGroup(fields.at(3));
-        }
-        if (!line.isEmpty()) {
-            if (!result)
-                result.emplace();
-            if (result->Contains(entry.FileName()))
-                return std::nullopt; // the same name twice
-            result->Add(entry, entry.FileName());
+// One line of a listing as an entry; nothing when the line is not one.
+std::optional<CFtpFile> parseUnixLine(const QString &line, const QDate &today)
+{
+    // Permissions, links, owner, [group], size, then the date: the leftmost
+    // size + date that fits, so a date inside the name is never taken for it.
+    // The name is what follows the date's last column and one blank.
+    static const QRegularExpression re(QStringLiteral(
+        "^([-dlbcpsDw][-rwxsStTlL]{9}[+@.]?)\\s+(\\S.*?)\\s(\\d+)\\s+"
+        "(?:((?:jan|feb|mar|apr|may|jun|jul|aug|sep|oct|nov|dec)\\s+\\d{1,2}\\s+(?:\\d{1,2}:\\d{2}|\\d{4}))"
+        "|(\\d{4}-\\d{2}-\\d{2}\\s+\\d{2}:\\d{2}(?::\\d{2}(?:\\.\\d+)?)?(?:\\s+[-+]\\d{4})?)) (.*)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = re.match(line);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QStringList fields = m.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (fields.size() < 2 || fields.size() > 3)
+        return std::nullopt; // links, owner and at most a group before the size
+    bool ok = false;
+    const qint64 size = m.captured(3).toLongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    CFtpFile entry;
+    const QString permissions = m.captured(1);
+    entry.setPermissions(permissions);
+    entry.setOwner(fields.at(1));
+    if (fields.size() == 3)
+        entry.setGroup(fields.at(2));
+    entry.setFileSize(size);
+    if (!m.captured(4).isEmpty()) {
+        // "mon d hh:mm" / "mon dd yyyy" in the 12-column form the converter reads.
+        const QStringList parts = m.captured(4).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        entry.setLastWriteTime(ConvertListingDate(
+            QStringLiteral("%1 %2 %3").arg(parts.at(0)).arg(parts.at(1), 2).arg(parts.at(2), 5), today.year()));
+    } else {
+        const QString iso = m.captured(5).simplified();
+        entry.setLastWriteTime(QDateTime::fromString(iso.left(16), QStringLiteral("yyyy-MM-dd HH:mm")));
+    }
+    QString name = m.captured(6);
+    if (permissions.startsWith(QLatin1Char('l'))) {
+        const int arrow = name.indexOf(QLatin1String(" -> "));
+        if (arrow >= 0) {
+            entry.setFilePath(name.mid(arrow + 4));
+            name.truncate(arrow);
         }
     }
-    if (!result)
-        result.emplace();
-    return result;
+    entry.setIsDirectory(permissions.startsWith(QLatin1Char('d')) || permissions.startsWith(QLatin1Char('D')));
+    entry.setFileName(name);
+    return entry;
+}
+
+std::optional<CFtpFile> parseDosLine(const QString &line)
+{
+    // IIS / DOS: "12-31-06  11:59PM  <DIR>  name", "2006-12-31  23:59  1234 name".
+    static const QRegularExpression re(QStringLiteral(
+        "^\\s*(\\d{1,2}[-/]\\d{1,2}[-/](?:\\d{4}|\\d{2})|\\d{4}-\\d{2}-\\d{2})\\s+(\\d{1,2}:\\d{2}(?::\\d{2})?\\s*(?:[AaPp][Mm])?)"
+        "\\s+(?:(<DIR>)\\s+|(\\d+) )(.*)$"));
+    const QRegularExpressionMatch m = re.match(line);
+    if (!m.hasMatch())
+        return std::nullopt;
+    QString date = m.captured(1);
+    if (date.size() == 10 && date.at(4) == QLatin1Char('-')) // ISO: year first
+        date = date.mid(5, 2) + QLatin1Char('-') + date.mid(8, 2) + QLatin1Char('-') + date.left(4);
+    const QDateTime when = ConvertDosDate(date + QLatin1Char(' ') + m.captured(2));
+    if (!when.isValid())
+        return std::nullopt;
+    CFtpFile entry;
+    entry.setLastWriteTime(when);
+    if (!m.captured(3).isEmpty()) {
+        entry.setIsDirectory(true);
+    } else {
+        bool ok = false;
+        entry.setFileSize(m.captured(4).toLongLong(&ok));
+        if (!ok)
+            return std::nullopt;
+    }
+    entry.setFileName(m.captured(5));
+    return entry;
+}
+
+} // namespace
+
+std::optional<CFtpFiles> ParseListing(const QString &text, const QDate &today)
+{
+    CFtpFiles files;
+    int unreadable = 0;
+    int lines = 0;
+    const QStringList all = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < all.size(); ++i) {
+        QString line = all.at(i);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.isEmpty())
+            break; // an empty line ends the listing, whatever its line end
+        if (i == 0 && line.left(5).compare(QLatin1String("total"), Qt::CaseInsensitive) == 0)
+            continue;
+        ++lines;
+        std::optional<CFtpFile> entry = parseUnixLine(line, today);
+        if (!entry)
+            entry = parseDosLine(line);
+        if (!entry || entry->FileName().isEmpty()) {
+            ++unreadable; // one odd line does not sink the listing
+            continue;
+        }
+        const QString name = entry->FileName();
+        if (name == QLatin1String(".") || name == QLatin1String(".."))
+            continue;
+        if (files.Contains(name))
+            return std::nullopt; // the same name twice
+        files.Add(*entry, name);
+    }
+    if (lines > 0 && unreadable == lines)
+        return std::nullopt; // not a listing this reader knows
+    return files;
 }
 
 } // namespace vexl

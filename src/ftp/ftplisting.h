@@ -10,17 +10,15 @@
 
 namespace vexl {
 
-// The text of a LIST reply, UNIX long-listing or DOS layout, as entries. A
-// leading "total" line is skipped and an empty line ends the listing. A date
-// or size that does not convert, or a name listed twice, makes the whole text
-// unreadable: no collection. An empty text gives an empty collection.
-// `today` supplies the year of UNIX entries that show a time instead of one.
+// The text of a LIST reply as entries. Lines in UNIX long-listing form (month
+// names or ISO dates) and in DOS/IIS form (two- or four-digit years) are read;
+// names are taken by the columns of the date found, so blanks and dates inside
+// a name stay in it. A leading "total" line, "." and ".." and any line of
+// another form are skipped, and an empty line ends the listing. Nothing when
+// no line at all could be read, or a name is listed twice. An empty text gives
+// an empty collection. `today` supplies the year of UNIX entries that show a
+// time instead of one.
 std::optional<CFtpFiles> ParseListing(const QString &text, const QDate &today = QDate::currentDate());
-
-// 1-based position of the month name in a UNIX listing line, 0 when none: the
-// first " mon " (months tried jan ... dec, first occurrence each) with a digit
-// just before it and a digit as the second character of the time or year.
-int GetDateStartPosition(const QString &line);
 
 // The 12-character UNIX date field ("Jan 12 12:34", "Feb  1  2006") as a
 // date-time; a time without a year belongs to `currentYear`. Invalid when the

@@ -4,6 +4,10 @@
 #include "support/messages.h"
 #include "support/vexlerror.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
 #include <iterator>
 
@@ -12,6 +16,13 @@ namespace vexl {
 namespace {
 // How long a client that said QUIT waits for the server's answer before it goes anyway.
 constexpr int kQuitGraceMs = 3000;
+
+// Clients that said QUIT and wait for the answer.
+QList<QPointer<CFtpClient>> &closingSessions()
+{
+    static QList<QPointer<CFtpClient>> list;
+    return list;
+}
 } // namespace
 
 QString AsyncResultName(int result)
@@ -113,6 +124,26 @@ void CloseFtpSession(CFtpClient *client)
     }
     QObject::connect(client, &CFtpClient::OnQuitSession, client, &QObject::deleteLater);
     QTimer::singleShot(kQuitGraceMs, client, &QObject::deleteLater);
+    closingSessions().removeAll(nullptr);
+    closingSessions().append(client);
+}
+
+bool WaitForClosingSessions(int timeoutMs)
+{
+    QList<QPointer<CFtpClient>> &sessions = closingSessions();
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        // deleteLater runs only from an event loop: let it.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        sessions.removeAll(nullptr);
+        if (sessions.isEmpty())
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(qMin<qint64>(20, qMax<qint64>(1, deadline.remainingTime())), &loop, &QEventLoop::quit);
+        loop.exec();
+    }
 }
 
 } // namespace vexl

@@ -35,5 +35,9 @@ QString FtpFailureDetails(const CFtpClient &client);
 // so the caller hears nothing more from it. The client deletes itself once the
 // server has answered QUIT (or shortly after), so the QUIT really goes out.
 void CloseFtpSession(CFtpClient *client);
+// Serves events until every session handed to CloseFtpSession has ended, at
+// most `timeoutMs`: a process about to exit calls it so that its QUIT really
+// reaches the server. True when none is left.
+bool WaitForClosingSessions(int timeoutMs);
 
 } // namespace vexl

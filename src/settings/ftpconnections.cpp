@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 #include <QSettings>
 
+#include <optional>
+
 namespace vexl {
 
 namespace {
@@ -181,10 +183,12 @@ void SortFTPConnections(FTPConnectionList &list)
                 list.swapItemsAt(i, j);
 }
 
-QString EncryptPassword(const QString &password)
+namespace {
+// The scramble of a sequence of 8-bit codes: an eight-digit random key and a
+// random pattern saying which key digits go in front and which at the end;
+// the codes alternately plus and minus the key digits, as hex pairs.
+QString scramble(const QList<int> &codes)
 {
-    if (password.isEmpty())
-        return QString();
     QRandomGenerator *random = QRandomGenerator::global();
     QString key;
     QString pattern;
@@ -194,9 +198,9 @@ QString EncryptPassword(const QString &password)
     }
     QString text;
     bool add = true;
-    for (int i = 0; i < password.size(); ++i) {
+    for (int i = 0; i < codes.size(); ++i) {
         const int k = code(key.at(i % 8));
-        const int v = wrap(add ? code(password.at(i)) + k : code(password.at(i)) - k);
+        const int v = wrap(add ? codes.at(i) + k : codes.at(i) - k);
         text += hex2(v);
         add = !add;
     }
@@ -209,14 +213,12 @@ QString EncryptPassword(const QString &password)
     return hex2(pattern.toInt(nullptr, 2)) + text;
 }
 
-QString DecryptPassword(const QString &scrambled)
+std::optional<QList<int>> unscramble(const QString &scrambled)
 {
-    if (scrambled.isEmpty())
-        return QString();
     bool ok = false;
     const int patternValue = scrambled.left(2).toInt(&ok, 16);
     if (!ok || scrambled.size() < 10)
-        return QString();
+        return std::nullopt;
     const QString pattern = QStringLiteral("%1").arg(patternValue, 8, 2, QLatin1Char('0'));
     QString text = scrambled.mid(2);
     QString key(8, QLatin1Char('0'));
@@ -229,14 +231,55 @@ QString DecryptPassword(const QString &scrambled)
             text.chop(1);
         }
     }
-    QString out;
+    QList<int> codes;
     bool subtract = true;
     for (int i = 0, n = 0; i + 1 < text.size(); i += 2, ++n) {
         const int value = text.mid(i, 2).toInt(nullptr, 16);
         const int k = code(key.at(n % 8));
-        out += QChar(wrap(subtract ? value - k : value + k));
+        codes << wrap(subtract ? value - k : value + k);
         subtract = !subtract;
     }
+    return codes;
+}
+} // namespace
+
+QString EncryptPassword(const QString &password)
+{
+    if (password.isEmpty())
+        return QString();
+    QList<int> codes;
+    bool latin1 = true;
+    for (const QChar c : password) {
+        latin1 = latin1 && c.unicode() < 256;
+        codes << int(c.unicode());
+    }
+    if (latin1)
+        return scramble(codes);
+    // Beyond Latin-1 the UTF-8 bytes are scrambled, marked by a leading "U"
+    // (the Latin-1 form starts with an upper-case hex digit).
+    codes.clear();
+    for (const char byte : password.toUtf8())
+        codes << int(uchar(byte));
+    return QLatin1Char('U') + scramble(codes);
+}
+
+QString DecryptPassword(const QString &scrambled)
+{
+    if (scrambled.isEmpty())
+        return QString();
+    const bool utf8 = scrambled.startsWith(QLatin1Char('U'));
+    const std::optional<QList<int>> codes = unscramble(utf8 ? scrambled.mid(1) : scrambled);
+    if (!codes)
+        return QString();
+    if (utf8) {
+        QByteArray bytes;
+        for (int c : *codes)
+            bytes += char(c);
+        return QString::fromUtf8(bytes);
+    }
+    QString out;
+    for (int c : *codes)
+        out += QChar(c);
     return out;
 }
 

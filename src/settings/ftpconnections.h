@@ -57,7 +57,10 @@ bool RemoveFTPConnection(FTPConnectionList &list, QSettings &store, const QStrin
 // Ascending by name, ignoring letter case.
 void SortFTPConnections(FTPConnectionList &list);
 
-// The scrambled form of a password (10 + 2 x length characters) and back.
+// The scrambled form of a password and back: a password of characters up to
+// U+00FF keeps the form earlier versions stored (10 + 2 x length characters,
+// upper-case hex); any other is "U" followed by the same scramble of its UTF-8
+// bytes. A stored value that does not unscramble gives "".
 QString EncryptPassword(const QString &password);
 QString DecryptPassword(const QString &scrambled);
 

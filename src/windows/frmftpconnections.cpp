@@ -7,6 +7,7 @@
 #include "frmftpselectoutputdir.h"
 #include "frmftptest.h"
 #include "settings/fieldrules.h"
+#include "settings/processsettings.h"
 #include "settings/settingsstore.h"
 #include "support/messages.h"
 
@@ -30,6 +31,24 @@ qint64 leadingNumber(const QString &text)
     for (; i < t.size() && t.at(i).isDigit() && n < 1000000000; ++i)
         n = n * 10 + t.at(i).digitValue();
     return negative ? -n : n;
+}
+
+bool hasControlCharacter(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.category() == QChar::Other_Control)
+            return true;
+    return false;
+}
+
+// A caption as a message names its field: "&Default Path" -> "Default Path".
+QString fieldName(const QString &caption)
+{
+    QString name = caption;
+    name.remove(QLatin1Char('&'));
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    return name;
 }
 
 bool isHostCharacter(QChar c)
@@ -182,6 +201,34 @@ void frmFTPConnections::cmdSave_Click()
     try {
         if (m_ui->txtName->text().isEmpty()) {
             fieldError("msgConnectionNameRequired", m_ui->txtName);
+            return;
+        }
+        // A line break would split the stored list of names (and the record
+        // with it); no field of a connection has a use for control characters.
+        const std::pair<QLineEdit *, QString> fields[] = {
+            {m_ui->txtName, fieldName(m_ui->lblName->text())},
+            {m_ui->txtHost, fieldName(m_ui->lblHost->text())},
+            {m_ui->txtPort, fieldName(m_ui->lblPort->text())},
+            {m_ui->txtTimeout, fieldName(m_ui->lblTimeout->text())},
+            {m_ui->txtDefaultPath, fieldName(m_ui->fraDefaultPath->title())},
+            {m_ui->txtUsername, fieldName(m_ui->lblUsername->text())},
+            {m_ui->txtPassword, tr("Password")},
+        };
+        for (const auto &[edit, name] : fields) {
+            if (hasControlCharacter(edit->text())) {
+                MsgBox(tr("The field \"%1\" must not contain control characters such as line breaks or tabs.").arg(name),
+                       MsgButtons::Ok, MsgIcon::Exclamation, kFieldError);
+                edit->setFocus();
+                return;
+            }
+        }
+        // The output list stores the chosen connection by name between "//"
+        // marks: a name that would not come back from there is refused.
+        const QString item = QStringLiteral("FTP: ") + m_ui->txtName->text();
+        if (DestinationIndexForToken(DestinationToken(2, item), {QString(), QString(), item, QString()}) != 2) {
+            MsgBox(tr("The connection name \"%1\" must not contain \"//\".").arg(m_ui->txtName->text()), MsgButtons::Ok,
+                   MsgIcon::Exclamation, kFieldError);
+            m_ui->txtName->setFocus();
             return;
         }
         QString host = m_ui->txtHost->text();

@@ -441,8 +441,13 @@ void frmFTPSelectOutputDir::m_objFtpClient_OnEnumFiles(int result)
     const QScopedValueRollback<bool> filling(m_filling, true);
     m_ui->lvwFTPDir->clear();
     if (result != arStatusOk) {
+        settle(result);
         const CFtpError &e = m_client->LastFtpError();
-        MsgBox(MsgX("msgErrorListingFiles") + QStringLiteral("\r\n\r\n") + m_client->LastServerResponse() + e.Description()
+        // A silent server has no reply of its own to show: the last one
+        // belongs to an earlier step.
+        const QString reply = result == arStatusTimeOut ? QString() : m_client->LastServerResponse();
+        m_ui->lblCurDir->setText(Msg("msgCurrentDirectory") + m_client->CurrentDirectory());
+        MsgBox(MsgX("msgErrorListingFiles") + QStringLiteral("\r\n\r\n") + reply + e.Description()
                    + QStringLiteral("\r\n (") + QString::number(e.Number()) + QLatin1Char(':') + e.Source() + QLatin1Char(')'),
                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Enum Files Error"));
         closeSession();
@@ -455,14 +460,17 @@ void frmFTPSelectOutputDir::m_objFtpClient_OnEnumFiles(int result)
         parent->setIcon(0, style()->standardIcon(QStyle::SP_FileDialogToParent));
     }
     for (const CFtpFile &f : m_client->CurrentDirectoryFiles()) {
-        if (!f.IsDirectory())
+        // A listing does not say where a link leads: it is offered as a
+        // folder, and entering a link to a file is refused by the server.
+        const bool link = f.Permissions().startsWith(QLatin1Char('l'));
+        if (!f.IsDirectory() && !link)
             continue;
         const QDateTime when = f.LastWriteTime();
         auto *item = new QTreeWidgetItem(
             m_ui->lvwFTPDir, {f.FileName(), when.isValid() ? when.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString(),
                               f.Permissions()});
         item->setData(0, kKeyRole, f.FileName());
-        item->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+        item->setIcon(0, style()->standardIcon(link ? QStyle::SP_DirLinkIcon : QStyle::SP_DirIcon));
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
     m_ui->cmdOK->setEnabled(true);

@@ -169,8 +169,17 @@ private slots:
         QCOMPARE(b.staged(), QStringList());
     }
 
+    void serverClosedSessionIsReopened_data()
+    {
+        QTest::addColumn<bool>("serverBack");
+        QTest::addRow("server back") << true;
+        // Every re-open refused: the question, with its cause, at most twice
+        // more, then the run ends as for No.
+        QTest::addRow("server stays away") << false;
+    }
     void serverClosedSessionIsReopened()
     {
+        QFETCH(bool, serverBack);
         FtpBatch b(QStringLiteral("/base"));
         QDir(b.root).mkpath(QStringLiteral("base"));
         QVERIFY(b.addImage(QStringLiteral("one.png")));
@@ -182,13 +191,111 @@ private slots:
             b.server.stop();
             QTRY_COMPARE_WITH_TIMEOUT(b.host.ftpStatuses.value(b.host.ftpStatuses.size() - 1),
                                       QStringLiteral("The control connection is closed"), 10000);
-            QVERIFY(b.server.start(b.root, kUser, kPassword, port));
+            if (serverBack)
+                QVERIFY(b.server.start(b.root, kUser, kPassword, port));
         };
-        b.yes();
+        b.yes(10);
+        if (!serverBack) {
+            QCOMPARE(b.go(), BatchOutcome::Aborted);
+            QCOMPARE(b.host.count(QStringLiteral("Connection Closed")), 3);
+            QCOMPARE(b.host.asked.last().text, QStringLiteral("Process Aborted."));
+            const QString refused = QStringLiteral("Re-opening the connection failed: Connection refused. (10061)");
+            QVERIFY(!b.host.asked.at(0).text.contains(refused));
+            QVERIFY(b.host.asked.at(1).text.endsWith(QStringLiteral("\r\n\r\n") + refused));
+            QVERIFY(b.host.asked.at(2).text.endsWith(refused));
+            QCOMPARE(QDir(b.root + QStringLiteral("/base")).entryList(QDir::Files), QStringList{"one.png"});
+            QCOMPARE(b.staged(), QStringList());
+            return;
+        }
         QCOMPARE(b.go(), BatchOutcome::Finished);
         QCOMPARE(b.host.count(QStringLiteral("Connection Closed")), 1);
         // The new session goes back to the base folder before the upload.
         QCOMPARE(QDir(b.root + QStringLiteral("/base")).entryList(QDir::Files), (QStringList{"one.png", "two.png"}));
+    }
+
+    // A name no FTP command can carry ends the run with a message naming it,
+    // not with an error report.
+    void unsendableNames_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("basePath");
+        QTest::addColumn<QString>("message");
+        QTest::addRow("line feed in the prefix")
+            << "a\nb_" << "/"
+            << "The file name \"a\\nb_one.png\" contains a line break or a NUL character, which cannot be sent to an "
+               "FTP server. Process Stopped.";
+        QTest::addRow("CR LF in the folder")
+            << "th_" << "/up\r\nload"
+            << "The folder \"/up\\r\\nload\" contains a line break or a NUL character, which cannot be sent to an FTP "
+               "server. Process Stopped.";
+    }
+    void unsendableNames()
+    {
+        QFETCH(QString, prefix);
+        QFETCH(QString, basePath);
+        FtpBatch b(basePath);
+        b.s.RenamePrefix = prefix;
+        QVERIFY(b.addImage(QStringLiteral("one.png")));
+        QCOMPARE(b.go(), BatchOutcome::FtpEnded);
+        QCOMPARE(b.host.titles(), QStringList{QStringLiteral("FTP Upload Error")});
+        QTEST(b.host.asked.last().text, "message");
+        QVERIFY(b.host.errors.isEmpty());
+        QCOMPARE(QDir(b.root).entryList(QDir::Files), QStringList());
+        QCOMPARE(b.staged(), QStringList());
+    }
+
+    // The command-line batch against a scripted server: QUIT goes out before
+    // the process ends; a server gone for good ends the run, not a loop.
+    void commandLineSession_data()
+    {
+        QTest::addColumn<int>("images");
+        QTest::addColumn<bool>("serverGoes"); // after the first upload
+        QTest::addColumn<int>("exitCode");
+        QTest::addRow("QUIT before the exit") << 1 << false << 0;
+        QTest::addRow("server gone, every question answered yes") << 2 << true << 1;
+    }
+    void commandLineSession()
+    {
+        QFETCH(int, images);
+        QFETCH(bool, serverGoes);
+        BatchFixture b;
+        ScriptedFtpServer server;
+        server.reply("STOR", "150 Ok to send data\r\n");
+        server.confirmUploads = true;
+        if (serverGoes)
+            server.onUploadConfirmed = [&server] {
+                server.stopListening();
+                server.closeControl();
+            };
+        QVERIFY(makeImage(b.inPath(QStringLiteral("one.png")), 20, 10));
+        if (images > 1)
+            QVERIFY(makeImage(b.inPath(QStringLiteral("two.png")), 900, 900, 2));
+        const QString ini = b.world.path(QStringLiteral("cli.ini"));
+        {
+            QSettings store(ini, QSettings::IniFormat);
+            SaveFTPConnections(store, {FTPConnection{QStringLiteral("Local"), QStringLiteral("127.0.0.1"), server.port(),
+                                                     QString(), false, QStringLiteral("user"), QStringLiteral("pass"),
+                                                     true, 10}});
+            store.setValue(QStringLiteral("Settings/OutputDest"), QStringLiteral("//FTP: Local//"));
+            store.setValue(QStringLiteral("Settings/OutputDir"), QStringLiteral("/"));
+        }
+        QProcess cli;
+        cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vexl-dovo"),
+                  {QStringLiteral("--batch"), b.in, QStringLiteral("--settings"), ini, QStringLiteral("--answer"),
+                   QStringLiteral("yes")});
+        // The scripted server lives in this process: serve it while the batch runs.
+        QVERIFY(QTest::qWaitFor([&] { return cli.state() == QProcess::NotRunning; }, 60000));
+        const QString out = QString::fromLocal8Bit(cli.readAllStandardOutput());
+        QFETCH(int, exitCode);
+        QVERIFY2(cli.exitCode() == exitCode, qPrintable(out));
+        QCOMPARE(server.uploads.size(), 1);
+        if (serverGoes) {
+            QCOMPARE(out.count(QStringLiteral("Connection Closed: ")), 3);
+            QCOMPARE(out.count(QStringLiteral("Re-opening the connection failed: Connection refused. (10061)")), 2);
+            QVERIFY2(out.contains(QStringLiteral("Process Aborted.")), qPrintable(out));
+        } else {
+            QCOMPARE(server.commands.last(), QByteArray("QUIT"));
+        }
     }
 
     // The command-line batch to a saved connection: the FTP log on the terminal,

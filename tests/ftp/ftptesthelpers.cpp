@@ -51,8 +51,20 @@ ScriptedFtpServer::ScriptedFtpServer(Delivery d) : m_delivery(d)
         }
     });
     connect(&m_data, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket *s = m_data.nextPendingConnection())
+        while (QTcpSocket *s = m_data.nextPendingConnection()) {
             dataSockets.append(s);
+            if (!confirmUploads)
+                continue;
+            auto *bytes = new QByteArray;
+            connect(s, &QTcpSocket::readyRead, this, [s, bytes] { *bytes += s->readAll(); });
+            connect(s, &QTcpSocket::disconnected, this, [this, s, bytes] {
+                uploads.append(*bytes + s->readAll());
+                delete bytes;
+                send("226 Transfer complete\r\n");
+                if (onUploadConfirmed)
+                    onUploadConfirmed();
+            });
+        }
     });
 }
 

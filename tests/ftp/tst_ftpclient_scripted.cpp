@@ -7,7 +7,13 @@
 #include "ftp/csocket.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/ioctl.h>
+#include <sys/socket.h>
 
 using namespace vexl;
 using namespace vexl::test;
@@ -23,7 +29,14 @@ private slots:
     void session();
     void listingEndsAfterReplyAndDataClose_data();
     void listingEndsAfterReplyAndDataClose();
+    void silenceCancelAndLateReply_data();
     void silenceCancelAndLateReply();
+    void uploadEndsEarly_data();
+    void uploadEndsEarly();
+    void listingBounded_data();
+    void listingBounded();
+    void activeModeRefusesOtherPeers();
+    void uploadProgressCountsWhatLeft();
     void unsafeArgumentsRefused_data();
     void unsafeArgumentsRefused();
     void synchronousChecks();
@@ -92,6 +105,11 @@ void TestFtpClientScripted::session_data()
                                                          << true << "/" << "";
     QTest::addRow("unsolicited 421") << whole << QByteArray("unsolicited 421 Idle too long\r\n") << "" << all << ok
                                      << true << "/" << "";
+    const quint16 nobody = closedPort();
+    QTest::addRow("227 naming a port where nothing listens")
+        << whole << QStringLiteral("PASV 227 Entering Passive Mode (127,0,0,1,%1,%2).\r\n").arg(nobody / 256).arg(nobody % 256).toLatin1()
+        << "EnumFiles" << all + "|TYPE A|PASV" << ok + " OnEnumFiles:1 10061 CFtpClient.m_objDataSocket_OnError" << false
+        << "/" << "";
     QTest::addRow("227 with a field above 255")
         << whole << QByteArray("PASV 227 Entering Passive Mode (127,0,0,1,256,7).\r\n") << "EnumFiles"
         << all + "|TYPE A|PASV" << ok + " OnEnumFiles:1 16011 CFtpClient.EstablishPasvDataConnection" << false << "/"
@@ -190,8 +208,47 @@ void TestFtpClientScripted::listingEndsAfterReplyAndDataClose()
     QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
 }
 
+namespace {
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// Reads `socket` until the client has closed it; everything it sent.
+QByteArray readToEnd(QTcpSocket *socket, int timeoutMs = 5000)
+{
+    QByteArray bytes;
+    (void)QTest::qWaitFor([&] {
+        bytes += socket->readAll();
+        return socket->state() == QAbstractSocket::UnconnectedState;
+    }, timeoutMs);
+    return bytes + socket->readAll();
+}
+
+// The port a PORT command names.
+quint16 portOf(const QByteArray &command)
+{
+    const QList<QByteArray> f = command.mid(5).split(',');
+    return f.size() == 6 ? quint16(f.at(4).toInt() * 256 + f.at(5).toInt()) : 0;
+}
+} // namespace
+
+void TestFtpClientScripted::silenceCancelAndLateReply_data()
+{
+    // What the server answers the abandoned CWD once it was cancelled.
+    QTest::addColumn<QByteArray>("late");
+    QTest::addColumn<bool>("timesOut"); // the CWD times out (twice) before it is cancelled
+    QTest::addRow("late final reply") << QByteArray("550 slow: no such directory\r\n") << true;
+    // A preliminary reply is not the owed answer: it is skipped, and so is the final one.
+    QTest::addRow("late preliminary, then final reply")
+        << QByteArray("150 Opening data connection\r\n426 Connection closed; transfer aborted\r\n") << false;
+}
+
 void TestFtpClientScripted::silenceCancelAndLateReply()
 {
+    QFETCH(QByteArray, late);
+    QFETCH(bool, timesOut);
     ScriptedFtpServer server;
     server.reply("CWD", QByteArray()); // never answers
     CFtpClient client;
@@ -199,18 +256,24 @@ void TestFtpClientScripted::silenceCancelAndLateReply()
     QVERIFY(vexl::test::login(client, rec, server.port()));
     client.setTimeOut(1);
     client.SetCurrentDirectory(QStringLiteral("slow"));
-    QCOMPARE(rec.waitFor(QStringLiteral("OnSetCurrentDirectory"), 2, 5000), int(arStatusTimeOut));
-    QCOMPARE(client.PendingMethod(), 3); // still pending
-    QVERIFY(client.Busy());
+    if (timesOut) {
+        QCOMPARE(rec.waitFor(QStringLiteral("OnSetCurrentDirectory"), 2, 5000), int(arStatusTimeOut));
+        QCOMPARE(client.PendingMethod(), 3); // still pending
+        QVERIFY(client.Busy());
+        QCOMPARE(client.LastFtpError().Number(), 10060);
+    }
     client.CancelAsyncMethod();
-    QCOMPARE(rec.completions, (QStringList{"OnConnect:0", "OnSetCurrentDirectory:2", "OnSetCurrentDirectory:2",
-                                           "OnSetCurrentDirectory:3"}));
+    const QStringList cancelled = timesOut ? QStringList{"OnConnect:0", "OnSetCurrentDirectory:2", "OnSetCurrentDirectory:2",
+                                                         "OnSetCurrentDirectory:3"}
+                                           : QStringList{"OnConnect:0", "OnSetCurrentDirectory:3"};
+    QCOMPARE(rec.completions, cancelled);
     QCOMPARE(client.PendingMethod(), 0);
     QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
-    QVERIFY(!QTest::qWaitFor([&] { return rec.completions.size() > 4; }, 1500)); // longer than the time-out
+    if (timesOut) // nothing more: longer than the time-out
+        QVERIFY(!QTest::qWaitFor([&] { return rec.completions.size() > 4; }, 1500));
 
     // The late answer to the cancelled CWD is not read as the answer to PWD.
-    server.send("550 slow: no such directory\r\n");
+    server.send(late);
     server.reply("PWD", "257 \"/pub\" is current\r\n");
     client.GetCurrentDirectory();
     QCOMPARE(rec.waitFor(QStringLiteral("OnGetCurrentDirectory")), int(arStatusOk));
@@ -219,8 +282,189 @@ void TestFtpClientScripted::silenceCancelAndLateReply()
     // A new Connect ends the pending method with a cancel.
     client.SetCurrentDirectory(QStringLiteral("slow"));
     QVERIFY(vexl::test::login(client, rec, server.port()));
-    QCOMPARE(rec.completions.mid(5), (QStringList{"OnSetCurrentDirectory:3", "OnConnect:0"}));
+    QCOMPARE(rec.completions.mid(rec.completions.size() - 2), (QStringList{"OnSetCurrentDirectory:3", "OnConnect:0"}));
     QCOMPARE(server.connections, 2);
+}
+
+void TestFtpClientScripted::uploadEndsEarly_data()
+{
+    // How the server ends the first upload while the file is still going out.
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("outcome"); // "number source" of the upload's error
+    QTest::addRow("data connection reset mid-STOR") << "reset" << "10054 CFtpClient.m_objDataSocket_OnClose";
+    QTest::addRow("data connection closed mid-STOR") << "close" << "10054 CFtpClient.m_objDataSocket_OnClose";
+    QTest::addRow("premature 226") << "226" << "16014 CFtpClient.UploadFile";
+}
+
+void TestFtpClientScripted::uploadEndsEarly()
+{
+    QFETCH(QString, how);
+    QTemporaryDir dir;
+    const QString big = dir.filePath(QStringLiteral("big.bin")), small = dir.filePath(QStringLiteral("small.bin"));
+    const QByteArray smallBytes = randomBytes(3000);
+    QVERIFY(writeFile(big, randomBytes(16 * 1024 * 1024)) && writeFile(small, smallBytes));
+    ScriptedFtpServer server;
+    server.reply("STOR", "150 Ok to send data\r\n");
+    CFtpClient client;
+    ClientRecorder rec(client);
+    client.setPassiveMode(true);
+    client.setSendBufferLenght(8192);
+    QVERIFY(vexl::test::login(client, rec, server.port()));
+    client.setTimeOut(30); // a reset taken for silence would take this long
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("already open")));
+
+    client.UploadFile(big, QStringLiteral("big.bin"));
+    QTcpSocket *data = nullptr;
+    qint64 received = 0;
+    QVERIFY(QTest::qWaitFor([&] {
+        if (!data && !server.dataSockets.isEmpty())
+            data = server.dataSockets.first();
+        if (data)
+            received += data->readAll().size();
+        return received >= 256 * 1024;
+    }, 5000));
+    QElapsedTimer clock;
+    clock.start();
+    if (how == QLatin1String("reset")) {
+        const linger hard{1, 0}; // close with RST
+        ::setsockopt(int(data->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+        data->abort();
+    } else if (how == QLatin1String("close")) {
+        data->close();
+    } else {
+        server.send("226 Transfer complete\r\n");
+    }
+    QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile"), 1, 2000), int(arStatusError));
+    QVERIFY(clock.elapsed() < 2000);
+    QTEST(QStringLiteral("%1 %2").arg(client.LastFtpError().Number()).arg(client.LastFtpError().Source()), "outcome");
+    QCOMPARE(client.DataSocket().State(), int(sockClosed));
+    QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
+    if (how != QLatin1String("226"))
+        server.send("426 Connection closed; transfer aborted\r\n");
+
+    // The session goes on, and the next file is opened afresh.
+    client.UploadFile(small, QStringLiteral("small.bin"));
+    QVERIFY(QTest::qWaitFor([&] { return server.dataSockets.size() == 2; }, 5000));
+    QVERIFY(readToEnd(server.dataSockets.at(1)) == smallBytes);
+    server.send("226 Transfer complete\r\n");
+    QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile"), 2), int(arStatusOk));
+    QCOMPARE(rec.progress.last(), qint64(smallBytes.size()));
+}
+
+void TestFtpClientScripted::listingBounded_data()
+{
+    QTest::addColumn<bool>("trickle"); // one line at a time instead of as fast as it goes
+    QTest::addColumn<QString>("outcome");
+    QTest::addRow("endless listing") << false << "16012 CFtpClient.m_objDataSocket_OnDataArrival";
+    QTest::addRow("listing past its time limit") << true << "16013 CFtpClient.EnumFiles";
+}
+
+void TestFtpClientScripted::listingBounded()
+{
+    QFETCH(bool, trickle);
+    ScriptedFtpServer server;
+    CFtpClient client;
+    ClientRecorder rec(client);
+    client.setPassiveMode(true);
+    QVERIFY(vexl::test::login(client, rec, server.port()));
+    client.setTimeOut(30);
+    client.setListingTimeLimit(1);
+    const QByteArray line = "-rw-r--r-- 1 u g 1 Jan 12 12:34 again.jpg\r\n";
+    QByteArray block;
+    while (block.size() < 1024 * 1024)
+        block += line;
+    QElapsedTimer clock;
+    clock.start();
+    client.EnumFiles();
+    // The server never stops sending: only the client's limits end the listing.
+    QVERIFY(QTest::qWaitFor([&] {
+        if (!server.dataSockets.isEmpty()) {
+            QTcpSocket *data = server.dataSockets.first();
+            if (data->state() == QAbstractSocket::ConnectedState && data->bytesToWrite() < 4 * block.size())
+                data->write(trickle ? line : block);
+        }
+        return rec.count(QStringLiteral("OnEnumFiles")) > 0;
+    }, 15000));
+    QCOMPARE(rec.completions.last(), QStringLiteral("OnEnumFiles:1"));
+    QTEST(QStringLiteral("%1 %2").arg(client.LastFtpError().Number()).arg(client.LastFtpError().Source()), "outcome");
+    QVERIFY(rec.progress.last() <= 32 * 1024 * 1024);
+    QCOMPARE(client.DataSocket().State(), int(sockClosed));
+    QCOMPARE(client.CurrentDirectoryFiles().Count(), 0);
+    if (trickle)
+        QVERIFY2(clock.elapsed() >= 900 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestFtpClientScripted::activeModeRefusesOtherPeers()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("a.bin"));
+    const QByteArray bytes = randomBytes(5000);
+    QVERIFY(writeFile(file, bytes));
+    ScriptedFtpServer server;
+    server.reply("PORT", "200 PORT command successful\r\n");
+    server.reply("STOR", "150 Ok to send data\r\n");
+    CFtpClient client;
+    ClientRecorder rec(client);
+    client.setPassiveMode(false);
+    QVERIFY(vexl::test::login(client, rec, server.port()));
+    client.UploadFile(file, QStringLiteral("a.bin"));
+    QVERIFY(QTest::qWaitFor([&] { return server.commands.last().startsWith("STOR"); }, 5000));
+    const quint16 port = portOf(server.commands.at(server.commands.size() - 2));
+    QVERIFY(port != 0);
+
+    // Another local address connects first: refused, and nothing sent to it.
+    QTcpSocket intruder;
+    QVERIFY(intruder.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0));
+    intruder.connectToHost(QHostAddress::LocalHost, port);
+    QCOMPARE(readToEnd(&intruder), QByteArray());
+    QCOMPARE(rec.count(QStringLiteral("OnUploadFile")), 0);
+
+    // The server itself is still let in and gets the file.
+    QTcpSocket peer;
+    peer.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(readToEnd(&peer) == bytes);
+    server.send("226 Transfer complete\r\n");
+    QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile")), int(arStatusOk));
+}
+
+// A server that stops reading: the bar stops at what has reached it, not at
+// what sits in this machine's queues.
+void TestFtpClientScripted::uploadProgressCountsWhatLeft()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("big.bin"));
+    const QByteArray bytes = randomBytes(8 * 1024 * 1024);
+    QVERIFY(writeFile(file, bytes));
+    ScriptedFtpServer server;
+    server.reply("STOR", "150 Ok to send data\r\n");
+    CFtpClient client;
+    ClientRecorder rec(client);
+    client.setPassiveMode(true);
+    client.setSendBufferLenght(8192);
+    QVERIFY(vexl::test::login(client, rec, server.port()));
+    client.UploadFile(file, QStringLiteral("big.bin"));
+    QVERIFY(QTest::qWaitFor([&] { return !server.dataSockets.isEmpty(); }, 5000));
+    QTcpSocket *data = server.dataSockets.first();
+    data->setReadBufferSize(4096);
+
+    QElapsedTimer still;
+    still.start();
+    qsizetype seen = 0;
+    QVERIFY(QTest::qWaitFor([&] {
+        if (rec.progress.size() != seen) {
+            seen = rec.progress.size();
+            still.restart();
+        }
+        return seen > 0 && still.elapsed() > 300;
+    }, 10000));
+    int queued = 0;
+    QCOMPARE(::ioctl(int(data->socketDescriptor()), FIONREAD, &queued), 0);
+    const qint64 arrived = data->bytesAvailable() + queued;
+    QVERIFY2(rec.progress.last() <= arrived, qPrintable(QStringLiteral("%1 > %2").arg(rec.progress.last()).arg(arrived)));
+    QVERIFY(rec.progress.last() < bytes.size());
+
+    client.CancelAsyncMethod();
+    QCOMPARE(rec.completions.last(), QStringLiteral("OnUploadFile:3"));
 }
 
 void TestFtpClientScripted::unsafeArgumentsRefused_data()

@@ -74,6 +74,33 @@ void TestFtpParsers::listing_data()
                        "my photo.png|1234|-|2024-12-06 17:52|-rw-r--r--|root|root|",
                        "old.txt|0|-|2019-07-04 00:00|-rw-r--r--|root|root|",
                        "sub|4096|d|2024-12-06 17:52|drwxr-xr-x|root|root|"};
+    // Names are taken by the columns of the date found: blanks and dates inside stay.
+    QTest::addRow("dates inside folder names")
+        << "drwxr-xr-x 2 u g 4096 Mar  3 10:00 x 1 jan 12 2020 y\r\n"
+           "drwxr-xr-x 2 u g 4096 Mar  3 10:00 x 2 feb 12 2021 y\r\n"
+        << QStringList{"x 1 jan 12 2020 y|4096|d|2024-03-03 10:00|drwxr-xr-x|u|g|",
+                       "x 2 feb 12 2021 y|4096|d|2024-03-03 10:00|drwxr-xr-x|u|g|"};
+    QTest::addRow("single-space day, blanks in the name")
+        << "-rw-r--r-- 1 u g 7 Mar 3 2023 my  notes .txt\r\n"
+        << QStringList{"my  notes .txt|7|-|2023-03-03 00:00|-rw-r--r--|u|g|"};
+    QTest::addRow("iis, four-digit years")
+        << "12-31-2006  11:59PM       <DIR>          new folder\r\n"
+           "01-02-2007  09:05AM                 1234 read me.txt\r\n"
+        << QStringList{"new folder|0|d|2006-12-31 23:59||||", "read me.txt|1234|-|2007-01-02 09:05||||"};
+    QTest::addRow("iso dates, long and full")
+        << "-rw-r--r-- 1 u g 1234 2023-03-05 14:22 iso name.txt\r\n"
+           "drwxr-xr-x 2 u g 4096 2023-03-06 08:01:59.123456789 +0100 dir\r\n"
+        << QStringList{"iso name.txt|1234|-|2023-03-05 14:22|-rw-r--r--|u|g|",
+                       "dir|4096|d|2023-03-06 08:01|drwxr-xr-x|u|g|"};
+    QTest::addRow("link to a folder, name with an arrow-less blank")
+        << "lrwxrwxrwx 1 u g 9 Jan 12 12:34 my pics -> /srv/pics\r\n"
+        << QStringList{"my pics|9|-|2024-01-12 12:34|lrwxrwxrwx|u|g|/srv/pics"};
+    QTest::addRow("dot entries skipped")
+        << "drwxr-xr-x 2 u g 4096 Jan 12 12:34 .\r\ndrwxr-xr-x 9 u g 4096 Jan 12 12:34 ..\r\n" + a1 + "a\r\n"
+        << QStringList{"a|1|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
+    QTest::addRow("one unreadable line is skipped")
+        << a1 + "a\r\n-rw-r--r-- 1 u g 1x4 Jan 12 12:34 broken\r\n" + a2 + "b\r\n"
+        << QStringList{"a|1|-|2024-01-12 12:34|-rw-r--r--|u|g|", "b|2|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
     const QStringList unreadable{"unreadable"};
     QTest::addRow("same name twice") << a1 + "a\r\n" + a2 + "a\r\n" << unreadable;
     QTest::addRow("size that is not a number") << "-rw-r--r-- 1 u g 1x4 Jan 12 12:34 a\r\n" << unreadable;

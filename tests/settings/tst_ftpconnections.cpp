@@ -36,6 +36,37 @@ private slots:
         QVERIFY(differs);
     }
 
+    // Stored values as written by earlier versions (Latin-1 form) and by this
+    // one ("U" + the UTF-8 bytes): they must keep reading back the same.
+    void knownAnswers_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("password");
+        QTest::addRow("latin-1 form") << "962208ABF197429B42A463" << "s3cret";
+        QTest::addRow("latin-1 form, accents and y-diaeresis") << "BAF92A5A5B4B441B0BDB83455CF090"
+                                                              << QStringLiteral("pässwörd ÿ");
+        QTest::addRow("utf-8 form, cyrillic") << "U3A9D13068D047F163E0A790689055B52BE" << QStringLiteral("пароль");
+        QTest::addRow("utf-8 form, cjk") << "UB4F3FC297ACCB4D33B535D" << QStringLiteral("密码");
+        QTest::addRow("utf-8 form, euro sign") << "U4A2A976F6173DEDE4E8D" << QStringLiteral("10€");
+        QTest::addRow("not a scramble") << "ZZ" << "";
+    }
+    void knownAnswers()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, password);
+        QCOMPARE(DecryptPassword(stored), password);
+        if (password.isEmpty())
+            return;
+        // The "U" form is the Latin-1 scramble of the UTF-8 bytes.
+        if (stored.startsWith(QLatin1Char('U')))
+            QCOMPARE(DecryptPassword(stored.mid(1)), QString::fromLatin1(password.toUtf8()));
+        // A fresh scramble has the same form (its key is random).
+        const QString fresh = EncryptPassword(password);
+        QCOMPARE(fresh.size(), stored.size());
+        QCOMPARE(fresh.startsWith(QLatin1Char('U')), stored.startsWith(QLatin1Char('U')));
+        QCOMPARE(DecryptPassword(fresh), password);
+    }
+
     void storeRoundTripAndDroppedRecords()
     {
         test::TestWorld world;

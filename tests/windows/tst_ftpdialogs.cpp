@@ -127,6 +127,16 @@ private slots:
         QTest::addRow("timeout 5") << QStringList{"txtTimeout=5"} << "" << "h";
         QTest::addRow("timeout 500") << QStringList{"txtTimeout=500"} << "" << "h";
         QTest::addRow("timeout 501") << QStringList{"txtTimeout=501"} << badTimeout << "";
+        // Control characters would break the stored list of names: refused in every field, by name.
+        const QString control = "The field \"%1\" must not contain control characters such as line breaks or tabs.";
+        QTest::addRow("CR LF in the name") << QStringList{"txtName=A\r\nB"} << control.arg("Connection Name") << "";
+        QTest::addRow("LF in the host") << QStringList{"txtHost=h\nx"} << control.arg("Server Hostname/IP") << "";
+        QTest::addRow("LF in the folder") << QStringList{"txtDefaultPath=/up\nload"} << control.arg("Default Path") << "";
+        QTest::addRow("tab in the user name") << QStringList{"txtUsername=u\tx"} << control.arg("Username") << "";
+        QTest::addRow("CR in the password") << QStringList{"txtPassword=p\rw"} << control.arg("Password") << "";
+        // The output list keeps a connection between "//" marks.
+        QTest::addRow("name with //") << QStringList{"txtName=x//y"} << "The connection name \"x//y\" must not contain \"//\"."
+                                      << "";
     }
 
     void editorFieldRules()
@@ -317,6 +327,7 @@ private slots:
         QDir().mkpath(serverRoot() + "/photos/2024");
         QDir().mkpath(serverRoot() + "/docs");
         QVERIFY(writeFile(serverRoot() + "/file.txt", "x"));
+        QVERIFY(QFile::link(serverRoot() + "/docs", serverRoot() + "/shortcut")); // a link to a folder is one
         ScriptedDialogService dialogs;
         Browser b;
         QVERIFY(b.start(serverRoot(), "/photos/2024"));
@@ -332,13 +343,32 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(b.showing("/"), 15000);
         QStringList names = b.names();
         names.sort();
-        QCOMPARE(names, (QStringList{"docs", "photos"}));
+        QCOMPARE(names, (QStringList{"docs", "photos", "shortcut"}));
 
         b.select("photos");
         b.window.cmdOK_Click();
         QCOMPARE(b.window.selectedOutputDir(), "/photos");
         QVERIFY(!b.window.isVisible() && !b.window.client());
         QVERIFY(dialogs.shown.isEmpty());
+    }
+
+    // A LIST the server never answers: the browser says it timed out, where.
+    void browserSilentListing()
+    {
+        ScriptedDialogService dialogs;
+        ScriptedFtpServer server;
+        frmFTPSelectOutputDir window;
+        Ftp().current = localConnection(server.port());
+        Ftp().current.Timeout = 1;
+        Ftp().ConnectPending = true;
+        window.setSelectedOutputDir("/");
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialogs.shown.isEmpty(), 10000);
+        QCOMPARE(dialogs.titles(), QStringList{"Enum Files Error"});
+        QCOMPARE(dialogs.shown.first().text,
+                 "Error listing files: \r\n\r\nConnection timed out.\r\n (10060:CFtpClient.m_objTimeOut_TimeOut)");
+        QCOMPARE(child<QLabel>(&window, "lblCurDir")->text(), "Current Directory: /");
+        QVERIFY(!window.client());
     }
 
     void browserFolderCommands()
