@@ -58,9 +58,6 @@ private slots:
     void connect();
     void takeReceivedBytes_data();
     void takeReceivedBytes();
-    void largeSendReportsProgressThenCompletion();
-    void peerCloseDeliversAllDataFirst();
-    void closeConnectedGoesThroughClosing();
     void closeWhileConnectingRaisesNothing();
     void unacceptedConnectionIsClosed();
 };
@@ -113,10 +110,6 @@ void TestCSocket::connect()
         return;
     }
     QCOMPARE(s.State(), int(sockConnected));
-    QCOMPARE(s.RemoteHostIP(), QStringLiteral("127.0.0.1"));
-    QCOMPARE(s.RemotePort(), int(peer.port()));
-    QCOMPARE(s.LocalIP(), QStringLiteral("127.0.0.1"));
-    QVERIFY(s.LocalPort() > 0 && s.SocketHandle() >= 0);
 }
 
 void TestCSocket::takeReceivedBytes_data()
@@ -126,7 +119,6 @@ void TestCSocket::takeReceivedBytes_data()
     QTest::addColumn<int>("left");
     QTest::addRow("length larger than the buffer takes all") << QList<int>{10} << QStringList{"abcdef"} << 0;
     QTest::addRow("leading part, then the rest") << QList<int>{2, 0} << QStringList{"ab", "cdef"} << 0;
-    QTest::addRow("peek twice gives the same bytes") << QList<int>{-3, -3} << QStringList{"abc", "abc"} << 6;
     QTest::addRow("peek all leaves the buffer") << QList<int>{-1000, 4} << QStringList{"abcdef", "abcd"} << 2;
     QTest::addRow("empty buffer leaves the data untouched") << QList<int>{0, 0} << QStringList{"abcdef", "keep"} << 0;
 }
@@ -153,70 +145,6 @@ void TestCSocket::takeReceivedBytes()
     }
     QTEST(s.BytesBuffered(), "left");
     QCOMPARE(s.BytesReceived(), qint64(6));
-}
-
-void TestCSocket::largeSendReportsProgressThenCompletion()
-{
-    Peer peer;
-    CSocket s;
-    connectTo(s, peer);
-    const QByteArray payload = randomBytes(8 * 1024 * 1024);
-    QStringList order;
-    qint64 sent = 0, lastRemaining = -1;
-    QObject::connect(&s, &CSocket::OnSendProgress, this, [&](qint64 n, qint64 remaining) {
-        sent += n;
-        lastRemaining = remaining;
-        order << QStringLiteral("progress");
-    });
-    QObject::connect(&s, &CSocket::OnSendComplete, this, [&] { order << QStringLiteral("complete"); });
-    s.SendData(payload);
-    QTRY_COMPARE_WITH_TIMEOUT(order.count(QStringLiteral("complete")), 1, 20000);
-    QCOMPARE(order.last(), QStringLiteral("complete"));
-    QVERIFY2(order.size() > 2, "a large send goes out in parts");
-    QCOMPARE(sent, qint64(payload.size()));
-    QCOMPARE(lastRemaining, qint64(0));
-    QTRY_COMPARE_WITH_TIMEOUT(peer.received.size(), payload.size(), 20000);
-    QVERIFY(peer.received == payload);
-}
-
-void TestCSocket::peerCloseDeliversAllDataFirst()
-{
-    Peer peer;
-    CSocket s;
-    connectTo(s, peer);
-    const QByteArray payload = randomBytes(300 * 1024);
-    QByteArray got;
-    QList<qsizetype> gotAtClose;
-    QObject::connect(&s, &CSocket::OnDataArrival, this, [&] {
-        QByteArray part;
-        s.GetData(part);
-        got += part;
-    });
-    QObject::connect(&s, &CSocket::OnClose, this, [&] { gotAtClose << got.size(); });
-    peer.last()->write(payload);
-    peer.last()->disconnectFromHost(); // flushes, then closes
-    QTRY_COMPARE_WITH_TIMEOUT(gotAtClose.size(), 1, 10000);
-    QCOMPARE(gotAtClose.first(), payload.size());
-    QVERIFY(got == payload);
-    QCOMPARE(s.State(), int(sockClosed));
-    QCOMPARE(s.SocketHandle(), qintptr(-1));
-}
-
-void TestCSocket::closeConnectedGoesThroughClosing()
-{
-    Peer peer;
-    CSocket s;
-    connectTo(s, peer);
-    QTcpSocket *remote = peer.last();
-    // The peer closes as soon as it sees our side shut down.
-    QObject::connect(remote, &QTcpSocket::readChannelFinished, remote, [remote] { remote->disconnectFromHost(); });
-    QSignalSpy closed(&s, &CSocket::OnClose);
-    s.SendData(QByteArray("last words"));
-    s.CloseSocket();
-    QCOMPARE(s.State(), int(sockClosing));
-    QVERIFY(closed.wait(5000));
-    QCOMPARE(s.State(), int(sockClosed));
-    QCOMPARE(peer.received, QByteArray("last words"));
 }
 
 void TestCSocket::closeWhileConnectingRaisesNothing()
