@@ -58,6 +58,8 @@ private slots:
     void connect();
     void takeReceivedBytes_data();
     void takeReceivedBytes();
+    void largeSendReportsProgressThenCompletion();
+    void closeConnectedGoesThroughClosing();
     void closeWhileConnectingRaisesNothing();
     void unacceptedConnectionIsClosed();
 };
@@ -145,6 +147,47 @@ void TestCSocket::takeReceivedBytes()
     }
     QTEST(s.BytesBuffered(), "left");
     QCOMPARE(s.BytesReceived(), qint64(6));
+}
+
+void TestCSocket::largeSendReportsProgressThenCompletion()
+{
+    Peer peer;
+    CSocket s;
+    connectTo(s, peer);
+    const QByteArray payload = randomBytes(8 * 1024 * 1024);
+    QStringList order;
+    qint64 sent = 0, lastRemaining = -1;
+    QObject::connect(&s, &CSocket::OnSendProgress, this, [&](qint64 n, qint64 remaining) {
+        sent += n;
+        lastRemaining = remaining;
+        order << QStringLiteral("progress");
+    });
+    QObject::connect(&s, &CSocket::OnSendComplete, this, [&] { order << QStringLiteral("complete"); });
+    s.SendData(payload);
+    QTRY_COMPARE_WITH_TIMEOUT(order.count(QStringLiteral("complete")), 1, 20000);
+    QCOMPARE(order.last(), QStringLiteral("complete"));
+    QVERIFY2(order.size() > 2, "a large send goes out in parts");
+    QCOMPARE(sent, qint64(payload.size()));
+    QCOMPARE(lastRemaining, qint64(0));
+    QTRY_COMPARE_WITH_TIMEOUT(peer.received.size(), payload.size(), 20000);
+    QVERIFY(peer.received == payload);
+}
+
+void TestCSocket::closeConnectedGoesThroughClosing()
+{
+    Peer peer;
+    CSocket s;
+    connectTo(s, peer);
+    QTcpSocket *remote = peer.last();
+    // The peer closes as soon as it sees our side shut down.
+    QObject::connect(remote, &QTcpSocket::readChannelFinished, remote, [remote] { remote->disconnectFromHost(); });
+    QSignalSpy closed(&s, &CSocket::OnClose);
+    s.SendData(QByteArray("last words"));
+    s.CloseSocket();
+    QCOMPARE(s.State(), int(sockClosing));
+    QVERIFY(closed.wait(5000));
+    QCOMPARE(s.State(), int(sockClosed));
+    QCOMPARE(peer.received, QByteArray("last words"));
 }
 
 void TestCSocket::closeWhileConnectingRaisesNothing()
