@@ -115,33 +115,6 @@ private slots:
         QCOMPARE(f.outFiles(), QStringList{QStringLiteral("a.jpg")});
     }
 
-    // Captions count the ticked images from 0; Stop finishes the image in progress.
-    void captionsProgressAndStop()
-    {
-        BatchFixture f;
-        f.s.MiscFlipHoriz = true;
-        for (int i = 0; i < 6; ++i) {
-            QVERIFY(makeImage(f.inPath(QStringLiteral("img%1.png").arg(i)), 16, 8, unsigned(i)));
-            f.add(QStringLiteral("img%1.png").arg(i), i != 2); // one unticked item in the middle
-        }
-        QStringList seen;
-        f.host.onImage = [&](int position, int, const QString &item) {
-            seen << f.host.caption() + QLatin1Char(' ') + item;
-            if (position == 3)
-                f.run.requestStop();
-        };
-        QCOMPARE(f.go(), BatchOutcome::Finished);
-        QCOMPARE(seen, (QStringList{"Processing Images (0/5) img0.png", "Processing Images (1/5) img1.png",
-                                    "Processing Images (2/5) img3.png"}));
-        QCOMPARE(f.host.progressMax, 5);
-        QCOMPARE(f.host.progressValues, (QList<int>{0, 1, 2, 3}));
-        QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
-        QVERIFY(f.finished());
-        QCOMPARE(f.outFiles(), (QStringList{"img0.png", "img1.png", "img3.png"}));
-        const QString third = QStringLiteral("img3.png"); // finished: mirrored like the others
-        QCOMPARE(QImage(f.outPath(third)).pixel(0, 0), QImage(f.inPath(third)).pixel(15, 0));
-    }
-
     // Something in the way of an image's output: the step's question. Yes skips
     // the image (nothing produced, so its source is not deleted), No ends the run.
     void obstacleQuestions_data()
@@ -252,25 +225,6 @@ private slots:
         QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
         QCOMPARE(f.inFiles(), QStringList{QStringLiteral("q.png")});
         QCOMPARE(QImage(f.inPath(QStringLiteral("q.png"))).pixel(0, 0), qRgb(0, 0, 255)); // flipped
-    }
-
-    void scenesOfAnimatedGif()
-    {
-        TestWorld world;
-        const QString gif = m_gifs.filePath(QStringLiteral("12.gif"));
-        QCOMPARE(BatchRun::GetNumScenes(gif), qint16(12));
-        QVERIFY(makeImage(world.path(QStringLiteral("still.png")), 8, 8));
-        QCOMPARE(BatchRun::GetNumScenes(world.path(QStringLiteral("still.png"))), qint16(1));
-        QVERIFY(writeFile(world.path(QStringLiteral("text.gif")), "no picture here"));
-        QCOMPARE(BatchRun::GetNumScenes(world.path(QStringLiteral("text.gif"))), qint16(0));
-
-        BatchRun::ExtractScene(gif, world.path(QStringLiteral("scene.png")), 4);
-        const QImage img(world.path(QStringLiteral("scene.png")));
-        QCOMPARE(img.size(), QSize(24, 16));
-        QCOMPARE(QColor(img.pixel(5, 5)), sceneColour(4));
-        // A scene past the end writes nothing.
-        BatchRun::ExtractScene(gif, world.path(QStringLiteral("none.png")), 40);
-        QVERIFY(!QFile::exists(world.path(QStringLiteral("none.png"))));
     }
 
     void animatedGifExtractAllScenes()

@@ -140,24 +140,6 @@ private slots:
         QCOMPARE(f.host.errors.size(), fails ? 1 : 0);
         QCOMPARE(f.host.titles(), fails ? QStringList{} : QStringList{QStringLiteral("Done")});
     }
-
-    void filenameChecks_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("good");
-        QTest::addColumn<QString>("stripped");
-        QTest::addRow("all nine") << "\\/|?\"><*:x" << false << "x";
-        QTest::addRow("blank") << "a b" << true << "a b";
-        QTest::addRow("per cent and brackets are allowed") << "50%[1]" << true << "50%[1]";
-    }
-    void filenameChecks()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, good);
-        QFETCH(QString, stripped);
-        QCOMPARE(IsFilenameGood(name), good);
-        QCOMPARE(StripBadFilenameChars(name), stripped);
-    }
 };
 
 VEXL_ENGINE_TEST_MAIN(TestOutputNaming)

@@ -2,12 +2,12 @@
 // root, started for this test.
 
 #include "ftptesthelpers.h"
+#include "testsupport.h"
 
 #include "ftp/csocket.h"
 #include "ftp/ftplisting.h"
 #include "settings/ftpconnections.h"
 
-#include <QDirIterator>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -20,12 +20,6 @@ namespace {
 
 const QString kUser = QStringLiteral("vexl");
 const QString kPassword = QStringLiteral("s3cret");
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 QByteArray readFile(const QString &path)
 {
@@ -42,7 +36,6 @@ class TestFtpClientLive : public QObject
 private slots:
     void initTestCase();
     void init();
-    void session();
     void listing_data();
     void listing();
     void upload_data();
@@ -50,7 +43,6 @@ private slots:
     void download_data();
     void download();
     void cancelledUploadThenAnother();
-    void wrongPassword();
     void unicodePasswords_data();
     void unicodePasswords();
     void secondMethodWhilePending();
@@ -63,7 +55,6 @@ private:
         client.setPassiveMode(passive);
         return vexl::test::login(client, rec, m_server.port(), kUser, kPassword);
     }
-    QString tree() const; // "a.jpg:5 photos/": the server root, sizes of files
 
     QTemporaryDir m_rootDir;
     QTemporaryDir m_localDir;
@@ -85,61 +76,9 @@ void TestFtpClientLive::init()
         fi.isDir() ? QDir(fi.filePath()).removeRecursively() : QFile::remove(fi.filePath());
 }
 
-QString TestFtpClientLive::tree() const
-{
-    QStringList entries;
-    QDirIterator it(m_root.path(), QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo fi(it.next());
-        entries << m_root.relativeFilePath(fi.filePath())
-                       + (fi.isDir() ? QStringLiteral("/") : QStringLiteral(":%1").arg(fi.size()));
-    }
-    entries.sort();
-    return entries.join(QLatin1Char(' '));
-}
-
-void TestFtpClientLive::session()
-{
-    QVERIFY(writeFile(serverPath(QStringLiteral("a.jpg")), "image"));
-    CFtpClient client;
-    ClientRecorder rec(client);
-    QVERIFY(connectClient(client, rec));
-    QCOMPARE(rec.commands, (QStringList{"USER vexl", "PASS s3cret", "PWD "}));
-    QCOMPARE(client.CurrentDirectory(), QStringLiteral("/"));
-
-    // Each step: "ok or the error [server root] CurrentDirectory".
-    const struct { const char *method, *a, *b, *expected; } steps[] = {
-        {"CreateDirectory", "photos", "", "ok [a.jpg:5 photos/] /"},
-        {"SetCurrentDirectory", "photos", "", "ok [a.jpg:5 photos/] /"},
-        {"GetCurrentDirectory", "", "", "ok [a.jpg:5 photos/] /photos"},
-        {"SetCurrentDirectory", "missing", "", "16550 Requested action not taken. [a.jpg:5 photos/] /photos"},
-        {"SetCurrentDirectory", "/", "", "ok [a.jpg:5 photos/] /photos"},
-        {"GetCurrentDirectory", "", "", "ok [a.jpg:5 photos/] /"},
-        {"RemoveDirectory", "photos", "", "ok [a.jpg:5] /"},
-        {"RenameFile", "a.jpg", "b.jpg", "ok [b.jpg:5] /"},
-        {"DeleteFile", "b.jpg", "", "ok [] /"},
-        {"DeleteFile", "b.jpg", "", "16550 Requested action not taken. [] /"},
-        {"QuitSession", "", "", "ok [] /"},
-    };
-    for (const auto &step : steps) {
-        const QString event = start(client, QLatin1String(step.method), QLatin1String(step.a), QLatin1String(step.b));
-        const int result = rec.waitFor(event, rec.count(event) + 1);
-        const CFtpError &e = client.LastFtpError();
-        const QString outcome = result == arStatusOk ? QStringLiteral("ok")
-                                                     : QStringLiteral("%1 %2").arg(e.Number()).arg(e.Description());
-        const QString shown = QStringLiteral("%1 [%2] %3").arg(outcome, tree(), client.CurrentDirectory());
-        QCOMPARE(QStringLiteral("%1 %2: %3").arg(step.method, step.a, shown),
-                 QStringLiteral("%1 %2: %3").arg(step.method, step.a, step.expected));
-    }
-    QCOMPARE(rec.completions.size(), int(std::size(steps)) + 1);
-    QVERIFY(rec.states.contains(ftpQuitSentState));
-    QTRY_COMPARE_WITH_TIMEOUT(client.FtpSessionState(), int(ftpClosed), 5000);
-}
-
 void TestFtpClientLive::listing_data()
 {
     QTest::addColumn<bool>("passive");
-    QTest::addRow("passive") << true;
     QTest::addRow("active") << false;
 }
 
@@ -288,17 +227,6 @@ void TestFtpClientLive::cancelledUploadThenAnother()
     client.UploadFile(localPath(QStringLiteral("small.bin")), QStringLiteral("small.bin"));
     QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile"), 2), int(arStatusOk));
     QVERIFY(readFile(serverPath(QStringLiteral("small.bin"))) == small);
-}
-
-void TestFtpClientLive::wrongPassword()
-{
-    CFtpClient client;
-    ClientRecorder rec(client);
-    QVERIFY(!vexl::test::login(client, rec, m_server.port(), kUser, QStringLiteral("wrong")));
-    QCOMPARE(client.LastFtpError().Number(), 16530);
-    QCOMPARE(client.LastFtpError().Description(), QStringLiteral("Not logged in."));
-    QCOMPARE(client.FtpSessionState(), int(ftpClosed));
-    QVERIFY(rec.replies.last().startsWith(QLatin1String("530 ")));
 }
 
 void TestFtpClientLive::unicodePasswords_data()

@@ -94,29 +94,8 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(VexlError, LoadFTPConnections(store));
     }
 
-    void removeSortAndReport()
+    void settingsReport()
     {
-        test::TestWorld world;
-        QSettings store(world.path(QStringLiteral("s.ini")), QSettings::IniFormat);
-        FTPConnectionList list;
-        for (const char *n : {"beta", "Alpha", "gamma", "alpha2"})
-            AddFTPConnection(list, FTPConnection{QLatin1String(n), QStringLiteral("h"), 21, {}, true, {}, {}, true, 30});
-        SortFTPConnections(list);
-        QStringList names;
-        for (const FTPConnection &c : list)
-            names << c.Name;
-        QCOMPARE(names, (QStringList{"Alpha", "alpha2", "beta", "gamma"}));
-        QCOMPARE(FindFTPConnection(list, QStringLiteral("ALPHA")).second, -1);
-
-        FTPConnectionList one{list.first()};
-        SaveFTPConnections(store, one);
-        QVERIFY(RemoveFTPConnection(one, store, QStringLiteral("Alpha")));
-        QVERIFY(one.isEmpty());
-        QVERIFY(!store.contains(QStringLiteral("FTPConnections/Alpha.Server")));
-        SaveFTPConnections(store, one);
-        QCOMPARE(store.value(QStringLiteral("Settings/FTPServers")).toString(), QString());
-        QVERIFY(LoadFTPConnections(store).isEmpty());
-
         FTPConnection secret{QStringLiteral("x"), QStringLiteral("h"), 21, QStringLiteral("/d"), false,
                              QStringLiteral("someuser"), QStringLiteral("hunter2"), true, 30};
         const QString report = GetFTPSettingsReport(secret, QStringLiteral("/p"));

@@ -43,10 +43,8 @@ private slots:
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
         QTest::addRow("blank ampersand percent") << "a b&c%d" << "a%20b%26c%d";
-        QTest::addRow("CR LF") << "one\r\ntwo" << "one%0Dtwo";
         QTest::addRow("lone LF stays") << "a\nb" << "a\nb";
         QTest::addRow("slash tilde") << "/~" << "%2F%7E";
-        QTest::addRow("letters digits accents") << "Az09é" << "Az09é";
         QTest::addRow("brackets and at") << "[x]@{y}" << "%5Bx%5D%40%7By%7D";
     }
     void urlEncode()

@@ -454,19 +454,6 @@ private slots:
 
     // ================================================= batch through the windows
 
-    void noTickedImage()
-    {
-        Fixture f;
-        makeImages(f.pics, {"a.png", "b.png"});
-        QVERIFY(f.open(f.pics));
-        f.click("cmdDeselectAll");
-        f.click("cmdGo");
-        QCOMPARE(f.texts("No Images"), QStringList{"Please Select at least 1 Image to Process!"});
-        QCOMPARE(f.dialogs.titles(), QStringList{"No Images"}); // and no "Process Finished!"
-        QVERIFY(!f.w->processingWindow()->isVisible());
-        QCOMPARE(filesIn(f.pics), (QStringList{"a.png", "b.png"}));
-    }
-
     // A folder dropped on the window is listed; dropped image files list their
     // folder with only them ticked. Phone photos and WebP are listed and previewed.
     void dropFolderAndFiles_data()
