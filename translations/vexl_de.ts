@@ -5,259 +5,259 @@
     <name>Messages</name>
     <message>
         <source>Output in Same Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe in denselben Ordner</translation>
     </message>
     <message>
         <source>Output in Different Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe in anderen Ordner</translation>
     </message>
     <message>
         <source>Configure FTP Servers...</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Server einrichten...</translation>
     </message>
     <message>
         <source>Please select the connection to remove from list above!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie in der Liste oben die Verbindung aus, die entfernt werden soll!</translation>
     </message>
     <message>
         <source>Are you sure you want to remove FTP connection &quot;[NAME]&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die FTP-Verbindung „[NAME]“ wirklich entfernen?</translation>
     </message>
     <message>
         <source>You must specify a connection name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen einen Verbindungsnamen angeben!</translation>
     </message>
     <message>
         <source>You must specify a server hostname/IP!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen den Hostnamen oder die IP-Adresse des Servers angeben!</translation>
     </message>
     <message>
         <source>Only letters (a-z, A-Z), numbers (1-9), periods (.) and hyphons (-) are allowed for server hostname/IP!</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Hostnamen bzw. in der IP-Adresse des Servers sind nur Buchstaben (a-z, A-Z), Ziffern (0-9), Punkte (.) und Bindestriche (-) erlaubt!</translation>
     </message>
     <message>
         <source>You must specify a valid port number! Default is 21.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen eine gültige Portnummer angeben! Standard ist 21.</translation>
     </message>
     <message>
         <source>You must specify a username if annonymous not selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen einen Benutzernamen angeben, wenn „Anonym“ nicht angehakt ist!</translation>
     </message>
     <message>
         <source>Connection name &quot;[NAME]&quot; already exists! Please select another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verbindungsname „[NAME]“ ist bereits vergeben! Bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>No connection for name &quot;[NAME]&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung mit dem Namen „[NAME]“!</translation>
     </message>
     <message>
         <source>Please select a connection from the list above to test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie in der Liste oben eine Verbindung zum Testen aus.</translation>
     </message>
     <message>
         <source>New Directory Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Name des neuen Verzeichnisses: </translation>
     </message>
     <message>
         <source>Enter New Directory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name für neues Verzeichnis eingeben</translation>
     </message>
     <message>
         <source>New Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Verzeichnis</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geändert</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechtigungen</translation>
     </message>
     <message>
         <source>FTP Connection Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Verbindungsfehler: </translation>
     </message>
     <message>
         <source>FTP Connection Canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Verbindung abgebrochen.</translation>
     </message>
     <message>
         <source>FTP Connection to server &quot;[SERVER]&quot; timed out!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung bei der FTP-Verbindung zum Server „[SERVER]“!</translation>
     </message>
     <message>
         <source>Error creating directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Anlegen des Verzeichnisses: </translation>
     </message>
     <message>
         <source>Go to parent directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum übergeordneten Verzeichnis</translation>
     </message>
     <message>
         <source>Error removing directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Entfernen des Verzeichnisses: </translation>
     </message>
     <message>
         <source>Error renaming directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Umbenennen des Verzeichnisses: </translation>
     </message>
     <message>
         <source>Rename &quot;[OLDDIRPATH]&quot; To: </source>
-        <translation type="unfinished"></translation>
+        <translation>„[OLDDIRPATH]“ umbenennen in: </translation>
     </message>
     <message>
         <source>Are you sure you want to delete the directory:\n\n[DIRECTORY]?\n\nDirectory must be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie dieses Verzeichnis wirklich löschen:\n\n[DIRECTORY]?\n\nDas Verzeichnis muss leer sein.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>The control connection is closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Steuerverbindung ist geschlossen</translation>
     </message>
     <message>
         <source>Connecting to [SERVER]...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung mit [SERVER] wird hergestellt...</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden</translation>
     </message>
     <message>
         <source>Authentication in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifizierung läuft...</translation>
     </message>
     <message>
         <source>User has been logged in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer erfolgreich angemeldet</translation>
     </message>
     <message>
         <source>Changing current directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Verzeichnis wird gewechselt...</translation>
     </message>
     <message>
         <source>Deleting file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei wird gelöscht...</translation>
     </message>
     <message>
         <source>Removing directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis wird entfernt...</translation>
     </message>
     <message>
         <source>Creating directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis wird angelegt...</translation>
     </message>
     <message>
         <source>Renaming file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei wird umbenannt...</translation>
     </message>
     <message>
         <source>Establishing data connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenverbindung wird aufgebaut...</translation>
     </message>
     <message>
         <source>Data connection established</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenverbindung aufgebaut</translation>
     </message>
     <message>
         <source>Retrieving directory info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnisinhalt wird abgerufen...</translation>
     </message>
     <message>
         <source>Directory info retrieved</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnisinhalt abgerufen</translation>
     </message>
     <message>
         <source>Download in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Download läuft...</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Download abgeschlossen</translation>
     </message>
     <message>
         <source>Upload in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload läuft...</translation>
     </message>
     <message>
         <source>Upload complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload abgeschlossen</translation>
     </message>
     <message>
         <source>FTP Connection &quot;[NAME]&quot; OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Verbindung „[NAME]“ funktioniert.</translation>
     </message>
     <message>
         <source>Error listing files: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Auflisten der Dateien: </translation>
     </message>
     <message>
         <source>Error accessing path &quot;[PATH]&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Zugriff auf den Pfad „[PATH]“!</translation>
     </message>
     <message>
         <source>Transferring &quot;[FILE]&quot; to FTP Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>„[FILE]“ wird zum FTP-Server übertragen...</translation>
     </message>
     <message>
         <source>FTP Client Busy, Waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Client beschäftigt, bitte warten...</translation>
     </message>
     <message>
         <source>FTP Upload Error, Process Stopped: </source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Upload-Fehler, Verarbeitung angehalten: </translation>
     </message>
     <message>
         <source>FTP Upload Timed Out. Process Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung beim FTP-Upload. Verarbeitung angehalten.</translation>
     </message>
     <message>
         <source>FTP Upload Canceled. Process Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Upload abgebrochen. Verarbeitung angehalten.</translation>
     </message>
     <message>
         <source>Login details not given. Ending process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Anmeldedaten angegeben. Verarbeitung wird beendet.</translation>
     </message>
     <message>
         <source>The FTP connection has closed. Do you want to re-open it and continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die FTP-Verbindung wurde geschlossen. Möchten Sie sie wieder öffnen und fortfahren?</translation>
     </message>
     <message>
         <source>Connection Remove Error: Name could not be found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Entfernen der Verbindung: Name nicht gefunden!</translation>
     </message>
     <message>
         <source>Login failed for [NUMATTEMPTS] attempts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung nach [NUMATTEMPTS] Versuchen fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Username/Password Incorrect. Do you want to retry?</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername/Passwort falsch. Möchten Sie es erneut versuchen?</translation>
     </message>
     <message>
         <source>Connecting to server (timeout in [TIMEOUT] seconds)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zum Server wird hergestellt (Zeitlimit [TIMEOUT] Sekunden)...</translation>
     </message>
     <message>
         <source>Current Directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Verzeichnis: </translation>
     </message>
     <message>
         <source>Error setting directory to path &quot;[PATH]&quot;. Exiting process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Wechseln in das Verzeichnis „[PATH]“. Verarbeitung wird beendet.</translation>
     </message>
     <message>
         <source>Error creating directory &quot;[PATH]&quot;. Exiting Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Anlegen des Verzeichnisses „[PATH]“. Verarbeitung wird beendet.</translation>
     </message>
     <message>
         <source>(Preview Disabled)</source>
@@ -397,59 +397,59 @@
     </message>
     <message>
         <source>Stop Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitung anhalten</translation>
     </message>
     <message>
         <source>Process stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitung wird angehalten...</translation>
     </message>
     <message>
         <source>Due to limitations in this function, styles such as:\n\nBold, Italic, Underline and Strikethru\n\nCannot be applied to images and have been ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgrund von Einschränkungen dieser Funktion können Schriftstile wie:\n\nFett, Kursiv, Unterstrichen und Durchgestrichen\n\nnicht auf Bilder angewendet werden und wurden ignoriert.</translation>
     </message>
     <message>
         <source>* - 0 or more characters (wildcard).\n? - Any single character.\n* - Zero or more characters.\n# - Any single digit (0 to 9).\n[charlist] - Any single character in charlist.\n[!charlist] - Any single character not in charlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>* - 0 oder mehr Zeichen (Platzhalter).\n? - Genau ein beliebiges Zeichen.\n* - Null oder mehr Zeichen.\n# - Genau eine Ziffer (0 bis 9).\n[Zeichenliste] - Ein Zeichen aus der Zeichenliste.\n[!Zeichenliste] - Ein Zeichen, das nicht in der Zeichenliste steht.</translation>
     </message>
     <message>
         <source>Enter Pattern: </source>
-        <translation type="unfinished"></translation>
+        <translation>Muster eingeben: </translation>
     </message>
     <message>
         <source>Select Images By Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder nach Muster auswählen</translation>
     </message>
     <message>
         <source>De-Select Images By Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder nach Muster abwählen</translation>
     </message>
     <message>
         <source>The current image is about to be resized to over 6 megapixels ([DIMENSIONS]). This may cause the program to freeze as it is a very large image to process.\nYou might be resizing as a percentage accidently.\n\nPress yes to continue resizing. You will not see this warning again.\nPress no to skip image.\nPress cancel to end process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe des aktuellen Bildes wird gleich auf über 6 Megapixel geändert ([DIMENSIONS]). Ein so großes Bild kann das Programm einfrieren lassen.\nVielleicht ändern Sie die Größe versehentlich in Prozent.\n\nKlicken Sie auf „Ja“, um die Größe trotzdem zu ändern. Diese Warnung erscheint dann nicht mehr.\nKlicken Sie auf „Nein“, um das Bild zu überspringen.\nKlicken Sie auf „Abbrechen“, um die Verarbeitung zu beenden.</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen...</translation>
     </message>
     <message>
         <source>Error removing old image:\n[IMAGE]\n[ERROR]\n\nDo you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Entfernen des alten Bildes:\n[IMAGE]\n[ERROR]\n\nMöchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Error creating directory:\n[DIR]\n\nDo you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Anlegen des Ordners:\n[DIR]\n\nMöchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Process Aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitung abgebrochen.</translation>
     </message>
     <message>
         <source>Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder werden verarbeitet</translation>
     </message>
     <message>
         <source>You have selected to delete orignal images. These images can not be recovered.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben gewählt, die Originalbilder zu löschen. Diese Bilder lassen sich nicht wiederherstellen.\nMöchten Sie wirklich fortfahren?\n\nKlicken Sie auf „Abbrechen“, um fortzufahren und diese Meldung nie wieder zu sehen.</translation>
     </message>
 </context>
 <context>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Imagemagick License</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagemagick-Lizenz</translation>
     </message>
     <message>
         <source>Make Donation...</source>
@@ -512,7 +512,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -539,235 +539,235 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmFTPConnections</name>
     <message>
         <source>Configure FTP Connections</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Verbindungen einrichten</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Select a connection name in above list and click this button to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie in der Liste oben einen Verbindungsnamen aus und klicken Sie auf diese Schaltfläche, um die Verbindung zu entfernen.</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testen</translation>
     </message>
     <message>
         <source>Test the connection by connecting to it with details given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Testet die Verbindung, indem mit den angegebenen Daten eine Verbindung hergestellt wird.</translation>
     </message>
     <message>
         <source>Connection Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsname:</translation>
     </message>
     <message>
         <source>Enter a unique and desciptive name for the FTP connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen eindeutigen, aussagekräftigen Namen für die FTP-Verbindung ein.</translation>
     </message>
     <message>
         <source>&amp;Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verbindung</translation>
     </message>
     <message>
         <source>Server Hostname/IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hostname/IP des Servers:</translation>
     </message>
     <message>
         <source>The hostname or the IP address of the FTP server to upload images to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Hostname oder die IP-Adresse des FTP-Servers, auf den die Bilder hochgeladen werden.</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>The port number of the FTP server to upload images to. Default is 21.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Portnummer des FTP-Servers, auf den die Bilder hochgeladen werden. Standard ist 21.</translation>
     </message>
     <message>
         <source>Use Passive Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Passiven Modus verwenden</translation>
     </message>
     <message>
         <source>Check to use passive mode (PASV) rather than active mode (PORT).</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhaken, um den passiven Modus (PASV) statt des aktiven Modus (PORT) zu verwenden.</translation>
     </message>
     <message>
         <source>Timeout (Seconds):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlimit (Sekunden):</translation>
     </message>
     <message>
         <source>If the server doesn&apos;t respond within the specified time, connection is canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortet der Server nicht innerhalb der angegebenen Zeit, wird die Verbindung abgebrochen.</translation>
     </message>
     <message>
         <source>&amp;Default Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard&amp;pfad</translation>
     </message>
     <message>
         <source>The path of the directory on the FTP server to upload images into. This can be changed when selecting the connection as the output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfad des Verzeichnisses auf dem FTP-Server, in das die Bilder hochgeladen werden. Er lässt sich ändern, wenn die Verbindung als Ausgabe gewählt wird.</translation>
     </message>
     <message>
         <source>&amp;Login</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anmeldung</translation>
     </message>
     <message>
         <source>Annonymous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anonym</translation>
     </message>
     <message>
         <source>Check if connection is for an annonymous server (i.e. no username or password).</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhaken, wenn die Verbindung zu einem anonymen Server führt (d. h. ohne Benutzername und Passwort).</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername:</translation>
     </message>
     <message>
         <source>The username to use when logging onto the FTP server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzername für die Anmeldung am FTP-Server.</translation>
     </message>
     <message>
         <source>Save Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort speichern:</translation>
     </message>
     <message>
         <source>Check to allow the password to be stored for connection. Means the username/password won&apos;t be asked for when connecting to FTP server. Passwords are stored using encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhaken, damit das Passwort für die Verbindung gespeichert wird. Benutzername und Passwort werden dann beim Verbinden mit dem FTP-Server nicht abgefragt. Passwörter werden verschlüsselt gespeichert.</translation>
     </message>
     <message>
         <source>The password to use when logging onto the FTP server. If not specified, password will be asked on each connection attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort für die Anmeldung am FTP-Server. Ohne Angabe wird es bei jedem Verbindungsversuch abgefragt.</translation>
     </message>
     <message>
         <source>&amp;Save/Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern/Hinzufügen</translation>
     </message>
     <message>
         <source>Save selected connection or add new connection to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die ausgewählte Verbindung oder fügt eine neue Verbindung zur Liste hinzu.</translation>
     </message>
 </context>
 <context>
     <name>frmFTPLogin</name>
     <message>
         <source>Server Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung am Server</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>&amp;Remember Username &amp;&amp; Password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzername &amp;&amp; Passwort speichern</translation>
     </message>
     <message>
         <source>Check if you want the above username and password to be stored for this connection. This will mean you wont have to enter login details again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhaken, wenn Benutzername und Passwort für diese Verbindung gespeichert werden sollen. Sie müssen die Anmeldedaten dann nicht erneut eingeben.</translation>
     </message>
     <message>
         <source>&amp;Login</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anmelden</translation>
     </message>
     <message>
         <source>Press to login to server using username/password above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldet sich mit dem obigen Benutzernamen und Passwort am Server an.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>Press to cancel connection to server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bricht die Verbindung zum Server ab.</translation>
     </message>
 </context>
 <context>
     <name>frmFTPSelectOutputDir</name>
     <message>
         <source>Select FTP Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Ausgabeverzeichnis wählen</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geändert</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechtigungen</translation>
     </message>
     <message>
         <source>Create Directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis anlegen...</translation>
     </message>
     <message>
         <source>Press to create a new directory in above directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt im obigen Verzeichnis ein neues Verzeichnis an.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Press to select output directory and return to main screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernimmt das Ausgabeverzeichnis und kehrt zum Hauptfenster zurück.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Press to cancel selection of directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bricht die Auswahl des Verzeichnisses ab.</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen...</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen...</translation>
     </message>
     <message>
         <source>&amp;Create New Directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Verzeichnis anlegen...</translation>
     </message>
 </context>
 <context>
     <name>frmFTPTest</name>
     <message>
         <source>Test FTP Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-Verbindung testen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Cancel connection test/close window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bricht den Verbindungstest ab bzw. schließt das Fenster.</translation>
     </message>
 </context>
 <context>
@@ -786,22 +786,22 @@
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>Stop Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Verarbeitung anhalten</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>VEXL</source>
-        <translation type="unfinished"></translation>
+        <translation>VEXL</translation>
     </message>
     <message>
         <source>Images</source>
@@ -845,11 +845,11 @@
     </message>
     <message>
         <source>Visit Quillmere...</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere besuchen...</translation>
     </message>
     <message>
         <source>Get VEXL Professional...</source>
-        <translation type="unfinished"></translation>
+        <translation>VEXL Professional erwerben...</translation>
     </message>
     <message>
         <source>Make Donation...</source>
@@ -881,15 +881,15 @@
     </message>
     <message>
         <source>90°</source>
-        <translation type="unfinished"></translation>
+        <translation>90°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="unfinished"></translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>270°</source>
-        <translation type="unfinished"></translation>
+        <translation>270°</translation>
     </message>
     <message>
         <source>Delete Image</source>
@@ -909,35 +909,35 @@
     </message>
     <message>
         <source>BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP</translation>
     </message>
     <message>
         <source>GIF</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF</translation>
     </message>
     <message>
         <source>JPG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG</translation>
     </message>
     <message>
         <source>MIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>MIFF</translation>
     </message>
     <message>
         <source>PCX</source>
-        <translation type="unfinished"></translation>
+        <translation>PCX</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>TGA</source>
-        <translation type="unfinished"></translation>
+        <translation>TGA</translation>
     </message>
     <message>
         <source>TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF</translation>
     </message>
     <message>
         <source>That Match Pattern...</source>
@@ -953,11 +953,11 @@
     </message>
     <message>
         <source>Tooltips</source>
-        <translation type="unfinished"></translation>
+        <translation>Tooltips</translation>
     </message>
     <message>
         <source>XP Style (WinXP Only)</source>
-        <translation type="unfinished"></translation>
+        <translation>XP-Stil (nur WinXP)</translation>
     </message>
     <message>
         <source>Enable Explorer Context Menu</source>
@@ -973,59 +973,59 @@
     </message>
     <message>
         <source>English (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>English (Standard)</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Español</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Français</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>Italiano (Waiting on translation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano (Übersetzung ausstehend)</translation>
     </message>
     <message>
         <source>Nederlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>Submit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsenden...</translation>
     </message>
     <message>
         <source>Grey (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau (Standard)</translation>
     </message>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>Mozilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozilla</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Beige</source>
-        <translation type="unfinished"></translation>
+        <translation>Beige</translation>
     </message>
     <message>
         <source>Blue Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaugrau</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Clear All Settings</source>
@@ -1085,11 +1085,11 @@
     </message>
     <message>
         <source>Loading List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste wird geladen...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Tick every image.</source>
@@ -1157,7 +1157,7 @@
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>The height of the output image.</source>
@@ -1169,7 +1169,7 @@
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
@@ -1177,7 +1177,7 @@
     </message>
     <message>
         <source>Antialias</source>
-        <translation type="unfinished"></translation>
+        <translation>Kantenglättung</translation>
     </message>
     <message>
         <source>Antialias the image.</source>
@@ -1261,7 +1261,7 @@
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the prefix.</source>
@@ -1269,7 +1269,7 @@
     </message>
     <message>
         <source>Suffix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suffix:</translation>
     </message>
     <message>
         <source>Text to put at the end of the filename.</source>
@@ -1441,7 +1441,7 @@
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format:</translation>
     </message>
     <message>
         <source>Select the image&apos;s output format. If you want them to remain the same, select &apos;Don&apos;t Change&apos;.</source>
@@ -1477,7 +1477,7 @@
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>About VEXL Dovo.</source>
@@ -1485,15 +1485,15 @@
     </message>
     <message>
         <source>www</source>
-        <translation type="unfinished"></translation>
+        <translation>www</translation>
     </message>
     <message>
         <source>Visit the Quillmere website for updates, new software &amp; freeware etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Besuchen Sie die Website von Quillmere für Updates, neue Software, Freeware usw.</translation>
     </message>
     <message>
         <source>Start &gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Start &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Process the images with the settings specified above.</source>
@@ -1526,7 +1526,7 @@
     <name>vexl::frmMain</name>
     <message>
         <source>Set Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe festlegen</translation>
     </message>
 </context>
 </TS>

@@ -5,259 +5,259 @@
     <name>Messages</name>
     <message>
         <source>Output in Same Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida en la misma carpeta</translation>
     </message>
     <message>
         <source>Output in Different Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida en otra carpeta</translation>
     </message>
     <message>
         <source>Configure FTP Servers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar servidores FTP...</translation>
     </message>
     <message>
         <source>Please select the connection to remove from list above!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Seleccione en la lista de arriba la conexión que desea quitar!</translation>
     </message>
     <message>
         <source>Are you sure you want to remove FTP connection &quot;[NAME]&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea quitar la conexión FTP &quot;[NAME]&quot;?</translation>
     </message>
     <message>
         <source>You must specify a connection name!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Debe indicar un nombre para la conexión!</translation>
     </message>
     <message>
         <source>You must specify a server hostname/IP!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Debe indicar el nombre de host o la IP del servidor!</translation>
     </message>
     <message>
         <source>Only letters (a-z, A-Z), numbers (1-9), periods (.) and hyphons (-) are allowed for server hostname/IP!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡En el nombre de host o la IP del servidor solo se admiten letras (a-z, A-Z), números (0-9), puntos (.) y guiones (-)!</translation>
     </message>
     <message>
         <source>You must specify a valid port number! Default is 21.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Debe indicar un número de puerto válido! El predeterminado es 21.</translation>
     </message>
     <message>
         <source>You must specify a username if annonymous not selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Debe indicar un nombre de usuario si no ha marcado &quot;Anónimo&quot;!</translation>
     </message>
     <message>
         <source>Connection name &quot;[NAME]&quot; already exists! Please select another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El nombre de conexión &quot;[NAME]&quot; ya existe! Elija otro nombre.</translation>
     </message>
     <message>
         <source>No connection for name &quot;[NAME]&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No hay ninguna conexión con el nombre &quot;[NAME]&quot;!</translation>
     </message>
     <message>
         <source>Please select a connection from the list above to test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione en la lista de arriba la conexión que desea probar.</translation>
     </message>
     <message>
         <source>New Directory Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del nuevo directorio: </translation>
     </message>
     <message>
         <source>Enter New Directory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del nuevo directorio</translation>
     </message>
     <message>
         <source>New Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo directorio</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Última modificación</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Permisos</translation>
     </message>
     <message>
         <source>FTP Connection Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Error de conexión FTP: </translation>
     </message>
     <message>
         <source>FTP Connection Canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión FTP cancelada.</translation>
     </message>
     <message>
         <source>FTP Connection to server &quot;[SERVER]&quot; timed out!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se agotó el tiempo de espera de la conexión FTP con el servidor &quot;[SERVER]&quot;!</translation>
     </message>
     <message>
         <source>Error creating directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear el directorio: </translation>
     </message>
     <message>
         <source>Go to parent directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir al directorio superior</translation>
     </message>
     <message>
         <source>Error removing directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al eliminar el directorio: </translation>
     </message>
     <message>
         <source>Error renaming directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cambiar el nombre del directorio: </translation>
     </message>
     <message>
         <source>Rename &quot;[OLDDIRPATH]&quot; To: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el nombre de &quot;[OLDDIRPATH]&quot; a: </translation>
     </message>
     <message>
         <source>Are you sure you want to delete the directory:\n\n[DIRECTORY]?\n\nDirectory must be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar el directorio:\n\n[DIRECTORY]?\n\nEl directorio debe estar vacío.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>The control connection is closed</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión de control está cerrada</translation>
     </message>
     <message>
         <source>Connecting to [SERVER]...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando con [SERVER]...</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado</translation>
     </message>
     <message>
         <source>Authentication in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Autenticación en curso...</translation>
     </message>
     <message>
         <source>User has been logged in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>El usuario ha iniciado sesión correctamente</translation>
     </message>
     <message>
         <source>Changing current directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiando el directorio actual...</translation>
     </message>
     <message>
         <source>Deleting file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminando el archivo...</translation>
     </message>
     <message>
         <source>Removing directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminando el directorio...</translation>
     </message>
     <message>
         <source>Creating directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando el directorio...</translation>
     </message>
     <message>
         <source>Renaming file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiando el nombre del archivo...</translation>
     </message>
     <message>
         <source>Establishing data connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Estableciendo la conexión de datos...</translation>
     </message>
     <message>
         <source>Data connection established</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión de datos establecida</translation>
     </message>
     <message>
         <source>Retrieving directory info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obteniendo el contenido del directorio...</translation>
     </message>
     <message>
         <source>Directory info retrieved</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido del directorio obtenido</translation>
     </message>
     <message>
         <source>Download in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga en curso...</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga completada</translation>
     </message>
     <message>
         <source>Upload in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Subida en curso...</translation>
     </message>
     <message>
         <source>Upload complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Subida completada</translation>
     </message>
     <message>
         <source>FTP Connection &quot;[NAME]&quot; OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión FTP &quot;[NAME]&quot; funciona.</translation>
     </message>
     <message>
         <source>Error listing files: </source>
-        <translation type="unfinished"></translation>
+        <translation>Error al listar los archivos: </translation>
     </message>
     <message>
         <source>Error accessing path &quot;[PATH]&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al acceder a la ruta &quot;[PATH]&quot;!</translation>
     </message>
     <message>
         <source>Transferring &quot;[FILE]&quot; to FTP Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfiriendo &quot;[FILE]&quot; al servidor FTP...</translation>
     </message>
     <message>
         <source>FTP Client Busy, Waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente FTP ocupado, esperando...</translation>
     </message>
     <message>
         <source>FTP Upload Error, Process Stopped: </source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la subida FTP, proceso detenido: </translation>
     </message>
     <message>
         <source>FTP Upload Timed Out. Process Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se agotó el tiempo de la subida FTP. Proceso detenido.</translation>
     </message>
     <message>
         <source>FTP Upload Canceled. Process Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subida FTP cancelada. Proceso detenido.</translation>
     </message>
     <message>
         <source>Login details not given. Ending process.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han indicado los datos de inicio de sesión. Finalizando el proceso.</translation>
     </message>
     <message>
         <source>The FTP connection has closed. Do you want to re-open it and continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión FTP se ha cerrado. ¿Desea volver a abrirla y continuar?</translation>
     </message>
     <message>
         <source>Connection Remove Error: Name could not be found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al quitar la conexión: ¡no se encontró el nombre!</translation>
     </message>
     <message>
         <source>Login failed for [NUMATTEMPTS] attempts.</source>
-        <translation type="unfinished"></translation>
+        <translation>El inicio de sesión ha fallado tras [NUMATTEMPTS] intentos.</translation>
     </message>
     <message>
         <source>Username/Password Incorrect. Do you want to retry?</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario o contraseña incorrectos. ¿Desea volver a intentarlo?</translation>
     </message>
     <message>
         <source>Connecting to server (timeout in [TIMEOUT] seconds)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando con el servidor (tiempo de espera: [TIMEOUT] segundos)...</translation>
     </message>
     <message>
         <source>Current Directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Directorio actual: </translation>
     </message>
     <message>
         <source>Error setting directory to path &quot;[PATH]&quot;. Exiting process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cambiar al directorio &quot;[PATH]&quot;. Finalizando el proceso.</translation>
     </message>
     <message>
         <source>Error creating directory &quot;[PATH]&quot;. Exiting Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear el directorio &quot;[PATH]&quot;. Finalizando el proceso.</translation>
     </message>
     <message>
         <source>(Preview Disabled)</source>
@@ -397,59 +397,59 @@
     </message>
     <message>
         <source>Stop Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener el procesamiento</translation>
     </message>
     <message>
         <source>Process stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>El proceso se está deteniendo...</translation>
     </message>
     <message>
         <source>Due to limitations in this function, styles such as:\n\nBold, Italic, Underline and Strikethru\n\nCannot be applied to images and have been ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debido a las limitaciones de esta función, estilos como:\n\nNegrita, Cursiva, Subrayado y Tachado\n\nno se pueden aplicar a las imágenes y se han omitido.</translation>
     </message>
     <message>
         <source>* - 0 or more characters (wildcard).\n? - Any single character.\n* - Zero or more characters.\n# - Any single digit (0 to 9).\n[charlist] - Any single character in charlist.\n[!charlist] - Any single character not in charlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>* - 0 o más caracteres (comodín).\n? - Un carácter cualquiera.\n* - Cero o más caracteres.\n# - Un dígito cualquiera (de 0 a 9).\n[lista] - Un carácter cualquiera de la lista.\n[!lista] - Un carácter cualquiera que no esté en la lista.</translation>
     </message>
     <message>
         <source>Enter Pattern: </source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el patrón: </translation>
     </message>
     <message>
         <source>Select Images By Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar imágenes por patrón</translation>
     </message>
     <message>
         <source>De-Select Images By Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleccionar imágenes por patrón</translation>
     </message>
     <message>
         <source>The current image is about to be resized to over 6 megapixels ([DIMENSIONS]). This may cause the program to freeze as it is a very large image to process.\nYou might be resizing as a percentage accidently.\n\nPress yes to continue resizing. You will not see this warning again.\nPress no to skip image.\nPress cancel to end process.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen actual está a punto de redimensionarse a más de 6 megapíxeles ([DIMENSIONS]). Puede que el programa se bloquee, porque es una imagen muy grande de procesar.\nQuizá esté redimensionando en porcentaje sin querer.\n\nPulse &quot;Sí&quot; para continuar con el redimensionado. No volverá a ver este aviso.\nPulse &quot;No&quot; para omitir la imagen.\nPulse &quot;Cancelar&quot; para terminar el proceso.</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando...</translation>
     </message>
     <message>
         <source>Error removing old image:\n[IMAGE]\n[ERROR]\n\nDo you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al eliminar la imagen antigua:\n[IMAGE]\n[ERROR]\n\n¿Desea continuar?</translation>
     </message>
     <message>
         <source>Error creating directory:\n[DIR]\n\nDo you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear la carpeta:\n[DIR]\n\n¿Desea continuar?</translation>
     </message>
     <message>
         <source>Process Aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Proceso cancelado.</translation>
     </message>
     <message>
         <source>Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesando imágenes</translation>
     </message>
     <message>
         <source>You have selected to delete orignal images. These images can not be recovered.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha elegido eliminar las imágenes originales. Estas imágenes no se podrán recuperar.\n¿Seguro que desea continuar?\n\nPulse &quot;Cancelar&quot; para continuar y no volver a ver este mensaje.</translation>
     </message>
 </context>
 <context>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Imagemagick License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia de Imagemagick</translation>
     </message>
     <message>
         <source>Make Donation...</source>
@@ -512,7 +512,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -539,242 +539,242 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>frmFTPConnections</name>
     <message>
         <source>Configure FTP Connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar conexiones FTP</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Select a connection name in above list and click this button to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un nombre de conexión en la lista de arriba y pulse este botón para quitarla.</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Probar</translation>
     </message>
     <message>
         <source>Test the connection by connecting to it with details given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba la conexión conectándose con los datos indicados.</translation>
     </message>
     <message>
         <source>Connection Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la conexión:</translation>
     </message>
     <message>
         <source>Enter a unique and desciptive name for the FTP connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un nombre único y descriptivo para la conexión FTP.</translation>
     </message>
     <message>
         <source>&amp;Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conexión</translation>
     </message>
     <message>
         <source>Server Hostname/IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Host/IP del servidor:</translation>
     </message>
     <message>
         <source>The hostname or the IP address of the FTP server to upload images to.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de host o la dirección IP del servidor FTP al que se suben las imágenes.</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto:</translation>
     </message>
     <message>
         <source>The port number of the FTP server to upload images to. Default is 21.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de puerto del servidor FTP al que se suben las imágenes. El predeterminado es 21.</translation>
     </message>
     <message>
         <source>Use Passive Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar modo pasivo</translation>
     </message>
     <message>
         <source>Check to use passive mode (PASV) rather than active mode (PORT).</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para usar el modo pasivo (PASV) en lugar del modo activo (PORT).</translation>
     </message>
     <message>
         <source>Timeout (Seconds):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera (segundos):</translation>
     </message>
     <message>
         <source>If the server doesn&apos;t respond within the specified time, connection is canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si el servidor no responde en el tiempo indicado, se cancela la conexión.</translation>
     </message>
     <message>
         <source>&amp;Default Path</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ruta predeterminada</translation>
     </message>
     <message>
         <source>The path of the directory on the FTP server to upload images into. This can be changed when selecting the connection as the output.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta del directorio del servidor FTP al que se suben las imágenes. Se puede cambiar al elegir la conexión como salida.</translation>
     </message>
     <message>
         <source>&amp;Login</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inicio de sesión</translation>
     </message>
     <message>
         <source>Annonymous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anónimo</translation>
     </message>
     <message>
         <source>Check if connection is for an annonymous server (i.e. no username or password).</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque si la conexión es con un servidor anónimo (es decir, sin usuario ni contraseña).</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario:</translation>
     </message>
     <message>
         <source>The username to use when logging onto the FTP server.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de usuario para iniciar sesión en el servidor FTP.</translation>
     </message>
     <message>
         <source>Save Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar contraseña:</translation>
     </message>
     <message>
         <source>Check to allow the password to be stored for connection. Means the username/password won&apos;t be asked for when connecting to FTP server. Passwords are stored using encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque para guardar la contraseña de la conexión. Así no se le pedirán el usuario ni la contraseña al conectarse al servidor FTP. Las contraseñas se guardan cifradas.</translation>
     </message>
     <message>
         <source>The password to use when logging onto the FTP server. If not specified, password will be asked on each connection attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña para iniciar sesión en el servidor FTP. Si no se indica, se pedirá en cada intento de conexión.</translation>
     </message>
     <message>
         <source>&amp;Save/Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar/Añadir</translation>
     </message>
     <message>
         <source>Save selected connection or add new connection to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la conexión seleccionada o añade una conexión nueva a la lista.</translation>
     </message>
 </context>
 <context>
     <name>frmFTPLogin</name>
     <message>
         <source>Server Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de sesión en el servidor</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuario:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña:</translation>
     </message>
     <message>
         <source>&amp;Remember Username &amp;&amp; Password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recordar usuario &amp;&amp; contraseña</translation>
     </message>
     <message>
         <source>Check if you want the above username and password to be stored for this connection. This will mean you wont have to enter login details again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque si desea guardar el usuario y la contraseña de arriba para esta conexión. Así no tendrá que volver a escribir los datos de inicio de sesión.</translation>
     </message>
     <message>
         <source>&amp;Login</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar sesión</translation>
     </message>
     <message>
         <source>Press to login to server using username/password above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para iniciar sesión en el servidor con el usuario y la contraseña de arriba.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Press to cancel connection to server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para cancelar la conexión con el servidor.</translation>
     </message>
 </context>
 <context>
     <name>frmFTPSelectOutputDir</name>
     <message>
         <source>Select FTP Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar directorio de salida FTP</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Última modificación</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Permisos</translation>
     </message>
     <message>
         <source>Create Directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear directorio...</translation>
     </message>
     <message>
         <source>Press to create a new directory in above directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para crear un directorio nuevo dentro del directorio de arriba.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Press to select output directory and return to main screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para elegir el directorio de salida y volver a la ventana principal.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Press to cancel selection of directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para cancelar la selección del directorio.</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;nombre...</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar...</translation>
     </message>
     <message>
         <source>&amp;Create New Directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crear directorio nuevo...</translation>
     </message>
 </context>
 <context>
     <name>frmFTPTest</name>
     <message>
         <source>Test FTP Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar conexión FTP</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Cancel connection test/close window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancela la prueba de conexión o cierra la ventana.</translation>
     </message>
 </context>
 <context>
     <name>frmGo</name>
     <message>
         <source>Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesando imágenes</translation>
     </message>
     <message>
         <source>Image:</source>
@@ -782,7 +782,7 @@
     </message>
     <message>
         <source>Scene:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escena:</translation>
     </message>
     <message>
         <source>Status:</source>
@@ -790,18 +790,18 @@
     </message>
     <message>
         <source>FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>Stop Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener el procesamiento</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>VEXL</source>
-        <translation type="unfinished"></translation>
+        <translation>VEXL</translation>
     </message>
     <message>
         <source>Images</source>
@@ -845,11 +845,11 @@
     </message>
     <message>
         <source>Visit Quillmere...</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitar Quillmere...</translation>
     </message>
     <message>
         <source>Get VEXL Professional...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtener VEXL Professional...</translation>
     </message>
     <message>
         <source>Make Donation...</source>
@@ -881,15 +881,15 @@
     </message>
     <message>
         <source>90°</source>
-        <translation type="unfinished"></translation>
+        <translation>90°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="unfinished"></translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>270°</source>
-        <translation type="unfinished"></translation>
+        <translation>270°</translation>
     </message>
     <message>
         <source>Delete Image</source>
@@ -909,35 +909,35 @@
     </message>
     <message>
         <source>BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP</translation>
     </message>
     <message>
         <source>GIF</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF</translation>
     </message>
     <message>
         <source>JPG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG</translation>
     </message>
     <message>
         <source>MIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>MIFF</translation>
     </message>
     <message>
         <source>PCX</source>
-        <translation type="unfinished"></translation>
+        <translation>PCX</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>TGA</source>
-        <translation type="unfinished"></translation>
+        <translation>TGA</translation>
     </message>
     <message>
         <source>TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF</translation>
     </message>
     <message>
         <source>That Match Pattern...</source>
@@ -957,7 +957,7 @@
     </message>
     <message>
         <source>XP Style (WinXP Only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo XP (solo WinXP)</translation>
     </message>
     <message>
         <source>Enable Explorer Context Menu</source>
@@ -973,59 +973,59 @@
     </message>
     <message>
         <source>English (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>English (predeterminado)</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Español</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Français</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>Italiano (Waiting on translation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano (traducción pendiente)</translation>
     </message>
     <message>
         <source>Nederlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>Submit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar...</translation>
     </message>
     <message>
         <source>Grey (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris (predeterminado)</translation>
     </message>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>Mozilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozilla</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>Beige</source>
-        <translation type="unfinished"></translation>
+        <translation>Beige</translation>
     </message>
     <message>
         <source>Blue Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris azulado</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo</translation>
     </message>
     <message>
         <source>Clear All Settings</source>
@@ -1085,11 +1085,11 @@
     </message>
     <message>
         <source>Loading List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando lista...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Tick every image.</source>
@@ -1157,7 +1157,7 @@
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>The height of the output image.</source>
@@ -1169,7 +1169,7 @@
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
@@ -1177,7 +1177,7 @@
     </message>
     <message>
         <source>Antialias</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizado</translation>
     </message>
     <message>
         <source>Antialias the image.</source>
@@ -1261,7 +1261,7 @@
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the prefix.</source>
@@ -1477,7 +1477,7 @@
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>About VEXL Dovo.</source>
@@ -1485,11 +1485,11 @@
     </message>
     <message>
         <source>www</source>
-        <translation type="unfinished"></translation>
+        <translation>www</translation>
     </message>
     <message>
         <source>Visit the Quillmere website for updates, new software &amp; freeware etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Visite el sitio web de Quillmere para obtener actualizaciones, software nuevo, freeware, etc.</translation>
     </message>
     <message>
         <source>Start &gt;&gt;&gt;</source>
@@ -1526,7 +1526,7 @@
     <name>vexl::frmMain</name>
     <message>
         <source>Set Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo</translation>
     </message>
 </context>
 </TS>

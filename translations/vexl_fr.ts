@@ -5,259 +5,259 @@
     <name>Messages</name>
     <message>
         <source>Output in Same Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie dans le même dossier</translation>
     </message>
     <message>
         <source>Output in Different Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie dans un autre dossier</translation>
     </message>
     <message>
         <source>Configure FTP Servers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer les serveurs FTP...</translation>
     </message>
     <message>
         <source>Please select the connection to remove from list above!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner dans la liste ci-dessus la connexion à supprimer&#xa0;!</translation>
     </message>
     <message>
         <source>Are you sure you want to remove FTP connection &quot;[NAME]&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer la connexion FTP «&#xa0;[NAME]&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>You must specify a connection name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez indiquer un nom de connexion&#xa0;!</translation>
     </message>
     <message>
         <source>You must specify a server hostname/IP!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez indiquer le nom d&apos;hôte ou l&apos;adresse IP du serveur&#xa0;!</translation>
     </message>
     <message>
         <source>Only letters (a-z, A-Z), numbers (1-9), periods (.) and hyphons (-) are allowed for server hostname/IP!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;hôte ou l&apos;adresse IP du serveur ne peut contenir que des lettres (a-z, A-Z), des chiffres (0-9), des points (.) et des tirets (-)&#xa0;!</translation>
     </message>
     <message>
         <source>You must specify a valid port number! Default is 21.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez indiquer un numéro de port valide&#xa0;! La valeur par défaut est 21.</translation>
     </message>
     <message>
         <source>You must specify a username if annonymous not selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez indiquer un identifiant si «&#xa0;Anonyme&#xa0;» n&apos;est pas coché&#xa0;!</translation>
     </message>
     <message>
         <source>Connection name &quot;[NAME]&quot; already exists! Please select another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de connexion «&#xa0;[NAME]&#xa0;» existe déjà&#xa0;! Veuillez choisir un autre nom.</translation>
     </message>
     <message>
         <source>No connection for name &quot;[NAME]&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune connexion ne porte le nom «&#xa0;[NAME]&#xa0;»&#xa0;!</translation>
     </message>
     <message>
         <source>Please select a connection from the list above to test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner dans la liste ci-dessus une connexion à tester.</translation>
     </message>
     <message>
         <source>New Directory Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du nouveau dossier&#xa0;: </translation>
     </message>
     <message>
         <source>Enter New Directory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du nouveau dossier</translation>
     </message>
     <message>
         <source>New Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau dossier</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière modification</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Droits d&apos;accès</translation>
     </message>
     <message>
         <source>FTP Connection Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de connexion FTP&#xa0;: </translation>
     </message>
     <message>
         <source>FTP Connection Canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion FTP annulée.</translation>
     </message>
     <message>
         <source>FTP Connection to server &quot;[SERVER]&quot; timed out!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai de connexion FTP au serveur «&#xa0;[SERVER]&#xa0;» est dépassé&#xa0;!</translation>
     </message>
     <message>
         <source>Error creating directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la création du dossier&#xa0;: </translation>
     </message>
     <message>
         <source>Go to parent directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller au dossier parent</translation>
     </message>
     <message>
         <source>Error removing directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la suppression du dossier&#xa0;: </translation>
     </message>
     <message>
         <source>Error renaming directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors du renommage du dossier&#xa0;: </translation>
     </message>
     <message>
         <source>Rename &quot;[OLDDIRPATH]&quot; To: </source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer «&#xa0;[OLDDIRPATH]&#xa0;» en&#xa0;: </translation>
     </message>
     <message>
         <source>Are you sure you want to delete the directory:\n\n[DIRECTORY]?\n\nDirectory must be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer le dossier&#xa0;:\n\n[DIRECTORY]&#xa0;?\n\nLe dossier doit être vide.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>The control connection is closed</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion de contrôle est fermée</translation>
     </message>
     <message>
         <source>Connecting to [SERVER]...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à [SERVER]...</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>Authentication in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentification en cours...</translation>
     </message>
     <message>
         <source>User has been logged in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur connecté avec succès</translation>
     </message>
     <message>
         <source>Changing current directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement du dossier courant...</translation>
     </message>
     <message>
         <source>Deleting file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression du fichier...</translation>
     </message>
     <message>
         <source>Removing directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression du dossier...</translation>
     </message>
     <message>
         <source>Creating directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Création du dossier...</translation>
     </message>
     <message>
         <source>Renaming file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommage du fichier...</translation>
     </message>
     <message>
         <source>Establishing data connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Établissement de la connexion de données...</translation>
     </message>
     <message>
         <source>Data connection established</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion de données établie</translation>
     </message>
     <message>
         <source>Retrieving directory info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du contenu du dossier...</translation>
     </message>
     <message>
         <source>Directory info retrieved</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu du dossier lu</translation>
     </message>
     <message>
         <source>Download in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement en cours...</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement terminé</translation>
     </message>
     <message>
         <source>Upload in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi en cours...</translation>
     </message>
     <message>
         <source>Upload complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi terminé</translation>
     </message>
     <message>
         <source>FTP Connection &quot;[NAME]&quot; OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion FTP «&#xa0;[NAME]&#xa0;» fonctionne.</translation>
     </message>
     <message>
         <source>Error listing files: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors du listage des fichiers&#xa0;: </translation>
     </message>
     <message>
         <source>Error accessing path &quot;[PATH]&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;accès au chemin «&#xa0;[PATH]&#xa0;»&#xa0;!</translation>
     </message>
     <message>
         <source>Transferring &quot;[FILE]&quot; to FTP Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfert de «&#xa0;[FILE]&#xa0;» vers le serveur FTP...</translation>
     </message>
     <message>
         <source>FTP Client Busy, Waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Client FTP occupé, en attente...</translation>
     </message>
     <message>
         <source>FTP Upload Error, Process Stopped: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;envoi FTP, traitement arrêté&#xa0;: </translation>
     </message>
     <message>
         <source>FTP Upload Timed Out. Process Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai d&apos;envoi FTP dépassé. Traitement arrêté.</translation>
     </message>
     <message>
         <source>FTP Upload Canceled. Process Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi FTP annulé. Traitement arrêté.</translation>
     </message>
     <message>
         <source>Login details not given. Ending process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiants non fournis. Fin du traitement.</translation>
     </message>
     <message>
         <source>The FTP connection has closed. Do you want to re-open it and continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion FTP a été fermée. Voulez-vous la rouvrir et continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Connection Remove Error: Name could not be found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de suppression de la connexion&#xa0;: nom introuvable&#xa0;!</translation>
     </message>
     <message>
         <source>Login failed for [NUMATTEMPTS] attempts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion après [NUMATTEMPTS] tentatives.</translation>
     </message>
     <message>
         <source>Username/Password Incorrect. Do you want to retry?</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant ou mot de passe incorrect. Voulez-vous réessayer&#xa0;?</translation>
     </message>
     <message>
         <source>Connecting to server (timeout in [TIMEOUT] seconds)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au serveur (délai d&apos;attente&#xa0;: [TIMEOUT] secondes)...</translation>
     </message>
     <message>
         <source>Current Directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier courant&#xa0;: </translation>
     </message>
     <message>
         <source>Error setting directory to path &quot;[PATH]&quot;. Exiting process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors du passage au dossier «&#xa0;[PATH]&#xa0;». Fin du traitement.</translation>
     </message>
     <message>
         <source>Error creating directory &quot;[PATH]&quot;. Exiting Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la création du dossier «&#xa0;[PATH]&#xa0;». Fin du traitement.</translation>
     </message>
     <message>
         <source>(Preview Disabled)</source>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>Please close and restart VEXL for this to take effect.\n\nPlease note that this will ONLY work on windows XP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez fermer puis relancer VEXL pour que la modification prenne effet.\n\nNotez que cela fonctionne UNIQUEMENT sous Windows XP.</translation>
     </message>
     <message>
         <source>Orig. Size:</source>
@@ -397,59 +397,59 @@
     </message>
     <message>
         <source>Stop Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le traitement</translation>
     </message>
     <message>
         <source>Process stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement en cours d&apos;arrêt...</translation>
     </message>
     <message>
         <source>Due to limitations in this function, styles such as:\n\nBold, Italic, Underline and Strikethru\n\nCannot be applied to images and have been ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>En raison des limites de cette fonction, les styles tels que&#xa0;:\n\nGras, Italique, Souligné et Barré\n\nne peuvent pas être appliqués aux images et ont été ignorés.</translation>
     </message>
     <message>
         <source>* - 0 or more characters (wildcard).\n? - Any single character.\n* - Zero or more characters.\n# - Any single digit (0 to 9).\n[charlist] - Any single character in charlist.\n[!charlist] - Any single character not in charlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>* - 0 caractère ou plus (joker).\n? - Un caractère quelconque.\n* - Zéro caractère ou plus.\n# - Un chiffre quelconque (de 0 à 9).\n[liste] - Un caractère quelconque de la liste.\n[!liste] - Un caractère quelconque absent de la liste.</translation>
     </message>
     <message>
         <source>Enter Pattern: </source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le motif&#xa0;: </translation>
     </message>
     <message>
         <source>Select Images By Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner des images selon un motif</translation>
     </message>
     <message>
         <source>De-Select Images By Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Désélectionner des images selon un motif</translation>
     </message>
     <message>
         <source>The current image is about to be resized to over 6 megapixels ([DIMENSIONS]). This may cause the program to freeze as it is a very large image to process.\nYou might be resizing as a percentage accidently.\n\nPress yes to continue resizing. You will not see this warning again.\nPress no to skip image.\nPress cancel to end process.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image actuelle va être redimensionnée à plus de 6 mégapixels ([DIMENSIONS]). Le programme risque de se figer, car c&apos;est une très grande image à traiter.\nVous redimensionnez peut-être en pourcentage par erreur.\n\nCliquez sur «&#xa0;Oui&#xa0;» pour poursuivre le redimensionnement. Cet avertissement ne s&apos;affichera plus.\nCliquez sur «&#xa0;Non&#xa0;» pour ignorer l&apos;image.\nCliquez sur «&#xa0;Annuler&#xa0;» pour arrêter le traitement.</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
     <message>
         <source>Error removing old image:\n[IMAGE]\n[ERROR]\n\nDo you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la suppression de l&apos;ancienne image&#xa0;:\n[IMAGE]\n[ERROR]\n\nVoulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Error creating directory:\n[DIR]\n\nDo you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de la création du dossier&#xa0;:\n[DIR]\n\nVoulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Process Aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement interrompu.</translation>
     </message>
     <message>
         <source>Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement des images</translation>
     </message>
     <message>
         <source>You have selected to delete orignal images. These images can not be recovered.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez choisi de supprimer les images originales. Ces images ne pourront pas être récupérées.\nVoulez-vous vraiment continuer&#xa0;?\n\nCliquez sur «&#xa0;Annuler&#xa0;» pour continuer sans plus jamais voir ce message.</translation>
     </message>
 </context>
 <context>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Imagemagick License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence Imagemagick</translation>
     </message>
     <message>
         <source>Make Donation...</source>
@@ -512,7 +512,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -539,242 +539,242 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmFTPConnections</name>
     <message>
         <source>Configure FTP Connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer les connexions FTP</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Select a connection name in above list and click this button to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un nom de connexion dans la liste ci-dessus et cliquez sur ce bouton pour la supprimer.</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tester</translation>
     </message>
     <message>
         <source>Test the connection by connecting to it with details given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste la connexion en s&apos;y connectant avec les informations indiquées.</translation>
     </message>
     <message>
         <source>Connection Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la connexion&#xa0;:</translation>
     </message>
     <message>
         <source>Enter a unique and desciptive name for the FTP connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un nom unique et explicite pour la connexion FTP.</translation>
     </message>
     <message>
         <source>&amp;Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Connexion</translation>
     </message>
     <message>
         <source>Server Hostname/IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;hôte/IP du serveur&#xa0;:</translation>
     </message>
     <message>
         <source>The hostname or the IP address of the FTP server to upload images to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;hôte ou l&apos;adresse IP du serveur FTP vers lequel envoyer les images.</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port&#xa0;:</translation>
     </message>
     <message>
         <source>The port number of the FTP server to upload images to. Default is 21.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de port du serveur FTP vers lequel envoyer les images. La valeur par défaut est 21.</translation>
     </message>
     <message>
         <source>Use Passive Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le mode passif</translation>
     </message>
     <message>
         <source>Check to use passive mode (PASV) rather than active mode (PORT).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez pour utiliser le mode passif (PASV) plutôt que le mode actif (PORT).</translation>
     </message>
     <message>
         <source>Timeout (Seconds):</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai d&apos;attente (secondes)&#xa0;:</translation>
     </message>
     <message>
         <source>If the server doesn&apos;t respond within the specified time, connection is canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si le serveur ne répond pas dans le délai indiqué, la connexion est annulée.</translation>
     </message>
     <message>
         <source>&amp;Default Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin par &amp;défaut</translation>
     </message>
     <message>
         <source>The path of the directory on the FTP server to upload images into. This can be changed when selecting the connection as the output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin du dossier du serveur FTP dans lequel envoyer les images. Il peut être modifié au moment de choisir la connexion comme sortie.</translation>
     </message>
     <message>
         <source>&amp;Login</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Identification</translation>
     </message>
     <message>
         <source>Annonymous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anonyme</translation>
     </message>
     <message>
         <source>Check if connection is for an annonymous server (i.e. no username or password).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez si la connexion concerne un serveur anonyme (c&apos;est-à-dire sans identifiant ni mot de passe).</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant&#xa0;:</translation>
     </message>
     <message>
         <source>The username to use when logging onto the FTP server.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identifiant à utiliser pour se connecter au serveur FTP.</translation>
     </message>
     <message>
         <source>Save Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser le mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Check to allow the password to be stored for connection. Means the username/password won&apos;t be asked for when connecting to FTP server. Passwords are stored using encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez pour enregistrer le mot de passe de la connexion. L&apos;identifiant et le mot de passe ne seront alors plus demandés lors de la connexion au serveur FTP. Les mots de passe sont enregistrés chiffrés.</translation>
     </message>
     <message>
         <source>The password to use when logging onto the FTP server. If not specified, password will be asked on each connection attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe à utiliser pour se connecter au serveur FTP. S&apos;il n&apos;est pas indiqué, il sera demandé à chaque tentative de connexion.</translation>
     </message>
     <message>
         <source>&amp;Save/Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer/Ajouter</translation>
     </message>
     <message>
         <source>Save selected connection or add new connection to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre la connexion sélectionnée ou ajoute une nouvelle connexion à la liste.</translation>
     </message>
 </context>
 <context>
     <name>frmFTPLogin</name>
     <message>
         <source>Server Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au serveur</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Remember Username &amp;&amp; Password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mémoriser l&apos;identifiant &amp;&amp; le mot de passe</translation>
     </message>
     <message>
         <source>Check if you want the above username and password to be stored for this connection. This will mean you wont have to enter login details again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez pour enregistrer l&apos;identifiant et le mot de passe ci-dessus pour cette connexion. Vous n&apos;aurez alors plus à les saisir.</translation>
     </message>
     <message>
         <source>&amp;Login</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Connexion</translation>
     </message>
     <message>
         <source>Press to login to server using username/password above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour vous connecter au serveur avec l&apos;identifiant et le mot de passe ci-dessus.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Press to cancel connection to server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour annuler la connexion au serveur.</translation>
     </message>
 </context>
 <context>
     <name>frmFTPSelectOutputDir</name>
     <message>
         <source>Select FTP Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier de sortie FTP</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière modification</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Droits d&apos;accès</translation>
     </message>
     <message>
         <source>Create Directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un dossier...</translation>
     </message>
     <message>
         <source>Press to create a new directory in above directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour créer un nouveau dossier dans le dossier ci-dessus.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Press to select output directory and return to main screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour choisir le dossier de sortie et revenir à la fenêtre principale.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Press to cancel selection of directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour annuler le choix du dossier.</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renommer...</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer...</translation>
     </message>
     <message>
         <source>&amp;Create New Directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer un nouveau dossier...</translation>
     </message>
 </context>
 <context>
     <name>frmFTPTest</name>
     <message>
         <source>Test FTP Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester la connexion FTP</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Cancel connection test/close window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annule le test de connexion ou ferme la fenêtre.</translation>
     </message>
 </context>
 <context>
     <name>frmGo</name>
     <message>
         <source>Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement des images</translation>
     </message>
     <message>
         <source>Image:</source>
@@ -790,22 +790,22 @@
     </message>
     <message>
         <source>FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>Stop Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le traitement</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>VEXL</source>
-        <translation type="unfinished"></translation>
+        <translation>VEXL</translation>
     </message>
     <message>
         <source>Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>Rotate Image</source>
@@ -845,11 +845,11 @@
     </message>
     <message>
         <source>Visit Quillmere...</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter Quillmere...</translation>
     </message>
     <message>
         <source>Get VEXL Professional...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenir VEXL Professional...</translation>
     </message>
     <message>
         <source>Make Donation...</source>
@@ -881,15 +881,15 @@
     </message>
     <message>
         <source>90°</source>
-        <translation type="unfinished"></translation>
+        <translation>90°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="unfinished"></translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>270°</source>
-        <translation type="unfinished"></translation>
+        <translation>270°</translation>
     </message>
     <message>
         <source>Delete Image</source>
@@ -909,35 +909,35 @@
     </message>
     <message>
         <source>BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP</translation>
     </message>
     <message>
         <source>GIF</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF</translation>
     </message>
     <message>
         <source>JPG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG</translation>
     </message>
     <message>
         <source>MIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>MIFF</translation>
     </message>
     <message>
         <source>PCX</source>
-        <translation type="unfinished"></translation>
+        <translation>PCX</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>TGA</source>
-        <translation type="unfinished"></translation>
+        <translation>TGA</translation>
     </message>
     <message>
         <source>TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF</translation>
     </message>
     <message>
         <source>That Match Pattern...</source>
@@ -957,11 +957,11 @@
     </message>
     <message>
         <source>XP Style (WinXP Only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Style XP (WinXP uniquement)</translation>
     </message>
     <message>
         <source>Enable Explorer Context Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le menu contextuel de l&apos;Explorateur</translation>
     </message>
     <message>
         <source>Extract 1st Scene</source>
@@ -973,59 +973,59 @@
     </message>
     <message>
         <source>English (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>English (par défaut)</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Español</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Français</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>Italiano (Waiting on translation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano (traduction en attente)</translation>
     </message>
     <message>
         <source>Nederlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>Submit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposer...</translation>
     </message>
     <message>
         <source>Grey (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris (par défaut)</translation>
     </message>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>Mozilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozilla</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Beige</source>
-        <translation type="unfinished"></translation>
+        <translation>Beige</translation>
     </message>
     <message>
         <source>Blue Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris bleu</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Clear All Settings</source>
@@ -1085,11 +1085,11 @@
     </message>
     <message>
         <source>Loading List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de la liste...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Tick every image.</source>
@@ -1117,7 +1117,7 @@
     </message>
     <message>
         <source>Dimensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions</translation>
     </message>
     <message>
         <source>The method in which to resize the images.</source>
@@ -1157,7 +1157,7 @@
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>The height of the output image.</source>
@@ -1169,7 +1169,7 @@
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
@@ -1177,7 +1177,7 @@
     </message>
     <message>
         <source>Antialias</source>
-        <translation type="unfinished"></translation>
+        <translation>Anticrénelage</translation>
     </message>
     <message>
         <source>Antialias the image.</source>
@@ -1197,7 +1197,7 @@
     </message>
     <message>
         <source>Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixels</translation>
     </message>
     <message>
         <source>Rotate</source>
@@ -1261,7 +1261,7 @@
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the prefix.</source>
@@ -1441,7 +1441,7 @@
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format&#xa0;:</translation>
     </message>
     <message>
         <source>Select the image&apos;s output format. If you want them to remain the same, select &apos;Don&apos;t Change&apos;.</source>
@@ -1477,7 +1477,7 @@
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>About VEXL Dovo.</source>
@@ -1485,11 +1485,11 @@
     </message>
     <message>
         <source>www</source>
-        <translation type="unfinished"></translation>
+        <translation>www</translation>
     </message>
     <message>
         <source>Visit the Quillmere website for updates, new software &amp; freeware etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitez le site web de Quillmere pour les mises à jour, les nouveaux logiciels, les gratuiciels, etc.</translation>
     </message>
     <message>
         <source>Start &gt;&gt;&gt;</source>
@@ -1526,7 +1526,7 @@
     <name>vexl::frmMain</name>
     <message>
         <source>Set Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur d&apos;arrière-plan</translation>
     </message>
 </context>
 </TS>

@@ -5,263 +5,263 @@
     <name>Messages</name>
     <message>
         <source>Output in Same Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva nella stessa cartella</translation>
     </message>
     <message>
         <source>Output in Different Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva in un&apos;altra cartella</translation>
     </message>
     <message>
         <source>Configure FTP Servers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configura server FTP...</translation>
     </message>
     <message>
         <source>Please select the connection to remove from list above!</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona nell&apos;elenco qui sopra la connessione da rimuovere!</translation>
     </message>
     <message>
         <source>Are you sure you want to remove FTP connection &quot;[NAME]&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero rimuovere la connessione FTP &quot;[NAME]&quot;?</translation>
     </message>
     <message>
         <source>You must specify a connection name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Devi indicare un nome per la connessione!</translation>
     </message>
     <message>
         <source>You must specify a server hostname/IP!</source>
-        <translation type="unfinished"></translation>
+        <translation>Devi indicare il nome host o l&apos;IP del server!</translation>
     </message>
     <message>
         <source>Only letters (a-z, A-Z), numbers (1-9), periods (.) and hyphons (-) are allowed for server hostname/IP!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel nome host o nell&apos;IP del server sono ammessi solo lettere (a-z, A-Z), numeri (0-9), punti (.) e trattini (-)!</translation>
     </message>
     <message>
         <source>You must specify a valid port number! Default is 21.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devi indicare un numero di porta valido! Il valore predefinito è 21.</translation>
     </message>
     <message>
         <source>You must specify a username if annonymous not selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Devi indicare un nome utente se non hai spuntato &quot;Anonimo&quot;!</translation>
     </message>
     <message>
         <source>Connection name &quot;[NAME]&quot; already exists! Please select another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome di connessione &quot;[NAME]&quot; esiste già! Scegli un altro nome.</translation>
     </message>
     <message>
         <source>No connection for name &quot;[NAME]&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna connessione con il nome &quot;[NAME]&quot;!</translation>
     </message>
     <message>
         <source>Please select a connection from the list above to test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona nell&apos;elenco qui sopra una connessione da provare.</translation>
     </message>
     <message>
         <source>New Directory Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nome della nuova cartella: </translation>
     </message>
     <message>
         <source>Enter New Directory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome della nuova cartella</translation>
     </message>
     <message>
         <source>New Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova cartella</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima modifica</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Permessi</translation>
     </message>
     <message>
         <source>FTP Connection Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di connessione FTP: </translation>
     </message>
     <message>
         <source>FTP Connection Canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione FTP annullata.</translation>
     </message>
     <message>
         <source>FTP Connection to server &quot;[SERVER]&quot; timed out!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto per la connessione FTP al server &quot;[SERVER]&quot;!</translation>
     </message>
     <message>
         <source>Error creating directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante la creazione della cartella: </translation>
     </message>
     <message>
         <source>Go to parent directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai alla cartella superiore</translation>
     </message>
     <message>
         <source>Error removing directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante la rimozione della cartella: </translation>
     </message>
     <message>
         <source>Error renaming directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante la rinomina della cartella: </translation>
     </message>
     <message>
         <source>Rename &quot;[OLDDIRPATH]&quot; To: </source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina &quot;[OLDDIRPATH]&quot; in: </translation>
     </message>
     <message>
         <source>Are you sure you want to delete the directory:\n\n[DIRECTORY]?\n\nDirectory must be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero eliminare la cartella:\n\n[DIRECTORY]?\n\nLa cartella deve essere vuota.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>The control connection is closed</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione di controllo è chiusa</translation>
     </message>
     <message>
         <source>Connecting to [SERVER]...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione a [SERVER]...</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connesso</translation>
     </message>
     <message>
         <source>Authentication in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Autenticazione in corso...</translation>
     </message>
     <message>
         <source>User has been logged in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso eseguito correttamente</translation>
     </message>
     <message>
         <source>Changing current directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio della cartella corrente...</translation>
     </message>
     <message>
         <source>Deleting file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminazione del file...</translation>
     </message>
     <message>
         <source>Removing directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimozione della cartella...</translation>
     </message>
     <message>
         <source>Creating directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione della cartella...</translation>
     </message>
     <message>
         <source>Renaming file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina del file...</translation>
     </message>
     <message>
         <source>Establishing data connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura della connessione dati...</translation>
     </message>
     <message>
         <source>Data connection established</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione dati stabilita</translation>
     </message>
     <message>
         <source>Retrieving directory info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura del contenuto della cartella...</translation>
     </message>
     <message>
         <source>Directory info retrieved</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenuto della cartella letto</translation>
     </message>
     <message>
         <source>Download in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Download in corso...</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Download completato</translation>
     </message>
     <message>
         <source>Upload in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload in corso...</translation>
     </message>
     <message>
         <source>Upload complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload completato</translation>
     </message>
     <message>
         <source>FTP Connection &quot;[NAME]&quot; OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione FTP &quot;[NAME]&quot; funziona.</translation>
     </message>
     <message>
         <source>Error listing files: </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nella lettura dell&apos;elenco dei file: </translation>
     </message>
     <message>
         <source>Error accessing path &quot;[PATH]&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di accesso al percorso &quot;[PATH]&quot;!</translation>
     </message>
     <message>
         <source>Transferring &quot;[FILE]&quot; to FTP Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferimento di &quot;[FILE]&quot; al server FTP...</translation>
     </message>
     <message>
         <source>FTP Client Busy, Waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Client FTP occupato, in attesa...</translation>
     </message>
     <message>
         <source>FTP Upload Error, Process Stopped: </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di upload FTP, elaborazione interrotta: </translation>
     </message>
     <message>
         <source>FTP Upload Timed Out. Process Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto per l&apos;upload FTP. Elaborazione interrotta.</translation>
     </message>
     <message>
         <source>FTP Upload Canceled. Process Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload FTP annullato. Elaborazione interrotta.</translation>
     </message>
     <message>
         <source>Login details not given. Ending process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati di accesso non forniti. Elaborazione terminata.</translation>
     </message>
     <message>
         <source>The FTP connection has closed. Do you want to re-open it and continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>La connessione FTP si è chiusa. Vuoi riaprirla e continuare?</translation>
     </message>
     <message>
         <source>Connection Remove Error: Name could not be found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di rimozione della connessione: nome non trovato!</translation>
     </message>
     <message>
         <source>Login failed for [NUMATTEMPTS] attempts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso non riuscito dopo [NUMATTEMPTS] tentativi.</translation>
     </message>
     <message>
         <source>Username/Password Incorrect. Do you want to retry?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente o password errati. Vuoi riprovare?</translation>
     </message>
     <message>
         <source>Connecting to server (timeout in [TIMEOUT] seconds)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione al server (timeout di [TIMEOUT] secondi)...</translation>
     </message>
     <message>
         <source>Current Directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella corrente: </translation>
     </message>
     <message>
         <source>Error setting directory to path &quot;[PATH]&quot;. Exiting process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nel passaggio alla cartella &quot;[PATH]&quot;. Elaborazione terminata.</translation>
     </message>
     <message>
         <source>Error creating directory &quot;[PATH]&quot;. Exiting Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante la creazione della cartella &quot;[PATH]&quot;. Elaborazione terminata.</translation>
     </message>
     <message>
         <source>(Preview Disabled)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Anteprima disattivata)</translation>
     </message>
     <message>
         <source>Could not overlay text to on image &quot;[IMAGE]&quot;! Do you want to continue processing images?</source>
@@ -285,31 +285,31 @@
     </message>
     <message>
         <source>Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Scena</translation>
     </message>
     <message>
         <source>Could not retrive information on &quot;[IMAGE]&quot; because:\n[ERROR]\n\nDo you want to continue processing images?</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere le informazioni su &quot;[IMAGE]&quot; perché:\n[ERROR]\n\nVuoi continuare a elaborare le immagini?</translation>
     </message>
     <message>
         <source>In Folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nella cartella: </translation>
     </message>
     <message>
         <source>Filename cannot contain the following characters: </source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome del file non può contenere i seguenti caratteri: </translation>
     </message>
     <message>
         <source>Could not make folder &quot;[FOLDER]&quot;\n\nFolder already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella &quot;[FOLDER]&quot;\n\nLa cartella esiste già!</translation>
     </message>
     <message>
         <source>Could not make folder &quot;[FOLDER]&quot;\n\n[ERROR]!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella &quot;[FOLDER]&quot;\n\n[ERROR]!</translation>
     </message>
     <message>
         <source>Please close and restart VEXL for this to take effect.\n\nPlease note that this will ONLY work on windows XP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi e riavvia VEXL perché la modifica abbia effetto.\n\nNota: funziona SOLO su Windows XP.</translation>
     </message>
     <message>
         <source>Orig. Size:</source>
@@ -397,59 +397,59 @@
     </message>
     <message>
         <source>Stop Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi elaborazione</translation>
     </message>
     <message>
         <source>Process stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresto dell&apos;elaborazione...</translation>
     </message>
     <message>
         <source>Due to limitations in this function, styles such as:\n\nBold, Italic, Underline and Strikethru\n\nCannot be applied to images and have been ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>A causa dei limiti di questa funzione, stili come:\n\nGrassetto, Corsivo, Sottolineato e Barrato\n\nnon possono essere applicati alle immagini e sono stati ignorati.</translation>
     </message>
     <message>
         <source>* - 0 or more characters (wildcard).\n? - Any single character.\n* - Zero or more characters.\n# - Any single digit (0 to 9).\n[charlist] - Any single character in charlist.\n[!charlist] - Any single character not in charlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>* - 0 o più caratteri (carattere jolly).\n? - Un carattere qualsiasi.\n* - Zero o più caratteri.\n# - Una cifra qualsiasi (da 0 a 9).\n[elenco] - Un carattere qualsiasi dell&apos;elenco.\n[!elenco] - Un carattere qualsiasi non presente nell&apos;elenco.</translation>
     </message>
     <message>
         <source>Enter Pattern: </source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il modello: </translation>
     </message>
     <message>
         <source>Select Images By Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona immagini secondo un modello</translation>
     </message>
     <message>
         <source>De-Select Images By Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona immagini secondo un modello</translation>
     </message>
     <message>
         <source>The current image is about to be resized to over 6 megapixels ([DIMENSIONS]). This may cause the program to freeze as it is a very large image to process.\nYou might be resizing as a percentage accidently.\n\nPress yes to continue resizing. You will not see this warning again.\nPress no to skip image.\nPress cancel to end process.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine corrente sta per essere ridimensionata a oltre 6 megapixel ([DIMENSIONS]). Il programma potrebbe bloccarsi, perché è un&apos;immagine molto grande da elaborare.\nForse stai ridimensionando in percentuale per errore.\n\nPremi &quot;Sì&quot; per continuare il ridimensionamento. Non vedrai più questo avviso.\nPremi &quot;No&quot; per saltare l&apos;immagine.\nPremi &quot;Annulla&quot; per terminare l&apos;elaborazione.</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento...</translation>
     </message>
     <message>
         <source>Error removing old image:\n[IMAGE]\n[ERROR]\n\nDo you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante la rimozione della vecchia immagine:\n[IMAGE]\n[ERROR]\n\nVuoi continuare?</translation>
     </message>
     <message>
         <source>Error creating directory:\n[DIR]\n\nDo you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante la creazione della cartella:\n[DIR]\n\nVuoi continuare?</translation>
     </message>
     <message>
         <source>Process Aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione interrotta.</translation>
     </message>
     <message>
         <source>Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione immagini</translation>
     </message>
     <message>
         <source>You have selected to delete orignal images. These images can not be recovered.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai scelto di eliminare le immagini originali. Queste immagini non potranno essere recuperate.\nVuoi davvero continuare?\n\nPremi &quot;Annulla&quot; per continuare senza vedere mai più questo messaggio.</translation>
     </message>
 </context>
 <context>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Imagemagick License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licenza Imagemagick</translation>
     </message>
     <message>
         <source>Make Donation...</source>
@@ -512,7 +512,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -539,242 +539,242 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmFTPConnections</name>
     <message>
         <source>Configure FTP Connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Configura connessioni FTP</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rimuovi</translation>
     </message>
     <message>
         <source>Select a connection name in above list and click this button to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona un nome di connessione nell&apos;elenco qui sopra e fai clic su questo pulsante per rimuoverla.</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prova</translation>
     </message>
     <message>
         <source>Test the connection by connecting to it with details given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova la connessione collegandosi con i dati indicati.</translation>
     </message>
     <message>
         <source>Connection Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome connessione:</translation>
     </message>
     <message>
         <source>Enter a unique and desciptive name for the FTP connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un nome univoco e descrittivo per la connessione FTP.</translation>
     </message>
     <message>
         <source>&amp;Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Connessione</translation>
     </message>
     <message>
         <source>Server Hostname/IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome host/IP del server:</translation>
     </message>
     <message>
         <source>The hostname or the IP address of the FTP server to upload images to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome host o l&apos;indirizzo IP del server FTP su cui caricare le immagini.</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta:</translation>
     </message>
     <message>
         <source>The port number of the FTP server to upload images to. Default is 21.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di porta del server FTP su cui caricare le immagini. Il valore predefinito è 21.</translation>
     </message>
     <message>
         <source>Use Passive Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa modalità passiva</translation>
     </message>
     <message>
         <source>Check to use passive mode (PASV) rather than active mode (PORT).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta per usare la modalità passiva (PASV) anziché quella attiva (PORT).</translation>
     </message>
     <message>
         <source>Timeout (Seconds):</source>
-        <translation type="unfinished"></translation>
+        <translation>Timeout (secondi):</translation>
     </message>
     <message>
         <source>If the server doesn&apos;t respond within the specified time, connection is canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se il server non risponde entro il tempo indicato, la connessione viene annullata.</translation>
     </message>
     <message>
         <source>&amp;Default Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso pre&amp;definito</translation>
     </message>
     <message>
         <source>The path of the directory on the FTP server to upload images into. This can be changed when selecting the connection as the output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il percorso della cartella sul server FTP in cui caricare le immagini. Si può cambiare quando si sceglie la connessione come destinazione.</translation>
     </message>
     <message>
         <source>&amp;Login</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Accesso</translation>
     </message>
     <message>
         <source>Annonymous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anonimo</translation>
     </message>
     <message>
         <source>Check if connection is for an annonymous server (i.e. no username or password).</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta se la connessione è verso un server anonimo (cioè senza nome utente né password).</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente:</translation>
     </message>
     <message>
         <source>The username to use when logging onto the FTP server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome utente da usare per accedere al server FTP.</translation>
     </message>
     <message>
         <source>Save Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva password:</translation>
     </message>
     <message>
         <source>Check to allow the password to be stored for connection. Means the username/password won&apos;t be asked for when connecting to FTP server. Passwords are stored using encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta per memorizzare la password della connessione. Così nome utente e password non verranno chiesti quando ci si collega al server FTP. Le password vengono salvate cifrate.</translation>
     </message>
     <message>
         <source>The password to use when logging onto the FTP server. If not specified, password will be asked on each connection attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>La password da usare per accedere al server FTP. Se non è indicata, verrà chiesta a ogni tentativo di connessione.</translation>
     </message>
     <message>
         <source>&amp;Save/Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva/Aggiungi</translation>
     </message>
     <message>
         <source>Save selected connection or add new connection to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la connessione selezionata o aggiunge una nuova connessione all&apos;elenco.</translation>
     </message>
 </context>
 <context>
     <name>frmFTPLogin</name>
     <message>
         <source>Server Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso al server</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome utente:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Password:</translation>
     </message>
     <message>
         <source>&amp;Remember Username &amp;&amp; Password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ricorda nome utente &amp;&amp; password</translation>
     </message>
     <message>
         <source>Check if you want the above username and password to be stored for this connection. This will mean you wont have to enter login details again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta se vuoi memorizzare nome utente e password qui sopra per questa connessione. Così non dovrai più inserire i dati di accesso.</translation>
     </message>
     <message>
         <source>&amp;Login</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Accedi</translation>
     </message>
     <message>
         <source>Press to login to server using username/password above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi per accedere al server con il nome utente e la password qui sopra.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnulla</translation>
     </message>
     <message>
         <source>Press to cancel connection to server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi per annullare la connessione al server.</translation>
     </message>
 </context>
 <context>
     <name>frmFTPSelectOutputDir</name>
     <message>
         <source>Select FTP Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona cartella di destinazione FTP</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima modifica</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Permessi</translation>
     </message>
     <message>
         <source>Create Directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea cartella...</translation>
     </message>
     <message>
         <source>Press to create a new directory in above directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi per creare una nuova cartella nella cartella qui sopra.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Press to select output directory and return to main screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi per scegliere la cartella di destinazione e tornare alla finestra principale.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Press to cancel selection of directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi per annullare la scelta della cartella.</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rinomina...</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina...</translation>
     </message>
     <message>
         <source>&amp;Create New Directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crea nuova cartella...</translation>
     </message>
 </context>
 <context>
     <name>frmFTPTest</name>
     <message>
         <source>Test FTP Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova connessione FTP</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>Cancel connection test/close window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla la prova di connessione o chiude la finestra.</translation>
     </message>
 </context>
 <context>
     <name>frmGo</name>
     <message>
         <source>Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborazione immagini</translation>
     </message>
     <message>
         <source>Image:</source>
@@ -782,26 +782,26 @@
     </message>
     <message>
         <source>Scene:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scena:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato:</translation>
     </message>
     <message>
         <source>FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>Stop Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi elaborazione</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>VEXL</source>
-        <translation type="unfinished"></translation>
+        <translation>VEXL</translation>
     </message>
     <message>
         <source>Images</source>
@@ -845,11 +845,11 @@
     </message>
     <message>
         <source>Visit Quillmere...</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita Quillmere...</translation>
     </message>
     <message>
         <source>Get VEXL Professional...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ottieni VEXL Professional...</translation>
     </message>
     <message>
         <source>Make Donation...</source>
@@ -881,15 +881,15 @@
     </message>
     <message>
         <source>90°</source>
-        <translation type="unfinished"></translation>
+        <translation>90°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="unfinished"></translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>270°</source>
-        <translation type="unfinished"></translation>
+        <translation>270°</translation>
     </message>
     <message>
         <source>Delete Image</source>
@@ -909,35 +909,35 @@
     </message>
     <message>
         <source>BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP</translation>
     </message>
     <message>
         <source>GIF</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF</translation>
     </message>
     <message>
         <source>JPG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG</translation>
     </message>
     <message>
         <source>MIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>MIFF</translation>
     </message>
     <message>
         <source>PCX</source>
-        <translation type="unfinished"></translation>
+        <translation>PCX</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>TGA</source>
-        <translation type="unfinished"></translation>
+        <translation>TGA</translation>
     </message>
     <message>
         <source>TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF</translation>
     </message>
     <message>
         <source>That Match Pattern...</source>
@@ -957,11 +957,11 @@
     </message>
     <message>
         <source>XP Style (WinXP Only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile XP (solo WinXP)</translation>
     </message>
     <message>
         <source>Enable Explorer Context Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva menu contestuale di Esplora risorse</translation>
     </message>
     <message>
         <source>Extract 1st Scene</source>
@@ -973,59 +973,59 @@
     </message>
     <message>
         <source>English (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>English (predefinito)</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Español</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Français</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>Italiano (Waiting on translation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano (traduzione in attesa)</translation>
     </message>
     <message>
         <source>Nederlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>Submit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia...</translation>
     </message>
     <message>
         <source>Grey (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grigio (predefinito)</translation>
     </message>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>Mozilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozilla</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiaro</translation>
     </message>
     <message>
         <source>Beige</source>
-        <translation type="unfinished"></translation>
+        <translation>Beige</translation>
     </message>
     <message>
         <source>Blue Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Grigio azzurro</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Giallo</translation>
     </message>
     <message>
         <source>Clear All Settings</source>
@@ -1085,11 +1085,11 @@
     </message>
     <message>
         <source>Loading List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento elenco...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi</translation>
     </message>
     <message>
         <source>Tick every image.</source>
@@ -1157,7 +1157,7 @@
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>The height of the output image.</source>
@@ -1169,7 +1169,7 @@
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
@@ -1177,7 +1177,7 @@
     </message>
     <message>
         <source>Antialias</source>
-        <translation type="unfinished"></translation>
+        <translation>Antialiasing</translation>
     </message>
     <message>
         <source>Antialias the image.</source>
@@ -1257,15 +1257,15 @@
     </message>
     <message>
         <source>Text to put at the start of the filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo da inserire all&apos;inizio del nome del file.</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the prefix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisce una metavariabile (dati sull&apos;immagine) nel prefisso.</translation>
     </message>
     <message>
         <source>Suffix:</source>
@@ -1273,15 +1273,15 @@
     </message>
     <message>
         <source>Text to put at the end of the filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo da inserire alla fine del nome del file.</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the suffix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisce una metavariabile (dati sull&apos;immagine) nel suffisso.</translation>
     </message>
     <message>
         <source>Select how you want to change the case of the filenames.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli come cambiare maiuscole e minuscole nei nomi dei file.</translation>
     </message>
     <message>
         <source>UncHanGEd cAse</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Specify what to do with underscores and spaces in filenames</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica cosa fare con trattini bassi e spazi nei nomi dei file</translation>
     </message>
     <message>
         <source>Spaces &amp; Underscores</source>
@@ -1341,7 +1341,7 @@
     </message>
     <message>
         <source>Rename the files with using a number that increments for each file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina i file con un numero che aumenta a ogni file.</translation>
     </message>
     <message>
         <source>Start With:</source>
@@ -1349,7 +1349,7 @@
     </message>
     <message>
         <source>The number to start the increments from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero da cui parte la numerazione.</translation>
     </message>
     <message>
         <source>Zero Fill:</source>
@@ -1357,7 +1357,7 @@
     </message>
     <message>
         <source>Pad (left) the seqeuntial number with zeros. For example the number 22 would become 0022 if this field was set to 4. Set to 0 for no padding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempie a sinistra il numero progressivo con zeri. Per esempio, con 4 in questo campo il numero 22 diventa 0022. Imposta 0 per non aggiungere zeri.</translation>
     </message>
     <message>
         <source>Text Overlay</source>
@@ -1429,15 +1429,15 @@
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscita</translation>
     </message>
     <message>
         <source>The folder that all processed images will be put in.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella in cui verranno salvate tutte le immagini elaborate.</translation>
     </message>
     <message>
         <source>Click to browse for the output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic per scegliere la cartella di destinazione.</translation>
     </message>
     <message>
         <source>Format:</source>
@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>The output quality of the JPG and PNG images, from 1 to 100. Default is 75%. If any JPG or PNG  image is processed, this value is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La qualità di uscita delle immagini JPG e PNG, da 1 a 100. Il valore predefinito è 75%. Si applica a ogni immagine JPG o PNG elaborata.</translation>
     </message>
     <message>
         <source>Replicate Subdirectory Stucture</source>
@@ -1465,7 +1465,7 @@
     </message>
     <message>
         <source>If checked, images will be placed in the same sub-directories as the target folder. If they don&apos;t exist they will be created. Otherwise ALL images are places in the above directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se spuntata, le immagini vengono messe nelle stesse sottocartelle che hanno nella cartella di origine; quelle mancanti vengono create. Altrimenti TUTTE le immagini vanno nella cartella indicata sopra.</translation>
     </message>
     <message>
         <source>Delete Original Images</source>
@@ -1473,23 +1473,23 @@
     </message>
     <message>
         <source>If checked, images will be processed and the original will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se spuntata, le immagini vengono elaborate e gli originali eliminati.</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>About VEXL Dovo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su VEXL Dovo.</translation>
     </message>
     <message>
         <source>www</source>
-        <translation type="unfinished"></translation>
+        <translation>www</translation>
     </message>
     <message>
         <source>Visit the Quillmere website for updates, new software &amp; freeware etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita il sito web di Quillmere per aggiornamenti, nuovo software, freeware ecc.</translation>
     </message>
     <message>
         <source>Start &gt;&gt;&gt;</source>
@@ -1504,15 +1504,15 @@
     <name>frmSelectOutputDir</name>
     <message>
         <source>Make New Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova cartella...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1526,7 +1526,7 @@
     <name>vexl::frmMain</name>
     <message>
         <source>Set Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore di sfondo</translation>
     </message>
 </context>
 </TS>

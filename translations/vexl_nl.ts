@@ -5,259 +5,259 @@
     <name>Messages</name>
     <message>
         <source>Output in Same Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitvoer in dezelfde map</translation>
     </message>
     <message>
         <source>Output in Different Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitvoer in een andere map</translation>
     </message>
     <message>
         <source>Configure FTP Servers...</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-servers instellen...</translation>
     </message>
     <message>
         <source>Please select the connection to remove from list above!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer in de lijst hierboven de verbinding die u wilt verwijderen!</translation>
     </message>
     <message>
         <source>Are you sure you want to remove FTP connection &quot;[NAME]&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u FTP-verbinding &quot;[NAME]&quot; wilt verwijderen?</translation>
     </message>
     <message>
         <source>You must specify a connection name!</source>
-        <translation type="unfinished"></translation>
+        <translation>U moet een naam voor de verbinding opgeven!</translation>
     </message>
     <message>
         <source>You must specify a server hostname/IP!</source>
-        <translation type="unfinished"></translation>
+        <translation>U moet de hostnaam of het IP-adres van de server opgeven!</translation>
     </message>
     <message>
         <source>Only letters (a-z, A-Z), numbers (1-9), periods (.) and hyphons (-) are allowed for server hostname/IP!</source>
-        <translation type="unfinished"></translation>
+        <translation>In de hostnaam of het IP-adres van de server zijn alleen letters (a-z, A-Z), cijfers (0-9), punten (.) en koppeltekens (-) toegestaan!</translation>
     </message>
     <message>
         <source>You must specify a valid port number! Default is 21.</source>
-        <translation type="unfinished"></translation>
+        <translation>U moet een geldig poortnummer opgeven! Standaard is 21.</translation>
     </message>
     <message>
         <source>You must specify a username if annonymous not selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>U moet een gebruikersnaam opgeven als &apos;Anoniem&apos; niet is aangevinkt!</translation>
     </message>
     <message>
         <source>Connection name &quot;[NAME]&quot; already exists! Please select another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verbindingsnaam &quot;[NAME]&quot; bestaat al! Kies een andere naam.</translation>
     </message>
     <message>
         <source>No connection for name &quot;[NAME]&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen verbinding met de naam &quot;[NAME]&quot;!</translation>
     </message>
     <message>
         <source>Please select a connection from the list above to test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer in de lijst hierboven een verbinding om te testen.</translation>
     </message>
     <message>
         <source>New Directory Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Naam van de nieuwe map: </translation>
     </message>
     <message>
         <source>Enter New Directory Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam nieuwe map invoeren</translation>
     </message>
     <message>
         <source>New Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe map</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnaam</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatst gewijzigd</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechten</translation>
     </message>
     <message>
         <source>FTP Connection Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-verbindingsfout: </translation>
     </message>
     <message>
         <source>FTP Connection Canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-verbinding geannuleerd.</translation>
     </message>
     <message>
         <source>FTP Connection to server &quot;[SERVER]&quot; timed out!</source>
-        <translation type="unfinished"></translation>
+        <translation>Time-out bij de FTP-verbinding met server &quot;[SERVER]&quot;!</translation>
     </message>
     <message>
         <source>Error creating directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het maken van de map: </translation>
     </message>
     <message>
         <source>Go to parent directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar de bovenliggende map</translation>
     </message>
     <message>
         <source>Error removing directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het verwijderen van de map: </translation>
     </message>
     <message>
         <source>Error renaming directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het hernoemen van de map: </translation>
     </message>
     <message>
         <source>Rename &quot;[OLDDIRPATH]&quot; To: </source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;[OLDDIRPATH]&quot; hernoemen naar: </translation>
     </message>
     <message>
         <source>Are you sure you want to delete the directory:\n\n[DIRECTORY]?\n\nDirectory must be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u deze map wilt verwijderen:\n\n[DIRECTORY]?\n\nDe map moet leeg zijn.</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Gereed</translation>
     </message>
     <message>
         <source>The control connection is closed</source>
-        <translation type="unfinished"></translation>
+        <translation>De besturingsverbinding is gesloten</translation>
     </message>
     <message>
         <source>Connecting to [SERVER]...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden met [SERVER]...</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbonden</translation>
     </message>
     <message>
         <source>Authentication in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezig met aanmelden...</translation>
     </message>
     <message>
         <source>User has been logged in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruiker is aangemeld</translation>
     </message>
     <message>
         <source>Changing current directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige map wordt gewijzigd...</translation>
     </message>
     <message>
         <source>Deleting file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand wordt verwijderd...</translation>
     </message>
     <message>
         <source>Removing directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Map wordt verwijderd...</translation>
     </message>
     <message>
         <source>Creating directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Map wordt gemaakt...</translation>
     </message>
     <message>
         <source>Renaming file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand wordt hernoemd...</translation>
     </message>
     <message>
         <source>Establishing data connection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dataverbinding wordt opgebouwd...</translation>
     </message>
     <message>
         <source>Data connection established</source>
-        <translation type="unfinished"></translation>
+        <translation>Dataverbinding opgebouwd</translation>
     </message>
     <message>
         <source>Retrieving directory info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud van de map wordt opgehaald...</translation>
     </message>
     <message>
         <source>Directory info retrieved</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud van de map opgehaald</translation>
     </message>
     <message>
         <source>Download in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezig met downloaden...</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Download voltooid</translation>
     </message>
     <message>
         <source>Upload in progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezig met uploaden...</translation>
     </message>
     <message>
         <source>Upload complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Upload voltooid</translation>
     </message>
     <message>
         <source>FTP Connection &quot;[NAME]&quot; OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-verbinding &quot;[NAME]&quot; werkt.</translation>
     </message>
     <message>
         <source>Error listing files: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het ophalen van de bestandslijst: </translation>
     </message>
     <message>
         <source>Error accessing path &quot;[PATH]&quot;!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij toegang tot pad &quot;[PATH]&quot;!</translation>
     </message>
     <message>
         <source>Transferring &quot;[FILE]&quot; to FTP Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;[FILE]&quot; wordt naar de FTP-server overgezet...</translation>
     </message>
     <message>
         <source>FTP Client Busy, Waiting...</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-client bezet, even wachten...</translation>
     </message>
     <message>
         <source>FTP Upload Error, Process Stopped: </source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-uploadfout, verwerking gestopt: </translation>
     </message>
     <message>
         <source>FTP Upload Timed Out. Process Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Time-out bij FTP-upload. Verwerking gestopt.</translation>
     </message>
     <message>
         <source>FTP Upload Canceled. Process Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-upload geannuleerd. Verwerking gestopt.</translation>
     </message>
     <message>
         <source>Login details not given. Ending process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen aanmeldgegevens opgegeven. Verwerking wordt beëindigd.</translation>
     </message>
     <message>
         <source>The FTP connection has closed. Do you want to re-open it and continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>De FTP-verbinding is gesloten. Wilt u deze opnieuw openen en doorgaan?</translation>
     </message>
     <message>
         <source>Connection Remove Error: Name could not be found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het verwijderen van de verbinding: naam niet gevonden!</translation>
     </message>
     <message>
         <source>Login failed for [NUMATTEMPTS] attempts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanmelden mislukt na [NUMATTEMPTS] pogingen.</translation>
     </message>
     <message>
         <source>Username/Password Incorrect. Do you want to retry?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikersnaam/wachtwoord onjuist. Wilt u het opnieuw proberen?</translation>
     </message>
     <message>
         <source>Connecting to server (timeout in [TIMEOUT] seconds)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden met server (time-out na [TIMEOUT] seconden)...</translation>
     </message>
     <message>
         <source>Current Directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige map: </translation>
     </message>
     <message>
         <source>Error setting directory to path &quot;[PATH]&quot;. Exiting process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het wisselen naar map &quot;[PATH]&quot;. Verwerking wordt beëindigd.</translation>
     </message>
     <message>
         <source>Error creating directory &quot;[PATH]&quot;. Exiting Process.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het maken van map &quot;[PATH]&quot;. Verwerking wordt beëindigd.</translation>
     </message>
     <message>
         <source>(Preview Disabled)</source>
@@ -397,59 +397,59 @@
     </message>
     <message>
         <source>Stop Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerking stoppen</translation>
     </message>
     <message>
         <source>Process stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezig met stoppen...</translation>
     </message>
     <message>
         <source>Due to limitations in this function, styles such as:\n\nBold, Italic, Underline and Strikethru\n\nCannot be applied to images and have been ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Door beperkingen van deze functie kunnen stijlen zoals:\n\nVet, Cursief, Onderstreept en Doorgehaald\n\nniet op afbeeldingen worden toegepast en zijn genegeerd.</translation>
     </message>
     <message>
         <source>* - 0 or more characters (wildcard).\n? - Any single character.\n* - Zero or more characters.\n# - Any single digit (0 to 9).\n[charlist] - Any single character in charlist.\n[!charlist] - Any single character not in charlist.</source>
-        <translation type="unfinished"></translation>
+        <translation>* - 0 of meer tekens (jokerteken).\n? - Eén willekeurig teken.\n* - Nul of meer tekens.\n# - Eén willekeurig cijfer (0 tot en met 9).\n[tekenlijst] - Eén willekeurig teken uit de tekenlijst.\n[!tekenlijst] - Eén willekeurig teken dat niet in de tekenlijst staat.</translation>
     </message>
     <message>
         <source>Enter Pattern: </source>
-        <translation type="unfinished"></translation>
+        <translation>Voer het patroon in: </translation>
     </message>
     <message>
         <source>Select Images By Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen volgens patroon selecteren</translation>
     </message>
     <message>
         <source>De-Select Images By Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen volgens patroon deselecteren</translation>
     </message>
     <message>
         <source>The current image is about to be resized to over 6 megapixels ([DIMENSIONS]). This may cause the program to freeze as it is a very large image to process.\nYou might be resizing as a percentage accidently.\n\nPress yes to continue resizing. You will not see this warning again.\nPress no to skip image.\nPress cancel to end process.</source>
-        <translation type="unfinished"></translation>
+        <translation>De huidige afbeelding wordt zo geschaald naar meer dan 6 megapixels ([DIMENSIONS]). Het programma kan hierdoor vastlopen, want zo&apos;n grote afbeelding is zwaar om te verwerken.\nMisschien schaalt u per ongeluk in procenten.\n\nKlik op &apos;Ja&apos; om door te gaan met schalen. U ziet deze waarschuwing dan niet meer.\nKlik op &apos;Nee&apos; om de afbeelding over te slaan.\nKlik op &apos;Annuleren&apos; om de verwerking te beëindigen.</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden...</translation>
     </message>
     <message>
         <source>Error removing old image:\n[IMAGE]\n[ERROR]\n\nDo you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het verwijderen van de oude afbeelding:\n[IMAGE]\n[ERROR]\n\nWilt u doorgaan?</translation>
     </message>
     <message>
         <source>Error creating directory:\n[DIR]\n\nDo you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het maken van de map:\n[DIR]\n\nWilt u doorgaan?</translation>
     </message>
     <message>
         <source>Process Aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerking afgebroken.</translation>
     </message>
     <message>
         <source>Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen verwerken</translation>
     </message>
     <message>
         <source>You have selected to delete orignal images. These images can not be recovered.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>U hebt ervoor gekozen de originele afbeeldingen te verwijderen. Deze afbeeldingen kunnen niet worden hersteld.\nWeet u zeker dat u wilt doorgaan?\n\nKlik op &apos;Annuleren&apos; om door te gaan en dit bericht nooit meer te zien.</translation>
     </message>
 </context>
 <context>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Imagemagick License</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagemagick-licentie</translation>
     </message>
     <message>
         <source>Make Donation...</source>
@@ -512,7 +512,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -539,235 +539,235 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmFTPConnections</name>
     <message>
         <source>Configure FTP Connections</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-verbindingen instellen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>Select a connection name in above list and click this button to remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer een verbindingsnaam in de lijst hierboven en klik op deze knop om de verbinding te verwijderen.</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testen</translation>
     </message>
     <message>
         <source>Test the connection by connecting to it with details given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Test de verbinding door met de opgegeven gegevens verbinding te maken.</translation>
     </message>
     <message>
         <source>Connection Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindingsnaam:</translation>
     </message>
     <message>
         <source>Enter a unique and desciptive name for the FTP connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een unieke, duidelijke naam in voor de FTP-verbinding.</translation>
     </message>
     <message>
         <source>&amp;Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;binding</translation>
     </message>
     <message>
         <source>Server Hostname/IP:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hostnaam/IP van server:</translation>
     </message>
     <message>
         <source>The hostname or the IP address of the FTP server to upload images to.</source>
-        <translation type="unfinished"></translation>
+        <translation>De hostnaam of het IP-adres van de FTP-server waarnaar de afbeeldingen worden geüpload.</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort:</translation>
     </message>
     <message>
         <source>The port number of the FTP server to upload images to. Default is 21.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het poortnummer van de FTP-server waarnaar de afbeeldingen worden geüpload. Standaard is 21.</translation>
     </message>
     <message>
         <source>Use Passive Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Passieve modus gebruiken</translation>
     </message>
     <message>
         <source>Check to use passive mode (PASV) rather than active mode (PORT).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink aan om de passieve modus (PASV) te gebruiken in plaats van de actieve modus (PORT).</translation>
     </message>
     <message>
         <source>Timeout (Seconds):</source>
-        <translation type="unfinished"></translation>
+        <translation>Time-out (seconden):</translation>
     </message>
     <message>
         <source>If the server doesn&apos;t respond within the specified time, connection is canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als de server niet binnen de opgegeven tijd reageert, wordt de verbinding geannuleerd.</translation>
     </message>
     <message>
         <source>&amp;Default Path</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standaardpad</translation>
     </message>
     <message>
         <source>The path of the directory on the FTP server to upload images into. This can be changed when selecting the connection as the output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het pad van de map op de FTP-server waarin de afbeeldingen worden geüpload. Dit kunt u wijzigen wanneer u de verbinding als uitvoer kiest.</translation>
     </message>
     <message>
         <source>&amp;Login</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanmelding</translation>
     </message>
     <message>
         <source>Annonymous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anoniem</translation>
     </message>
     <message>
         <source>Check if connection is for an annonymous server (i.e. no username or password).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink aan als de verbinding naar een anonieme server gaat (d.w.z. zonder gebruikersnaam of wachtwoord).</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikersnaam:</translation>
     </message>
     <message>
         <source>The username to use when logging onto the FTP server.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gebruikersnaam waarmee u zich bij de FTP-server aanmeldt.</translation>
     </message>
     <message>
         <source>Save Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord opslaan:</translation>
     </message>
     <message>
         <source>Check to allow the password to be stored for connection. Means the username/password won&apos;t be asked for when connecting to FTP server. Passwords are stored using encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink aan om het wachtwoord voor de verbinding op te slaan. Gebruikersnaam en wachtwoord worden dan niet gevraagd bij het verbinden met de FTP-server. Wachtwoorden worden versleuteld opgeslagen.</translation>
     </message>
     <message>
         <source>The password to use when logging onto the FTP server. If not specified, password will be asked on each connection attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wachtwoord waarmee u zich bij de FTP-server aanmeldt. Als u het niet opgeeft, wordt het bij elke verbindingspoging gevraagd.</translation>
     </message>
     <message>
         <source>&amp;Save/Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan/toevoegen</translation>
     </message>
     <message>
         <source>Save selected connection or add new connection to list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slaat de geselecteerde verbinding op of voegt een nieuwe verbinding aan de lijst toe.</translation>
     </message>
 </context>
 <context>
     <name>frmFTPLogin</name>
     <message>
         <source>Server Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanmelden bij server</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikersnaam:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord:</translation>
     </message>
     <message>
         <source>&amp;Remember Username &amp;&amp; Password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gebruikersnaam &amp;&amp; wachtwoord onthouden</translation>
     </message>
     <message>
         <source>Check if you want the above username and password to be stored for this connection. This will mean you wont have to enter login details again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink aan als u de gebruikersnaam en het wachtwoord hierboven voor deze verbinding wilt opslaan. U hoeft de aanmeldgegevens dan niet opnieuw in te voeren.</translation>
     </message>
     <message>
         <source>&amp;Login</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanmelden</translation>
     </message>
     <message>
         <source>Press to login to server using username/password above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik om u met de gebruikersnaam en het wachtwoord hierboven bij de server aan te melden.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuleren</translation>
     </message>
     <message>
         <source>Press to cancel connection to server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik om de verbinding met de server te annuleren.</translation>
     </message>
 </context>
 <context>
     <name>frmFTPSelectOutputDir</name>
     <message>
         <source>Select FTP Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-uitvoermap kiezen</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnaam</translation>
     </message>
     <message>
         <source>Last Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatst gewijzigd</translation>
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechten</translation>
     </message>
     <message>
         <source>Create Directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Map maken...</translation>
     </message>
     <message>
         <source>Press to create a new directory in above directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik om een nieuwe map te maken in de map hierboven.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Press to select output directory and return to main screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik om de uitvoermap te kiezen en terug te gaan naar het hoofdvenster.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Press to cancel selection of directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik om het kiezen van de map te annuleren.</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Openen</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam wijzigen...</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen...</translation>
     </message>
     <message>
         <source>&amp;Create New Directory...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe &amp;map maken...</translation>
     </message>
 </context>
 <context>
     <name>frmFTPTest</name>
     <message>
         <source>Test FTP Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP-verbinding testen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Cancel connection test/close window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleert de verbindingstest of sluit het venster.</translation>
     </message>
 </context>
 <context>
@@ -786,22 +786,22 @@
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>FTP</source>
-        <translation type="unfinished"></translation>
+        <translation>FTP</translation>
     </message>
     <message>
         <source>Stop Processing Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerking stoppen</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>VEXL</source>
-        <translation type="unfinished"></translation>
+        <translation>VEXL</translation>
     </message>
     <message>
         <source>Images</source>
@@ -845,11 +845,11 @@
     </message>
     <message>
         <source>Visit Quillmere...</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere bezoeken...</translation>
     </message>
     <message>
         <source>Get VEXL Professional...</source>
-        <translation type="unfinished"></translation>
+        <translation>VEXL Professional aanschaffen...</translation>
     </message>
     <message>
         <source>Make Donation...</source>
@@ -881,15 +881,15 @@
     </message>
     <message>
         <source>90°</source>
-        <translation type="unfinished"></translation>
+        <translation>90°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="unfinished"></translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>270°</source>
-        <translation type="unfinished"></translation>
+        <translation>270°</translation>
     </message>
     <message>
         <source>Delete Image</source>
@@ -909,35 +909,35 @@
     </message>
     <message>
         <source>BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP</translation>
     </message>
     <message>
         <source>GIF</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF</translation>
     </message>
     <message>
         <source>JPG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG</translation>
     </message>
     <message>
         <source>MIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>MIFF</translation>
     </message>
     <message>
         <source>PCX</source>
-        <translation type="unfinished"></translation>
+        <translation>PCX</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>TGA</source>
-        <translation type="unfinished"></translation>
+        <translation>TGA</translation>
     </message>
     <message>
         <source>TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF</translation>
     </message>
     <message>
         <source>That Match Pattern...</source>
@@ -953,11 +953,11 @@
     </message>
     <message>
         <source>Tooltips</source>
-        <translation type="unfinished"></translation>
+        <translation>Tooltips</translation>
     </message>
     <message>
         <source>XP Style (WinXP Only)</source>
-        <translation type="unfinished"></translation>
+        <translation>XP-stijl (alleen WinXP)</translation>
     </message>
     <message>
         <source>Enable Explorer Context Menu</source>
@@ -973,59 +973,59 @@
     </message>
     <message>
         <source>English (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>English (standaard)</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Español</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Français</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>Italiano (Waiting on translation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano (vertaling volgt)</translation>
     </message>
     <message>
         <source>Nederlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>Submit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Insturen...</translation>
     </message>
     <message>
         <source>Grey (Default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grijs (standaard)</translation>
     </message>
     <message>
         <source>Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere</translation>
     </message>
     <message>
         <source>Mozilla</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozilla</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Licht</translation>
     </message>
     <message>
         <source>Beige</source>
-        <translation type="unfinished"></translation>
+        <translation>Beige</translation>
     </message>
     <message>
         <source>Blue Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauwgrijs</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Geel</translation>
     </message>
     <message>
         <source>Clear All Settings</source>
@@ -1085,11 +1085,11 @@
     </message>
     <message>
         <source>Loading List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst laden...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>Tick every image.</source>
@@ -1157,7 +1157,7 @@
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>The height of the output image.</source>
@@ -1169,7 +1169,7 @@
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
@@ -1177,7 +1177,7 @@
     </message>
     <message>
         <source>Antialias</source>
-        <translation type="unfinished"></translation>
+        <translation>Anti-aliasing</translation>
     </message>
     <message>
         <source>Antialias the image.</source>
@@ -1197,7 +1197,7 @@
     </message>
     <message>
         <source>Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixels</translation>
     </message>
     <message>
         <source>Rotate</source>
@@ -1253,7 +1253,7 @@
     </message>
     <message>
         <source>Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefix:</translation>
     </message>
     <message>
         <source>Text to put at the start of the filename.</source>
@@ -1261,7 +1261,7 @@
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Insert a meta variable (data about the image) into the prefix.</source>
@@ -1269,7 +1269,7 @@
     </message>
     <message>
         <source>Suffix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suffix:</translation>
     </message>
     <message>
         <source>Text to put at the end of the filename.</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitvoer</translation>
     </message>
     <message>
         <source>The folder that all processed images will be put in.</source>
@@ -1477,7 +1477,7 @@
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>About VEXL Dovo.</source>
@@ -1485,7 +1485,7 @@
     </message>
     <message>
         <source>www</source>
-        <translation type="unfinished"></translation>
+        <translation>www</translation>
     </message>
     <message>
         <source>Visit the Quillmere website for updates, new software &amp; freeware etc.</source>
@@ -1493,7 +1493,7 @@
     </message>
     <message>
         <source>Start &gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Start &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Process the images with the settings specified above.</source>
@@ -1526,7 +1526,7 @@
     <name>vexl::frmMain</name>
     <message>
         <source>Set Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtergrondkleur instellen</translation>
     </message>
 </context>
 </TS>
