@@ -1452,10 +1452,6 @@
         <translation>Beibehalten</translation>
     </message>
     <message>
-        <source>JPG/PNG Quality:</source>
-        <translation>JPG/PNG-Qualität:</translation>
-    </message>
-    <message>
         <source>The output quality of the JPG and PNG images, from 1 to 100. Default is 75%. If any JPG or PNG  image is processed, this value is used.</source>
         <translation>Die Ausgabequalität der JPG- und PNG-Bilder, von 1 bis 100. Standard ist 75&#xa0;%. Dieser Wert gilt für jedes verarbeitete JPG- oder PNG-Bild.</translation>
     </message>
@@ -1499,6 +1495,46 @@
         <source>Process the images with the settings specified above.</source>
         <translation>Verarbeitet die Bilder mit den obigen Einstellungen.</translation>
     </message>
+    <message>
+        <source>Capture Date (YYYY-MM-DD)</source>
+        <translation>Aufnahmedatum (JJJJ-MM-TT)</translation>
+    </message>
+    <message>
+        <source>Capture Time (HH-MM-SS)</source>
+        <translation>Aufnahmezeit (HH-MM-SS)</translation>
+    </message>
+    <message>
+        <source>Camera Make and Model</source>
+        <translation>Kamerahersteller und -modell</translation>
+    </message>
+    <message>
+        <source>Original Filename</source>
+        <translation>Ursprünglicher Dateiname</translation>
+    </message>
+    <message>
+        <source>Only Shrink</source>
+        <translation>Nur verkleinern</translation>
+    </message>
+    <message>
+        <source>Resize only images that are larger than the given size; smaller images keep their size.</source>
+        <translation>Nur Bilder verkleinern, die größer als die angegebene Größe sind; kleinere Bilder behalten ihre Größe.</translation>
+    </message>
+    <message>
+        <source>Auto-Rotate by Camera Orientation</source>
+        <translation>Automatisch nach Kameraausrichtung drehen</translation>
+    </message>
+    <message>
+        <source>Turn photos upright as the camera recorded them, before any other operation.</source>
+        <translation>Fotos vor allen anderen Bearbeitungen so aufrichten, wie die Kamera es vermerkt hat.</translation>
+    </message>
+    <message>
+        <source>WEBP</source>
+        <translation>WEBP</translation>
+    </message>
+    <message>
+        <source>JPG/PNG/WebP Quality:</source>
+        <translation>JPG/PNG/WebP-Qualität:</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1516,10 +1552,55 @@
     </message>
 </context>
 <context>
+    <name>vexl::CFtpClient</name>
+    <message>
+        <source>The directory listing took too long.</source>
+        <translation>Das Auflisten des Verzeichnisses hat zu lange gedauert.</translation>
+    </message>
+    <message>
+        <source>The server ended the upload before the whole file was sent.</source>
+        <translation>Der Server hat das Hochladen beendet, bevor die ganze Datei gesendet war.</translation>
+    </message>
+    <message>
+        <source>The directory listing is too long.</source>
+        <translation>Die Verzeichnisliste ist zu lang.</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::FtpBatchUpload</name>
+    <message>
+        <source>The folder &quot;%1&quot; contains a line break or a NUL character, which cannot be sent to an FTP server. Process Stopped.</source>
+        <translation>Der Ordner „%1“ enthält einen Zeilenumbruch oder ein NUL-Zeichen, das nicht an einen FTP-Server gesendet werden kann. Vorgang angehalten.</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; contains a line break or a NUL character, which cannot be sent to an FTP server. Process Stopped.</source>
+        <translation>Der Dateiname „%1“ enthält einen Zeilenumbruch oder ein NUL-Zeichen, das nicht an einen FTP-Server gesendet werden kann. Vorgang angehalten.</translation>
+    </message>
+    <message>
+        <source>Re-opening the connection failed: %1</source>
+        <translation>Das erneute Öffnen der Verbindung ist fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
     <name>vexl::frmError</name>
     <message>
         <source>Description: </source>
         <translation>Beschreibung: </translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmFTPConnections</name>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; must not contain control characters such as line breaks or tabs.</source>
+        <translation>Das Feld „%1“ darf keine Steuerzeichen wie Zeilenumbrüche oder Tabulatoren enthalten.</translation>
+    </message>
+    <message>
+        <source>The connection name &quot;%1&quot; must not contain &quot;//&quot;.</source>
+        <translation>Der Verbindungsname „%1“ darf kein „//“ enthalten.</translation>
     </message>
 </context>
 <context>

@@ -1452,10 +1452,6 @@
         <translation>No cambiar</translation>
     </message>
     <message>
-        <source>JPG/PNG Quality:</source>
-        <translation>Calidad JPG/PNG:</translation>
-    </message>
-    <message>
         <source>The output quality of the JPG and PNG images, from 1 to 100. Default is 75%. If any JPG or PNG  image is processed, this value is used.</source>
         <translation>La calidad de salida de las imágenes JPG y PNG, de 1 a 100. El valor predeterminado es 75&#xa0;%. Se aplica a toda imagen JPG o PNG que se procese.</translation>
     </message>
@@ -1499,6 +1495,46 @@
         <source>Process the images with the settings specified above.</source>
         <translation>Procesa las imágenes con las opciones indicadas arriba.</translation>
     </message>
+    <message>
+        <source>Capture Date (YYYY-MM-DD)</source>
+        <translation>Fecha de captura (AAAA-MM-DD)</translation>
+    </message>
+    <message>
+        <source>Capture Time (HH-MM-SS)</source>
+        <translation>Hora de captura (HH-MM-SS)</translation>
+    </message>
+    <message>
+        <source>Camera Make and Model</source>
+        <translation>Marca y modelo de la cámara</translation>
+    </message>
+    <message>
+        <source>Original Filename</source>
+        <translation>Nombre de archivo original</translation>
+    </message>
+    <message>
+        <source>Only Shrink</source>
+        <translation>Solo reducir</translation>
+    </message>
+    <message>
+        <source>Resize only images that are larger than the given size; smaller images keep their size.</source>
+        <translation>Redimensionar solo las imágenes mayores que el tamaño indicado; las más pequeñas conservan su tamaño.</translation>
+    </message>
+    <message>
+        <source>Auto-Rotate by Camera Orientation</source>
+        <translation>Girar automáticamente según la orientación de la cámara</translation>
+    </message>
+    <message>
+        <source>Turn photos upright as the camera recorded them, before any other operation.</source>
+        <translation>Endereza las fotos según lo registró la cámara, antes de cualquier otra operación.</translation>
+    </message>
+    <message>
+        <source>WEBP</source>
+        <translation>WEBP</translation>
+    </message>
+    <message>
+        <source>JPG/PNG/WebP Quality:</source>
+        <translation>Calidad JPG/PNG/WebP:</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1516,10 +1552,55 @@
     </message>
 </context>
 <context>
+    <name>vexl::CFtpClient</name>
+    <message>
+        <source>The directory listing took too long.</source>
+        <translation>El listado del directorio tardó demasiado.</translation>
+    </message>
+    <message>
+        <source>The server ended the upload before the whole file was sent.</source>
+        <translation>El servidor terminó la subida antes de que se enviara el archivo completo.</translation>
+    </message>
+    <message>
+        <source>The directory listing is too long.</source>
+        <translation>El listado del directorio es demasiado largo.</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::FtpBatchUpload</name>
+    <message>
+        <source>The folder &quot;%1&quot; contains a line break or a NUL character, which cannot be sent to an FTP server. Process Stopped.</source>
+        <translation>La carpeta &quot;%1&quot; contiene un salto de línea o un carácter NUL, que no se puede enviar a un servidor FTP. Proceso detenido.</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; contains a line break or a NUL character, which cannot be sent to an FTP server. Process Stopped.</source>
+        <translation>El nombre de archivo &quot;%1&quot; contiene un salto de línea o un carácter NUL, que no se puede enviar a un servidor FTP. Proceso detenido.</translation>
+    </message>
+    <message>
+        <source>Re-opening the connection failed: %1</source>
+        <translation>No se pudo volver a abrir la conexión: %1</translation>
+    </message>
+</context>
+<context>
     <name>vexl::frmError</name>
     <message>
         <source>Description: </source>
         <translation>Descripción: </translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmFTPConnections</name>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; must not contain control characters such as line breaks or tabs.</source>
+        <translation>El campo &quot;%1&quot; no debe contener caracteres de control como saltos de línea o tabulaciones.</translation>
+    </message>
+    <message>
+        <source>The connection name &quot;%1&quot; must not contain &quot;//&quot;.</source>
+        <translation>El nombre de conexión &quot;%1&quot; no debe contener &quot;//&quot;.</translation>
     </message>
 </context>
 <context>

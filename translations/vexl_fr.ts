@@ -1452,10 +1452,6 @@
         <translation>Inchangé</translation>
     </message>
     <message>
-        <source>JPG/PNG Quality:</source>
-        <translation>Qualité JPG/PNG&#xa0;:</translation>
-    </message>
-    <message>
         <source>The output quality of the JPG and PNG images, from 1 to 100. Default is 75%. If any JPG or PNG  image is processed, this value is used.</source>
         <translation>La qualité de sortie des images JPG et PNG, de 1 à 100. La valeur par défaut est 75&#xa0;%. Elle s&apos;applique à toute image JPG ou PNG traitée.</translation>
     </message>
@@ -1499,6 +1495,46 @@
         <source>Process the images with the settings specified above.</source>
         <translation>Traite les images avec les paramètres indiqués ci-dessus.</translation>
     </message>
+    <message>
+        <source>Capture Date (YYYY-MM-DD)</source>
+        <translation>Date de prise de vue (AAAA-MM-JJ)</translation>
+    </message>
+    <message>
+        <source>Capture Time (HH-MM-SS)</source>
+        <translation>Heure de prise de vue (HH-MM-SS)</translation>
+    </message>
+    <message>
+        <source>Camera Make and Model</source>
+        <translation>Marque et modèle de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Original Filename</source>
+        <translation>Nom de fichier d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Only Shrink</source>
+        <translation>Réduire uniquement</translation>
+    </message>
+    <message>
+        <source>Resize only images that are larger than the given size; smaller images keep their size.</source>
+        <translation>Redimensionner uniquement les images plus grandes que la taille indiquée ; les plus petites gardent leur taille.</translation>
+    </message>
+    <message>
+        <source>Auto-Rotate by Camera Orientation</source>
+        <translation>Rotation automatique selon l&apos;orientation de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Turn photos upright as the camera recorded them, before any other operation.</source>
+        <translation>Redresse les photos comme l&apos;appareil l&apos;a enregistré, avant toute autre opération.</translation>
+    </message>
+    <message>
+        <source>WEBP</source>
+        <translation>WEBP</translation>
+    </message>
+    <message>
+        <source>JPG/PNG/WebP Quality:</source>
+        <translation>Qualité JPG/PNG/WebP :</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1516,10 +1552,55 @@
     </message>
 </context>
 <context>
+    <name>vexl::CFtpClient</name>
+    <message>
+        <source>The directory listing took too long.</source>
+        <translation>Le listage du répertoire a pris trop de temps.</translation>
+    </message>
+    <message>
+        <source>The server ended the upload before the whole file was sent.</source>
+        <translation>Le serveur a terminé l&apos;envoi avant que le fichier entier ait été transmis.</translation>
+    </message>
+    <message>
+        <source>The directory listing is too long.</source>
+        <translation>Le listage du répertoire est trop long.</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::FtpBatchUpload</name>
+    <message>
+        <source>The folder &quot;%1&quot; contains a line break or a NUL character, which cannot be sent to an FTP server. Process Stopped.</source>
+        <translation>Le dossier « %1 » contient un saut de ligne ou un caractère NUL, qui ne peut pas être envoyé à un serveur FTP. Traitement arrêté.</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; contains a line break or a NUL character, which cannot be sent to an FTP server. Process Stopped.</source>
+        <translation>Le nom de fichier « %1 » contient un saut de ligne ou un caractère NUL, qui ne peut pas être envoyé à un serveur FTP. Traitement arrêté.</translation>
+    </message>
+    <message>
+        <source>Re-opening the connection failed: %1</source>
+        <translation>La réouverture de la connexion a échoué : %1</translation>
+    </message>
+</context>
+<context>
     <name>vexl::frmError</name>
     <message>
         <source>Description: </source>
         <translation>Description&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmFTPConnections</name>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; must not contain control characters such as line breaks or tabs.</source>
+        <translation>Le champ « %1 » ne doit pas contenir de caractères de contrôle tels que des sauts de ligne ou des tabulations.</translation>
+    </message>
+    <message>
+        <source>The connection name &quot;%1&quot; must not contain &quot;//&quot;.</source>
+        <translation>Le nom de connexion « %1 » ne doit pas contenir « // ».</translation>
     </message>
 </context>
 <context>

@@ -1452,10 +1452,6 @@
         <translation>Invariato</translation>
     </message>
     <message>
-        <source>JPG/PNG Quality:</source>
-        <translation>Qualità JPG/PNG:</translation>
-    </message>
-    <message>
         <source>The output quality of the JPG and PNG images, from 1 to 100. Default is 75%. If any JPG or PNG  image is processed, this value is used.</source>
         <translation>La qualità di uscita delle immagini JPG e PNG, da 1 a 100. Il valore predefinito è 75%. Si applica a ogni immagine JPG o PNG elaborata.</translation>
     </message>
@@ -1499,6 +1495,46 @@
         <source>Process the images with the settings specified above.</source>
         <translation>Elabora le immagini con le impostazioni indicate sopra.</translation>
     </message>
+    <message>
+        <source>Capture Date (YYYY-MM-DD)</source>
+        <translation>Data di scatto (AAAA-MM-GG)</translation>
+    </message>
+    <message>
+        <source>Capture Time (HH-MM-SS)</source>
+        <translation>Ora di scatto (HH-MM-SS)</translation>
+    </message>
+    <message>
+        <source>Camera Make and Model</source>
+        <translation>Marca e modello della fotocamera</translation>
+    </message>
+    <message>
+        <source>Original Filename</source>
+        <translation>Nome file originale</translation>
+    </message>
+    <message>
+        <source>Only Shrink</source>
+        <translation>Solo riduci</translation>
+    </message>
+    <message>
+        <source>Resize only images that are larger than the given size; smaller images keep their size.</source>
+        <translation>Ridimensiona solo le immagini più grandi della dimensione indicata; quelle più piccole mantengono la loro dimensione.</translation>
+    </message>
+    <message>
+        <source>Auto-Rotate by Camera Orientation</source>
+        <translation>Ruota automaticamente secondo l&apos;orientamento della fotocamera</translation>
+    </message>
+    <message>
+        <source>Turn photos upright as the camera recorded them, before any other operation.</source>
+        <translation>Raddrizza le foto come registrato dalla fotocamera, prima di ogni altra operazione.</translation>
+    </message>
+    <message>
+        <source>WEBP</source>
+        <translation>WEBP</translation>
+    </message>
+    <message>
+        <source>JPG/PNG/WebP Quality:</source>
+        <translation>Qualità JPG/PNG/WebP:</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1516,10 +1552,55 @@
     </message>
 </context>
 <context>
+    <name>vexl::CFtpClient</name>
+    <message>
+        <source>The directory listing took too long.</source>
+        <translation>L&apos;elenco della cartella ha richiesto troppo tempo.</translation>
+    </message>
+    <message>
+        <source>The server ended the upload before the whole file was sent.</source>
+        <translation>Il server ha terminato il caricamento prima che l&apos;intero file fosse inviato.</translation>
+    </message>
+    <message>
+        <source>The directory listing is too long.</source>
+        <translation>L&apos;elenco della cartella è troppo lungo.</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::FtpBatchUpload</name>
+    <message>
+        <source>The folder &quot;%1&quot; contains a line break or a NUL character, which cannot be sent to an FTP server. Process Stopped.</source>
+        <translation>La cartella &quot;%1&quot; contiene un a capo o un carattere NUL, che non può essere inviato a un server FTP. Elaborazione interrotta.</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; contains a line break or a NUL character, which cannot be sent to an FTP server. Process Stopped.</source>
+        <translation>Il nome del file &quot;%1&quot; contiene un a capo o un carattere NUL, che non può essere inviato a un server FTP. Elaborazione interrotta.</translation>
+    </message>
+    <message>
+        <source>Re-opening the connection failed: %1</source>
+        <translation>Riapertura della connessione non riuscita: %1</translation>
+    </message>
+</context>
+<context>
     <name>vexl::frmError</name>
     <message>
         <source>Description: </source>
         <translation>Descrizione: </translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmFTPConnections</name>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; must not contain control characters such as line breaks or tabs.</source>
+        <translation>Il campo &quot;%1&quot; non deve contenere caratteri di controllo come a capo o tabulazioni.</translation>
+    </message>
+    <message>
+        <source>The connection name &quot;%1&quot; must not contain &quot;//&quot;.</source>
+        <translation>Il nome della connessione &quot;%1&quot; non deve contenere &quot;//&quot;.</translation>
     </message>
 </context>
 <context>

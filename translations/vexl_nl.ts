@@ -1452,10 +1452,6 @@
         <translation>Ongewijzigd</translation>
     </message>
     <message>
-        <source>JPG/PNG Quality:</source>
-        <translation>JPG/PNG-kwaliteit:</translation>
-    </message>
-    <message>
         <source>The output quality of the JPG and PNG images, from 1 to 100. Default is 75%. If any JPG or PNG  image is processed, this value is used.</source>
         <translation>De uitvoerkwaliteit van de JPG- en PNG-afbeeldingen, van 1 tot 100. Standaard is 75%. Deze waarde geldt voor elke verwerkte JPG- of PNG-afbeelding.</translation>
     </message>
@@ -1499,6 +1495,46 @@
         <source>Process the images with the settings specified above.</source>
         <translation>Verwerkt de afbeeldingen met de instellingen hierboven.</translation>
     </message>
+    <message>
+        <source>Capture Date (YYYY-MM-DD)</source>
+        <translation>Opnamedatum (JJJJ-MM-DD)</translation>
+    </message>
+    <message>
+        <source>Capture Time (HH-MM-SS)</source>
+        <translation>Opnametijd (UU-MM-SS)</translation>
+    </message>
+    <message>
+        <source>Camera Make and Model</source>
+        <translation>Cameramerk en -model</translation>
+    </message>
+    <message>
+        <source>Original Filename</source>
+        <translation>Oorspronkelijke bestandsnaam</translation>
+    </message>
+    <message>
+        <source>Only Shrink</source>
+        <translation>Alleen verkleinen</translation>
+    </message>
+    <message>
+        <source>Resize only images that are larger than the given size; smaller images keep their size.</source>
+        <translation>Alleen afbeeldingen verkleinen die groter zijn dan de opgegeven grootte; kleinere afbeeldingen behouden hun grootte.</translation>
+    </message>
+    <message>
+        <source>Auto-Rotate by Camera Orientation</source>
+        <translation>Automatisch draaien volgens camerastand</translation>
+    </message>
+    <message>
+        <source>Turn photos upright as the camera recorded them, before any other operation.</source>
+        <translation>Zet foto&apos;s rechtop zoals de camera het heeft vastgelegd, vóór elke andere bewerking.</translation>
+    </message>
+    <message>
+        <source>WEBP</source>
+        <translation>WEBP</translation>
+    </message>
+    <message>
+        <source>JPG/PNG/WebP Quality:</source>
+        <translation>JPG/PNG/WebP-kwaliteit:</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1516,10 +1552,55 @@
     </message>
 </context>
 <context>
+    <name>vexl::CFtpClient</name>
+    <message>
+        <source>The directory listing took too long.</source>
+        <translation>Het ophalen van de mapinhoud duurde te lang.</translation>
+    </message>
+    <message>
+        <source>The server ended the upload before the whole file was sent.</source>
+        <translation>De server heeft het uploaden beëindigd voordat het hele bestand was verzonden.</translation>
+    </message>
+    <message>
+        <source>The directory listing is too long.</source>
+        <translation>De mapinhoud is te lang.</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::FtpBatchUpload</name>
+    <message>
+        <source>The folder &quot;%1&quot; contains a line break or a NUL character, which cannot be sent to an FTP server. Process Stopped.</source>
+        <translation>De map &quot;%1&quot; bevat een regeleinde of een NUL-teken, dat niet naar een FTP-server kan worden verzonden. Verwerking gestopt.</translation>
+    </message>
+    <message>
+        <source>The file name &quot;%1&quot; contains a line break or a NUL character, which cannot be sent to an FTP server. Process Stopped.</source>
+        <translation>De bestandsnaam &quot;%1&quot; bevat een regeleinde of een NUL-teken, dat niet naar een FTP-server kan worden verzonden. Verwerking gestopt.</translation>
+    </message>
+    <message>
+        <source>Re-opening the connection failed: %1</source>
+        <translation>Het opnieuw openen van de verbinding is mislukt: %1</translation>
+    </message>
+</context>
+<context>
     <name>vexl::frmError</name>
     <message>
         <source>Description: </source>
         <translation>Beschrijving: </translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmFTPConnections</name>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; must not contain control characters such as line breaks or tabs.</source>
+        <translation>Het veld &quot;%1&quot; mag geen besturingstekens zoals regeleinden of tabs bevatten.</translation>
+    </message>
+    <message>
+        <source>The connection name &quot;%1&quot; must not contain &quot;//&quot;.</source>
+        <translation>De verbindingsnaam &quot;%1&quot; mag geen &quot;//&quot; bevatten.</translation>
     </message>
 </context>
 <context>
