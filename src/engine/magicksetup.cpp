@@ -8,7 +8,8 @@ namespace {
 
 // Image types the program lists and writes, under the names ImageMagick's coders
 // register for them (a ".jpg" file is coder JPG, its content detected as JPEG).
-// Everything else - SVG, MVG, MSL, text, URL and friends, PostScript, video -
+// NULL is the empty image that separates the frames from the overlay in a
+// composite over every frame. Everything else - SVG, MVG, MSL, text, URL and friends, PostScript, video -
 // is refused, whatever a file's name says.
 constexpr const char *kPolicy = R"(<policymap>
   <policy domain="delegate" rights="none" pattern="*"/>
@@ -19,6 +20,7 @@ constexpr const char *kPolicy = R"(<policymap>
   <policy domain="coder" rights="read|write" pattern="{JPEG,JPG,GIF,GIF87,BMP,BMP2,BMP3}"/>
   <policy domain="coder" rights="read|write" pattern="{TIFF,TIF,TIFF64,TGA,MIFF,PCX}"/>
   <policy domain="coder" rights="read" pattern="LABEL"/>
+  <policy domain="coder" rights="read" pattern="NULL"/>
 </policymap>
 )";
 

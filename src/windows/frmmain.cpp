@@ -1,5 +1,7 @@
 #include "frmmain.h"
 
+#include <QStatusBar>
+
 #include "ui_frmmain.h"
 
 #include "support/dirhandle.h"
@@ -415,7 +417,7 @@ void frmMain::applyOptions(const ProcessSettings &s)
     m_ui->chkInvert->setChecked(s.MiscInvert);
     m_ui->chkGreyscale->setChecked(s.MiscGreyscale);
     m_ui->cmbOutputFormat->setCurrentIndex(s.OutputFormat);
-    m_ui->txtJPGQuality->setText(s.JpgQuality);
+    m_ui->txtJPGQuality->setText(UsableJpgQuality(s.JpgQuality));
     m_ui->chkDeleteOld->setChecked(s.DeleteOld);
     m_ui->chkReplicateSubDirs->setChecked(s.ReplicateSubDirs);
     for (auto it = m_previousText.begin(); it != m_previousText.end(); ++it)
@@ -755,6 +757,8 @@ void frmMain::changeEvent(QEvent *event)
         m_ui->retranslateUi(this);
         if (auto *bg = m_mnuTextOverlayCol ? m_mnuTextOverlayCol->findChild<QMenu *>(QStringLiteral("mnuBGCol")) : nullptr)
             bg->setTitle(tr("Set Background Colour"));
+        if (m_skippedEntries > 0)
+            showSkippedEntries(m_skippedEntries);
     }
     // Window activation
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
@@ -937,6 +941,7 @@ void frmMain::RefreshFileList()
                 byName.insert(name, item);
             }
         }
+        showSkippedEntries(int(dh.Skipped().size()));
         m_dirHandle = nullptr;
     } catch (const VexlError &e) {
         m_dirHandle = nullptr;
@@ -967,6 +972,25 @@ void frmMain::RefreshFileList()
         m_relistRequested = false;
         RefreshFileList();
     }
+}
+
+void frmMain::showSkippedEntries(int count)
+{
+    m_skippedEntries = count;
+    if (count == 0) {
+        // No status bar until something was skipped: the layout stays as it is.
+        if (QStatusBar *bar = findChild<QStatusBar *>(QStringLiteral("staListing")))
+            bar->clearMessage();
+        return;
+    }
+    if (!findChild<QStatusBar *>(QStringLiteral("staListing"))) {
+        auto *bar = new QStatusBar(this);
+        bar->setObjectName(QStringLiteral("staListing"));
+        setStatusBar(bar);
+    }
+    statusBar()->showMessage(
+        tr("%1 entries skipped: names the system cannot pass on (control characters, invalid UTF-8) or paths that are too long")
+            .arg(count));
 }
 
 void frmMain::mnuRecurse_Click()
@@ -1129,6 +1153,9 @@ void frmMain::cmdGo_Click()
 {
     if (m_listing)
         return;
+    // An emptied quality field would make every image fail.
+    if (UsableJpgQuality(m_ui->txtJPGQuality->text()) != m_ui->txtJPGQuality->text())
+        m_ui->txtJPGQuality->setText(UsableJpgQuality(m_ui->txtJPGQuality->text()));
     const ProcessSettings s = processSettings();
     SettingsStore store;
     int ignore = 0;
