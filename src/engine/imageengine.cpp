@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
+#include <QThread>
 #include <QRegularExpression>
 #include <QFutureWatcher>
 #include <QThreadPool>
@@ -173,10 +175,23 @@ QThreadPool &workers()
     return pool;
 }
 
+// Reading or changing a small file takes a millisecond or two: less than handing
+// the call to a worker and back can cost on a busy machine, and too little to
+// hold up painting. Such calls run on the calling thread.
+constexpr qint64 kSmallFile = 64 * 1024;
+
+bool smallWork(const ToolInfo &tool, const QStringList &args)
+{
+    if (tool.fn != IdentifyImageCommand || args.isEmpty())
+        return false;
+    const QFileInfo file(args.last());
+    return file.isFile() && file.size() <= kSmallFile;
+}
+
 Outcome dispatch(bool serveEvents, const ToolInfo &tool, const QStringList &args)
 {
     ++g_calls;
-    if (!serveEvents || !QCoreApplication::instance())
+    if (!serveEvents || !QCoreApplication::instance() || smallWork(tool, args))
         return runTool(tool, args);
     // The work runs on a worker; this thread sleeps in its event loop (painting,
     // timers, a Stop button) until the worker is done.
@@ -323,7 +338,7 @@ template <typename Fn>
 std::exception_ptr runMaybeServing(bool serveEvents, Fn fn)
 {
     ++g_calls;
-    if (!serveEvents || !QCoreApplication::instance())
+    if (!serveEvents || !QCoreApplication::instance() || QThread::currentThread() != QCoreApplication::instance()->thread())
         return fn();
     QFuture<std::exception_ptr> future = QtConcurrent::run(&workers(), fn);
     QFutureWatcher<std::exception_ptr> watcher;
@@ -401,10 +416,13 @@ int SceneSource::count() const
 
 void SceneSource::write(int index, const QString &output, const QString &quality)
 {
+    // A small scene is written at once (see smallWork).
+    const bool small = index >= 0 && size_t(index) < m_data->scenes.size()
+        && m_data->scenes[size_t(index)]->columns * m_data->scenes[size_t(index)]->rows <= 256 * 256;
     bool numeric = false;
     const ulong q = quality.toULong(&numeric);
     const std::vector<Image *> &scenes = m_data->scenes;
-    const std::exception_ptr failure = runMaybeServing(m_serveEvents, [&]() noexcept -> std::exception_ptr {
+    const std::exception_ptr failure = runMaybeServing(m_serveEvents && !small, [&]() noexcept -> std::exception_ptr {
         try {
             if (index < 0 || index >= int(scenes.size()))
                 throw VexlError{0, QStringLiteral("no scene %1 in `%2'").arg(index).arg(m_path), QString(), 0};

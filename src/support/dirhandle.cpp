@@ -293,6 +293,7 @@ bool DirHandle::OpenDirectory(const QString &dir, int *errorNumber)
         return false;
     }
     m_visited.insert(id);
+    const qsizetype skippedBefore = m_skipped.size();
     while (const dirent *e = ::readdir(d)) {
         const QByteArray raw(e->d_name);
         if (raw == "." || raw == "..")
@@ -305,6 +306,7 @@ bool DirHandle::OpenDirectory(const QString &dir, int *errorNumber)
     }
     ::closedir(d);
     std::sort(m_entries.begin(), m_entries.end(), nameLess);
+    std::sort(m_skipped.begin() + skippedBefore, m_skipped.end(), nameLess);
     return true;
 }
 
@@ -373,7 +375,9 @@ bool DirHandle::MoveNext()
             continue;
         if (!present) {
             // Too long a path for the system, or gone since the folder was read.
-            if (lstatError == ENAMETOOLONG && !m_currentName.startsWith(QLatin1Char('.')) && Matches(m_currentName))
+            // (Such an entry may be a folder to descend into as well as a file.)
+            if (lstatError == ENAMETOOLONG && !m_currentName.startsWith(QLatin1Char('.'))
+                && (m_recurse || Matches(m_currentName)))
                 m_skipped << fullPath;
             continue;
         }

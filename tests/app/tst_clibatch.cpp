@@ -144,6 +144,21 @@ private slots:
         QVERIFY2(r.out.contains(QStringLiteral("127.0.0.1")) || r.out.contains(QStringLiteral("FTP")), qPrintable(r.out));
     }
 
+    // Names the listing passes over: one line each and the count on stderr.
+    void skippedEntriesAreListed()
+    {
+        TestWorld world;
+        const QString in = world.path(QStringLiteral("in"));
+        QVERIFY(makeImage(in + QStringLiteral("/a.png"), 20, 20));
+        QVERIFY(writeFile(in + QStringLiteral("/bad\nname.png"), "x"));
+        const QString ini = writeSettings(world, QStringLiteral("RenamePrefix=t_\n"));
+        const Result r = runBatch(world, {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, QStringLiteral("Skipped (unusable name or path too long): %1/bad\\x0aname.png\n"
+                                       "1 entries skipped\n").arg(in));
+        QVERIFY(QFile::exists(in + QStringLiteral("/t_a.png")));
+    }
+
     void helpExplainsTheOptions()
     {
         TestWorld world;

@@ -140,7 +140,7 @@ private slots:
         QTest::addColumn<QString>("magick");
         const QStringList ext{"", "bmp", "gif", "jpg", "pcx", "png", "tiff", "miff", "tga"};
         const QStringList magick{"", "BMP", "GIF", "JPEG", "PCX", "PNG", "TIFF", "MIFF", "TGA"};
-        for (int fmt : {1, 2, 3, 4, 5, 7, 8})
+        for (int fmt : {1, 4, 7, 8}) // GIF, JPG and PNG: below
             QTest::addRow("1-page TIFF to %s", qPrintable(magick[fmt]))
                 << "tiff1" << fmt << false << QStringList{"in." + ext[fmt]} << magick[fmt];
         for (int fmt : {1, 3, 5})
