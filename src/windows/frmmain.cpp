@@ -988,9 +988,7 @@ void frmMain::showSkippedEntries(int count)
         bar->setObjectName(QStringLiteral("staListing"));
         setStatusBar(bar);
     }
-    statusBar()->showMessage(
-        tr("%1 entries skipped: names the system cannot pass on (control characters, invalid UTF-8) or paths that are too long")
-            .arg(count));
+    statusBar()->showMessage(tr("%1 entries skipped (unusable names or paths too long)").arg(count));
 }
 
 void frmMain::mnuRecurse_Click()
