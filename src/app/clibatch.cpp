@@ -6,6 +6,7 @@
 #include "settings/settingsstore.h"
 #include "support/apppaths.h"
 #include "settings/ftpconnections.h"
+#include "settings/settingsvalidation.h"
 #include "support/messages.h"
 #include "support/vexlerror.h"
 
@@ -168,8 +169,9 @@ int RunCommandLineBatch(const QStringList &arguments)
     std::unique_ptr<SettingsStore> store;
     if (parser.isSet(QStringLiteral("settings"))) {
         const QString file = parser.value(QStringLiteral("settings"));
-        if (!QFileInfo(file).isFile()) {
-            err << "Settings file not found: " << file << Qt::endl;
+        const QString problem = ValidateSettingsFile(file, SettingsStore::userFile());
+        if (!problem.isEmpty()) {
+            err << problem << Qt::endl;
             return 2;
         }
         store = std::make_unique<SettingsStore>(file);
@@ -203,6 +205,13 @@ int RunCommandLineBatch(const QStringList &arguments)
     // connection that no longer exists means the same folder, as in the window).
     try {
         Ftp().connections = LoadFTPConnections(store->raw());
+        // A settings file may name a connection of the user's own store.
+        if (parser.isSet(QStringLiteral("settings"))) {
+            SettingsStore user;
+            for (const FTPConnection &c : LoadFTPConnections(user.raw()))
+                if (FindFTPConnection(Ftp().connections, c.Name).second < 0)
+                    Ftp().connections << c;
+        }
     } catch (const VexlError &e) {
         err << "Settings: FTP connections: " << e.description << Qt::endl;
         Ftp().connections.clear();
@@ -230,6 +239,10 @@ int RunCommandLineBatch(const QStringList &arguments)
             input.items << name;
             input.checked << true;
         }
+        for (const QString &skipped : dh.Skipped())
+            err << "Skipped (unusable name or path too long): " << skipped << Qt::endl;
+        if (!dh.Skipped().isEmpty())
+            err << dh.Skipped().size() << " entries skipped" << Qt::endl;
     } catch (const VexlError &e) {
         err << "Drive Error: (" << e.number << ") " << e.description << Qt::endl;
         return 1;

@@ -9,6 +9,7 @@
 #include "support/offthread.h"
 #include "engineworker.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,6 +70,21 @@ private:
 VexlError overflowError(const QString &what)
 {
     return VexlError{6, QStringLiteral("Overflow (%1)").arg(what), QStringLiteral("frmGo"), 0};
+}
+
+// The types whose files may hold several scenes (GIF frames, TIFF and MIFF
+// pages), by extension, spelled one way for each type; nothing for the others.
+std::optional<QString> multiSceneType(const QString &extension)
+{
+    const QString ext = extension.toLower();
+    // Both animate: an animation kept as either stays whole.
+    if (ext == QLatin1String("gif") || ext == QLatin1String("webp"))
+        return QStringLiteral("gif");
+    if (ext == QLatin1String("miff"))
+        return ext;
+    if (ext == QLatin1String("tif") || ext == QLatin1String("tiff"))
+        return QStringLiteral("tiff");
+    return std::nullopt;
 }
 
 // A 16-bit signed value, or the overflow error of the run.
@@ -244,6 +260,11 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
             CleanUpAndClose();
             return BatchOutcome::NoImages;
         }
+        // The count is a 16-bit number: more images end the run at once, saying why.
+        if (m_images.size() > 32767)
+            throw VexlError{6, QCoreApplication::translate("BatchRun", "Overflow (count): at most 32767 images can be "
+                                                                       "processed in one run"),
+                            QStringLiteral("frmGo"), 0};
         m_count = toInt16(m_images.size(), QStringLiteral("count"));
 
         op(QStringLiteral("Setting Progress Bar to '%1'").arg(m_count));
@@ -401,26 +422,27 @@ void BatchRun::processImage(const QString &item)
     m_fullInput = AddBackslash(m_in->currentFolder) + (m_subFolder.isEmpty() ? QString() : m_subFolder + QLatin1Char('/'))
         + m_fileName;
 
-    // 7. animated GIF (or WebP)? Kept whole when the output format animates too.
+    // 7. animated GIF, or an image of several pages? Kept in its type it is
+    // copied whole; changed to another, its scenes are extracted.
     op(QStringLiteral("Work out if Animated gif..."));
     m_sceneCount = 1;
     m_sceneNumber = 1;
     m_sceneNumberFormat = QStringLiteral("0");
     m_aniToNonAni = false;
-    const auto animates = [](const QString &ext) {
-        return ext.compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0
-            || ext.compare(QLatin1String("webp"), Qt::CaseInsensitive) == 0;
-    };
-    if (animates(m_ext)) {
+    m_multiScene = false;
+    m_scenes.reset();
+    if (multiSceneType(m_ext).has_value()) {
         op(QStringLiteral("Get Number of Scenes..."));
         m_sceneCount = GetNumScenes(m_fullInput);
         m_sceneNumberFormat = QString(QString::number(qMax<int>(m_sceneCount, 0)).size(), QLatin1Char('0'));
         op(QStringLiteral("Scene Number Format: ") + m_sceneNumberFormat);
         if (m_sceneCount > 1) {
             op(QStringLiteral("Number of Scenes: %1").arg(m_sceneCount));
-            if (!animates(m_newExt)) {
+            if (multiSceneType(m_newExt) != multiSceneType(m_ext)) {
                 op(QStringLiteral("Yes, Image is an Animated Gif"));
                 m_aniToNonAni = true;
+            } else {
+                m_multiScene = true;
             }
         }
     }
@@ -505,6 +527,34 @@ void BatchRun::processImage(const QString &item)
         if (!(m_sceneNumber <= m_sceneCount && m_aniToNonAni && m_extractAllScenes && !m_skipRest))
             break;
     }
+    m_scenes.reset();
+}
+
+QStringList BatchRun::writeOptions() const
+{
+    QStringList options{QStringLiteral("-quality"), m_jpgQuality};
+    if (sceneKind() == OverlayScenes::EveryFrame)
+        options << QStringLiteral("-coalesce");
+    return options;
+}
+
+OverlayScenes BatchRun::sceneKind() const
+{
+    if (!m_multiScene)
+        return OverlayScenes::First;
+    return multiSceneType(m_ext) == QLatin1String("gif") ? OverlayScenes::EveryFrame : OverlayScenes::EveryPage;
+}
+
+void BatchRun::extractScene(int scene)
+{
+    try {
+        if (!m_scenes)
+            m_scenes = std::make_unique<SceneSource>(m_fullInput, multiSceneType(m_ext) == QLatin1String("gif"),
+                                                     !m_extractAllScenes, true);
+        m_scenes->write(scene, m_outputPath, m_jpgQuality);
+    } catch (const VexlError &) {
+        // reported by the next operation on the missing output
+    }
 }
 
 void BatchRun::produceWorkingFile()
@@ -556,7 +606,7 @@ void BatchRun::produceWorkingFile()
         status(QStringLiteral("Extracting Scene #%1 Image: ").arg(m_sceneNumber) + m_outputImageFName
                + QStringLiteral("..."));
         op(QStringLiteral("Extract Scene #%1").arg(m_sceneNumber));
-        ExtractScene(m_fullInput, m_outputPath, m_sceneNumber - 1);
+        extractScene(m_sceneNumber - 1);
         m_workingFileMade = FileExists(m_outputPath);
         if (!m_extractAllScenes || m_sceneNumber == m_sceneCount)
             deleteSource();

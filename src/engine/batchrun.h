@@ -4,6 +4,7 @@
 #include "ftp/ftpbatchupload.h"
 #include "imageengine.h"
 #include "lookahead.h"
+#include "textoverlay.h"
 #include "settings/processsettings.h"
 #include "settings/settingsreport.h"
 #include "support/processlog.h"
@@ -137,6 +138,14 @@ private:
     void MiscOperations();
     void ChangeFormat();
     void mogrifyStep(const QStringList &args);
+    // "-quality" q, and for an animation kept as one "-coalesce", so that an
+    // operation sees (and writes) whole frames, never an optimised GIF's parts.
+    QStringList writeOptions() const;
+    // Which scenes of the working file the stamp goes on.
+    OverlayScenes sceneKind() const;
+    // Writes scene `scene` (0-based) of the input to the output path, decoding
+    // the input once per image.
+    void extractScene(int scene);
 
     // Meta variables and overlay
     void GetMetaData();
@@ -182,6 +191,8 @@ private:
     QString m_outputPath;
     QString m_tmpOutputImage;
     bool m_aniToNonAni = false;
+    bool m_multiScene = false;      // kept whole with several scenes (frames or pages)
+    std::unique_ptr<SceneSource> m_scenes; // the input's scenes while they are extracted
     qint16 m_sceneCount = 1;
     qint16 m_sceneNumber = 1;
     QString m_sceneNumberFormat;

@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <zlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,6 +71,114 @@ bool writableOrAbsent(const QString &path)
 QString withExtension(const QString &stem, const QString &ext)
 {
     return ext.isEmpty() ? stem : stem + QLatin1Char('.') + ext;
+}
+
+// PNG text chunks whose text is larger than this are left out when the file is
+// read: a chunk of a few hundred KiB can inflate to hundreds of MiB, which
+// ImageMagick would read whole (its limits cover pixels, not text) and copy
+// into every output.
+constexpr qint64 kMaxPngText = 64 * 1024;
+
+quint32 bigEndian32(const QByteArray &b, int at)
+{
+    return (quint32(quint8(b[at])) << 24) | (quint32(quint8(b[at + 1])) << 16) | (quint32(quint8(b[at + 2])) << 8)
+         | quint32(quint8(b[at + 3]));
+}
+
+// True when the zlib stream `data` inflates to more than `limit` bytes (or is broken).
+bool inflatesBeyond(const QByteArray &data, qint64 limit)
+{
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK)
+        return true;
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.constData()));
+    z.avail_in = uInt(data.size());
+    char buffer[16384];
+    qint64 total = 0;
+    int status = Z_OK;
+    while (status == Z_OK && total <= limit) {
+        z.next_out = reinterpret_cast<Bytef *>(buffer);
+        z.avail_out = sizeof buffer;
+        status = inflate(&z, Z_NO_FLUSH);
+        total += qint64(sizeof buffer - z.avail_out);
+        if (status == Z_BUF_ERROR && z.avail_in == 0)
+            break;
+    }
+    inflateEnd(&z);
+    return total > limit || (status != Z_STREAM_END && status != Z_OK && status != Z_BUF_ERROR);
+}
+
+// The byte ranges (offset, length) of a PNG's text chunks that hold more than
+// kMaxPngText of text; none for other files.
+QList<QPair<qint64, qint64>> oversizedPngText(const QString &path)
+{
+    QList<QPair<qint64, qint64>> ranges;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.read(8) != QByteArray("\x89PNG\r\n\x1a\n", 8))
+        return ranges;
+    const qint64 size = file.size();
+    qint64 pos = 8;
+    while (pos + 12 <= size && file.seek(pos)) {
+        const QByteArray head = file.read(8);
+        if (head.size() < 8)
+            break;
+        const qint64 length = bigEndian32(head, 0);
+        const QByteArray type = head.mid(4, 4);
+        const qint64 total = 12 + length;
+        bool oversized = false;
+        if (type == "tEXt") {
+            oversized = length > kMaxPngText;
+        } else if (type == "zTXt" || type == "iTXt") {
+            if (length > kMaxPngText) {
+                oversized = true;
+            } else {
+                const QByteArray data = file.read(length);
+                int at = int(data.indexOf('\0')) + 1; // after the keyword
+                bool compressed = type == "zTXt";
+                if (at > 0 && type == "iTXt" && at + 2 <= data.size()) {
+                    compressed = data[at] != 0;
+                    at += 2; // flag and method
+                    at = int(data.indexOf('\0', at)) + 1; // language
+                    at = at > 0 ? int(data.indexOf('\0', at)) + 1 : 0; // translated keyword
+                } else if (at > 0) {
+                    at += 1; // method
+                }
+                if (at > 0 && compressed)
+                    oversized = inflatesBeyond(data.mid(at), kMaxPngText);
+            }
+        }
+        if (oversized)
+            ranges.append({pos, total});
+        if (type == "IEND")
+            break;
+        pos += total;
+    }
+    return ranges;
+}
+
+// Writes `source` without the byte ranges `drop` to `target`.
+bool copyWithout(const QString &source, const QString &target, const QList<QPair<qint64, qint64>> &drop)
+{
+    QFile in(source);
+    QFile out(target);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    qint64 pos = 0;
+    const auto copyUpTo = [&](qint64 end) {
+        while (pos < end) {
+            const QByteArray block = in.read(qMin<qint64>(end - pos, 1 << 20));
+            if (block.isEmpty() || out.write(block) != block.size())
+                return false;
+            pos += block.size();
+        }
+        return true;
+    };
+    for (const auto &[offset, length] : drop) {
+        if (!copyUpTo(offset) || !in.seek(offset + length))
+            return false;
+        pos = offset + length;
+    }
+    return copyUpTo(in.size()) && out.flush();
 }
 
 // A plain path naming a folder: the path itself, or /proc/self/fd/N of a
@@ -151,10 +260,15 @@ FileArguments::FileArguments(MagickTool tool, const QStringList &args)
             if (n >= 2) {
                 QString &in = m_args[n - 2];
                 if (in.startsWith(QLatin1String("label:"), Qt::CaseInsensitive)) {
-                    // The label coder would take a closing "[...]" of the text
-                    // for a scene number; an explicit scene 0 keeps the text whole.
-                    if (in.endsWith(QLatin1Char(']')))
-                        in += QLatin1String("[0]");
+                    // The label coder reads its text like a file name (a closing
+                    // "[1]" or "[draft]" may go as a scene or stay with a "[0]"
+                    // added) and expands "%" and "\" escapes. The text goes in as
+                    // an option instead, drawn exactly as it stands; only "\%",
+                    // the meta texts' escape, stands for "%".
+                    QString text = in.mid(6);
+                    text.replace(QLatin1String("\\%"), QLatin1String("%"));
+                    m_options.append({QByteArrayLiteral("vexl:label-text"), text.toUtf8()});
+                    in = QStringLiteral("label:%[vexl:label-text]");
                 } else {
                     in = input(in, true);
                 }
@@ -180,6 +294,10 @@ FileArguments::FileArguments(MagickTool tool, const QStringList &args)
         case MagickTool::Identify:
             if (n >= 1)
                 m_args[n - 1] = input(args[n - 1], true);
+            break;
+        case MagickTool::Write:
+            if (n >= 1)
+                m_args[n - 1] = output(args[n - 1]);
             break;
         }
     } catch (...) {
@@ -231,7 +349,7 @@ QString FileArguments::input(const QString &arg, bool sceneAllowed)
 {
     if (arg.isEmpty())
         return arg;
-    if (isPlainName(arg)) {
+    if (isPlainName(arg) && oversizedPngText(arg).isEmpty()) {
         m_inputs << arg;
         return arg;
     }
@@ -246,7 +364,8 @@ QString FileArguments::input(const QString &arg, bool sceneAllowed)
         }
     }
     m_inputs << file;
-    if (isPlainName(file))
+    const QList<QPair<qint64, qint64>> oversized = oversizedPngText(file);
+    if (isPlainName(file) && oversized.isEmpty())
         return file + scene;
 
     LinkFolder &links = linkFolder();
@@ -255,9 +374,16 @@ QString FileArguments::input(const QString &arg, bool sceneAllowed)
                           .arg(file, QDir::tempPath()));
     const QString link = links.folder.plain + QLatin1Char('/')
                          + withExtension(workStem(false), plainExtension(QFileInfo(file).fileName()));
-    if (::symlink(native(QFileInfo(file).absoluteFilePath()).constData(), native(link).constData()) != 0)
+    if (!oversized.isEmpty()) {
+        // A copy without the oversized text is read instead.
+        m_links << link;
+        if (!copyWithout(file, link, oversized))
+            throw failure(QStringLiteral("unable to open image `%1': %2").arg(file, errnoText(errno)));
+    } else if (::symlink(native(QFileInfo(file).absoluteFilePath()).constData(), native(link).constData()) != 0) {
         throw failure(QStringLiteral("unable to open image `%1': %2").arg(file, errnoText(errno)));
-    m_links << link;
+    } else {
+        m_links << link;
+    }
     m_names.append({link, file});
     m_names.append({QFileInfo(link).fileName(), QFileInfo(file).fileName()});
     return link + scene;
@@ -308,8 +434,15 @@ QString FileArguments::inPlace(const QString &arg, const QString &format)
     const QString stem = workStem(!ext.isEmpty());
     const QString work = folder->plain + QLatin1Char('/') + withExtension(stem, ext);
     std::error_code ec;
-    std::filesystem::copy_file(std::filesystem::path(native(targetInfo.absoluteFilePath()).toStdString()),
-                               std::filesystem::path(native(work).toStdString()), ec);
+    const QList<QPair<qint64, qint64>> oversized = oversizedPngText(targetInfo.absoluteFilePath());
+    if (!oversized.isEmpty()) {
+        // The work copy leaves the oversized text out.
+        if (!copyWithout(targetInfo.absoluteFilePath(), work, oversized))
+            ec = std::error_code(errno ? errno : EIO, std::generic_category());
+    } else {
+        std::filesystem::copy_file(std::filesystem::path(native(targetInfo.absoluteFilePath()).toStdString()),
+                                   std::filesystem::path(native(work).toStdString()), ec);
+    }
     if (ec) {
         ::unlink(native(work).constData());
         throw failure(QStringLiteral("unable to open image `%1': %2").arg(arg, QString::fromStdString(ec.message())));

@@ -11,7 +11,9 @@
 
 namespace vexl {
 
-enum class MagickTool { Convert, Composite, Mogrify, Identify };
+// Where a tool's file arguments are. Write is no tool of ImageMagick's: its one
+// argument is an output file written by the program's own call.
+enum class MagickTool { Convert, Composite, Mogrify, Identify, Write };
 
 // ImageMagick's command functions treat a file argument as a pattern: they
 // expand "*", "?", "[...]" and "{...}", read "name[3]" as scene 3 of "name",
@@ -33,6 +35,10 @@ enum class MagickTool { Convert, Composite, Mogrify, Identify };
 // file is read or written. Folders whose path is not plain are reached through
 // /proc/self/fd. Work files are hidden (".vexl-work-...") and removed afterwards.
 //
+// A Convert input "label:text" is the label coder: the text is drawn exactly as
+// given (a closing "[...]", "%", "\" and any UTF-8 included), except that
+// "\%" stands for "%".
+//
 // File positions: Convert ... input output   (input "label:text" is the label coder)
 //                 Composite ... overlay base output
 //                 Mogrify ... file
@@ -49,6 +55,8 @@ public:
 
     // The arguments to give ImageMagick.
     const QStringList &arguments() const { return m_args; }
+    // Image options (defines) to set on the command's ImageInfo before it runs.
+    const QList<QPair<QByteArray, QByteArray>> &options() const { return m_options; }
     // The caller's names of the files read.
     const QStringList &inputs() const { return m_inputs; }
     // After a successful call: moves the result over the named file (throws
@@ -86,6 +94,7 @@ private:
     std::vector<std::unique_ptr<Folder>> m_folders;
     std::optional<Written> m_written;
     QList<QPair<QString, QString>> m_names; // work name -> caller's name
+    QList<QPair<QByteArray, QByteArray>> m_options;
     bool m_committed = false;
 };
 

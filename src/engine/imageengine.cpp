@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
+#include <QThread>
 #include <QRegularExpression>
 #include <QFutureWatcher>
 #include <QThreadPool>
@@ -35,17 +37,41 @@ std::atomic<quint64> g_calls{0};
 
 using CommandFn = MagickBooleanType (*)(ImageInfo *, int, char **, char **, ExceptionInfo *);
 
+using ArrangeFn = QStringList (*)(const QStringList &);
+
 struct ToolInfo
 {
-    MagickTool tool;
+    MagickTool tool;      // where the file arguments are
     const char *name;
     CommandFn fn;
     bool wantsText;
+    ArrangeFn arrange = nullptr; // turns the prepared arguments into fn's own
 };
+
+// A composite over every scene of the base: composite's arguments (options,
+// overlay, base, output) as the convert command that lays the overlay on each
+// scene, with the options' gravity against the first scene's canvas.
+QStringList compositeOnScenes(const QStringList &a, bool coalesce)
+{
+    const qsizetype n = a.size();
+    if (n < 3)
+        return a;
+    QStringList out = a.mid(0, n - 3);
+    out << a.at(n - 2);
+    if (coalesce)
+        out << QStringLiteral("-coalesce");
+    out << QStringLiteral("null:") << a.at(n - 3) << QStringLiteral("-layers") << QStringLiteral("composite")
+        << a.at(n - 1);
+    return out;
+}
 
 constexpr ToolInfo kConvert{MagickTool::Convert, "convert", ConvertImageCommand, false};
 // CompositeImageCommand of this ImageMagick crashes when handed a metadata pointer.
 constexpr ToolInfo kComposite{MagickTool::Composite, "composite", CompositeImageCommand, false};
+constexpr ToolInfo kCompositeScenes{MagickTool::Composite, "composite", ConvertImageCommand, false,
+                                    [](const QStringList &a) { return compositeOnScenes(a, false); }};
+constexpr ToolInfo kCompositeAnimation{MagickTool::Composite, "composite", ConvertImageCommand, false,
+                                       [](const QStringList &a) { return compositeOnScenes(a, true); }};
 constexpr ToolInfo kMogrify{MagickTool::Mogrify, "mogrify", MogrifyImageCommand, false};
 constexpr ToolInfo kIdentify{MagickTool::Identify, "identify", IdentifyImageCommand, true};
 
@@ -96,10 +122,11 @@ QString failureReason(MagickBooleanType status, ExceptionInfo *exception)
 // One ImageMagick command with a fresh ImageInfo and ExceptionInfo.
 Outcome invoke(const ToolInfo &tool, const FileArguments &files)
 {
+    const QStringList arguments = tool.arrange ? tool.arrange(files.arguments()) : files.arguments();
     std::vector<QByteArray> storage;
-    storage.reserve(files.arguments().size() + 1);
+    storage.reserve(arguments.size() + 1);
     storage.emplace_back(tool.name);
-    for (const QString &a : files.arguments())
+    for (const QString &a : arguments)
         storage.push_back(QFile::encodeName(a));
     std::vector<char *> argv;
     for (QByteArray &b : storage)
@@ -107,6 +134,8 @@ Outcome invoke(const ToolInfo &tool, const FileArguments &files)
     argv.push_back(nullptr);
 
     ImageInfo *info = AcquireImageInfo();
+    for (const auto &[key, value] : files.options())
+        SetImageOption(info, key.constData(), value.constData());
     ExceptionInfo *exception = AcquireExceptionInfo();
     char *metadata = nullptr;
     const MagickBooleanType status =
@@ -150,6 +179,19 @@ QThreadPool &workers()
     return pool;
 }
 
+// Reading or changing a small file takes a millisecond or two: less than handing
+// the call to a worker and back can cost on a busy machine, and too little to
+// hold up painting. Such calls run on the calling thread.
+constexpr qint64 kSmallFile = 64 * 1024;
+
+bool smallWork(const ToolInfo &tool, const QStringList &args)
+{
+    if (tool.fn != IdentifyImageCommand || args.isEmpty())
+        return false;
+    const QFileInfo file(args.last());
+    return file.isFile() && file.size() <= kSmallFile;
+}
+
 // Runs `work` on a thread of the pool while this thread sleeps in its event
 // loop (painting, timers, a Stop button) until the work is done.
 Outcome serving(std::function<Outcome()> work)
@@ -166,11 +208,21 @@ Outcome serving(std::function<Outcome()> work)
     return future.result();
 }
 
+// The name a call travels under to a worker process.
+const char *wireName(const ToolInfo &tool)
+{
+    if (&tool == &kCompositeScenes)
+        return "composite-scenes";
+    if (&tool == &kCompositeAnimation)
+        return "composite-animation";
+    return tool.name;
+}
+
 // One call in a worker process; its failure comes back as the engine's error.
 Outcome remote(EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args) noexcept
 {
     auto lease = pool->acquire();
-    const WorkerReply reply = lease->call(QLatin1String(tool.name), args);
+    const WorkerReply reply = lease->call(QLatin1String(wireName(tool)), args);
     Outcome out;
     if (reply.ok)
         out.text = reply.text;
@@ -190,7 +242,7 @@ Outcome dispatch(bool serveEvents, EngineWorkerPool *pool, const ToolInfo &tool,
             return Outcome{};
         return pool ? remote(pool, tool, args) : runTool(tool, args);
     };
-    if (!serveEvents || !QCoreApplication::instance())
+    if (!serveEvents || !QCoreApplication::instance() || smallWork(tool, args))
         return work();
     return serving(std::move(work));
 }
@@ -255,6 +307,22 @@ QStringList ImageEngine::withJpegSizeHint(const QStringList &args)
     QFile file(args.last());
     if (!file.open(QIODevice::ReadOnly) || !file.read(3).startsWith("\xFF\xD8\xFF"))
         return args;
+    file.close();
+    initialize();
+    // Scaled while decoding, a header that claims more than the size limits
+    // would get through them (60000x60000 read as 7500x7500, seconds of work on
+    // a few hundred bytes). The declared size is read first; only a file within
+    // the limits gets the hint, any other fails on the limits as it would without.
+    const Outcome ping = runTool(kIdentify, {QStringLiteral("-ping"), QStringLiteral("-format"),
+                                             QStringLiteral("%w %h\n"), args.last()});
+    const QStringList declared = ping.text.section(QLatin1Char('\n'), 0, 0).split(QLatin1Char(' '));
+    bool okW = false;
+    bool okH = false;
+    const qint64 declaredW = declared.value(0).toLongLong(&okW);
+    const qint64 declaredH = declared.size() == 2 ? declared.value(1).toLongLong(&okH) : 0;
+    if (ping.failure || !okW || !okH || declaredW > qint64(GetMagickResourceLimit(WidthResource))
+        || declaredH > qint64(GetMagickResourceLimit(HeightResource)))
+        return args;
     const QString w = m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
     const QString h = m.captured(2).isEmpty() ? m.captured(1) : m.captured(2);
     QStringList hinted{QStringLiteral("-define"), QStringLiteral("jpeg:size=%1x%2").arg(w, h)};
@@ -291,6 +359,11 @@ void ImageEngine::Composite(const QStringList &args)
     call(m_serveEvents, m_pool, kComposite, args);
 }
 
+void ImageEngine::CompositeScenes(const QStringList &args, bool animation)
+{
+    call(m_serveEvents, m_pool, animation ? kCompositeAnimation : kCompositeScenes, args);
+}
+
 void ImageEngine::Mogrify(const QStringList &args)
 {
     std::function<bool()> madeAhead;
@@ -304,8 +377,8 @@ void ImageEngine::Mogrify(const QStringList &args)
 
 QString ImageEngine::runHere(const QString &tool, const QStringList &args)
 {
-    for (const ToolInfo *t : {&kConvert, &kComposite, &kMogrify, &kIdentify})
-        if (tool == QLatin1String(t->name))
+    for (const ToolInfo *t : {&kConvert, &kComposite, &kCompositeScenes, &kCompositeAnimation, &kMogrify, &kIdentify})
+        if (tool == QLatin1String(wireName(*t)))
             return call(false, nullptr, *t, args);
     throw VexlError{kEngineErrorNumber, QStringLiteral("unknown engine call \"%1\"").arg(tool),
                     QStringLiteral("ImageEngine"), 0};
@@ -314,6 +387,142 @@ QString ImageEngine::runHere(const QString &tool, const QStringList &args)
 QString ImageEngine::Identify(const QStringList &args)
 {
     return call(m_serveEvents, m_pool, kIdentify, args);
+}
+
+struct SceneSource::Data
+{
+    Image *images = nullptr;
+    std::vector<Image *> scenes; // the list's images by index (walking the list is linear)
+    ~Data()
+    {
+        if (images)
+            DestroyImageList(images);
+    }
+};
+
+namespace {
+// Runs `fn` (which must not throw) on a worker while the caller serves its
+// events, when asked and possible.
+template <typename Fn>
+std::exception_ptr runMaybeServing(bool serveEvents, Fn fn)
+{
+    ++g_calls;
+    if (!serveEvents || !QCoreApplication::instance() || QThread::currentThread() != QCoreApplication::instance()->thread())
+        return fn();
+    QFuture<std::exception_ptr> future = QtConcurrent::run(&workers(), fn);
+    QFutureWatcher<std::exception_ptr> watcher;
+    QEventLoop loop;
+    QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(future);
+    if (!future.isFinished())
+        loop.exec();
+    return future.result();
+}
+
+[[noreturn]] void rethrowAs(std::exception_ptr failure, const char *source)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (VexlError &e) {
+        e.number = kEngineErrorNumber;
+        e.source = QStringLiteral("ImageEngine.%1").arg(QLatin1String(source));
+        throw;
+    } catch (const std::exception &e) {
+        throw VexlError{kEngineErrorNumber, QString::fromLocal8Bit(e.what()),
+                        QStringLiteral("ImageEngine.%1").arg(QLatin1String(source)), 0};
+    }
+}
+} // namespace
+
+SceneSource::SceneSource(const QString &path, bool animation, bool firstOnly, bool serveEvents)
+    : m_path(path)
+    , m_serveEvents(serveEvents)
+    , m_data(std::make_unique<Data>())
+{
+    ImageEngine::initialize();
+    Data *data = m_data.get();
+    const std::exception_ptr failure = runMaybeServing(serveEvents, [&]() noexcept -> std::exception_ptr {
+        try {
+            FileArguments files(MagickTool::Identify, {firstOnly ? path + QStringLiteral("[0]") : path});
+            ImageInfo *info = AcquireImageInfo();
+            CopyMagickString(info->filename, QFile::encodeName(files.arguments().last()).constData(), MaxTextExtent);
+            ExceptionInfo *exception = AcquireExceptionInfo();
+            Image *images = ReadImage(info, exception);
+            QString reason = failureReason(images ? MagickTrue : MagickFalse, exception);
+            if (images && reason.isEmpty() && animation) {
+                Image *whole = CoalesceImages(images, exception);
+                DestroyImageList(images);
+                images = whole;
+                reason = failureReason(images ? MagickTrue : MagickFalse, exception);
+            }
+            exception = DestroyExceptionInfo(exception);
+            info = DestroyImageInfo(info);
+            if (!reason.isEmpty() || !images) {
+                if (images)
+                    DestroyImageList(images);
+                if (reason.isEmpty())
+                    reason = QStringLiteral("no image could be read");
+                throw VexlError{0, files.restoreNames(reason), QString(), 0};
+            }
+            data->images = images;
+            for (Image *i = images; i; i = GetNextImageInList(i))
+                data->scenes.push_back(i);
+            return nullptr;
+        } catch (...) {
+            return std::current_exception();
+        }
+    });
+    if (failure)
+        rethrowAs(failure, "convert");
+}
+
+SceneSource::~SceneSource() = default;
+
+int SceneSource::count() const
+{
+    return int(m_data->scenes.size());
+}
+
+void SceneSource::write(int index, const QString &output, const QString &quality)
+{
+    // A small scene is written at once (see smallWork).
+    const bool small = index >= 0 && size_t(index) < m_data->scenes.size()
+        && m_data->scenes[size_t(index)]->columns * m_data->scenes[size_t(index)]->rows <= 256 * 256;
+    bool numeric = false;
+    const ulong q = quality.toULong(&numeric);
+    const std::vector<Image *> &scenes = m_data->scenes;
+    const std::exception_ptr failure = runMaybeServing(m_serveEvents && !small, [&]() noexcept -> std::exception_ptr {
+        try {
+            if (index < 0 || index >= int(scenes.size()))
+                throw VexlError{0, QStringLiteral("no scene %1 in `%2'").arg(index).arg(m_path), QString(), 0};
+            FileArguments files(MagickTool::Write, {output});
+            const QByteArray target = QFile::encodeName(files.arguments().last());
+            ExceptionInfo *exception = AcquireExceptionInfo();
+            Image *scene = CloneImage(scenes[size_t(index)], 0, 0, MagickTrue, exception);
+            QString reason = failureReason(scene ? MagickTrue : MagickFalse, exception);
+            exception = DestroyExceptionInfo(exception);
+            if (scene) {
+                ImageInfo *info = AcquireImageInfo();
+                CopyMagickString(info->filename, target.constData(), MaxTextExtent);
+                CopyMagickString(scene->filename, target.constData(), MaxTextExtent);
+                if (numeric)
+                    info->quality = scene->quality = size_t(q);
+                const MagickBooleanType written = WriteImage(info, scene);
+                if (reason.isEmpty())
+                    reason = failureReason(written, &scene->exception);
+                info = DestroyImageInfo(info);
+                DestroyImage(scene);
+            }
+            if (!reason.isEmpty())
+                throw VexlError{0, files.restoreNames(reason), QString(), 0};
+            files.commit();
+            return nullptr;
+        } catch (...) {
+            return std::current_exception();
+        }
+    });
+    if (failure)
+        rethrowAs(failure, "convert");
 }
 
 } // namespace vexl

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace vexl {
 
 class EngineWorkerPool;
@@ -40,6 +42,12 @@ public:
 
     void Convert(const QStringList &args);
     void Composite(const QStringList &args);
+    // Composite's arguments, the overlay laid on every scene of the base (a
+    // multi-page or animated image) instead of the first alone. With
+    // `animation` the scenes are first made whole pictures (coalesced), so an
+    // optimised GIF's partial frames are stamped like the frames users see.
+    // Frame delays and the loop count stay.
+    void CompositeScenes(const QStringList &args, bool animation);
     void Mogrify(const QStringList &args);
     QString Identify(const QStringList &args);
 
@@ -80,6 +88,34 @@ private:
     bool m_serveEvents = false;
     EngineWorkerPool *m_pool = nullptr;
     LookAhead *m_lookAhead = nullptr;
+};
+
+// The scenes of one image file (the frames of a GIF, the pages of a TIFF),
+// decoded once: each can then be written to a file of its own without reading
+// the source again. With `animation` the scenes are coalesced first, so each is
+// the whole picture users see (an optimised GIF's later frames are only the
+// parts that change). `firstOnly` reads the first scene alone.
+// Runs under the engine's limits and literal-name rules; failures throw
+// VexlError with ImageMagick's text.
+class SceneSource
+{
+public:
+    SceneSource(const QString &path, bool animation, bool firstOnly, bool serveEvents);
+    ~SceneSource();
+    SceneSource(const SceneSource &) = delete;
+    SceneSource &operator=(const SceneSource &) = delete;
+
+    const QString &path() const { return m_path; }
+    int count() const;
+    // Writes scene `index` (0-based) to `output` in the format its extension
+    // names, with `quality` ("-quality") when it is a number.
+    void write(int index, const QString &output, const QString &quality = QString());
+
+private:
+    struct Data;
+    QString m_path;
+    bool m_serveEvents = false;
+    std::unique_ptr<Data> m_data;
 };
 
 } // namespace vexl

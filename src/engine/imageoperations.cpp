@@ -200,28 +200,28 @@ void BatchRun::Resize()
         m_ignoreMegapixelWarning = true;
     }
     op(QStringLiteral("Resize ") + geometry);
-    mogrifyStep({QStringLiteral("-quality"), m_jpgQuality, QStringLiteral("-geometry"), geometry, m_outputPath});
+    mogrifyStep(writeOptions() + QStringList{QStringLiteral("-geometry"), geometry, m_outputPath});
 }
 
 void BatchRun::MiscOperations()
 {
     const ProcessSettings &s = *m_s;
     status(QStringLiteral("Applying miscellaneous operations to ") + m_outputImageFName + QStringLiteral("..."));
-    const QString q = m_jpgQuality;
+    const QStringList q = writeOptions();
     const QString f = m_outputPath;
     if (s.MiscAntialias) {
         op(QStringLiteral("Antialias"));
-        mogrifyStep({QStringLiteral("-quality"), q, QStringLiteral("-antialias"), f});
+        mogrifyStep(q + QStringList{QStringLiteral("-antialias"), f});
     }
     if (s.MiscRotate) {
         op(QStringLiteral("Rotate ") + s.MiscRotateAngle);
-        mogrifyStep({QStringLiteral("-quality"), q, QStringLiteral("-rotate"), s.MiscRotateAngle, f});
+        mogrifyStep(q + QStringList{QStringLiteral("-rotate"), s.MiscRotateAngle, f});
     }
     if (s.MiscBevel) {
         op(QStringLiteral("Raise ") + s.MiscBevelWidth);
         try {
-            m_engine->Mogrify({QStringLiteral("-quality"), q, QStringLiteral("-raise"),
-                               s.MiscBevelWidth + QLatin1Char('x') + s.MiscBevelWidth, f});
+            m_engine->Mogrify(q + QStringList{QStringLiteral("-raise"),
+                                              s.MiscBevelWidth + QLatin1Char('x') + s.MiscBevelWidth, f});
         } catch (const VexlError &) {
             QString text = MsgX("msgBevelFailed");
             text.replace(QStringLiteral("[WIDTH]"), s.MiscBevelWidth);
@@ -230,24 +230,31 @@ void BatchRun::MiscOperations()
     }
     if (s.MiscFlipHoriz) {
         op(QStringLiteral("Flop"));
-        mogrifyStep({QStringLiteral("-quality"), q, QStringLiteral("-flop"), f});
+        mogrifyStep(q + QStringList{QStringLiteral("-flop"), f});
     }
     if (s.MiscFlipVert) {
         op(QStringLiteral("Flip"));
-        mogrifyStep({QStringLiteral("-quality"), q, QStringLiteral("-flip"), f});
+        mogrifyStep(q + QStringList{QStringLiteral("-flip"), f});
     }
     if (s.MiscInvert) {
         op(QStringLiteral("Negate"));
-        mogrifyStep({QStringLiteral("-quality"), q, QStringLiteral("-negate"), f});
+        mogrifyStep(q + QStringList{QStringLiteral("-negate"), f});
     }
     if (s.MiscGreyscale) {
         op(QStringLiteral("Grayscale"));
-        mogrifyStep({QStringLiteral("-quality"), q, QStringLiteral("-type"), QStringLiteral("grayscale"), f});
+        mogrifyStep(q + QStringList{QStringLiteral("-type"), QStringLiteral("grayscale"), f});
     }
 }
 
 void BatchRun::ChangeFormat()
 {
+    // An extracted scene was written in the output format, with the quality, by
+    // the extraction and every step since: writing it again would only cost
+    // time (a thousand-frame GIF) and, for JPEG, a second loss of quality.
+    if (m_aniToNonAni) {
+        op(QStringLiteral("Scene Already in Format"));
+        return;
+    }
     // ImageMagick writes a "-format" result under the file's name with its
     // extension replaced by the format text as given. The output name already
     // carries the format as its extension, perhaps upper-cased by the case rule
@@ -261,7 +268,7 @@ void BatchRun::ChangeFormat()
         format = ext;
     status(QStringLiteral("Changing format of ") + m_outputImageFName + QStringLiteral("..."));
     op(QStringLiteral("Mogrify Format ") + format);
-    mogrifyStep({QStringLiteral("-quality"), m_jpgQuality, QStringLiteral("-format"), format, m_outputPath});
+    mogrifyStep(writeOptions() + QStringList{QStringLiteral("-format"), format, m_outputPath});
 }
 
 } // namespace vexl

@@ -8,9 +8,11 @@ namespace {
 
 // Image types the program lists and writes, under the names ImageMagick's coders
 // register for them (a ".jpg" file is coder JPG, its content detected as JPEG).
-// Everything else - SVG, MVG, MSL, text, URL and friends, PostScript, video -
-// is refused, whatever a file's name says. HEIC's coder reads and writes AVIF
-// too; a ".heif" file is found to be HEIC by its content.
+// NULL is the empty image that separates the frames from the overlay in a
+// composite over every frame. Everything else - SVG, MVG, MSL, text, URL and
+// friends, PostScript, video - is refused, whatever a file's name says. HEIC's
+// coder reads and writes AVIF too; a ".heif" file is found to be HEIC by its
+// content.
 constexpr const char *kPolicy = R"(<policymap>
   <policy domain="delegate" rights="none" pattern="*"/>
   <policy domain="filter" rights="none" pattern="*"/>
@@ -21,6 +23,7 @@ constexpr const char *kPolicy = R"(<policymap>
   <policy domain="coder" rights="read|write" pattern="{TIFF,TIF,TIFF64,TGA,MIFF,PCX}"/>
   <policy domain="coder" rights="read|write" pattern="{WEBP,HEIC,AVIF}"/>
   <policy domain="coder" rights="read" pattern="LABEL"/>
+  <policy domain="coder" rights="read" pattern="NULL"/>
 </policymap>
 )";
 

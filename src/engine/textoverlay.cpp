@@ -55,7 +55,7 @@ bool MakeTextLabel(const QString &labelPath, const QString &text, const OverlayF
 }
 
 bool OverlayText(const QString &sourcePath, const QString &outputPath, const QString &text, const QString &gravity,
-                 const OverlayFont &font)
+                 const OverlayFont &font, const QString &quality, OverlayScenes scenes)
 {
     const QString label = AddBackslash(AppPaths::programFolder()) + QStringLiteral("Temp/ottmpimg.png");
     // A missing label makes the composite fail, which is what is reported.
@@ -63,8 +63,15 @@ bool OverlayText(const QString &sourcePath, const QString &outputPath, const QSt
     try {
         ImageEngine engine;
         engine.setServeEventsWhileWorking(true);
-        engine.Composite({QStringLiteral("-background"), QStringLiteral("none"), QStringLiteral("-compose"),
-                          QStringLiteral("Over"), QStringLiteral("-gravity"), gravity, label, sourcePath, outputPath});
+        QStringList args;
+        if (!quality.isEmpty())
+            args << QStringLiteral("-quality") << quality;
+        args << QStringLiteral("-background") << QStringLiteral("none") << QStringLiteral("-compose")
+             << QStringLiteral("Over") << QStringLiteral("-gravity") << gravity << label << sourcePath << outputPath;
+        if (scenes == OverlayScenes::First)
+            engine.Composite(args);
+        else
+            engine.CompositeScenes(args, scenes == OverlayScenes::EveryFrame);
         return true;
     } catch (const VexlError &) {
         return false;
@@ -86,7 +93,8 @@ void BatchRun::OverlayStep()
     font.boxColour = s.TextOverlayBGColour;
     font.boxTransparent = s.TextOverlayBGTrans;
     const int position = qBound(0, s.TextOverlayPosition, int(PlacementTable().size()) - 1);
-    if (!OverlayText(m_outputPath, m_outputPath, text, PlacementTable().at(position), font)) {
+    if (!OverlayText(m_outputPath, m_outputPath, text, PlacementTable().at(position), font, m_jpgQuality,
+                     sceneKind())) {
         op(QStringLiteral("Error Overlaying Text"));
         QString question = MsgX("msgOverlayFailed");
         question.replace(QStringLiteral("[IMAGE]"), m_outputPath);

@@ -23,9 +23,16 @@ qint64 HexToDec(const QString &hex);
 
 // Renders `text` into the label image `labelPath`. False when that failed.
 bool MakeTextLabel(const QString &labelPath, const QString &text, const OverlayFont &font);
+// Which scenes of the image the stamp goes on: the first (a still image), every
+// page of a multi-page image, or every frame of an animation (its frames made
+// whole pictures first).
+enum class OverlayScenes { First, EveryPage, EveryFrame };
+
 // Stamps `text` onto `sourcePath` at `gravity` and writes `outputPath` (the same
-// file for the batch). The label is Temp/ottmpimg.png. False on any failure.
+// file for the batch), written with `quality` when one is given. The label is
+// Temp/ottmpimg.png. False on any failure.
 bool OverlayText(const QString &sourcePath, const QString &outputPath, const QString &text,
-                 const QString &gravity, const OverlayFont &font);
+                 const QString &gravity, const OverlayFont &font, const QString &quality = QString(),
+                 OverlayScenes scenes = OverlayScenes::First);
 
 } // namespace vexl

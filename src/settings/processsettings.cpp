@@ -3,6 +3,7 @@
 #include "settingsstore.h"
 #include "support/vexlerror.h"
 
+#include <algorithm>
 #include <optional>
 #include <variant>
 
@@ -147,6 +148,17 @@ const Field *findField(const char *name)
 }
 
 } // namespace
+
+QString UsableJpgQuality(const QString &text)
+{
+    const QString t = text.trimmed();
+    const bool digits = !t.isEmpty() && std::all_of(t.begin(), t.end(), [](QChar c) { return c.isDigit() && c.unicode() < 128; });
+    if (!digits || t.toLongLong() == 0)
+        return QStringLiteral("75");
+    if (t.size() > 3 || t.toInt() > 100)
+        return QStringLiteral("100");
+    return t;
+}
 
 const QStringList &OutputFormatItems()
 {

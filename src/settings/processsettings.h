@@ -56,6 +56,11 @@ struct ProcessSettings
     bool operator==(const ProcessSettings &) const = default;
 };
 
+// The JPEG quality a window uses for a stored or typed text: the text itself
+// when it is a number from 1 to 100, "100" above that, and the default "75" when
+// it is empty, 0 or not a number (the engine would refuse "-quality" with it).
+QString UsableJpgQuality(const QString &text);
+
 // The output formats by OutputFormat index; index 0 keeps the source's format.
 const QStringList &OutputFormatItems(); // "Don't Change", "BMP", ..., "TGA", "WEBP"
 // The lower-case extension/format of an OutputFormat index above 0 ("tiff" for 6).

@@ -170,6 +170,25 @@ bool usableName(const QByteArray &raw, const QString &name)
     return std::none_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 32; });
 }
 
+// A name for people to read: as it is when it is good UTF-8 without control
+// characters, else with each offending byte or character as \xNN.
+QString shownName(const QByteArray &raw)
+{
+    const auto hex = [](uint code) { return QStringLiteral("\\x%1").arg(code, 2, 16, QLatin1Char('0')); };
+    QString out;
+    const QString decoded = QString::fromUtf8(raw);
+    if (decoded.toUtf8() == raw) {
+        for (const QChar c : decoded)
+            out += (c.unicode() < 32 || c.unicode() == 127) ? hex(c.unicode()) : QString(c);
+        return out;
+    }
+    for (const char ch : raw) {
+        const uchar b = uchar(ch);
+        out += (b < 32 || b >= 127) ? hex(b) : QString(QLatin1Char(char(b)));
+    }
+    return out;
+}
+
 VexlError listingError(int err, const QString &path)
 {
     VexlError e;
@@ -216,6 +235,7 @@ void DirHandle::Start(const QString &path, const QString &filter, bool invertMat
 {
     m_dirSize = 0;
     m_currentFileSize = 0;
+    m_skipped.clear();
     m_currentName.clear();
     m_queue.clear();
     m_visited.clear();
@@ -273,6 +293,7 @@ bool DirHandle::OpenDirectory(const QString &dir, int *errorNumber)
         return false;
     }
     m_visited.insert(id);
+    const qsizetype skippedBefore = m_skipped.size();
     while (const dirent *e = ::readdir(d)) {
         const QByteArray raw(e->d_name);
         if (raw == "." || raw == "..")
@@ -280,10 +301,27 @@ bool DirHandle::OpenDirectory(const QString &dir, int *errorNumber)
         const QString name = QFile::decodeName(raw);
         if (usableName(raw, name))
             m_entries.push_back(name);
+        else
+            NoteSkipped(dir, raw);
     }
     ::closedir(d);
     std::sort(m_entries.begin(), m_entries.end(), nameLess);
+    std::sort(m_skipped.begin() + skippedBefore, m_skipped.end(), nameLess);
     return true;
+}
+
+void DirHandle::NoteSkipped(const QString &dir, const QByteArray &raw)
+{
+    if (raw.startsWith('.'))
+        return; // hidden entries are never listed anyway
+    bool counts = Matches(QString::fromUtf8(raw));
+    if (!counts && m_recurse) {
+        struct stat st {};
+        const QByteArray path = QFile::encodeName(dir) + raw;
+        counts = ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+    }
+    if (counts)
+        m_skipped << shownName(QFile::encodeName(dir) + raw);
 }
 
 bool DirHandle::Matches(const QString &name) const
@@ -316,6 +354,8 @@ bool DirHandle::MoveNext()
                 int err = 0;
                 if (OpenDirectory(m_currentDir, &err))
                     break;
+                if (err == ENAMETOOLONG)
+                    m_skipped << m_currentDir;
                 m_queue.pop_front(); // unreadable or already read: skip it
             }
             continue;
@@ -327,13 +367,20 @@ bool DirHandle::MoveNext()
         struct stat lst {};
         struct stat st {};
         const bool present = ::lstat(encoded.constData(), &lst) == 0;
+        const int lstatError = present ? 0 : errno;
         const bool resolved = present && ::stat(encoded.constData(), &st) == 0;
         if (m_doEvents)
             m_doEvents();
         if (m_stopped)
             continue;
-        if (!present)
-            continue; // gone since the folder was read
+        if (!present) {
+            // Too long a path for the system, or gone since the folder was read.
+            // (Such an entry may be a folder to descend into as well as a file.)
+            if (lstatError == ENAMETOOLONG && !m_currentName.startsWith(QLatin1Char('.'))
+                && (m_recurse || Matches(m_currentName)))
+                m_skipped << fullPath;
+            continue;
+        }
 
         const bool hidden = m_currentName.startsWith(QLatin1Char('.'));
         const bool isDir = resolved && S_ISDIR(st.st_mode);

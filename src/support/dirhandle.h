@@ -66,6 +66,13 @@ public:
     // Sum of the sizes of all files reported so far.
     qint64 DirSize() const { return m_dirSize; }
 
+    // Entries the listing passed over although they would have counted (files
+    // matching the filter, folders to descend into): names that do not survive
+    // the trip through the file system's bytes or hold control characters, and
+    // paths longer than the system allows. Each is its folder and name, with
+    // such bytes and characters shown as \xNN.
+    const QStringList &Skipped() const { return m_skipped; }
+
     // Called once after each directory entry is read, so that the owner can
     // serve its event loop (and press Stop) during a long listing.
     void SetDoEvents(std::function<void()> doEvents) { m_doEvents = std::move(doEvents); }
@@ -75,6 +82,8 @@ public:
 private:
     bool OpenDirectory(const QString &dir, int *errorNumber);
     bool Matches(const QString &name) const;
+    // Records an entry passed over when it would have counted.
+    void NoteSkipped(const QString &dir, const QByteArray &raw);
 
     QString m_currentDir;
     QString m_filter;
@@ -89,6 +98,7 @@ private:
     std::deque<QString> m_queue;    // folders still to read; front = being read
     QSet<std::pair<quint64, quint64>> m_visited; // device and inode of folders read
 
+    QStringList m_skipped;
     qint64 m_currentFileSize = 0;
     qint64 m_dirSize = 0;
     bool m_started = false;

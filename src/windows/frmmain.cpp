@@ -1,5 +1,7 @@
 #include "frmmain.h"
 
+#include <QStatusBar>
+
 #include "ui_frmmain.h"
 
 #include "support/dirhandle.h"
@@ -455,7 +457,7 @@ void frmMain::applyOptions(const ProcessSettings &s)
     m_ui->chkInvert->setChecked(s.MiscInvert);
     m_ui->chkGreyscale->setChecked(s.MiscGreyscale);
     m_ui->cmbOutputFormat->setCurrentIndex(s.OutputFormat);
-    m_ui->txtJPGQuality->setText(s.JpgQuality);
+    m_ui->txtJPGQuality->setText(UsableJpgQuality(s.JpgQuality));
     m_ui->chkDeleteOld->setChecked(s.DeleteOld);
     m_ui->chkReplicateSubDirs->setChecked(s.ReplicateSubDirs);
     m_ui->chkShrinkOnly->setChecked(s.DimensionShrinkOnly);
@@ -800,6 +802,8 @@ void frmMain::changeEvent(QEvent *event)
         m_ui->retranslateUi(this);
         if (auto *bg = m_mnuTextOverlayCol ? m_mnuTextOverlayCol->findChild<QMenu *>(QStringLiteral("mnuBGCol")) : nullptr)
             bg->setTitle(tr("Set Background Colour"));
+        if (m_skippedEntries > 0)
+            showSkippedEntries(m_skippedEntries);
     }
     // Window activation
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
@@ -982,6 +986,7 @@ void frmMain::RefreshFileList()
                 byName.insert(name, item);
             }
         }
+        showSkippedEntries(int(dh.Skipped().size()));
         m_dirHandle = nullptr;
     } catch (const VexlError &e) {
         m_dirHandle = nullptr;
@@ -1063,6 +1068,23 @@ void frmMain::applyDropTicks()
     }
     if (first)
         list->setCurrentItem(first);
+}
+
+void frmMain::showSkippedEntries(int count)
+{
+    m_skippedEntries = count;
+    if (count == 0) {
+        // No status bar until something was skipped: the layout stays as it is.
+        if (QStatusBar *bar = findChild<QStatusBar *>(QStringLiteral("staListing")))
+            bar->clearMessage();
+        return;
+    }
+    if (!findChild<QStatusBar *>(QStringLiteral("staListing"))) {
+        auto *bar = new QStatusBar(this);
+        bar->setObjectName(QStringLiteral("staListing"));
+        setStatusBar(bar);
+    }
+    statusBar()->showMessage(tr("%1 entries skipped (unusable names or paths too long)").arg(count));
 }
 
 void frmMain::mnuRecurse_Click()
@@ -1225,6 +1247,9 @@ void frmMain::cmdGo_Click()
 {
     if (m_listing)
         return;
+    // An emptied quality field would make every image fail.
+    if (UsableJpgQuality(m_ui->txtJPGQuality->text()) != m_ui->txtJPGQuality->text())
+        m_ui->txtJPGQuality->setText(UsableJpgQuality(m_ui->txtJPGQuality->text()));
     const ProcessSettings s = processSettings();
     SettingsStore store;
     int ignore = 0;

@@ -50,6 +50,8 @@ public:
 
     // Image list
     void RefreshFileList();
+    // The status line's count of entries the last listing passed over (none: no status line).
+    void showSkippedEntries(int count);
     void SelectImagesByExt(const QString &extension, bool select);
     void SelectImagesByPattern(const QString &pattern, bool select);
     void UpdatePreview(bool force);
@@ -210,6 +212,7 @@ private:
     bool m_relistRequested = false;  // the folder changed during a listing
     bool m_stopListing = false;
     bool m_recursionToggled = false;
+    int m_skippedEntries = 0;        // entries the last listing passed over
     bool m_firstListing = false;
     DirHandle *m_dirHandle = nullptr;
     int m_lastDestIndex = 0;

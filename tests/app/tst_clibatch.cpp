@@ -1,9 +1,11 @@
 // The command-line batch run as the user runs it: arguments, exit codes, what
 // it prints, and the settings it reads.
+#include "settings/ftpconnections.h"
 #include "testsupport.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QSettings>
 #include <QTest>
 
 using namespace vexl::test;
@@ -63,6 +65,98 @@ private slots:
         const Result r = runBatch(world, args);
         QCOMPARE(r.code, 2);
         QVERIFY(!r.err.isEmpty());
+    }
+
+    // A settings file that cannot be read, or with a value outside its field's
+    // range, is refused before anything is touched: exit 2 and one line naming
+    // the file, the key and what is allowed.
+    void badSettingsFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("named"); // what the line names besides the file
+        QByteArray random(600, '\0');
+        for (int i = 0; i < random.size(); ++i)
+            random[i] = char((i * 7919 + 13) % 251);
+        QTest::addRow("random bytes") << random << "[Settings]";
+        QTest::addRow("not an INI file") << QByteArray("just a few words\nno groups at all\n") << "[Settings]";
+        QTest::addRow("no [Settings] group") << QByteArray("[Other]\nJpgQuality=80\n") << "[Settings]";
+        QTest::addRow("width -5") << QByteArray("[Settings]\nDimensionMethod=1\nDimensionWidth=-5\n") << "DimensionWidth";
+        QTest::addRow("width 0 while resizing by width")
+            << QByteArray("[Settings]\nDimensionMethod=2\nDimensionWidth=0\n") << "DimensionWidth";
+        QTest::addRow("height in per cent sign") << QByteArray("[Settings]\nDimensionHeight=50%\n") << "DimensionHeight";
+        QTest::addRow("quality 500") << QByteArray("[Settings]\nJpgQuality=500\n") << "JpgQuality";
+        QTest::addRow("quality empty") << QByteArray("[Settings]\nJpgQuality=\n") << "JpgQuality";
+        QTest::addRow("output format 99") << QByteArray("[Settings]\nOutputFormat=99\n") << "OutputFormat";
+        QTest::addRow("resize method 7") << QByteArray("[Settings]\nDimensionMethod=7\n") << "DimensionMethod";
+        QTest::addRow("rotate angle abc while rotating")
+            << QByteArray("[Settings]\nMiscRotate=1\nMiscRotateAngle=abc\n") << "MiscRotateAngle";
+        QTest::addRow("bevel 0 while bevelling") << QByteArray("[Settings]\nMiscBevel=1\nMiscBevelWidth=0\n") << "MiscBevelWidth";
+        QTest::addRow("check box 2") << QByteArray("[Settings]\nMiscAntialias=2\n") << "MiscAntialias";
+        QTest::addRow("menu tick yes") << QByteArray("[Settings]\nTextOverlayBGTrans=yes\n") << "TextOverlayBGTrans";
+        QTest::addRow("start number 40000") << QByteArray("[Settings]\nStartNumber=40000\n") << "StartNumber";
+        QTest::addRow("unknown connection")
+            << QByteArray("[Settings]\nOutputDest=//FTP: Nowhere//\n") << "OutputDest";
+        QTest::addRow("destination without slashes") << QByteArray("[Settings]\nOutputDest=elsewhere\n") << "OutputDest";
+        QTest::addRow("a folder, not a file") << QByteArray() << "cannot be read";
+    }
+    void badSettingsFiles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, named);
+        TestWorld world;
+        const QString in = world.path(QStringLiteral("in"));
+        QVERIFY(makeImage(in + QStringLiteral("/a.png"), 20, 20));
+        QString ini = world.path(QStringLiteral("settings.ini"));
+        if (content.isEmpty())
+            QVERIFY(QDir().mkpath(ini));
+        else
+            QVERIFY(writeFile(ini, content));
+        const Result r = runBatch(world, {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini,
+                                          QStringLiteral("--answer"), QStringLiteral("yes")});
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        QVERIFY2(r.err.contains(ini) && r.err.contains(named), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(QDir(in).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.png")});
+    }
+
+    // A settings file may name a connection of the user's own store; good values pass.
+    void goodSettingsFileNamesTheUsersConnection()
+    {
+        TestWorld world;
+        const QString in = world.path(QStringLiteral("in"));
+        QVERIFY(makeImage(in + QStringLiteral("/a.png"), 20, 20));
+        {
+            QDir().mkpath(world.path(QStringLiteral("config/VEXLLite")));
+            QSettings user(world.path(QStringLiteral("config/VEXLLite/VEXLLite.conf")), QSettings::IniFormat);
+            vexl::FTPConnection c;
+            c.Name = QStringLiteral("Mine");
+            c.Server = QStringLiteral("127.0.0.1");
+            c.Port = 1; // nothing listens: the run fails at its connection
+            c.IsAnnonymous = true;
+            c.Timeout = 2;
+            vexl::SaveFTPConnections(user, {c});
+        }
+        const QString ini = writeSettings(world, QStringLiteral("OutputDest=//FTP: Mine//\nJpgQuality=100\nMiscRotate=0\n"
+                                                                "MiscRotateAngle=0\nTextOverlayColour=-16777216\n"));
+        const Result r = runBatch(world, {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.out.contains(QStringLiteral("127.0.0.1")) || r.out.contains(QStringLiteral("FTP")), qPrintable(r.out));
+    }
+
+    // Names the listing passes over: one line each and the count on stderr.
+    void skippedEntriesAreListed()
+    {
+        TestWorld world;
+        const QString in = world.path(QStringLiteral("in"));
+        QVERIFY(makeImage(in + QStringLiteral("/a.png"), 20, 20));
+        QVERIFY(writeFile(in + QStringLiteral("/bad\nname.png"), "x"));
+        const QString ini = writeSettings(world, QStringLiteral("RenamePrefix=t_\n"));
+        const Result r = runBatch(world, {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, QStringLiteral("Skipped (unusable name or path too long): %1/bad\\x0aname.png\n"
+                                       "1 entries skipped\n").arg(in));
+        QVERIFY(QFile::exists(in + QStringLiteral("/t_a.png")));
     }
 
     void helpExplainsTheOptions()

@@ -99,7 +99,6 @@ private slots:
         QTest::addRow("text named jpg") << QStringList{"identify", "-format", "%w", "text.jpg"} << "text.jpg";
         QTest::addRow("truncated jpeg") << QStringList{"convert", "cut.jpg", "out.png"} << "Premature end of JPEG file";
         QTest::addRow("svg overlay") << QStringList{"composite", "svg.gif", "small.png", "out.png"} << "security policy";
-        QTest::addRow("label of a file") << QStringList{"convert", "label:@text.jpg", "out.png"} << "security policy";
         QTest::addRow("output is a folder") << QStringList{"convert", "small.png", "folder.png"} << "folder.png";
     }
     // A failure throws ImageMagick's reason under the caller's names and leaves
@@ -136,22 +135,29 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addRow("png 65000x65000") << "bomb.png" << pngBomb(65000, 65000);
-        QTest::addRow("png 16000x16000") << "bomb16k.png" << pngBomb(16000, 16000);
-        QTest::addRow("jpeg 65000x65000") << "bomb.jpg" << jpegBomb();
-        QTest::addRow("gif frame 65000x65000") << "frame.gif" << gifOf(1, 65000, 65000);
-        QTest::addRow("gif of 100000 frames") << "frames.gif" << gifOf(100000, 1, 1);
+        QTest::addColumn<bool>("readable"); // read without the hostile part
+        QTest::addRow("png 65000x65000") << "bomb.png" << pngBomb(65000, 65000) << false;
+        QTest::addRow("png 16000x16000") << "bomb16k.png" << pngBomb(16000, 16000) << false;
+        QTest::addRow("jpeg 65000x65000") << "bomb.jpg" << jpegBomb() << false;
+        // Scaled by the decode-size hint a resize gives, it would pass the size limit.
+        QTest::addRow("jpeg with tables declaring 60000x60000") << "tables.jpg" << jpegDeclaring(60000, 60000) << false;
+        QTest::addRow("gif frame 65000x65000") << "frame.gif" << gifOf(1, 65000, 65000) << false;
+        QTest::addRow("gif of 100000 frames") << "frames.gif" << gifOf(100000, 1, 1) << false;
         const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"60000\" height=\"60000\">"
                                "<rect width=\"60000\" height=\"60000\"/></svg>";
-        QTest::addRow("svg named gif") << "svg.gif" << svg;
-        QTest::addRow("mvg named png") << "mvg.png" << QByteArray("push graphic-context\nviewbox 0 0 60000 60000\n");
+        QTest::addRow("svg named gif") << "svg.gif" << svg << false;
+        QTest::addRow("mvg named png") << "mvg.png" << QByteArray("push graphic-context\nviewbox 0 0 60000 60000\n") << false;
+        // A text chunk of 100 KiB that inflates to 96 MiB: read without it.
+        QTest::addRow("png text bomb") << "text.png" << pngTextBomb(96) << true;
     }
     // Every call the batch makes on such a file fails within a second or two,
-    // with memory to spare.
+    // with memory to spare, or works as fast on the file without its hostile
+    // part, which no output carries on.
     void hostileFilesFailFast()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, readable);
         QVERIFY(writeFile(p(name), bytes));
         const QList<QStringList> calls{{"identify", "-format", "%w %h bleh"},
                                        {"identify", "-format", "%w %h %k %b bleh"},
@@ -167,11 +173,16 @@ private slots:
             QElapsedTimer clock;
             clock.start();
             const QString error = failureOf([&] { runTool(tool, call); });
-            QVERIFY2(!error.isEmpty(), qPrintable(tool));
+            QVERIFY2(error.isEmpty() == readable, qPrintable(tool + ": " + error));
             QVERIFY2(clock.elapsed() < 3000, qPrintable(tool));
             QVERIFY2(peakRssKiB() - rssBefore < 100 * 1024 && peakRssKiB() < 300 * 1024, qPrintable(tool));
         }
-        QCOMPARE(fileBytes(p(name)), bytes);
+        if (!readable) {
+            QCOMPARE(fileBytes(p(name)), bytes);
+        } else { // no output carries the text on (the file itself was changed in place)
+            QVERIFY(QFileInfo(p("out.png")).size() < 64 * 1024);
+            QVERIFY(QFileInfo(p(name)).size() < 64 * 1024);
+        }
     }
 
     void fileNamesAreData_data()
@@ -228,7 +239,8 @@ private slots:
         QCOMPARE(checksums("."), before); // nothing else written or changed, no work file left
     }
 
-    // Label texts are text: "[2020]" is not a scene, "a*.png" not a file.
+    // Label texts are text: "[2020]" is not a scene, "a*.png" not a file, nor
+    // "@text.jpg" a file to read the text from.
     void labelTextIsLiteral()
     {
         QVERIFY(makeImage("a.png", 1, 1));
@@ -237,7 +249,7 @@ private slots:
                 {"-background", "white", "-fill", "black", "-font", kFont, "-pointsize", "20", "label:" + t, "label.png"});
             return imageSize("label.png").first;
         };
-        for (const QString text : {"Copyright [2020]", "a*.png ~x"}) {
+        for (const QString text : {"Copyright [2020]", "a*.png ~x", "@text.jpg is no file"}) {
             try {
                 QVERIFY2(width(text) > width(text.left(text.size() / 2)) + 15, qPrintable(text)); // the whole text
             } catch (const VexlError &e) {

@@ -116,11 +116,15 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("fill");
         QTest::addColumn<QStringList>("expectedOut"); // all three: the run did not fail
-        QTest::addRow("start number above 32767") << false << "40000" << "0" << QStringList{};
-        QTest::addRow("empty zero fill while numbering") << true << "1" << "" << QStringList{};
-        QTest::addRow("number growing past 32767") << true << "32766" << "0" << QStringList{"32766.png"};
+        QTest::addColumn<int>("ticked");              // images in the run
+        QTest::addColumn<QString>("says");            // what the error report says
+        QTest::addRow("start number above 32767") << false << "40000" << "0" << QStringList{} << 3 << "Overflow";
+        QTest::addRow("empty zero fill while numbering") << true << "1" << "" << QStringList{} << 3 << "";
+        QTest::addRow("number growing past 32767") << true << "32766" << "0" << QStringList{"32766.png"} << 3 << "Overflow";
         QTest::addRow("empty zero fill without numbering")
-            << false << "1" << "" << QStringList{"a.png", "b.png", "c.png"};
+            << false << "1" << "" << QStringList{"a.png", "b.png", "c.png"} << 3 << "";
+        QTest::addRow("more than 32767 images") << false << "0" << "0" << QStringList{} << 32768
+                                                << "Overflow (count): at most 32767 images can be processed in one run";
     }
     void sixteenBitLimits()
     {
@@ -128,6 +132,8 @@ private slots:
         QFETCH(QString, start);
         QFETCH(QString, fill);
         QFETCH(QStringList, expectedOut);
+        QFETCH(int, ticked);
+        QFETCH(QString, says);
         const bool fails = expectedOut.size() < 3;
         BatchFixture f;
         f.s.SequentialNumber = numbering;
@@ -135,9 +141,13 @@ private slots:
         f.s.ZeroFill = fill;
         for (const char *name : {"a.png", "b.png", "c.png"})
             QVERIFY(f.addImage(QLatin1String(name), 8, 8));
+        for (int i = 3; i < ticked; ++i) // never reached: the count is checked first
+            f.add(QStringLiteral("n%1.png").arg(i));
         QCOMPARE(f.go(), fails ? BatchOutcome::Failed : BatchOutcome::Finished);
         QCOMPARE(f.outFiles(), expectedOut);
         QCOMPARE(f.host.errors.size(), fails ? 1 : 0);
+        if (fails)
+            QVERIFY2(f.host.errors.first().description.contains(says), qPrintable(f.host.errors.first().description));
         QCOMPARE(f.host.titles(), fails ? QStringList{} : QStringList{QStringLiteral("Done")});
     }
 };

@@ -4,9 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -198,8 +200,43 @@ private slots:
         QVERIFY(fd >= 0);
         ::close(fd);
         // A name cut at its line break would be "bad", i.e. another file.
-        makeFiles(tmp.path(), {"bad"});
+        makeFiles(tmp.path(), {"bad", QStringLiteral("bad\nnotes.txt")});
         QCOMPARE(list(tmp.path(), "*", false, false, false), (QStringList{"bad", "ok", "ok.jpg"}));
+        // Those that would have counted are reported, their bad parts as \xNN.
+        DirHandle dir;
+        dir.Start(tmp.path(), "*.jpg", false, false, false);
+        QCOMPARE(listAll(dir, tmp.path()), QStringList{"ok.jpg"});
+        QCOMPARE(dir.Skipped(), (QStringList{tmp.path() + "/bad\\x0aname.jpg", tmp.path() + "/caf\\xe9.jpg"}));
+    }
+
+    // Paths longer than the system allows: a file, and a folder to descend into.
+    void tooLongPathsReported()
+    {
+        QTemporaryDir tmp;
+        int fd = ::open(QFile::encodeName(tmp.path()).constData(), O_DIRECTORY | O_RDONLY);
+        QString deepest = tmp.path();
+        const auto down = [&](const QByteArray &name) {
+            QCOMPARE(::mkdirat(fd, name.constData(), 0755), 0);
+            const int next = ::openat(fd, name.constData(), O_DIRECTORY | O_RDONLY);
+            ::close(fd);
+            fd = next;
+            deepest += "/" + QString::fromLatin1(name);
+        };
+        while (deepest.size() + 201 < PATH_MAX - 110)
+            down(QByteArray(200, 'd'));
+        down(QByteArray(PATH_MAX - 101 - deepest.size(), 'e')); // the folder's path: PATH_MAX - 100 characters
+        const QByteArray longFile = QByteArray(120, 'f') + ".jpg";
+        const QByteArray part(200, 'd');
+        for (const QByteArray &file : {longFile, QByteArray("near.jpg")})
+            QCOMPARE(::close(::openat(fd, file.constData(), O_CREAT | O_WRONLY, 0644)), 0);
+        QCOMPARE(::mkdirat(fd, part.constData(), 0755), 0);
+        ::close(fd);
+        DirHandle dir;
+        dir.Start(tmp.path(), "*.jpg", false, true, false);
+        QCOMPARE(listAll(dir, tmp.path()).size(), 1); // near.jpg
+        QCOMPARE(dir.Skipped(), (QStringList{deepest + "/" + QString::fromLatin1(part),
+                                              deepest + "/" + QString::fromLatin1(longFile)}));
+        QProcess::execute("rm", {"-rf", tmp.path()}); // too deep for QTemporaryDir
     }
 };
 

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFileSystemModel>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTreeView>
 
@@ -156,7 +157,7 @@ private slots:
     {
         Fixture f;
         storeValues({{"DimensionMethod", "abc"}, {"DimensionWidth", "640"}, {"RenamePrefix", "p_"},
-                     {"Tooltips", "sometimes"}, {"AniExtractAllScenes", "2"}});
+                     {"Tooltips", "sometimes"}, {"AniExtractAllScenes", "2"}, {"JpgQuality", ""}});
         QVERIFY(f.open(f.pics));
         QCOMPARE(f.dialogs.shown.size(), 2);
         const char *values[] = {"sometimes", "abc"};
@@ -173,6 +174,7 @@ private slots:
         QCOMPARE(s.DimensionMethod, 0);
         QCOMPARE(s.DimensionWidth, "640");
         QCOMPARE(s.RenamePrefix, "p_");
+        QCOMPARE(s.JpgQuality, "75"); // an empty quality would fail every image
         QVERIFY(f.action("mnuTooltips")->isChecked());
         // only "1" means every scene; anything else is the first scene, without complaint
         QVERIFY(f.action("mnuAniExtract1stScene")->isChecked());
@@ -244,10 +246,14 @@ private slots:
     void listOrderLetterCaseAndDeleting()
     {
         Fixture f;
-        makeFiles(f.pics, {"b.png", "a.jpg", "C.gif", "A.jpg", "a2.png", "notes.txt", ".hidden.png", "D.TIFF", "e.Pcx"});
+        makeFiles(f.pics, {"b.png", "a.jpg", "C.gif", "A.jpg", "a2.png", "notes.txt", ".hidden.png", "D.TIFF", "e.Pcx",
+                           "bad\nname.png"});
         QVERIFY(QDir().mkpath(f.pics + "/folder.png"));
         QVERIFY(f.open(f.pics));
         QCOMPARE(f.items(), (QStringList{"A.jpg", "a.jpg", "a2.png", "b.png", "C.gif", "D.TIFF", "e.Pcx"}));
+        // the name the listing passed over is counted on the status line
+        QVERIFY(f.w->statusBar()->currentMessage().startsWith("1 entries skipped"));
+        QFile::remove(f.path("bad\nname.png"));
         QCOMPARE(f.ticked(), f.items());
 
         // the Delete key on a.jpg leaves A.jpg alone
@@ -681,11 +687,13 @@ private slots:
         QCOMPARE(f.items(), names);
         f.outputTo(f.out);
         f.tick("c.bmp", false);
+        f.edit("txtJPGQuality")->clear(); // becomes 75 at Start
         f.dialogs.clear();
 
         f.click("cmdGo");
 
         QCOMPARE(f.dialogs.titles(), kDone);
+        QCOMPARE(f.edit("txtJPGQuality")->text(), "75");
         QCOMPARE(filesIn(f.out), (QStringList{"th_B.jpg", "th_a.png"}));
         QCOMPARE(filesIn(f.out + "/sub"), QStringList{"th_d.png"});
         QCOMPARE(imageSize(f.out + "/th_a.png"), imageSize(f.path("a.png")));
