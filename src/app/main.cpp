@@ -29,13 +29,13 @@ int main(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    if (vexl::WantsCommandLineBatch(arguments)) {
-        // No window, no display needed.
+    if (vexl::WantsCommandLine(arguments)) {
+        // Any option: the command line, no window and no display needed.
         QCoreApplication app(argc, argv);
         describeApplication();
         vexl::AppPaths::ensureTempFolder();
         vexl::ImageEngine::initialize();
-        return vexl::RunCommandLineBatch(QCoreApplication::arguments());
+        return vexl::RunCommandLine(QCoreApplication::arguments());
     }
 
     QApplication app(argc, argv);
@@ -50,9 +50,11 @@ int main(int argc, char **argv)
     vexl::WidgetDialogService dialogs;
     vexl::DialogService::setCurrent(&dialogs);
 
+    // Folders or image files ("--" may come first, as the desktop entry passes them).
     QStringList args = QApplication::arguments();
     args.removeFirst();
-    vexl::frmMain window(args.join(QLatin1Char(' ')));
+    args.removeOne(QStringLiteral("--"));
+    vexl::frmMain window(args);
     window.show();
     const int rc = app.exec();
     vexl::DialogService::setCurrent(nullptr);
