@@ -129,6 +129,7 @@ private slots:
         QVERIFY(p.waitForStarted());
         QByteArray printed;
         QTRY_VERIFY_WITH_TIMEOUT((printed += p.readAllStandardOutput()).contains("[2/"), 30000);
+        QVERIFY2(p.processId() > 0, printed.constData());
         QCOMPARE(::kill(pid_t(p.processId()), signal), 0);
         QVERIFY(p.waitForFinished(30000));
         printed += p.readAllStandardOutput();
