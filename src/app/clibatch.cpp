@@ -23,7 +23,6 @@
 namespace vexl {
 
 namespace {
-const QString kExtensionFilter = QStringLiteral("*.png|*.bmp|*.jpg|*.jpeg|*.gif|*.tif|*.tiff|*.tga|*.miff|*.pcx");
 
 QString buttonsText(MsgButtons b)
 {
@@ -159,6 +158,10 @@ const CliOption kOptions[] = {
      "Read the settings from FILE (an INI file with the same groups and names) instead of the user's settings."},
     {"answer", "yes|no", "no",
      "The answer to every question: yes or no (default no, so a run never overwrites or deletes on its own)."},
+    // Taken out of the arguments before the parser sees them (see main.cpp);
+    // listed here for --help.
+    {"workers", "N", nullptr,
+     "The number of image workers, 0 to 64 (0: one per core; default: the stored Workers setting)."},
 };
 
 void addOptions(QCommandLineParser &parser)
@@ -308,8 +311,8 @@ int RunCommandLine(const QStringList &arguments)
         return 0;
     }
     if (!parser.isSet(QStringLiteral("batch"))) {
-        const QStringList used = parser.optionNames();
-        return refuse(QStringLiteral("--%1 goes with --batch.").arg(used.value(0)));
+        const QString used = parser.optionNames().value(0, QStringLiteral("workers"));
+        return refuse(QStringLiteral("--%1 goes with --batch.").arg(used));
     }
     const QString answer = parser.value(QStringLiteral("answer")).toLower();
     if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
@@ -376,7 +379,7 @@ int RunCommandLine(const QStringList &arguments)
 
     try {
         DirHandle dh;
-        dh.Start(folder, kExtensionFilter, false, input.recurse, false);
+        dh.Start(folder, ImageFileFilter(), false, input.recurse, false);
         const QString base = dh.CurrentDir();
         while (dh.MoveNext()) {
             QString name = dh.CurrentDir().mid(base.size()) + dh.CurrentFile();

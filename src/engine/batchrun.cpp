@@ -1,11 +1,13 @@
 #include "batchrun.h"
 
 #include "settings/settingsstore.h"
+#include "captureinfo.h"
 #include "metavariables.h"
 #include "support/apppaths.h"
 #include "support/fileprocs.h"
 #include "support/messages.h"
 #include "support/offthread.h"
+#include "engineworker.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,7 +95,7 @@ bool BatchRun::StartChecks(const ProcessSettings &s, const QString &currentFolde
         } else {
             const bool altersContent = s.DimensionMethod > 0 || s.TextOverlay || s.MiscAntialias || s.MiscRotate
                 || s.MiscBevel || s.MiscFlipVert || s.MiscFlipHoriz || s.MiscInvert || s.MiscGreyscale
-                || s.OutputFormat > 0;
+                || s.OutputFormat > 0 || s.MiscAutoOrient;
             const bool sameFolder = !currentFolder.isEmpty() && SameFile(s.OutputDir, currentFolder);
             const bool nameCanCoincide =
                 !s.SequentialNumber && s.RenamePrefix.isEmpty() && s.RenameSuffix.isEmpty() && sameFolder;
@@ -151,6 +153,7 @@ void BatchRun::CleanUpAndClose()
     m_log.AddCurrOp(QStringLiteral("CleanUpAndClose"), QString(), QString());
     if (m_ftp)
         m_ftp->CloseFTPConn();
+    m_lookAhead.reset();
     m_engine.reset();
     m_host->runClosing();
     m_log.close();
@@ -196,6 +199,7 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
         BatchRun *run;
         ~Detach()
         {
+            run->m_lookAhead.reset();
             run->m_ftp.reset();
             run->m_ftpHost.reset();
             run->m_host = nullptr;
@@ -267,8 +271,12 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
             m_ftp->ClearDirectoryCache();
 
         op(QStringLiteral("Start Process Loop"));
+        startLookAhead();
         while (m_index < m_count && !m_stopProcess) {
+            if (m_lookAhead)
+                m_lookAhead->beginImage(m_index);
             processImage(m_images.at(m_index));
+            lookAheadPast(m_index);
             op(QStringLiteral("Incrementing Progress Bar To %1").arg(m_progress + 1));
             ++m_progress;
             m_host->setProgressValue(m_progress);
@@ -287,6 +295,27 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
         outcome = BatchOutcome::Failed;
     }
     return outcome;
+}
+
+void BatchRun::startLookAhead()
+{
+    m_lookAhead.reset();
+    EngineWorkerPool *pool = m_engine->workerPool();
+    if (m_isOnlyRename || !pool || pool->size() < 2 || m_count < 2)
+        return;
+    m_lookAhead = std::make_unique<LookAhead>(pool, pool->size(), AppPaths::tempFolder());
+    m_engine->setLookAhead(m_lookAhead.get());
+}
+
+void BatchRun::lookAheadPast(int index)
+{
+    if (!m_lookAhead)
+        return;
+    QStringList upcoming;
+    const int until = qMin<int>(m_count, index + 1 + 2 * m_lookAhead->threads());
+    for (int i = index + 1; i < until; ++i)
+        upcoming << AddBackslash(m_in->currentFolder) + m_images.at(i);
+    m_lookAhead->endImage(index, upcoming);
 }
 
 void BatchRun::beginFtp()
@@ -372,20 +401,24 @@ void BatchRun::processImage(const QString &item)
     m_fullInput = AddBackslash(m_in->currentFolder) + (m_subFolder.isEmpty() ? QString() : m_subFolder + QLatin1Char('/'))
         + m_fileName;
 
-    // 7. animated GIF?
+    // 7. animated GIF (or WebP)? Kept whole when the output format animates too.
     op(QStringLiteral("Work out if Animated gif..."));
     m_sceneCount = 1;
     m_sceneNumber = 1;
     m_sceneNumberFormat = QStringLiteral("0");
     m_aniToNonAni = false;
-    if (m_ext.toLower() == QLatin1String("gif")) {
+    const auto animates = [](const QString &ext) {
+        return ext.compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0
+            || ext.compare(QLatin1String("webp"), Qt::CaseInsensitive) == 0;
+    };
+    if (animates(m_ext)) {
         op(QStringLiteral("Get Number of Scenes..."));
         m_sceneCount = GetNumScenes(m_fullInput);
         m_sceneNumberFormat = QString(QString::number(qMax<int>(m_sceneCount, 0)).size(), QLatin1Char('0'));
         op(QStringLiteral("Scene Number Format: ") + m_sceneNumberFormat);
         if (m_sceneCount > 1) {
             op(QStringLiteral("Number of Scenes: %1").arg(m_sceneCount));
-            if (m_newExt.toLower() != QLatin1String("gif")) {
+            if (!animates(m_newExt)) {
                 op(QStringLiteral("Yes, Image is an Animated Gif"));
                 m_aniToNonAni = true;
             }
@@ -397,6 +430,15 @@ void BatchRun::processImage(const QString &item)
     m_meta.fname = m_baseName;
     m_meta.ext = m_ext;
     m_meta.seqNum = toInt16(qint64(m_seqNumber) - 1, QStringLiteral("SEQNUM"));
+    m_meta.origName = m_baseName;
+    // The capture date and camera come from the source's header, and only when
+    // a name or the stamp asks for them.
+    if (MentionsCaptureInfo(s)) {
+        const CaptureInfo capture = ReadCaptureInfo(m_fullInput);
+        m_meta.date = capture.date;
+        m_meta.time = capture.time;
+        m_meta.camera = capture.camera;
+    }
     m_sceneNumber = 1;
 
     for (;;) {
@@ -425,6 +467,8 @@ void BatchRun::processImage(const QString &item)
             produceWorkingFile();
 
         // 13-19. operations, meta data, overlay, format, final name
+        if (!m_skipRest && s.MiscAutoOrient)
+            AutoOrient();
         if (!m_skipRest) {
             Resize();
             if (!m_skipRest) {

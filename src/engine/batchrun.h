@@ -3,6 +3,7 @@
 #include "batchhost.h"
 #include "ftp/ftpbatchupload.h"
 #include "imageengine.h"
+#include "lookahead.h"
 #include "settings/processsettings.h"
 #include "settings/settingsreport.h"
 #include "support/processlog.h"
@@ -40,6 +41,10 @@ struct MetaRecord
     qint32 height = 0;  // [HEIGHT]
     qint32 numCol = 0;  // [NUMCOL]
     QString fsize;      // [FSIZE]
+    QString origName;   // [ORIGNAME], the source's base name
+    QString date;       // [DATE], YYYY-MM-DD of the capture
+    QString time;       // [TIME], HH-MM-SS of the capture
+    QString camera;     // [CAMERA], make and model
 };
 
 // How a run ended.
@@ -88,8 +93,8 @@ public:
     QString ReplaceMeta(const QString &text);
     QString ReplaceMetaForName(const QString &text);
 
-    // Animated GIF helpers: the scene count from "%n" (0 on any failure) and
-    // the extraction of one 0-based scene.
+    // Animated GIF and WebP helpers: the scene count from "%n" (0 on any
+    // failure) and the extraction of one 0-based scene.
     static qint16 GetNumScenes(const QString &path);
     static void ExtractScene(const QString &input, const QString &output, int scene);
 
@@ -108,6 +113,9 @@ private:
     void askContinue(const QString &title, const QString &text);
     [[noreturn]] void endFinished();
     void processImage(const QString &item);
+    // Work ahead on the images after the current one while it is committed.
+    void startLookAhead();
+    void lookAheadPast(int index);
     void produceWorkingFile();
     void askCopyFailed(const QString &reason);
     void deleteSource();
@@ -124,6 +132,7 @@ private:
     void incrementSequentialNumber();
 
     // Image operations
+    void AutoOrient();
     void Resize();
     void MiscOperations();
     void ChangeFormat();
@@ -137,6 +146,7 @@ private:
     const BatchInput *m_in = nullptr;
     BatchHost *m_host = nullptr;
     std::unique_ptr<ImageEngine> m_engine;
+    std::unique_ptr<LookAhead> m_lookAhead;
     ProcessLog m_log;
     MetaRecord m_meta;
 

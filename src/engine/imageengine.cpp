@@ -1,5 +1,8 @@
 #include "imageengine.h"
 
+#include "engineworker.h"
+#include "lookahead.h"
+
 #include "filearguments.h"
 #include "magicksetup.h"
 
@@ -16,6 +19,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <exception>
+#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -146,14 +150,11 @@ QThreadPool &workers()
     return pool;
 }
 
-Outcome dispatch(bool serveEvents, const ToolInfo &tool, const QStringList &args)
+// Runs `work` on a thread of the pool while this thread sleeps in its event
+// loop (painting, timers, a Stop button) until the work is done.
+Outcome serving(std::function<Outcome()> work)
 {
-    ++g_calls;
-    if (!serveEvents || !QCoreApplication::instance())
-        return runTool(tool, args);
-    // The work runs on a worker; this thread sleeps in its event loop (painting,
-    // timers, a Stop button) until the worker is done.
-    QFuture<Outcome> future = QtConcurrent::run(&workers(), [&tool, args] { return runTool(tool, args); });
+    QFuture<Outcome> future = QtConcurrent::run(&workers(), std::move(work));
     QFutureWatcher<Outcome> watcher;
     QEventLoop loop;
     QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
@@ -165,10 +166,40 @@ Outcome dispatch(bool serveEvents, const ToolInfo &tool, const QStringList &args
     return future.result();
 }
 
-QString call(bool serveEvents, const ToolInfo &tool, const QStringList &args)
+// One call in a worker process; its failure comes back as the engine's error.
+Outcome remote(EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args) noexcept
+{
+    auto lease = pool->acquire();
+    const WorkerReply reply = lease->call(QLatin1String(tool.name), args);
+    Outcome out;
+    if (reply.ok)
+        out.text = reply.text;
+    else
+        out.failure = std::make_exception_ptr(VexlError{0, reply.failure, QString(), 0});
+    return out;
+}
+
+// `done`, when given, is asked first (on the working thread): true means the
+// call's work is already in place.
+Outcome dispatch(bool serveEvents, EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args,
+                 std::function<bool()> done)
+{
+    ++g_calls;
+    std::function<Outcome()> work = [pool, &tool, args, done] {
+        if (done && done())
+            return Outcome{};
+        return pool ? remote(pool, tool, args) : runTool(tool, args);
+    };
+    if (!serveEvents || !QCoreApplication::instance())
+        return work();
+    return serving(std::move(work));
+}
+
+QString call(bool serveEvents, EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args,
+             std::function<bool()> done = {})
 {
     ImageEngine::initialize();
-    const Outcome out = dispatch(serveEvents, tool, args);
+    const Outcome out = dispatch(serveEvents, pool, tool, args, std::move(done));
     if (out.failure) {
         try {
             std::rethrow_exception(out.failure);
@@ -193,12 +224,25 @@ void stopMagick()
 
 } // namespace
 
-ImageEngine::ImageEngine() = default;
+static std::atomic<EngineWorkerPool *> g_defaultPool{nullptr};
+
+ImageEngine::ImageEngine()
+    : m_pool(g_defaultPool.load())
+{
+}
+
+void ImageEngine::setDefaultWorkerPool(EngineWorkerPool *pool)
+{
+    g_defaultPool.store(pool);
+}
+
 ImageEngine::~ImageEngine() = default;
 
 // A JPEG that is about to be shrunk need not be decoded at full size: the
 // decoder's size hint lets it scale down while decoding (never below the
 // target), which the resize then finishes. Same result, a fraction of the work.
+// Not for a shrink-only geometry ("800x600>"): asked for more than the image
+// holds, the decoder scales up, and the image would no longer count as small.
 QStringList ImageEngine::withJpegSizeHint(const QStringList &args)
 {
     const int g = int(args.indexOf(QStringLiteral("-geometry")));
@@ -239,22 +283,37 @@ quint64 ImageEngine::callCount()
 
 void ImageEngine::Convert(const QStringList &args)
 {
-    call(m_serveEvents, kConvert, args);
+    call(m_serveEvents, m_pool, kConvert, args);
 }
 
 void ImageEngine::Composite(const QStringList &args)
 {
-    call(m_serveEvents, kComposite, args);
+    call(m_serveEvents, m_pool, kComposite, args);
 }
 
 void ImageEngine::Mogrify(const QStringList &args)
 {
-    call(m_serveEvents, kMogrify, withJpegSizeHint(args));
+    std::function<bool()> madeAhead;
+    if (m_lookAhead && !args.isEmpty()) {
+        const QStringList options = args.mid(0, args.size() - 1);
+        m_lookAhead->recordMogrify(options, args.last());
+        madeAhead = [la = m_lookAhead, options, file = args.last()] { return la->takeMogrify(options, file); };
+    }
+    call(m_serveEvents, m_pool, kMogrify, withJpegSizeHint(args), std::move(madeAhead));
+}
+
+QString ImageEngine::runHere(const QString &tool, const QStringList &args)
+{
+    for (const ToolInfo *t : {&kConvert, &kComposite, &kMogrify, &kIdentify})
+        if (tool == QLatin1String(t->name))
+            return call(false, nullptr, *t, args);
+    throw VexlError{kEngineErrorNumber, QStringLiteral("unknown engine call \"%1\"").arg(tool),
+                    QStringLiteral("ImageEngine"), 0};
 }
 
 QString ImageEngine::Identify(const QStringList &args)
 {
-    return call(m_serveEvents, kIdentify, args);
+    return call(m_serveEvents, m_pool, kIdentify, args);
 }
 
 } // namespace vexl

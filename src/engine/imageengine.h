@@ -5,6 +5,9 @@
 
 namespace vexl {
 
+class EngineWorkerPool;
+class LookAhead;
+
 // ImageMagick reached as four command-style operations. Each takes its argument
 // list exactly as the command-line tool of that name does (options first, then
 // the files) and runs in process. A failure throws VexlError carrying
@@ -19,7 +22,7 @@ namespace vexl {
 //
 // Hostile input fails fast: ImageMagick runs under resource limits and reads and
 // writes only the program's image types (png bmp jpg/jpeg gif tif/tiff tga miff
-// pcx) and label:. Damaged image data (a truncated JPEG) is a failure too.
+// pcx webp heic/heif avif) and label:. Damaged image data (a truncated JPEG) is a failure too.
 //
 // File positions: Convert  ... input output
 //                 Composite ... overlay base output
@@ -47,6 +50,23 @@ public:
     void setServeEventsWhileWorking(bool on) { m_serveEvents = on; }
     bool serveEventsWhileWorking() const { return m_serveEvents; }
 
+    // When set, every call runs in one of the pool's worker processes instead
+    // of this one (a decoder crash then costs the call, not the program).
+    void setWorkerPool(EngineWorkerPool *pool) { m_pool = pool; }
+    EngineWorkerPool *workerPool() const { return m_pool; }
+    // The pool every engine made afterwards starts with (the program sets one
+    // at start-up; without it, calls run in this process).
+    static void setDefaultWorkerPool(EngineWorkerPool *pool);
+
+    // A batch's work done ahead: Mogrify takes a result made ahead for the
+    // same bytes and arguments, and records its steps as the recipe for later
+    // images.
+    void setLookAhead(LookAhead *lookAhead) { m_lookAhead = lookAhead; }
+
+    // Runs one call by tool name ("convert", "composite", "mogrify",
+    // "identify") in this process: what a worker process does for its caller.
+    static QString runHere(const QString &tool, const QStringList &args);
+
     // Starts ImageMagick once per process: resource limits and the coder
     // allow-list that make hostile files fail fast. Safe to call repeatedly, from
     // any thread; every operation calls it. Throws VexlError when the policy
@@ -58,6 +78,8 @@ public:
 private:
     static QStringList withJpegSizeHint(const QStringList &args);
     bool m_serveEvents = false;
+    EngineWorkerPool *m_pool = nullptr;
+    LookAhead *m_lookAhead = nullptr;
 };
 
 } // namespace vexl

@@ -2,6 +2,7 @@
 // each one engine call that rewrites the output file in place.
 #include "batchrun.h"
 
+#include "captureinfo.h"
 #include "support/messages.h"
 
 #include <QFileInfo>
@@ -30,6 +31,48 @@ qint32 toInt32(const QString &text, const char *what)
         throw VexlError{6, QStringLiteral("Overflow (%1)").arg(QLatin1String(what)), QStringLiteral("frmGo"), 14};
     return static_cast<qint32>(r);
 }
+
+// The size a resize geometry gives an image of `iw` x `ih` with the shrink-only
+// flag: the image is resized only when it is larger than the box in a
+// dimension the method uses. Returns false when it is left as it is.
+bool shrunkSize(int method, qint64 boxW, qint64 boxH, qint64 iw, qint64 ih, qint64 *w, qint64 *h)
+{
+    if (iw <= 0 || ih <= 0)
+        return false;
+    switch (method) {
+    case 1:
+        if (iw <= boxW && ih <= boxH)
+            return false;
+        if (boxW * ih <= boxH * iw) { // the width limits
+            *w = boxW;
+            *h = qMax<qint64>(1, qRound64(double(ih) * boxW / iw));
+        } else {
+            *h = boxH;
+            *w = qMax<qint64>(1, qRound64(double(iw) * boxH / ih));
+        }
+        return true;
+    case 2:
+        if (iw <= boxW)
+            return false;
+        *w = boxW;
+        *h = qMax<qint64>(1, qRound64(double(ih) * boxW / iw));
+        return true;
+    case 3:
+        if (ih <= boxH)
+            return false;
+        *h = boxH;
+        *w = qMax<qint64>(1, qRound64(double(iw) * boxH / ih));
+        return true;
+    case 4:
+        if (iw <= boxW && ih <= boxH)
+            return false;
+        *w = boxW;
+        *h = boxH;
+        return true;
+    default:
+        return false;
+    }
+}
 } // namespace
 
 void BatchRun::mogrifyStep(const QStringList &args)
@@ -44,11 +87,27 @@ void BatchRun::mogrifyStep(const QStringList &args)
     }
 }
 
+void BatchRun::AutoOrient()
+{
+    // Only a photo whose camera recorded it held sideways or upside down is
+    // turned (JPEG, TIFF and WebP keep the orientation in their EXIF data;
+    // HEIC and AVIF come out of their decoder upright already). ImageMagick
+    // resets the tag, so no viewer turns the picture a second time.
+    const int orientation = ReadExifFacts(m_outputPath).orientation;
+    op(QStringLiteral("Auto-Orient %1").arg(orientation));
+    if (orientation < 2)
+        return;
+    status(QStringLiteral("Applying miscellaneous operations to ") + m_outputImageFName + QStringLiteral("..."));
+    mogrifyStep({QStringLiteral("-quality"), m_jpgQuality, QStringLiteral("-auto-orient"), m_outputPath});
+}
+
 void BatchRun::Resize()
 {
     const ProcessSettings &s = *m_s;
     qint32 w = 0;
     qint32 h = 0;
+    qint64 imageW = -1; // the image's size when it is known
+    qint64 imageH = -1;
     if (s.DimensionPC) {
         status(QStringLiteral("Percent Dimension, Resizing ") + m_outputImageFName + QStringLiteral("..."));
         op(QStringLiteral("Identify ") + m_outputPath);
@@ -76,6 +135,8 @@ void BatchRun::Resize()
         op(QStringLiteral("Getting Image Size for Percentage - %1x%2").arg(fields.at(0), fields.at(1)));
         m_meta.width = static_cast<qint32>(fw);
         m_meta.height = static_cast<qint32>(fh);
+        imageW = qint64(fw);
+        imageH = qint64(fh);
         // Rounded to the nearest whole number, halves to the even neighbour.
         w = static_cast<qint32>(std::nearbyint(toInt32(s.DimensionWidth, "Width") / 100.0 * fw));
         h = static_cast<qint32>(std::nearbyint(toInt32(s.DimensionHeight, "Height") / 100.0 * fh));
@@ -97,9 +158,38 @@ void BatchRun::Resize()
     const qint64 area = qint64(w) * qint64(h);
     if (area > 2147483647LL || area < -2147483648LL)
         throw VexlError{6, QStringLiteral("Overflow (width x height)"), QStringLiteral("frmGo"), 14};
-    if (!m_ignoreMegapixelWarning && double(area) / 1000000.0 > 6.0) {
+    QString dimensions = geometry;
+    bool large = double(area) / 1000000.0 > 6.0;
+    if (s.DimensionShrinkOnly) {
+        // ">": an image is only ever made smaller, so the warning is about the
+        // size really produced - none when the image is left as it is.
+        geometry += QLatin1Char('>');
+        dimensions = geometry;
+        if (large && !m_ignoreMegapixelWarning && imageW < 0) {
+            try {
+                const QStringList size =
+                    m_engine->Identify({QStringLiteral("-format"), QStringLiteral("%w %h bleh"), m_outputPath})
+                        .split(QLatin1Char(' '));
+                if (size.size() >= 2) {
+                    imageW = size.at(0).toLongLong();
+                    imageH = size.at(1).toLongLong();
+                }
+            } catch (const VexlError &) {
+                // unknown: the box decides, as without the flag
+            }
+        }
+        qint64 producedW = 0;
+        qint64 producedH = 0;
+        if (imageW > 0 && imageH > 0) {
+            const bool resized = shrunkSize(s.DimensionMethod, w, h, imageW, imageH, &producedW, &producedH);
+            large = resized && double(producedW) * double(producedH) / 1000000.0 > 6.0;
+            if (resized)
+                dimensions = QStringLiteral("%1x%2").arg(producedW).arg(producedH);
+        }
+    }
+    if (!m_ignoreMegapixelWarning && large) {
         QString text = MsgX("msgLargeImageWarning");
-        text.replace(QStringLiteral("[DIMENSIONS]"), geometry);
+        text.replace(QStringLiteral("[DIMENSIONS]"), dimensions);
         const MsgAnswer a = ask(text, MsgButtons::YesNoCancel, MsgIcon::Question, QStringLiteral("VEXL Dovo"));
         if (a == MsgAnswer::Cancel) {
             endFinished();

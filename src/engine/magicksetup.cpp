@@ -9,7 +9,8 @@ namespace {
 // Image types the program lists and writes, under the names ImageMagick's coders
 // register for them (a ".jpg" file is coder JPG, its content detected as JPEG).
 // Everything else - SVG, MVG, MSL, text, URL and friends, PostScript, video -
-// is refused, whatever a file's name says.
+// is refused, whatever a file's name says. HEIC's coder reads and writes AVIF
+// too; a ".heif" file is found to be HEIC by its content.
 constexpr const char *kPolicy = R"(<policymap>
   <policy domain="delegate" rights="none" pattern="*"/>
   <policy domain="filter" rights="none" pattern="*"/>
@@ -18,6 +19,7 @@ constexpr const char *kPolicy = R"(<policymap>
   <policy domain="coder" rights="read|write" pattern="{PNG,PNG8,PNG24,PNG32,PNG48,PNG64,PNG00}"/>
   <policy domain="coder" rights="read|write" pattern="{JPEG,JPG,GIF,GIF87,BMP,BMP2,BMP3}"/>
   <policy domain="coder" rights="read|write" pattern="{TIFF,TIF,TIFF64,TGA,MIFF,PCX}"/>
+  <policy domain="coder" rights="read|write" pattern="{WEBP,HEIC,AVIF}"/>
   <policy domain="coder" rights="read" pattern="LABEL"/>
 </policymap>
 )";

@@ -7,6 +7,7 @@
 #include "support/messages.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace vexl {
 
@@ -18,11 +19,15 @@ QString localeNumber(double value, int decimals)
     return locale.toString(value, 'f', decimals);
 }
 
-bool mentionsColourCount(const ProcessSettings &s)
+bool mentions(const ProcessSettings &s, QLatin1String token)
 {
-    const QString token = QStringLiteral("[NUMCOL]");
     return s.RenamePrefix.contains(token, Qt::CaseInsensitive) || s.RenameSuffix.contains(token, Qt::CaseInsensitive)
         || (s.TextOverlay && s.TextOverlayText.contains(token, Qt::CaseInsensitive));
+}
+
+bool mentionsColourCount(const ProcessSettings &s)
+{
+    return mentions(s, QLatin1String("[NUMCOL]"));
 }
 
 bool toNumber(const QString &text, qint32 *out)
@@ -35,6 +40,12 @@ bool toNumber(const QString &text, qint32 *out)
     return true;
 }
 } // namespace
+
+bool MentionsCaptureInfo(const ProcessSettings &s)
+{
+    return mentions(s, QLatin1String("[DATE]")) || mentions(s, QLatin1String("[TIME]"))
+        || mentions(s, QLatin1String("[CAMERA]"));
+}
 
 QString FormatMegaPixels(qint32 width, qint32 height)
 {
@@ -119,6 +130,23 @@ QString BatchRun::ReplaceMetaForName(const QString &text)
     sub("[NUMCOL]", QString::number(m_meta.numCol));
     if (out.contains(QLatin1String("[MEGAPIX]"), Qt::CaseInsensitive))
         sub("[MEGAPIX]", FormatMegaPixels(m_meta.width, m_meta.height));
+    sub("[DATE]", m_meta.date);
+    sub("[TIME]", m_meta.time);
+    // Texts from the file last and in one pass, so a token inside them stays
+    // as it is.
+    static const QRegularExpression fileTokens(QStringLiteral("\\[(CAMERA|ORIGNAME)\\]"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    if (out.contains(fileTokens)) {
+        QString replaced;
+        qsizetype last = 0;
+        for (const QRegularExpressionMatch &m : fileTokens.globalMatch(out)) {
+            replaced += out.mid(last, m.capturedStart() - last);
+            replaced += m.captured(1).compare(QLatin1String("CAMERA"), Qt::CaseInsensitive) == 0 ? m_meta.camera
+                                                                                               : m_meta.origName;
+            last = m.capturedEnd();
+        }
+        out = replaced + out.mid(last);
+    }
     out.remove(QLatin1String("\\n"));
     out.remove(QLatin1String("\\r"));
     return out;

@@ -4,6 +4,12 @@
 
 namespace vexl {
 
+struct ProcessSettings;
+
+// True when the prefix, the suffix or the stamp uses [DATE], [TIME] or [CAMERA]
+// (read from the source's header only then).
+bool MentionsCaptureInfo(const ProcessSettings &s);
+
 // width x height in megapixels with one decimal in the user's locale (two when
 // one decimal would show 0.0). Throws VexlError on a 32-bit overflow.
 QString FormatMegaPixels(qint32 width, qint32 height);

@@ -30,7 +30,8 @@ struct Field
     int maxIndex = 0;             // List: highest index
 };
 
-// DimensionMethod .. ReplicateSubDirs in load order, with their reset values.
+// DimensionMethod .. ReplicateSubDirs in load order, then the later options, with
+// their reset values.
 // First-run defaults are the member initialisers of ProcessSettings.
 const Field kOptions[] = {
     {"DimensionMethod", Kind::List, &ProcessSettings::DimensionMethod, QStringLiteral("0"), 4},
@@ -61,10 +62,13 @@ const Field kOptions[] = {
     {"MiscFlipVert", Kind::Check, &ProcessSettings::MiscFlipVert, QStringLiteral("0")},
     {"MiscInvert", Kind::Check, &ProcessSettings::MiscInvert, QStringLiteral("0")},
     {"MiscGreyscale", Kind::Check, &ProcessSettings::MiscGreyscale, QStringLiteral("0")},
-    {"OutputFormat", Kind::List, &ProcessSettings::OutputFormat, QStringLiteral("0"), 8},
+    {"OutputFormat", Kind::List, &ProcessSettings::OutputFormat, QStringLiteral("0"), 9},
     {"JpgQuality", Kind::Text, &ProcessSettings::JpgQuality, QStringLiteral("75")},
     {"DeleteOld", Kind::Check, &ProcessSettings::DeleteOld, QStringLiteral("0")},
     {"ReplicateSubDirs", Kind::Check, &ProcessSettings::ReplicateSubDirs, QStringLiteral("1")},
+    // Added later than the rest; stored after AniExtractAllScenes.
+    {"DimensionShrinkOnly", Kind::Check, &ProcessSettings::DimensionShrinkOnly, QStringLiteral("0")},
+    {"MiscAutoOrient", Kind::Check, &ProcessSettings::MiscAutoOrient, QStringLiteral("0")},
 };
 
 // The save order of the record's values (window values are written by the window).
@@ -75,7 +79,7 @@ const char *const kSaveOrder[] = {
     "ZeroFill", "RenamePrefix", "RenameSuffix", "MiscAntialias", "MiscBevel", "MiscBevelWidth",
     "MiscRotate", "MiscRotateAngle", "MiscFlipHoriz", "MiscFlipVert", "MiscInvert", "MiscGreyscale",
     "OutputDir", "OutputFormat", "JpgQuality", "DeleteOld", "ReplicateSubDirs", "OutputDest",
-    "AniExtractAllScenes",
+    "AniExtractAllScenes", "DimensionShrinkOnly", "MiscAutoOrient",
 };
 
 VexlError invalidValue(const QString &name, const QString &text)
@@ -150,8 +154,15 @@ const QStringList &OutputFormatItems()
                                       QStringLiteral("GIF"),          QStringLiteral("JPG"),
                                       QStringLiteral("PCX"),          QStringLiteral("PNG"),
                                       QStringLiteral("TIFF"),         QStringLiteral("MIFF"),
-                                      QStringLiteral("TGA")};
+                                      QStringLiteral("TGA"),          QStringLiteral("WEBP")};
     return items;
+}
+
+const QString &ImageFileFilter()
+{
+    static const QString filter = QStringLiteral(
+        "*.png|*.bmp|*.jpg|*.jpeg|*.gif|*.tif|*.tiff|*.tga|*.miff|*.pcx|*.webp|*.heic|*.heif|*.avif");
+    return filter;
 }
 
 QString OutputFormatExtension(int index)
@@ -180,7 +191,7 @@ bool IsOnlyRenameSettings(const ProcessSettings &s)
 {
     return !(s.DimensionMethod >= 1 || s.MiscAntialias || s.MiscBevel || s.MiscFlipHoriz
              || s.MiscFlipVert || s.MiscInvert || s.MiscGreyscale || s.MiscRotate || s.TextOverlay
-             || s.OutputFormat >= 1);
+             || s.OutputFormat >= 1 || s.MiscAutoOrient);
 }
 
 void LoadProcessOptions(SettingsStore &store, ProcessSettings &s, const SettingsErrorHandler &onError)

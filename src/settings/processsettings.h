@@ -43,21 +43,26 @@ struct ProcessSettings
     bool MiscFlipVert = false;
     bool MiscInvert = false;
     bool MiscGreyscale = false;
-    int OutputFormat = 0;            // 0 Don't Change, 1 BMP .. 8 TGA
+    int OutputFormat = 0;            // 0 Don't Change, 1 BMP .. 8 TGA, 9 WEBP
     QString JpgQuality = QStringLiteral("75");
     bool DeleteOld = false;
     bool ReplicateSubDirs = true;
     QString OutputDest = QStringLiteral("//SAMEDIR//");
     QString OutputDir;
     bool AniExtractAllScenes = false;
+    bool DimensionShrinkOnly = false; // resize only images larger than the box (">" geometry)
+    bool MiscAutoOrient = false;      // rotate by the camera's orientation first, then reset it
 
     bool operator==(const ProcessSettings &) const = default;
 };
 
 // The output formats by OutputFormat index; index 0 keeps the source's format.
-const QStringList &OutputFormatItems(); // "Don't Change", "BMP", ..., "TGA"
+const QStringList &OutputFormatItems(); // "Don't Change", "BMP", ..., "TGA", "WEBP"
 // The lower-case extension/format of an OutputFormat index above 0 ("tiff" for 6).
 QString OutputFormatExtension(int index);
+
+// The image types the image list shows, as a DirHandle filter ("*.png|*.bmp|...").
+const QString &ImageFileFilter();
 
 // The nine engine gravity names, indexed by TextOverlayPosition.
 const QStringList &PlacementTable();
@@ -70,7 +75,8 @@ void ResetProcessSettings(ProcessSettings &s);
 // True when the run changes nothing but names and places.
 bool IsOnlyRenameSettings(const ProcessSettings &s);
 
-// Reads DimensionMethod .. ReplicateSubDirs in the stored order into `s`. A value
+// Reads DimensionMethod .. ReplicateSubDirs, then DimensionShrinkOnly and
+// MiscAutoOrient, in the stored order into `s`. A value
 // that cannot be converted is reported through `onError` with its name and left
 // as it was; loading goes on with the next value. A missing value keeps `s`'s.
 using SettingsErrorHandler = std::function<void(const QString &name, const VexlError &error)>;
@@ -79,7 +85,8 @@ void LoadProcessOptions(SettingsStore &store, ProcessSettings &s, const Settings
 // "Extract All Scenes"); OutputDest is read as text and resolved by the caller.
 void LoadProcessTail(SettingsStore &store, ProcessSettings &s, const QString &currentFolder,
                      const SettingsErrorHandler &onError);
-// Writes every ProcessSettings value in the save order (FileDir .. AniExtractAllScenes).
+// Writes every ProcessSettings value in the save order (FileDir .. AniExtractAllScenes,
+// DimensionShrinkOnly, MiscAutoOrient).
 void SaveProcessSettings(SettingsStore &store, const ProcessSettings &s);
 
 // Output destination tokens: "//SAMEDIR//" for index 0, "//DIFFDIR//" for 1 and

@@ -24,10 +24,7 @@ public:
     // Closes the file and switches the log off.
     void close();
 
-    bool logEnabled() const { return m_enabled; }
-    void setLogEnabled(bool on) { m_enabled = on; }
     const QString &CurrentOperation() const { return m_currentOperation; }
-    qint32 lineCounter() const { return m_counter; }
 
     static QString logFilePath();
     // Every line of vexl.log, each followed by CR LF ("" for an empty file).

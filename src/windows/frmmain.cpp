@@ -26,6 +26,8 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStandardPaths>
@@ -36,13 +38,48 @@
 namespace vexl {
 
 namespace {
-const QString kExtensionFilter = QStringLiteral("*.png|*.bmp|*.jpg|*.jpeg|*.gif|*.tif|*.tiff|*.tga|*.miff|*.pcx");
 constexpr int kMarkRole = Qt::UserRole + 1;
 const char *const kSpinner = "|/-\\";
 
 QString fieldError()
 {
     return QStringLiteral("Field Error");
+}
+
+bool isImageFileName(const QString &name)
+{
+    const QString lower = name.toLower();
+    const QStringList patterns = ImageFileFilter().split(QLatin1Char('|'));
+    return std::any_of(patterns.begin(), patterns.end(), [&](const QString &p) { return IsLike(lower, p); });
+}
+
+// What a drop brings: a folder (the first local folder dropped), or the image
+// files among the dropped files that share the first one's folder.
+struct DropTarget
+{
+    QString folder;
+    QStringList files; // names in `folder`; empty for a dropped folder
+};
+
+DropTarget dropTarget(const QMimeData *mime)
+{
+    DropTarget target;
+    if (!mime || !mime->hasUrls())
+        return target;
+    for (const QUrl &url : mime->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QFileInfo info(url.toLocalFile());
+        if (target.folder.isEmpty() && info.isDir())
+            return DropTarget{info.absoluteFilePath(), {}};
+        if (!info.isFile() || !isImageFileName(info.fileName()))
+            continue;
+        if (target.folder.isEmpty())
+            target.folder = info.absolutePath();
+        if (info.absolutePath() == target.folder)
+            target.files << info.fileName();
+    }
+    return target;
 }
 } // namespace
 
@@ -56,6 +93,7 @@ frmMain::frmMain(const QStringList &arguments, QWidget *parent)
     , m_ui(std::make_unique<Ui::frmMain>())
 {
     m_ui->setupUi(this);
+    setAcceptDrops(true);
     // The panels are laid out for an 8 point face of Arial's metrics, as the
     // window's design size asks.
     QFont small(QStringLiteral("Liberation Sans"), 8);
@@ -183,7 +221,9 @@ frmMain::frmMain(const QStringList &arguments, QWidget *parent)
         {nullptr, nullptr},                       {m_ui->mnuMetaFilename, "[FNAME]"},
         {m_ui->mnuMetaExtension, "[EXT]"},        {m_ui->mnuMetaFileSize, "[FSIZE]"},
         {nullptr, nullptr},                       {m_ui->mnuMetaSeqNumber, "[SEQNUM]"},
-        {m_ui->mnuMetaSelNumber, "[SELNUM]"},
+        {m_ui->mnuMetaSelNumber, "[SELNUM]"},     {nullptr, nullptr},
+        {m_ui->mnuMetaDate, "[DATE]"},            {m_ui->mnuMetaTime, "[TIME]"},
+        {m_ui->mnuMetaCamera, "[CAMERA]"},        {m_ui->mnuMetaOrigName, "[ORIGNAME]"},
     };
     for (const auto &[action, token] : metaItems) {
         if (!action) {
@@ -451,6 +491,8 @@ void frmMain::applyOptions(const ProcessSettings &s)
     m_ui->txtJPGQuality->setText(s.JpgQuality);
     m_ui->chkDeleteOld->setChecked(s.DeleteOld);
     m_ui->chkReplicateSubDirs->setChecked(s.ReplicateSubDirs);
+    m_ui->chkShrinkOnly->setChecked(s.DimensionShrinkOnly);
+    m_ui->chkAutoOrient->setChecked(s.MiscAutoOrient);
     for (auto it = m_previousText.begin(); it != m_previousText.end(); ++it)
         it.value() = it.key()->text();
     runEnablingRules();
@@ -496,6 +538,8 @@ ProcessSettings frmMain::processSettings() const
     s.OutputDest = DestinationToken(qMax(dest, 0), m_ui->cmbOutput->currentText());
     s.OutputDir = m_ui->txtOutputDir->text();
     s.AniExtractAllScenes = m_ui->mnuAniExtractAllScenes->isChecked();
+    s.DimensionShrinkOnly = m_ui->chkShrinkOnly->isChecked();
+    s.MiscAutoOrient = m_ui->chkAutoOrient->isChecked();
     return s;
 }
 
@@ -551,6 +595,7 @@ void frmMain::cmbResizeMethod_Click()
     m_ui->lblX->setEnabled(i != 0);
     m_ui->chkDimensionPC->setEnabled(i != 0);
     m_ui->lblDimensionPC->setEnabled(i != 0);
+    m_ui->chkShrinkOnly->setEnabled(i != 0);
 }
 
 void frmMain::chkBevel_Click()
@@ -954,7 +999,7 @@ void frmMain::RefreshFileList()
         DirHandle dh;
         m_dirHandle = &dh;
         dh.SetDoEvents([] { QCoreApplication::processEvents(); });
-        dh.Start(m_currentFolder, kExtensionFilter, false, recurse, false);
+        dh.Start(m_currentFolder, ImageFileFilter(), false, recurse, false);
         const QString base = dh.CurrentDir();
         while (!m_stopListing && dh.MoveNext()) {
             QString name = dh.CurrentDir().mid(base.size()) + dh.CurrentFile();
@@ -1000,7 +1045,58 @@ void frmMain::RefreshFileList()
     if (m_relistRequested) {
         m_relistRequested = false;
         RefreshFileList();
+        return;
     }
+    applyDropTicks();
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!dropTarget(event->mimeData()).folder.isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!dropTarget(event->mimeData()).folder.isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    const DropTarget target = dropTarget(event->mimeData());
+    if (target.folder.isEmpty())
+        return;
+    event->acceptProposedAction();
+    m_dropFolder = AddBackslash(QDir::cleanPath(target.folder));
+    m_dropFiles = target.files;
+    // Listed at once, or when the listing under way has wound up.
+    selectFolder(target.folder);
+    if (!m_listing)
+        applyDropTicks();
+}
+
+void frmMain::applyDropTicks()
+{
+    if (m_dropFolder.isEmpty() || m_listing)
+        return;
+    const QString folder = m_dropFolder;
+    const QStringList files = m_dropFiles;
+    m_dropFolder.clear();
+    m_dropFiles.clear();
+    if (files.isEmpty() || folder != m_currentFolder)
+        return;
+    QListWidget *list = m_ui->lstImages;
+    QListWidgetItem *first = nullptr;
+    for (int i = 0; i < list->count(); ++i) {
+        QListWidgetItem *item = list->item(i);
+        const bool dropped = files.contains(item->text());
+        item->setCheckState(dropped ? Qt::Checked : Qt::Unchecked);
+        if (dropped && !first)
+            first = item;
+    }
+    if (first)
+        list->setCurrentItem(first);
 }
 
 void frmMain::applyCommandLineFiles()
@@ -1203,6 +1299,9 @@ void frmMain::InsertMeta(const QString &token)
     const int n = qBound(0, m_metaSelLength, int(text.size()) - p);
     target->setText(text.left(p) + token + text.mid(p + n));
     target->setCursorPosition(p + int(token.size()));
+    // A second item of the still open menu goes after this one.
+    m_metaSelStart = p + int(token.size());
+    m_metaSelLength = 0;
 }
 
 // ---------------------------------------------------------------- the batch

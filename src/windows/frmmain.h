@@ -117,6 +117,11 @@ protected:
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    // A folder dropped on the window is listed; dropped image files list their
+    // folder with only them ticked.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void Form_Load(const QStringList &arguments);
@@ -159,6 +164,7 @@ private:
     QString selectedImagePath() const;
     void deleteFile(const QString &path);
     void showImagesMenu(const QPoint &globalPos);
+    void applyDropTicks();
 
     // Preview (frmmain_preview.cpp)
     void makePreview(bool force);
@@ -216,6 +222,8 @@ private:
     bool m_firstListing = false;
     DirHandle *m_dirHandle = nullptr;
     int m_lastDestIndex = 0;
+    QString m_dropFolder;            // dropped files: their folder and names, ticked once it is listed
+    QStringList m_dropFiles;
     QString m_outputDirCopy;
     QHash<QLineEdit *, QString> m_previousText;
     QTimer m_timUpdateSpinner;

@@ -127,9 +127,9 @@ void frmMain::makePreview(bool force)
         ImageEngine engine;
         engine.setServeEventsWhileWorking(true);
 
-        // 7. an animated GIF is shown by its first scene
+        // 7. an animated GIF (or WebP) is shown by its first scene
         line = 7;
-        if (itemText.right(3).toLower() == QLatin1String("gif")) {
+        if (itemText.right(3).toLower() == QLatin1String("gif") || itemText.right(5).toLower() == QLatin1String(".webp")) {
             const int scenes = sceneCount(engine, fullPath);
             if (scenes > 1) {
                 const QString scene0 = AppPaths::tempFile(QStringLiteral("tmpscene0.gif"));

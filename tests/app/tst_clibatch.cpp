@@ -63,6 +63,8 @@ private slots:
         QTest::addRow("unknown option without --batch") << QStringList{"--frobnicate", "FOLDER"} << unknown;
         QTest::addRow("an option without --batch")
             << QStringList{"FOLDER", "--recurse"} << "vexl-dovo: --recurse goes with --batch. Try 'vexl-dovo --help'.\n";
+        QTest::addRow("workers without --batch")
+            << QStringList{"--workers", "2", "FOLDER"} << "vexl-dovo: --workers goes with --batch. Try 'vexl-dovo --help'.\n";
         QTest::addRow("missing settings file") << QStringList{"--batch", "FOLDER", "--settings", "/no/file.ini"} << "";
     }
     void badArguments()
@@ -84,7 +86,7 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QStringList>("expected");
         QTest::addRow("--help") << "--help"
-                                << QStringList{"--batch", "--recurse", "--settings", "--answer", "--version",
+                                << QStringList{"--batch", "--recurse", "--settings", "--answer", "--workers <N>", "--version",
                                                "--help", "Exit status:", "  2  bad arguments", "SIGTERM"};
         QTest::addRow("-h") << "-h" << QStringList{"--batch"};
         QTest::addRow("--version") << "--version" << QStringList{"VEXL Dovo 1.00\n"};
@@ -229,6 +231,31 @@ private slots:
         QVERIFY(flat.out.contains(QStringLiteral("[1/1] a.png\n")));
     }
 
+    // An iPhone folder to JPEG from the command line: HEIC and WebP listed,
+    // the new options and tokens read from the settings file.
+    void phonePhotosAndNewOptions()
+    {
+        TestWorld world;
+        const QString in = world.path(QStringLiteral("in"));
+        const QString out = world.path(QStringLiteral("out"));
+        QDir().mkpath(out);
+        QDir().mkpath(in);
+        QVERIFY(runConvert({QStringLiteral("-size"), QStringLiteral("60x40"), QStringLiteral("gradient:red-blue"),
+                            in + QStringLiteral("/IMG_0001.heic")}));
+        QVERIFY(runConvert({QStringLiteral("-size"), QStringLiteral("20x10"), QStringLiteral("xc:green"),
+                            in + QStringLiteral("/small.webp")}));
+        const QString ini = writeSettings(
+            world, QStringLiteral("DimensionMethod=1\nDimensionWidth=30\nDimensionHeight=30\nDimensionShrinkOnly=1\n"
+                                  "MiscAutoOrient=1\nMiscAntialias=0\nOutputFormat=3\nSequentialNumber=1\n"
+                                  "RenamePrefix=[ORIGNAME]_\nOutputDest=//DIFFDIR//\nOutputDir=%1\n").arg(out));
+        const Result r = runBatch(world, {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains(QStringLiteral("[1/2] IMG_0001.heic\n[2/2] small.webp\n")), qPrintable(r.out));
+        QCOMPARE(QDir(out).entryList(QDir::Files), (QStringList{"IMG_0001_0.jpg", "small_1.jpg"}));
+        QCOMPARE(imageSize(out + QStringLiteral("/IMG_0001_0.jpg")), qMakePair(30, 20));
+        QCOMPARE(imageSize(out + QStringLiteral("/small_1.jpg")), qMakePair(20, 10));
+    }
+
     // The answer given to every question decides how far the run goes.
     void answers_data()
     {
@@ -254,6 +281,67 @@ private slots:
         QVERIFY2(r.out.contains(QStringLiteral("ImageMagick Error: ")), qPrintable(r.out));
         QVERIFY(r.out.contains(QStringLiteral("[Yes/No] -> ") + (answer == QLatin1String("yes") ? "Yes" : "No")));
         QCOMPARE(QFile::exists(in + QStringLiteral("/t_b_good.png")), secondDone);
+    }
+
+    // Two workers give what one gives: the same names, formats and bytes, on a
+    // mixed folder with numbers and meta values in the names.
+    void workersGiveTheSameResults_data()
+    {
+        QTest::addColumn<QString>("options");
+        QTest::addRow("resize, numbers, meta names")
+            << "DimensionMethod=1\nDimensionWidth=30\nDimensionHeight=30\nMiscAntialias=1\nSequentialNumber=1\n"
+               "StartNumber=7\nZeroFill=3\nRenameSuffix=_[WIDTH]x[HEIGHT]\n";
+        QTest::addRow("effects and a format change") << "MiscFlipHoriz=1\nMiscGreyscale=1\nOutputFormat=3\n";
+        QTest::addRow("overlay") << "TextOverlay=1\nTextOverlayText=[FNAME] [WIDTH]\n";
+    }
+    void workersGiveTheSameResults()
+    {
+        QFETCH(QString, options);
+        TestWorld world;
+        const QString in = world.path(QStringLiteral("in"));
+        unsigned seed = 0;
+        for (const char *name : {"a1.jpg", "b.png", "c 2.png", "d.jpg", "e.bmp", "f.jpg"}) {
+            ++seed;
+            QVERIFY(makeImage(in + '/' + name, int(50 + seed * 7), 40, seed));
+        }
+        QVERIFY(QProcess::execute("convert", {in + "/c 2.png", in + "/c 2.tif"}) == 0);
+        QFile::remove(in + "/c 2.png");
+        QVERIFY(QProcess::execute("convert", {"-size", "20x20", "xc:red", "xc:blue", "-set", "delay", "10",
+                                              in + "/g.gif"}) == 0);
+        QMap<QString, QByteArray> outputs[2];
+        for (int workers : {1, 2}) {
+            const QString out = world.path(QStringLiteral("out%1").arg(workers));
+            QDir().mkpath(out);
+            const QString ini = writeSettings(world, options + QStringLiteral("RenamePrefix=th_\nOutputDest=//DIFFDIR//\n"
+                                                                               "OutputDir=%1\n").arg(out));
+            const Result r = runBatch(world, {"--batch", in, "--settings", ini, "--answer", "yes", "--workers",
+                                              QString::number(workers)});
+            QCOMPARE(r.code, 0);
+            for (const QString &name : QDir(out).entryList(QDir::Files))
+                outputs[workers - 1].insert(name, fileBytes(out + '/' + name));
+        }
+        QCOMPARE(outputs[1].keys(), outputs[0].keys());
+        QCOMPARE(outputs[0].size(), 7);
+        for (const QString &name : outputs[0].keys()) {
+            if (name.endsWith(".png") || name.endsWith(".tif")) // these carry the write time
+                continue;
+            QVERIFY2(outputs[1].value(name) == outputs[0].value(name), qPrintable(name));
+        }
+    }
+
+    void badWorkerCount_data()
+    {
+        QTest::addColumn<QString>("value");
+        for (const char *v : {"65", "-1", "x", ""})
+            QTest::addRow("%s", v) << v;
+    }
+    void badWorkerCount()
+    {
+        QFETCH(QString, value);
+        TestWorld world;
+        const Result r = runBatch(world, {"--batch", world.path(), "--workers", value});
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.contains("--workers takes a number from 0 to 64"), qPrintable(r.err));
     }
 
     void noAnswerRefusesTheDeleteWarning()

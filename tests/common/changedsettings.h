@@ -17,5 +17,5 @@ inline vexl::ProcessSettings everythingChanged(const QString &fileDir = QStringL
         .MiscBevelWidth = "9", .MiscRotate = true, .MiscRotateAngle = "270", .MiscFlipHoriz = true,
         .MiscFlipVert = true, .MiscInvert = true, .MiscGreyscale = true, .OutputFormat = 8, .JpgQuality = "42",
         .DeleteOld = true, .ReplicateSubDirs = false, .OutputDest = "//DIFFDIR//", .OutputDir = outputDir,
-        .AniExtractAllScenes = true};
+        .AniExtractAllScenes = true, .DimensionShrinkOnly = true, .MiscAutoOrient = true};
 }

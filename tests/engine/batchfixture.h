@@ -8,6 +8,7 @@
 #include "settings/processsettings.h"
 #include "testsupport.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -118,6 +119,148 @@ inline bool makeQuadrants(const QString &path, int width = 20, int height = 20)
                                               : (x < width / 2 ? qRgb(0, 0, 255) : qRgb(255, 255, 255)));
     QDir().mkpath(QFileInfo(path).absolutePath());
     return img.save(path, "PNG");
+}
+
+// EXIF data as a camera writes it: a TIFF structure with the first directory
+// (make, model, orientation, date) and the EXIF directory (original date). An
+// empty text or a zero orientation leaves the tag out.
+struct ExifSpec
+{
+    QByteArray make;
+    QByteArray model;
+    QByteArray dateTime;
+    QByteArray dateTimeOriginal;
+    int orientation = 0;
+    bool bigEndian = false;
+};
+
+// Four bytes, least significant first.
+inline QByteArray le32(quint32 v)
+{
+    const char b[] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+    return QByteArray(b, 4);
+}
+
+inline QByteArray exifBlock(const ExifSpec &e)
+{
+    const auto put16 = [&e](QByteArray &b, quint16 v) {
+        const char big[] = {char(v >> 8), char(v)};
+        const char little[] = {char(v), char(v >> 8)};
+        b.append(e.bigEndian ? big : little, 2);
+    };
+    const auto put32 = [&e](QByteArray &b, quint32 v) {
+        const char big[] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+        const char little[] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+        b.append(e.bigEndian ? big : little, 4);
+    };
+    struct Entry { quint16 tag; quint16 type; QByteArray value; };
+    // One directory at `at` with its out-of-line values after it; `next` is
+    // where the next directory may go.
+    const auto directory = [&](const QList<Entry> &entries, quint32 at, quint32 *next) {
+        QByteArray dir;
+        QByteArray extra;
+        const quint32 dataAt = at + 2 + 12 * entries.size() + 4;
+        put16(dir, quint16(entries.size()));
+        for (const Entry &en : entries) {
+            put16(dir, en.tag);
+            put16(dir, en.type);
+            if (en.type == 2) {
+                const QByteArray text = en.value + '\0';
+                put32(dir, quint32(text.size()));
+                if (text.size() <= 4) {
+                    dir += text.leftJustified(4, '\0');
+                } else {
+                    put32(dir, dataAt + quint32(extra.size()));
+                    extra += text;
+                    if (extra.size() % 2)
+                        extra += '\0';
+                }
+            } else if (en.type == 3) {
+                put32(dir, 1);
+                put16(dir, quint16(en.value.toInt()));
+                put16(dir, 0);
+            } else {
+                put32(dir, 1);
+                put32(dir, quint32(en.value.toUInt()));
+            }
+        }
+        put32(dir, 0);
+        *next = at + quint32(dir.size() + extra.size());
+        return dir + extra;
+    };
+    QList<Entry> ifd0;
+    if (!e.make.isEmpty())
+        ifd0 << Entry{0x010F, 2, e.make};
+    if (!e.model.isEmpty())
+        ifd0 << Entry{0x0110, 2, e.model};
+    if (e.orientation)
+        ifd0 << Entry{0x0112, 3, QByteArray::number(e.orientation)};
+    if (!e.dateTime.isEmpty())
+        ifd0 << Entry{0x0132, 2, e.dateTime};
+    QByteArray block = e.bigEndian ? QByteArray("MM\0*", 4) : QByteArray("II*\0", 4);
+    put32(block, 8);
+    quint32 next = 0;
+    if (!e.dateTimeOriginal.isEmpty()) {
+        // The EXIF directory pointer's value is known only once the first
+        // directory is laid out: lay it out twice.
+        QList<Entry> withPointer = ifd0;
+        withPointer << Entry{0x8769, 4, "0"};
+        directory(withPointer, 8, &next);
+        withPointer.last().value = QByteArray::number(next);
+        block += directory(withPointer, 8, &next);
+        block += directory({Entry{0x9003, 2, e.dateTimeOriginal}}, next, &next);
+    } else {
+        block += directory(ifd0, 8, &next);
+    }
+    return block;
+}
+
+// A JPEG with `exif` in an APP1 segment right after its start marker.
+inline bool makeJpegWithExif(const QString &path, const QImage &image, const QByteArray &exif)
+{
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "JPG", 95) || !jpeg.startsWith("\xFF\xD8"))
+        return false;
+    const QByteArray body = QByteArray("Exif\0\0", 6) + exif;
+    QByteArray app1("\xFF\xE1");
+    app1 += char((body.size() + 2) >> 8);
+    app1 += char((body.size() + 2) & 0xFF);
+    jpeg.insert(2, app1 + body);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(jpeg) == jpeg.size();
+}
+
+// An image in a format only ImageMagick writes here (HEIC, AVIF, WebP): a
+// gradient of the given size; `scenes` above 1 makes an animation.
+inline bool makeMagickImage(const QString &path, int width, int height, int scenes = 1)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QStringList args;
+    if (scenes > 1)
+        args << QStringLiteral("-delay") << QStringLiteral("10");
+    for (int i = 0; i < scenes; ++i)
+        args << QStringLiteral("-size") << QStringLiteral("%1x%2").arg(width).arg(height)
+             << QStringLiteral("gradient:rgb(%1,0,0)-rgb(0,0,%2)").arg(255 - i * 60).arg(255 - i * 40);
+    if (scenes > 1)
+        args << QStringLiteral("-loop") << QStringLiteral("0");
+    // ".heif" is no name ImageMagick writes by: it is HEIC inside.
+    const QString target = path.endsWith(QLatin1String(".heif"), Qt::CaseInsensitive)
+        ? QStringLiteral("heic:") + path : path;
+    return runConvert(args << target);
+}
+
+// Scenes and format as the command-line identify sees them ("3 WEBP").
+inline QString scenesOf(const QString &path)
+{
+    QProcess p;
+    p.start(QStringLiteral("identify"), {QStringLiteral("-format"), QStringLiteral("%m\n"), path});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QString();
+    const QStringList lines = QString::fromLocal8Bit(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : QStringLiteral("%1 %2").arg(lines.size()).arg(lines.first());
 }
 
 inline qint64 peakRssKiB()

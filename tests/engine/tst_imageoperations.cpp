@@ -3,6 +3,7 @@
 // format change.
 
 #include "batchfixture.h"
+#include "engine/captureinfo.h"
 
 using namespace vexl;
 using namespace vexl::test;
@@ -20,17 +21,49 @@ private slots:
         QTest::addColumn<QString>("height");
         QTest::addColumn<bool>("percent");
         QTest::addColumn<QSize>("expected");
+        QTest::addColumn<bool>("shrinkOnly");
+        QTest::addColumn<QString>("file");
         QTest::addRow("don't resize, per cent ticked")
-            << QSize(200, 100) << 0 << "50" << "50" << true << QSize(200, 100);
-        QTest::addRow("restrict width and height") << QSize(200, 100) << 1 << "80" << "80" << false << QSize(80, 40);
-        QTest::addRow("restrict width") << QSize(200, 100) << 2 << "50" << "1" << false << QSize(50, 25);
-        QTest::addRow("restrict height") << QSize(200, 100) << 3 << "1" << "20" << false << QSize(40, 20);
-        QTest::addRow("fix to size") << QSize(200, 100) << 4 << "30" << "70" << false << QSize(30, 70);
+            << QSize(200, 100) << 0 << "50" << "50" << true << QSize(200, 100) << false << "a.png";
+        QTest::addRow("restrict width and height")
+            << QSize(200, 100) << 1 << "80" << "80" << false << QSize(80, 40) << false << "a.png";
+        QTest::addRow("restrict width")
+            << QSize(200, 100) << 2 << "50" << "1" << false << QSize(50, 25) << false << "a.png";
+        QTest::addRow("restrict height")
+            << QSize(200, 100) << 3 << "1" << "20" << false << QSize(40, 20) << false << "a.png";
+        QTest::addRow("fix to size")
+            << QSize(200, 100) << 4 << "30" << "70" << false << QSize(30, 70) << false << "a.png";
         QTest::addRow("per cent 50 of 1001x600: halves to even")
-            << QSize(1001, 600) << 1 << "50" << "50" << true << QSize(500, 300);
+            << QSize(1001, 600) << 1 << "50" << "50" << true << QSize(500, 300) << false << "a.png";
         QTest::addRow("per cent 50 of 1003x601, fix: halves to even")
-            << QSize(1003, 601) << 4 << "50" << "50" << true << QSize(502, 300);
-        QTest::addRow("per cent 150 and 25, fix") << QSize(20, 40) << 4 << "150" << "25" << true << QSize(30, 10);
+            << QSize(1003, 601) << 4 << "50" << "50" << true << QSize(502, 300) << false << "a.png";
+        QTest::addRow("per cent 150 and 25, fix")
+            << QSize(20, 40) << 4 << "150" << "25" << true << QSize(30, 10) << false << "a.png";
+        // Only Shrink: resized only when larger than the box in a dimension the method uses.
+        QTest::addRow("shrink, box: larger image")
+            << QSize(200, 100) << 1 << "80" << "80" << false << QSize(80, 40) << true << "a.png";
+        QTest::addRow("shrink, box: smaller image kept")
+            << QSize(60, 30) << 1 << "80" << "80" << false << QSize(60, 30) << true << "a.png";
+        QTest::addRow("shrink, box: larger in height only")
+            << QSize(60, 100) << 1 << "80" << "80" << false << QSize(48, 80) << true << "a.png";
+        QTest::addRow("shrink, width: larger image")
+            << QSize(200, 100) << 2 << "50" << "1" << false << QSize(50, 25) << true << "a.png";
+        QTest::addRow("shrink, width: narrower image kept")
+            << QSize(40, 300) << 2 << "50" << "1" << false << QSize(40, 300) << true << "a.png";
+        QTest::addRow("shrink, height: larger image")
+            << QSize(200, 100) << 3 << "1" << "20" << false << QSize(40, 20) << true << "a.png";
+        QTest::addRow("shrink, height: lower image kept")
+            << QSize(300, 10) << 3 << "1" << "20" << false << QSize(300, 10) << true << "a.png";
+        QTest::addRow("shrink, fix: larger image")
+            << QSize(200, 100) << 4 << "30" << "70" << false << QSize(30, 70) << true << "a.png";
+        QTest::addRow("shrink, fix: smaller image kept")
+            << QSize(20, 60) << 4 << "30" << "70" << false << QSize(20, 60) << true << "a.png";
+        QTest::addRow("shrink, per cent above 100 keeps the size")
+            << QSize(20, 40) << 4 << "150" << "125" << true << QSize(20, 40) << true << "a.png";
+        QTest::addRow("shrink, JPEG smaller than a large box kept")
+            << QSize(200, 150) << 1 << "300" << "300" << false << QSize(200, 150) << true << "a.jpg";
+        QTest::addRow("shrink, per cent below 100")
+            << QSize(20, 40) << 1 << "50" << "50" << true << QSize(10, 20) << true << "a.png";
     }
     void resize()
     {
@@ -40,16 +73,207 @@ private slots:
         QFETCH(QString, height);
         QFETCH(bool, percent);
         QFETCH(QSize, expected);
+        QFETCH(bool, shrinkOnly);
+        QFETCH(QString, file);
         BatchFixture f;
         f.s.DimensionMethod = method;
         f.s.DimensionWidth = width;
         f.s.DimensionHeight = height;
         f.s.DimensionPC = percent;
-        QVERIFY(f.addImage(QStringLiteral("a.png"), source.width(), source.height()));
+        f.s.DimensionShrinkOnly = shrinkOnly;
+        QVERIFY(f.addImage(file, source.width(), source.height()));
         QCOMPARE(f.go(), BatchOutcome::Finished);
         QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
-        QCOMPARE(imageSize(f.outPath(QStringLiteral("a.png"))), qMakePair(expected.width(), expected.height()));
+        QCOMPARE(imageSize(f.outPath(file)), qMakePair(expected.width(), expected.height()));
         QCOMPARE(QSize(f.run.meta().width, f.run.meta().height), expected);
+    }
+
+    // Only Shrink: the warning is about the size really produced.
+    void largeImageWarningWithShrinkOnly_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QSize>("source");
+        QTest::addColumn<QString>("warned"); // the size named, empty: no warning
+        QTest::addColumn<QSize>("expected");
+        QTest::addRow("huge box, small image: nothing asked") << 1 << "9000x9000"
+            << QSize(40, 30) << "" << QSize(40, 30);
+        QTest::addRow("larger than a large box in width, small result: nothing asked")
+            << 1 << "9000x700" << QSize(9001, 10) << "" << QSize(9000, 10);
+        QTest::addRow("larger than a large box: asked with the size produced, No skips")
+            << 4 << "3000x2001" << QSize(3001, 20) << "3000x2001" << QSize(3001, 20);
+    }
+    void largeImageWarningWithShrinkOnly()
+    {
+        QFETCH(int, method);
+        QFETCH(QString, box);
+        QFETCH(QSize, source);
+        QFETCH(QString, warned);
+        QFETCH(QSize, expected);
+        BatchFixture f;
+        f.s.DimensionMethod = method;
+        f.s.DimensionWidth = box.section(QLatin1Char('x'), 0, 0);
+        f.s.DimensionHeight = box.section(QLatin1Char('x'), 1, 1);
+        f.s.DimensionShrinkOnly = true;
+        QVERIFY(f.addImage(QStringLiteral("a.png"), source.width(), source.height()));
+        f.host.answers.push_back(MsgAnswer::No);
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QCOMPARE(f.host.count(QStringLiteral("VEXL Dovo")), warned.isEmpty() ? 0 : 1);
+        if (!warned.isEmpty())
+            QVERIFY2(f.host.asked.first().text.contains(QLatin1Char('(') + warned + QLatin1Char(')')),
+                     qPrintable(f.host.asked.first().text));
+        QCOMPARE(imageSize(f.outPath(QStringLiteral("a.png"))), qMakePair(expected.width(), expected.height()));
+    }
+
+    // Phone photos and WebP in, any format out; "Don't Change" keeps theirs.
+    void photoFormats_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("expectedName");
+        QTest::addColumn<QString>("expectedFormat");
+        QTest::addRow("HEIC to JPG") << "IMG_0001.heic" << 3 << "IMG_0001.jpg" << "JPEG";
+        QTest::addRow("HEIF to JPG") << "IMG_0002.HEIF" << 3 << "IMG_0002.jpg" << "JPEG";
+        QTest::addRow("AVIF to JPG") << "photo.avif" << 3 << "photo.jpg" << "JPEG";
+        QTest::addRow("HEIC kept as it is") << "IMG_0001.heic" << 0 << "IMG_0001.heic" << "HEIC";
+        QTest::addRow("AVIF kept as it is") << "photo.avif" << 0 << "photo.avif" << "HEIC";
+        QTest::addRow("WebP read, to PNG") << "web.webp" << 5 << "web.png" << "PNG";
+        QTest::addRow("WebP kept as it is") << "web.webp" << 0 << "web.webp" << "WEBP";
+    }
+    void photoFormats()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, format);
+        QFETCH(QString, expectedName);
+        QFETCH(QString, expectedFormat);
+        BatchFixture f;
+        f.s.OutputFormat = format;
+        f.s.DimensionMethod = 1; // resized and flipped on the way: read, changed, written
+        f.s.DimensionWidth = f.s.DimensionHeight = QStringLiteral("32");
+        f.s.MiscFlipHoriz = true;
+        f.add(source);
+        QVERIFY(source.endsWith(QLatin1String(".jpg")) ? makeImage(f.inPath(source), 48, 32)
+                                                        : makeMagickImage(f.inPath(source), 48, 32));
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
+        QCOMPARE(f.outFiles(), QStringList{expectedName});
+        QCOMPARE(formatOf(f.outPath(expectedName)), expectedFormat);
+        QCOMPARE(scenesOf(f.outPath(expectedName)), QStringLiteral("1 ") + expectedFormat);
+        QCOMPARE(QSize(f.run.meta().width, f.run.meta().height), QSize(32, 21));
+    }
+
+    // WebP: the quality field applies; an animation is read as scenes.
+    void webp_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("scenes");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("allScenes");
+        QTest::addColumn<QStringList>("expected"); // name and "scenes format" of each output
+        QTest::addRow("animated WebP to PNG: first scene")
+            << "anim.webp" << 3 << 5 << false << QStringList{"anim.png", "1 PNG"};
+        QTest::addRow("animated WebP to PNG: every scene")
+            << "anim.webp" << 3 << 5 << true << QStringList{"anim1.png", "1 PNG", "anim2.png", "1 PNG", "anim3.png", "1 PNG"};
+        QTest::addRow("animated WebP kept whole") << "anim.webp" << 3 << 0 << true << QStringList{"anim.webp", "3 WEBP"};
+        QTest::addRow("animated GIF to WEBP kept whole") << "anim.gif" << 3 << 9 << true << QStringList{"anim.webp", "3 WEBP"};
+        QTest::addRow("still WebP to JPG") << "still.webp" << 1 << 3 << true << QStringList{"still.jpg", "1 JPEG"};
+    }
+    void webp()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, scenes);
+        QFETCH(int, format);
+        QFETCH(bool, allScenes);
+        QFETCH(QStringList, expected);
+        BatchFixture f;
+        f.s.OutputFormat = format;
+        f.s.AniExtractAllScenes = allScenes;
+        f.s.MiscFlipVert = true;
+        f.add(source);
+        QVERIFY(source.endsWith(QLatin1String(".gif")) ? makeAnimatedGif(f.inPath(source), scenes)
+                                                        : makeMagickImage(f.inPath(source), 24, 16, scenes));
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
+        QStringList names;
+        for (int i = 0; i < expected.size(); i += 2)
+            names << expected.at(i);
+        QCOMPARE(f.outFiles(), names);
+        for (int i = 0; i < expected.size(); i += 2)
+            QCOMPARE(scenesOf(f.outPath(expected.at(i))), expected.at(i + 1));
+    }
+
+    void webpQuality()
+    {
+        qint64 sizes[2] = {0, 0};
+        const char *qualities[2] = {"10", "95"};
+        for (int i = 0; i < 2; ++i) {
+            BatchFixture f;
+            f.s.OutputFormat = 9;
+            f.s.JpgQuality = QLatin1String(qualities[i]);
+            QVERIFY(f.addImage(QStringLiteral("photo.png"), 160, 120, 3));
+            QCOMPARE(f.go(), BatchOutcome::Finished);
+            QCOMPARE(formatOf(f.outPath(QStringLiteral("photo.webp"))), QStringLiteral("WEBP"));
+            sizes[i] = QFileInfo(f.outPath(QStringLiteral("photo.webp"))).size();
+        }
+        QVERIFY2(sizes[0] > 0 && sizes[0] * 2 < sizes[1], qPrintable(QStringLiteral("%1 %2").arg(sizes[0]).arg(sizes[1])));
+    }
+
+    // A photo of four quadrants (red, green / blue, white) recorded as the
+    // camera held it: upright, upside down, turned right, turned left.
+    void autoOrient_data()
+    {
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<bool>("autoOrient");
+        QTest::addColumn<QSize>("expectedSize");
+        QTest::addColumn<QRgb>("expectedTopLeft");
+        QTest::addColumn<bool>("alone"); // the only operation, originals deleted: no rename-only run (no resize)
+        QTest::addRow("1: upright, left alone") << 1 << true << QSize(40, 20) << qRgb(255, 0, 0) << false;
+        QTest::addRow("3: upside down") << 3 << true << QSize(40, 20) << qRgb(255, 255, 255) << false;
+        QTest::addRow("6: turned right") << 6 << true << QSize(20, 40) << qRgb(0, 0, 255) << false;
+        QTest::addRow("8: turned left") << 8 << true << QSize(20, 40) << qRgb(0, 255, 0) << false;
+        QTest::addRow("6, option off: as stored") << 6 << false << QSize(40, 20) << qRgb(255, 0, 0) << false;
+        QTest::addRow("no orientation tag") << 0 << true << QSize(40, 20) << qRgb(255, 0, 0) << false;
+        QTest::addRow("8, the only operation, originals deleted") << 8 << true
+            << QSize(10, 20) << qRgb(0, 255, 0) << true;
+    }
+    void autoOrient()
+    {
+        QFETCH(int, orientation);
+        QFETCH(bool, autoOrient);
+        QFETCH(QSize, expectedSize);
+        QFETCH(QRgb, expectedTopLeft);
+        QFETCH(bool, alone);
+        BatchFixture f;
+        f.s.MiscAutoOrient = autoOrient;
+        f.s.MiscAntialias = false;
+        f.s.DeleteOld = alone;
+        // Orientation first: the fixed size applies to the upright picture.
+        f.s.DimensionMethod = alone ? 0 : 4;
+        f.s.DimensionWidth = QString::number(expectedSize.width() * 2);
+        f.s.DimensionHeight = QString::number(expectedSize.height() * 2);
+        QVERIFY(makeQuadrants(f.inPath(QStringLiteral("q.png")), 40, 20));
+        ExifSpec exif;
+        exif.orientation = orientation;
+        exif.make = "Phone";
+        QVERIFY(makeJpegWithExif(f.inPath(QStringLiteral("q.jpg")), QImage(f.inPath(QStringLiteral("q.png"))),
+                                 exifBlock(exif)));
+        QFile::remove(f.inPath(QStringLiteral("q.png")));
+        f.add(QStringLiteral("q.jpg"));
+        const quint64 engineCalls = ImageEngine::callCount();
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        const QImage out(f.outPath(QStringLiteral("q.jpg")));
+        QCOMPARE(out.size(), expectedSize * 2);
+        const QRgb got = out.pixel(2, 2);
+        QVERIFY2(qAbs(qRed(got) - qRed(expectedTopLeft)) < 40 && qAbs(qGreen(got) - qGreen(expectedTopLeft)) < 40
+                     && qAbs(qBlue(got) - qBlue(expectedTopLeft)) < 40,
+                 qPrintable(QString::number(got, 16)));
+        // The tag is reset, so no viewer turns it again; an upright photo is
+        // not rewritten for nothing (resize, identify: two calls).
+        if (autoOrient && orientation > 1)
+            QCOMPARE(ReadExifFacts(f.outPath(QStringLiteral("q.jpg"))).orientation, 1);
+        if (orientation <= 1)
+            QCOMPARE(ImageEngine::callCount() - engineCalls, quint64(2));
+        QCOMPARE(f.inFiles().isEmpty(), alone);
     }
 
     void percentOfUnreadableImage()
@@ -199,6 +423,7 @@ private slots:
         QTest::addRow("TIFF") << "photo.jpg" << 6 << 0 << "photo.tiff" << "TIFF";
         QTest::addRow("MIFF") << "photo.jpg" << 7 << 0 << "photo.miff" << "MIFF";
         QTest::addRow("TGA") << "photo.jpg" << 8 << 0 << "photo.tga" << "TGA";
+        QTest::addRow("WEBP") << "photo.jpg" << 9 << 0 << "photo.webp" << "WEBP";
         QTest::addRow("TIFF under an upper-case name") << "photo.jpg" << 6 << 2 << "PHOTO.TIFF" << "TIFF";
         QTest::addRow("upper-case name beside its source") << "PHOTO.jpg" << 3 << 2 << "PHOTO.JPG" << "JPEG";
     }

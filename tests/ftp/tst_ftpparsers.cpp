@@ -5,6 +5,7 @@
 
 #include "ftp/ftplisting.h"
 #include "ftp/ftpreply.h"
+#include "ftp/ftpsession.h"
 
 #include <QTest>
 
@@ -23,6 +24,8 @@ private slots:
     void reply();
     void pasv_data();
     void pasv();
+    void remotePath_data();
+    void remotePath();
 };
 
 void TestFtpParsers::listing_data()
@@ -168,6 +171,26 @@ void TestFtpParsers::pasv()
     QFETCH(QString, reply);
     const std::optional<PasvAddress> a = ParsePasvReply(reply);
     QTEST(a ? QStringLiteral("%1:%2").arg(a->host).arg(a->port) : QString(), "address");
+}
+
+// The folder of an FTP destination as the upload steps use it: "/" separators,
+// no doubled slashes, always absolute.
+void TestFtpParsers::remotePath_data()
+{
+    QTest::addColumn<QString>("in");
+    QTest::addColumn<QString>("out");
+    QTest::addRow("relative") << "pics" << "/pics";
+    QTest::addRow("backslashes") << "\\web\\pics\\" << "/web/pics/";
+    QTest::addRow("doubled slashes") << "//web///pics//" << "/web/pics/";
+    QTest::addRow("root") << "/" << "/";
+    QTest::addRow("empty") << "" << "/";
+}
+
+void TestFtpParsers::remotePath()
+{
+    QFETCH(QString, in);
+    QFETCH(QString, out);
+    QCOMPARE(NormaliseRemotePath(in), out);
 }
 
 QTEST_GUILESS_MAIN(TestFtpParsers)

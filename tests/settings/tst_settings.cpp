@@ -1,6 +1,7 @@
 // The settings record, its store and the field rules, without windows.
 #include "changedsettings.h"
 #include "settings/fieldrules.h"
+#include "settings/settingsreport.h"
 #include "settings/settingsstore.h"
 #include "support/vexlerror.h"
 
@@ -29,6 +30,58 @@ class TestSettings : public QObject
     Q_OBJECT
 
 private slots:
+    // The error report's settings dump: 32 lines in this order, the form the
+    // report readers parse.
+    void settingsDump()
+    {
+        ProcessSettings s;
+        ResetProcessSettings(s);
+        s.DimensionMethod = 2;
+        s.DimensionWidth = "640";
+        s.DimensionHeight = "480";
+        s.DimensionPC = true;
+        s.Case = 1;
+        s.Spaces = 3;
+        s.RenamePrefix = "p_";
+        s.RenameSuffix = "_s";
+        s.SequentialNumber = true;
+        s.StartNumber = "7";
+        s.ZeroFill = "3";
+        s.MiscBevel = true;
+        s.MiscFlipVert = true;
+        s.MiscGreyscale = true;
+        s.MiscBevelWidth = "4";
+        s.MiscRotateAngle = "90";
+        s.TextOverlay = true;
+        s.TextOverlayText = "Hi [WIDTH]";
+        s.TextOverlayFace = "Arial";
+        s.TextOverlayBGTrans = true;
+        s.TextOverlayBGColour = 255;
+        s.TextOverlayColour = 65280;
+        s.TextOverlayPosition = 4;
+        s.OutputFormat = 2;
+        s.JpgQuality = "80";
+        s.DeleteOld = true;
+        const QString dump = GetSettingsReport(s, ReportExtras{.loadingCaption = "Loading...", .previewImages = true,
+                                                               .is98Build = false});
+        const QStringList lines = dump.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 33); // 32 lines, each ended by CR LF
+        QCOMPARE(lines.last(), QString());
+        const QStringList expected = {
+            R"(cmbResizeMethod.ListIndex = "2")", R"(txtWidth.Text = "640")", R"(txtHeight.Text = "480")",
+            R"(chkDimensionPC.Value = "1")", R"(cmbCase.ListIndex = "1")", R"(cmbSpaces.ListIndex = "3")",
+            R"(txtPrefix.Text = "p_")", R"(txtSuffix.Text = "_s")", R"(chkSequentialNumber.Value = "1")",
+            R"(txtStartNumber.Text = "7")", R"(txtZeroFill.Text = "3")", R"(chkAntialias.Value = "0")",
+            R"(chkBevel.Value = "1")", R"(chkFlipH.Value = "0")", R"(chkFlipV.Value = "1")",
+            R"(chkInvert.Value = "0")", R"(chkGreyscale.Value = "1")", R"(txtBevelWidth.Text = "4")",
+            R"(txtRotate.Text = "90")", R"(chkTextOverlay.Value = "1")", R"(txtTextOverlay.Text = "Hi [WIDTH]")",
+            R"(txtTextOverlay.Font = "Arial")", R"(mnuSetBGTrans.Checked = "True")", R"(txtTextOverlay.BGCol = "255")",
+            R"(txtTextOverlay.ForeCol = "65280")", R"(cmbTextOverlayPosition.ListIndex = "4")",
+            R"(cmbOutputFormat.ListIndex = "2")", R"(txtJPGQuality.Text = "80")", R"(chkDeleteOld.Value = "1")",
+            R"(lblLoading.Caption = "Loading...")", R"(mnuPreviewImages.Checked = "True")", R"(is98Build = "False")"};
+        QCOMPARE(lines.mid(0, 32), expected);
+    }
+
     void firstRunAndReset_data()
     {
         QTest::addColumn<QString>("name");
@@ -47,7 +100,7 @@ private slots:
             {"MiscInvert", "0", "0"}, {"MiscGreyscale", "0", "0"}, {"OutputFormat", "0", "0"},
             {"JpgQuality", "75", "75"}, {"DeleteOld", "0", "0"}, {"ReplicateSubDirs", "1", "1"},
             {"OutputDest", "//SAMEDIR//", "="}, {"OutputDir", "", "="}, {"AniExtractAllScenes", "0", "="},
-            {"FileDir", "", "="},
+            {"FileDir", "", "="}, {"DimensionShrinkOnly", "0", "0"}, {"MiscAutoOrient", "0", "0"},
         };
         for (const auto &[name, first, reset] : rows)
             QTest::addRow("%s", name) << QString(name) << QString(first) << QString(reset);
@@ -77,6 +130,8 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addRow("text in a list index") << "DimensionMethod" << "abc";
         QTest::addRow("list index beyond the list") << "Case" << "9";
+        QTest::addRow("format index beyond WEBP") << "OutputFormat" << "10";
+        QTest::addRow("later check box as text") << "MiscAutoOrient" << "on";
         QTest::addRow("font size beyond 16 bits") << "TextOverlaySize" << "99999";
         QTest::addRow("colour beyond 32 bits") << "TextOverlayColour" << "4294967296";
         QTest::addRow("check box as text") << "MiscBevel" << "yes";

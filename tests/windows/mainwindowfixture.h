@@ -44,6 +44,20 @@ inline void makeImages(const QString &folder, const QStringList &names, int size
         QVERIFY2(makeImage(folder + '/' + names.at(i), size + i, size, unsigned(i + 1)), qPrintable(names.at(i)));
 }
 
+// An image in a format only ImageMagick writes here (HEIC, AVIF, WebP);
+// `scenes` above 1 makes an animation. ".heif" is HEIC inside.
+inline bool makeMagickPicture(const QString &path, int width, int height, int scenes = 1)
+{
+    QStringList args;
+    for (int i = 0; i < scenes; ++i)
+        args << QStringLiteral("-size") << QStringLiteral("%1x%2").arg(width).arg(height)
+             << QStringLiteral("gradient:rgb(%1,0,0)-blue").arg(255 - i * 60);
+    if (scenes > 1)
+        args << QStringLiteral("-loop") << QStringLiteral("0");
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return runConvert(args << (path.endsWith(QLatin1String(".HEIF")) ? QStringLiteral("heic:") + path : path));
+}
+
 inline void storeValues(const QList<std::pair<QString, QString>> &values)
 {
     SettingsStore store;

@@ -314,6 +314,18 @@ private slots:
         f.click("cmdTextOverlayMeta");
         QVERIFY(f.action("mnuMetaFilename")->isVisible());
         f.c<QMenu>("mnuMeta")->close();
+        // the capture tokens come after the others, for the prefix too
+        QList<QAction *> meta = f.c<QMenu>("mnuMeta")->actions();
+        QCOMPARE(meta.mid(meta.size() - 5), (QList<QAction *>{meta.at(meta.size() - 5), f.action("mnuMetaDate"),
+                                                             f.action("mnuMetaTime"), f.action("mnuMetaCamera"),
+                                                             f.action("mnuMetaOrigName")}));
+        QVERIFY(meta.at(meta.size() - 5)->isSeparator());
+        f.edit("txtPrefix")->setText(QString());
+        f.click("cmdPrefixMeta");
+        f.action("mnuMetaOrigName")->trigger();
+        f.action("mnuMetaDate")->trigger();
+        QCOMPARE(f.edit("txtPrefix")->text(), "[ORIGNAME][DATE]");
+        f.c<QMenu>("mnuMeta")->close();
         // a right-click in the overlay text offers the meta variables above the edit actions
         QLineEdit *overlay = f.edit("txtTextOverlay");
         overlay->setText("Hello you");
@@ -402,6 +414,10 @@ private slots:
         QTRY_COMPARE(tree->mapTo(f.c<QWidget>("pnlTop"), QPoint(tree->width(), 0)).x(), 100);
         f.w->close();
         QCOMPARE(stored("DirFilesSep"), "1500");
+        if (sameScreen) { // the position is stored as it was read, not swapped or shifted
+            QCOMPARE(stored("WindowX"), "450");
+            QCOMPARE(stored("WindowY"), "600");
+        }
         QCOMPARE(stored("ScreenSize"), screenTwips());
     }
 

@@ -38,32 +38,6 @@ private slots:
         QCOMPARE(ProcessLog::ReadProcessLog(), QStringLiteral("1> MAIN - Process Started\r\n"));
     }
 
-    void logLineForms_data()
-    {
-        QTest::addColumn<QString>("procedure");
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("line");
-        QTest::addRow("called form") << "FormatBytes" << "12345" << "" << "0> FormatBytes(12345)CALLED";
-        QTest::addRow("main prefix whatever the arguments") << "Form_Activate" << "x" << "Go" << "0> MAIN - Go";
-        QTest::addRow("empty procedure is main") << "" << "" << "Declaring" << "0> MAIN - Declaring";
-        QTest::addRow("procedure with text") << "ReplaceMeta" << "[WIDTH]" << "Hi" << "0> ReplaceMeta([WIDTH]) - Hi";
-    }
-    void logLineForms()
-    {
-        QFETCH(QString, procedure);
-        QFETCH(QString, arguments);
-        QFETCH(QString, text);
-        QFETCH(QString, line);
-        ProcessLog log;
-        log.AddCurrOp(procedure, arguments, text); // off: nothing at all
-        QCOMPARE(log.CurrentOperation(), QString());
-        log.setLogEnabled(true);
-        log.AddCurrOp(procedure, arguments, text);
-        QCOMPARE(log.CurrentOperation(), line);
-        QCOMPARE(log.lineCounter(), 1);
-    }
-
     void urlEncode_data()
     {
         QTest::addColumn<QString>("in");

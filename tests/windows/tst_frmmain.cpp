@@ -3,6 +3,10 @@
 #include "changedsettings.h"
 #include "windows/frmgo.h"
 #include "mainwindowfixture.h"
+
+#include <QDropEvent>
+#include <QGroupBox>
+#include <QMimeData>
 #include "settings/ftpconnections.h"
 
 #include <QApplication>
@@ -59,6 +63,7 @@ private slots:
         Fixture f;
         ProcessSettings r = everythingChanged(AddBackslash(f.pics), AddBackslash(f.out));
         r.MiscFlipVert = r.MiscGreyscale = false; // neighbours apart, so that swapped controls show
+        r.OutputFormat = 9; // WEBP, the last format
         {
             SettingsStore store;
             SaveProcessSettings(store, r);
@@ -93,6 +98,7 @@ private slots:
         QCOMPARE(f.edit("txtPrefix")->text(), QString()); // "th_" only on a first run
         QVERIFY(!f.check("chkAntialias")->isChecked());
         QVERIFY(!f.edit("txtWidth")->isEnabled() && !f.edit("txtBevelWidth")->isEnabled());
+        QVERIFY(!f.check("chkShrinkOnly")->isEnabled()); // no resize, nothing to shrink
         QCOMPARE(stored("RenamePrefix"), "p_");
     }
 
@@ -461,6 +467,69 @@ private slots:
         QCOMPARE(filesIn(f.pics), (QStringList{"a.png", "b.png"}));
     }
 
+    // A folder dropped on the window is listed; dropped image files list their
+    // folder with only them ticked. Phone photos and WebP are listed and previewed.
+    void dropFolderAndFiles_data()
+    {
+        QTest::addColumn<QStringList>("dropped"); // relative to the world; "http:" a remote address
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("ticked");
+        const QStringList all{"a.png", "b.heic", "c.webp", "d.avif", "e.HEIF"};
+        QTest::addRow("folder") << QStringList{"pics"} << true << "pics" << all;
+        QTest::addRow("image files: only they are ticked")
+            << QStringList{"pics/b.heic", "pics/c.webp"} << true << "pics" << QStringList{"b.heic", "c.webp"};
+        QTest::addRow("files of two folders: the first one's")
+            << QStringList{"other/x.png", "pics/a.png", "other/y.png"} << true << "other" << QStringList{"x.png", "y.png"};
+        QTest::addRow("a text file with an image") << QStringList{"pics/notes.txt", "pics/d.avif"} << true << "pics"
+                                                   << QStringList{"d.avif"};
+        QTest::addRow("only a text file: refused") << QStringList{"pics/notes.txt"} << false << "other"
+                                                   << QStringList{"a.png", "x.png", "y.png"};
+        QTest::addRow("remote address: refused") << QStringList{"http://127.0.0.1/a.png"} << false << "other"
+                                                 << QStringList{"a.png", "x.png", "y.png"};
+    }
+    void dropFolderAndFiles()
+    {
+        QFETCH(QStringList, dropped);
+        QFETCH(bool, accepted);
+        QFETCH(QString, folder);
+        QFETCH(QStringList, ticked);
+        Fixture f;
+        makeImages(f.pics, {"a.png"});
+        QVERIFY(makeMagickPicture(f.path("b.heic"), 48, 32));
+        QVERIFY(makeMagickPicture(f.path("c.webp"), 24, 16, 3));
+        QVERIFY(makeMagickPicture(f.path("d.avif"), 20, 20));
+        QVERIFY(makeMagickPicture(f.path("e.HEIF"), 20, 20));
+        makeFiles(f.pics, {"notes.txt"});
+        const QString other = f.world.path("other");
+        makeImages(other, {"a.png", "x.png", "y.png"}); // a.png in both folders
+        QVERIFY(f.open(other));
+
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString &d : dropped)
+            urls << (d.startsWith("http:") ? QUrl(d) : QUrl::fromLocalFile(f.world.path(d)));
+        mime.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(f.w.get(), &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+        if (accepted) {
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(f.w.get(), &drop);
+            QVERIFY(drop.isAccepted());
+        }
+        QVERIFY(f.listed());
+        QCOMPARE(f.w->currentFolder(), AddBackslash(f.world.path(folder)));
+        QCOMPARE(f.ticked(), ticked);
+        if (folder != QLatin1String("pics"))
+            return;
+        QCOMPARE(f.items(), (QStringList{"a.png", "b.heic", "c.webp", "d.avif", "e.HEIF"}));
+        f.select("b.heic");
+        QTRY_COMPARE(f.label("lblImageDimensions")->text(), QStringLiteral("Orig. Size: 48x32"));
+        f.select("c.webp");
+        QTRY_VERIFY(f.c<QGroupBox>("fraViewPictureOuter")->title().endsWith("(Scene 1/3)"));
+    }
+
     void startWarnings_data()
     {
         QTest::addColumn<QString>("setup");
@@ -473,6 +542,10 @@ private slots:
         QTest::addRow("same names, Yes") << "noprefix" << MsgAnswer::Yes << "Overwrite Warning"
                                          << "There is an IMMINENT possibility" << true;
         QTest::addRow("other folder") << "noprefix,otherfolder" << MsgAnswer::No << "" << "" << true;
+        QTest::addRow("auto-rotate alone alters the images") << "noprefix,noantialias,autoorient" << MsgAnswer::No
+                                                             << "Overwrite Warning" << "There is an IMMINENT possibility"
+                                                             << false;
+        QTest::addRow("nothing altered: no warning") << "noprefix,noantialias" << MsgAnswer::No << "" << "" << true;
     }
 
     void startWarnings()
@@ -489,6 +562,9 @@ private slots:
         if (setup.contains("noprefix"))
             f.type("txtPrefix", QString());
         f.check("chkDeleteOld")->setChecked(setup.contains("delete"));
+        if (setup.contains("noantialias"))
+            f.check("chkAntialias")->setChecked(false);
+        f.check("chkAutoOrient")->setChecked(setup.contains("autoorient"));
         if (setup.contains("otherfolder"))
             f.outputTo(f.out);
         f.dialogs.clear();

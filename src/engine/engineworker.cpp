@@ -1,0 +1,422 @@
+#include "engineworker.h"
+
+#include "imageengine.h"
+
+#include "support/vexlerror.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QIODevice>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <deque>
+#include <functional>
+#include <future>
+#include <thread>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace vexl {
+
+namespace {
+
+constexpr quint32 kMaxFrame = 64u * 1024 * 1024;
+
+bool writeAll(int fd, const char *data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= size_t(n);
+    }
+    return true;
+}
+
+// Reads exactly `size` bytes. A negative time-out waits for ever. Returns false
+// on end of file, error or time-out (`timedOut` says which).
+bool readAll(int fd, char *data, size_t size, int timeoutMs, const QElapsedTimer &clock, bool *timedOut)
+{
+    while (size > 0) {
+        if (timeoutMs >= 0) {
+            const qint64 left = timeoutMs - clock.elapsed();
+            if (left <= 0) {
+                *timedOut = true;
+                return false;
+            }
+            pollfd p{fd, POLLIN, 0};
+            const int r = ::poll(&p, 1, int(left));
+            if (r < 0 && errno == EINTR)
+                continue;
+            if (r == 0) {
+                *timedOut = true;
+                return false;
+            }
+            if (r < 0)
+                return false;
+        }
+        const ssize_t n = ::read(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= size_t(n);
+    }
+    return true;
+}
+
+bool writeFrame(int fd, const QByteArray &payload)
+{
+    const quint32 size = quint32(payload.size());
+    return writeAll(fd, reinterpret_cast<const char *>(&size), sizeof size)
+        && writeAll(fd, payload.constData(), size_t(payload.size()));
+}
+
+bool readFrame(int fd, QByteArray *payload, int timeoutMs, bool *timedOut)
+{
+    QElapsedTimer clock;
+    clock.start();
+    quint32 size = 0;
+    if (!readAll(fd, reinterpret_cast<char *>(&size), sizeof size, timeoutMs, clock, timedOut) || size > kMaxFrame)
+        return false;
+    payload->resize(qsizetype(size));
+    return readAll(fd, payload->data(), size, timeoutMs, clock, timedOut);
+}
+
+// Processes are started from one long-lived thread: a child asks to die with
+// the thread that started it (PR_SET_PDEATHSIG), and the threads that make
+// engine calls come and go with the thread pool.
+class Spawner
+{
+public:
+    Spawner() : m_thread([this] { loop(); }) {}
+    ~Spawner()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_done = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+    template <typename Fn>
+    auto run(Fn fn) -> decltype(fn())
+    {
+        std::packaged_task<decltype(fn())()> task(std::move(fn));
+        auto result = task.get_future();
+        {
+            std::lock_guard lock(m_mutex);
+            m_jobs.emplace_back([&task] { task(); });
+        }
+        m_wake.notify_all();
+        return result.get();
+    }
+
+private:
+    void loop()
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_wake.wait(lock, [this] { return m_done || !m_jobs.empty(); });
+            if (m_jobs.empty())
+                return;
+            auto job = std::move(m_jobs.front());
+            m_jobs.pop_front();
+            lock.unlock();
+            job();
+            lock.lock();
+        }
+    }
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::deque<std::function<void()>> m_jobs;
+    bool m_done = false;
+    std::thread m_thread;
+};
+
+Spawner &spawner()
+{
+    static Spawner s;
+    return s;
+}
+
+QString signalText(int status)
+{
+    if (WIFSIGNALED(status))
+        return QStringLiteral("the image worker stopped unexpectedly (signal %1: %2)")
+            .arg(WTERMSIG(status))
+            .arg(QString::fromLocal8Bit(strsignal(WTERMSIG(status))));
+    return QStringLiteral("the image worker stopped unexpectedly (exit code %1)").arg(WEXITSTATUS(status));
+}
+
+} // namespace
+
+QString EngineWorkerExecutable()
+{
+    const QByteArray fromEnv = qgetenv("VEXL_WORKER_EXE");
+    if (!fromEnv.isEmpty())
+        return QFile::decodeName(fromEnv);
+    const QString self = QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
+    return self.isEmpty() ? QFile::symLinkTarget(QStringLiteral("/proc/self/exe")) : self;
+}
+
+// ---- the worker's side -------------------------------------------------
+
+int RunEngineWorker()
+{
+    // Die with the main process, and leave Stop to it.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() == 1)
+        return 1;
+    std::signal(SIGINT, SIG_IGN);
+    std::signal(SIGTERM, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
+    const rlim_t twoGiB = rlim_t(2) * 1024 * 1024 * 1024;
+    rlimit as{twoGiB, twoGiB};
+    ::setrlimit(RLIMIT_AS, &as);
+
+    QString startProblem;
+    try {
+        ImageEngine::initialize();
+    } catch (const VexlError &e) {
+        startProblem = e.description;
+    }
+    for (;;) {
+        QByteArray request;
+        bool timedOut = false;
+        if (!readFrame(STDIN_FILENO, &request, -1, &timedOut))
+            return 0; // the main process closed the pipe: the run is over
+        QDataStream in(request);
+        QString tool;
+        QStringList args;
+        in >> tool >> args;
+        WorkerReply reply;
+        if (!startProblem.isEmpty()) {
+            reply.failure = startProblem;
+        } else {
+            try {
+                reply.text = ImageEngine::runHere(tool, args);
+                reply.ok = true;
+            } catch (const VexlError &e) {
+                reply.failure = e.description;
+            } catch (const std::exception &e) {
+                reply.failure = QString::fromLocal8Bit(e.what());
+            }
+        }
+        QByteArray answer;
+        QDataStream out(&answer, QIODevice::WriteOnly);
+        out << reply.ok << reply.text << reply.failure;
+        if (!writeFrame(STDOUT_FILENO, answer))
+            return 0;
+    }
+}
+
+// ---- the caller's side -------------------------------------------------
+
+EngineWorker::~EngineWorker()
+{
+    stop();
+}
+
+bool EngineWorker::start(QString *why)
+{
+    const QByteArray exe = QFile::encodeName(EngineWorkerExecutable());
+    struct Started
+    {
+        pid_t pid = -1;
+        int toWorker = -1;
+        int fromWorker = -1;
+        int error = 0;
+    };
+    const Started s = spawner().run([exe] {
+        Started r;
+        int in[2], out[2];
+        if (::pipe2(in, O_CLOEXEC) != 0) {
+            r.error = errno;
+            return r;
+        }
+        if (::pipe2(out, O_CLOEXEC) != 0) {
+            r.error = errno;
+            ::close(in[0]);
+            ::close(in[1]);
+            return r;
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        std::vector<QByteArray> env;
+        for (char **e = environ; e && *e; ++e) {
+            const QByteArray entry(*e);
+            if (!entry.startsWith("MAGICK_THREAD_LIMIT=") && !entry.startsWith("MALLOC_ARENA_MAX=")
+                && !entry.startsWith("OMP_NUM_THREADS="))
+                env.push_back(entry);
+        }
+        env.push_back("MAGICK_THREAD_LIMIT=1");
+        env.push_back("OMP_NUM_THREADS=1");
+        env.push_back("MALLOC_ARENA_MAX=2");
+        std::vector<char *> envp;
+        for (QByteArray &e : env)
+            envp.push_back(e.data());
+        envp.push_back(nullptr);
+        QByteArray program = exe;
+        QByteArray mode("--engine-worker");
+        char *argv[] = {program.data(), mode.data(), nullptr};
+        const int rc = posix_spawn(&r.pid, program.constData(), &actions, nullptr, argv, envp.data());
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(in[0]);
+        ::close(out[1]);
+        if (rc != 0) {
+            r.error = rc;
+            r.pid = -1;
+            ::close(in[1]);
+            ::close(out[0]);
+            return r;
+        }
+        r.toWorker = in[1];
+        r.fromWorker = out[0];
+        return r;
+    });
+    if (s.pid < 0) {
+        *why = QStringLiteral("the image worker could not be started: %1")
+                   .arg(QString::fromLocal8Bit(strerror(s.error)));
+        return false;
+    }
+    m_pid = s.pid;
+    m_toWorker = s.toWorker;
+    m_fromWorker = s.fromWorker;
+    return true;
+}
+
+void EngineWorker::reap()
+{
+    if (m_toWorker >= 0)
+        ::close(m_toWorker);
+    if (m_fromWorker >= 0)
+        ::close(m_fromWorker);
+    m_toWorker = m_fromWorker = -1;
+    m_pid = -1;
+}
+
+void EngineWorker::stop()
+{
+    if (m_pid < 0)
+        return;
+    const pid_t pid = m_pid;
+    reap(); // a closed pipe ends the worker's loop
+    int status = 0;
+    for (int i = 0; i < 100; ++i) { // up to 1 s for an orderly exit
+        if (::waitpid(pid, &status, WNOHANG) != 0)
+            return;
+        ::usleep(10'000);
+    }
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, &status, 0);
+}
+
+WorkerReply EngineWorker::call(const QString &tool, const QStringList &args)
+{
+    WorkerReply reply;
+    if (m_pid < 0 && !start(&reply.failure))
+        return reply;
+    QByteArray request;
+    QDataStream out(&request, QIODevice::WriteOnly);
+    out << tool << args;
+    QByteArray answer;
+    bool timedOut = false;
+    if (writeFrame(m_toWorker, request) && readFrame(m_fromWorker, &answer, kAnswerTimeoutMs, &timedOut)) {
+        QDataStream in(answer);
+        in >> reply.ok >> reply.text >> reply.failure;
+        return reply;
+    }
+    // Dead or silent: this call fails, the next one gets a new worker.
+    const pid_t pid = m_pid;
+    reap();
+    if (timedOut)
+        ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    reply.ok = false;
+    reply.failure = timedOut ? QStringLiteral("the image worker gave no answer for %1 seconds")
+                                   .arg(kAnswerTimeoutMs / 1000)
+                             : signalText(status);
+    return reply;
+}
+
+// ---- the pool ----------------------------------------------------------
+
+EngineWorkerPool::EngineWorkerPool(int count)
+{
+    count = countFor(count);
+    for (int i = 0; i < count; ++i) {
+        m_workers.push_back(std::make_unique<EngineWorker>());
+        m_free.push_back(m_workers.back().get());
+    }
+}
+
+EngineWorkerPool::~EngineWorkerPool()
+{
+    std::unique_lock lock(m_mutex);
+    // Every lease is back before the workers go.
+    m_freed.wait(lock, [this] { return m_free.size() == m_workers.size(); });
+    lock.unlock();
+    for (auto &w : m_workers)
+        w->stop();
+}
+
+int EngineWorkerPool::countFor(int requested)
+{
+    if (requested >= 1 && requested <= 64)
+        return requested;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores == 0 ? 1 : int(std::min(cores, 64u));
+}
+
+EngineWorkerPool::Lease EngineWorkerPool::acquire()
+{
+    std::unique_lock lock(m_mutex);
+    m_freed.wait(lock, [this] { return !m_free.empty(); });
+    EngineWorker *w = m_free.back();
+    m_free.pop_back();
+    return Lease(*this, w);
+}
+
+EngineWorkerPool::Lease::~Lease()
+{
+    if (!m_worker)
+        return;
+    {
+        std::lock_guard lock(m_pool->m_mutex);
+        m_pool->m_free.push_back(m_worker);
+    }
+    m_pool->m_freed.notify_all();
+}
+
+std::vector<pid_t> EngineWorkerPool::pids() const
+{
+    std::lock_guard lock(m_mutex);
+    std::vector<pid_t> out;
+    for (const auto &w : m_workers)
+        if (w->pid() > 0)
+            out.push_back(w->pid());
+    return out;
+}
+
+} // namespace vexl

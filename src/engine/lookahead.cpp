@@ -1,0 +1,197 @@
+#include "lookahead.h"
+
+#include "engineworker.h"
+#include "imageengine.h"
+
+#include "support/vexlerror.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace vexl {
+
+namespace {
+QString suffixOf(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? name.mid(dot + 1) : QString();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size() && f.flush();
+}
+} // namespace
+
+LookAhead::LookAhead(EngineWorkerPool *pool, int threads, const QString &tempFolder)
+    : m_pool(pool)
+    , m_tempFolder(tempFolder)
+    , m_ahead(qMax(1, threads))
+{
+    m_threads.setMaxThreadCount(m_ahead);
+}
+
+LookAhead::~LookAhead()
+{
+    m_cancel = true;
+    m_threads.clear();
+    m_threads.waitForDone();
+}
+
+QByteArray LookAhead::hashFile(const QString &path, bool *ok)
+{
+    QFile f(path);
+    *ok = f.open(QIODevice::ReadOnly);
+    if (!*ok)
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Blake2b_256);
+    *ok = hash.addData(&f);
+    return hash.result() + QByteArray::number(f.size());
+}
+
+QString LookAhead::keyOf(const QByteArray &inputHash, const Step &step)
+{
+    return QString::fromLatin1(inputHash.toHex()) + QLatin1Char('|') + step.suffix.toLower() + QLatin1Char('|')
+        + step.options.join(QChar(0x1f));
+}
+
+void LookAhead::beginImage(int index)
+{
+    std::lock_guard lock(m_mutex);
+    m_recording.clear();
+    m_current = index;
+}
+
+void LookAhead::recordMogrify(const QStringList &options, const QString &file)
+{
+    std::lock_guard lock(m_mutex);
+    m_recording.append(Step{options, suffixOf(file)});
+}
+
+bool LookAhead::takeMogrify(const QStringList &options, const QString &file)
+{
+    bool ok = false;
+    const QByteArray hash = hashFile(file, &ok);
+    if (!ok)
+        return false;
+    Result result;
+    {
+        std::unique_lock lock(m_mutex);
+        const QString key = keyOf(hash, Step{options, suffixOf(file)});
+        m_jobDone.wait(lock, [&] { return m_results.contains(key) || !m_running.contains(m_current); });
+        auto it = m_results.find(key);
+        if (it == m_results.end())
+            return false;
+        result = it.value();
+        m_heldBytes -= result.bytes.size();
+        m_results.erase(it);
+    }
+    // Replaced the way a step replaces its file: the new bytes under a hidden
+    // name beside it, then one rename.
+    const QFileInfo info(file);
+    const QString work = info.absolutePath() + QStringLiteral("/.%1.%2.ahead").arg(info.fileName()).arg(::getpid());
+    if (!writeFile(work, result.bytes)) {
+        QFile::remove(work);
+        return false;
+    }
+    QFile::setPermissions(work, QFile::permissions(file));
+    if (::rename(QFile::encodeName(work).constData(), QFile::encodeName(file).constData()) != 0) {
+        QFile::remove(work);
+        return false;
+    }
+    ++m_taken;
+    return true;
+}
+
+void LookAhead::endImage(int index, const QStringList &upcomingSources)
+{
+    std::lock_guard lock(m_mutex);
+    // Results for images already done will not be asked for any more.
+    for (auto it = m_results.begin(); it != m_results.end();) {
+        if (it.value().index <= index) {
+            m_heldBytes -= it.value().bytes.size();
+            it = m_results.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (m_recording.isEmpty())
+        return;
+    const QList<Step> recipe = m_recording;
+    for (int j = 0; j < upcomingSources.size(); ++j) {
+        const int image = index + 1 + j;
+        if (m_scheduled.contains(image))
+            continue;
+        m_scheduled.insert(image);
+        const QString source = upcomingSources.at(j);
+        m_threads.start([this, source, recipe, image] { workAhead(source, recipe, image); });
+    }
+}
+
+void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int index)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_cancel || recipe.isEmpty() || index <= m_current)
+            return; // the run got there first
+        m_running.insert(index);
+    }
+    struct Done
+    {
+        LookAhead *self;
+        int index;
+        ~Done()
+        {
+            {
+                std::lock_guard lock(self->m_mutex);
+                self->m_running.remove(index);
+            }
+            self->m_jobDone.notify_all();
+        }
+    } done{this, index};
+    const QString suffix = recipe.first().suffix;
+    const QString work = QDir(m_tempFolder).filePath(
+        QStringLiteral(".ahead-%1-%2%3").arg(::getpid()).arg(index).arg(suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
+    QFile::remove(work);
+    if (!QFile::copy(source, work))
+        return;
+    QFile::setPermissions(work, QFile::ReadOwner | QFile::WriteOwner);
+    ImageEngine engine;
+    engine.setWorkerPool(m_pool);
+    for (const Step &step : recipe) {
+        if (m_cancel || step.suffix != suffix)
+            break;
+        bool ok = false;
+        const QByteArray hash = hashFile(work, &ok);
+        if (!ok)
+            break;
+        try {
+            engine.Mogrify(step.options + QStringList{work});
+        } catch (const VexlError &) {
+            break; // the run meets the same failure itself, in its own order
+        }
+        QFile f(work);
+        if (!f.open(QIODevice::ReadOnly))
+            break;
+        const QByteArray bytes = f.readAll();
+        std::lock_guard lock(m_mutex);
+        if (m_heldBytes + bytes.size() > kMaxHeldBytes)
+            break;
+        const QString key = keyOf(hash, step);
+        if (!m_results.contains(key)) {
+            m_results.insert(key, Result{bytes, index});
+            m_heldBytes += bytes.size();
+        }
+        ++m_made;
+        m_jobDone.notify_all();
+    }
+    QFile::remove(work);
+}
+
+} // namespace vexl

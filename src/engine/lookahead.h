@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QThreadPool>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+
+namespace vexl {
+
+class EngineWorkerPool;
+
+// Work done ahead for a batch: while the run commits image N in list order
+// (its questions, names, publishing), idle workers already apply to images
+// N+1, N+2, ... the engine steps image N needed, each on a private copy in
+// the Temp folder. When the run then makes the same step on a file with the
+// same bytes and the same arguments, it takes the result instead of working it
+// out again.
+//
+// A result is only ever taken for exactly the bytes and arguments it was made
+// from, so what the run writes is what a serial run writes; a guess that does
+// not fit (another format, a step that failed, a file changed meanwhile) is
+// simply not used. Nothing is written outside the Temp folder, so a run that
+// ends early leaves no trace of the work done ahead.
+class LookAhead
+{
+public:
+    // `threads`: how many images are worked on ahead at once.
+    LookAhead(EngineWorkerPool *pool, int threads, const QString &tempFolder);
+    ~LookAhead();
+    LookAhead(const LookAhead &) = delete;
+    LookAhead &operator=(const LookAhead &) = delete;
+
+    // The run starts on image `index`: the steps it makes from now on are
+    // recorded.
+    void beginImage(int index);
+    // The run is done with image `index` (0-based, list order): when it made
+    // steps, they become the recipe for the images still to come
+    // (`upcomingSources`: full paths of images index+1, index+2, ...), which
+    // are worked on ahead as threads become free.
+    void endImage(int index, const QStringList &upcomingSources);
+
+    // A Mogrify step of the run on `file` with `options` (the arguments before
+    // the file name). Returns true when a result made ahead was put in place of
+    // the file (the step is then done); false when the step must be made.
+    // While the current image is being worked on ahead, waits for that rather
+    // than making the same step twice. Call it off the window's thread.
+    bool takeMogrify(const QStringList &options, const QString &file);
+    // Records the step for the current image's recipe.
+    void recordMogrify(const QStringList &options, const QString &file);
+
+    // Numbers for tests and the benchmark.
+    int threads() const { return m_ahead; }
+    int taken() const { return m_taken.load(); }
+    int madeAhead() const { return m_made.load(); }
+
+    static constexpr qint64 kMaxHeldBytes = 96LL * 1024 * 1024;
+
+private:
+    struct Step
+    {
+        QStringList options;
+        QString suffix; // the file name's suffix, so the format chosen by name is the same
+    };
+    static QString keyOf(const QByteArray &inputHash, const Step &step);
+    static QByteArray hashFile(const QString &path, bool *ok);
+    void workAhead(const QString &source, const QList<Step> &recipe, int index);
+    struct Result
+    {
+        QByteArray bytes;
+        int index; // the image it was made for
+    };
+
+    EngineWorkerPool *m_pool;
+    QString m_tempFolder;
+    QThreadPool m_threads;
+    int m_ahead;
+
+    std::mutex m_mutex;
+    std::condition_variable m_jobDone;
+    QSet<int> m_running; // images being worked on ahead now
+    int m_current = -1;
+    QHash<QString, Result> m_results; // key -> the file after the step
+    qint64 m_heldBytes = 0;
+    QList<Step> m_recording;
+    QSet<int> m_scheduled; // images already worked on ahead (or being)
+    std::atomic<bool> m_cancel{false};
+    std::atomic<int> m_taken{0};
+    std::atomic<int> m_made{0};
+};
+
+} // namespace vexl

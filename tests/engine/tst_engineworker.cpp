@@ -1,0 +1,251 @@
+// Engine calls in worker processes: the same results as in process, and a
+// worker that dies, is killed or hangs costs one call, never the caller.
+#include "engine/engineworker.h"
+#include "engine/imageengine.h"
+#include "engine/lookahead.h"
+#include "support/vexlerror.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
+using namespace vexl;
+using namespace vexl::test;
+
+namespace {
+bool alive(pid_t pid)
+{
+    // A zombie counts as gone: read its state.
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray text = stat.readAll();
+    const qsizetype close = text.lastIndexOf(')');
+    return close > 0 && text.mid(close + 2, 1) != "Z";
+}
+} // namespace
+
+class TestEngineWorker : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        qputenv("VEXL_WORKER_EXE", VEXL_EXE);
+        ImageEngine::initialize();
+    }
+
+    // The same argument lists give the same bytes (or the same failure text) in
+    // a worker as in this process.
+    void sameResults_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("writes");
+        QTest::addRow("convert resize") << "convert" << QStringList{"-geometry", "20x15"} << true;
+        QTest::addRow("mogrify negate") << "mogrify" << QStringList{"-negate"} << false;
+        QTest::addRow("identify") << "identify" << QStringList{"-format", "%w %h %m\n"} << false;
+        QTest::addRow("failure") << "convert" << QStringList{"-rotate", "abc"} << true;
+    }
+    void sameResults()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QStringList, options);
+        QFETCH(bool, writes);
+        QTemporaryDir dir;
+        EngineWorkerPool pool(1);
+        QString results[2];
+        for (int remote = 0; remote < 2; ++remote) {
+            const QString src = dir.filePath(QStringLiteral("in%1 [1].jpg").arg(remote));
+            QVERIFY(makeImage(src, 40, 30, 3));
+            const QString dst = dir.filePath(QStringLiteral("out%1.jpg").arg(remote));
+            ImageEngine engine;
+            if (remote)
+                engine.setWorkerPool(&pool);
+            QStringList args = options;
+            args << src;
+            if (writes)
+                args << dst;
+            try {
+                if (tool == "convert")
+                    engine.Convert(args);
+                else if (tool == "mogrify")
+                    engine.Mogrify(args);
+                else
+                    results[remote] = engine.Identify(args).replace(src, "SRC");
+                results[remote] += QString::fromLatin1(fileBytes(writes ? dst : src).toHex());
+            } catch (const VexlError &e) {
+                results[remote] = e.source + ": " + QString(e.description).replace(src, "SRC").replace(dst, "DST");
+            }
+        }
+        QVERIFY(!results[0].isEmpty());
+        QCOMPARE(results[1], results[0]);
+    }
+
+    // A worker killed in the middle of a call fails that call with a reason in
+    // words; the next call gets a fresh worker. SIGTERM and SIGINT are the main
+    // process's business: a worker ignores them.
+    void killedWorkerFailsOneCall()
+    {
+        QTemporaryDir dir;
+        const QString src = dir.filePath("small.png");
+        QVERIFY(makeImage(src, 40, 30));
+        const QString big = dir.filePath("big.png");
+        QVERIFY(makeImage(big, 1500, 1500));
+        EngineWorkerPool pool(1);
+        ImageEngine engine;
+        engine.setWorkerPool(&pool);
+        engine.Identify({"-format", "%w", src});
+        const std::vector<pid_t> first = pool.pids();
+        QCOMPARE(int(first.size()), 1);
+        ::kill(first[0], SIGTERM);
+        ::kill(first[0], SIGINT);
+        QCOMPARE(engine.Identify({"-format", "%w", src}), "40");
+        QCOMPARE(pool.pids(), first);
+
+        // A long call (a strong blur of a large image), killed while it runs.
+        auto slow = QtConcurrent::run([&] {
+            try {
+                ImageEngine e;
+                e.setWorkerPool(&pool);
+                e.Convert({"-blur", "0x40", big, dir.filePath("slow.png")});
+                return QString();
+            } catch (const VexlError &e) {
+                return e.description;
+            }
+        });
+        QTest::qWait(300);
+        ::kill(first[0], SIGKILL);
+        slow.waitForFinished();
+        QVERIFY2(slow.result().contains("the image worker stopped unexpectedly (signal 9"), qPrintable(slow.result()));
+        QCOMPARE(engine.Identify({"-format", "%w", src}), "40");
+        QVERIFY(pool.pids() != first);
+    }
+
+    // Two workers work at the same time, each in its own process.
+    void workersRunSideBySide()
+    {
+        QTemporaryDir dir;
+        const QString src = dir.filePath("in.png");
+        QVERIFY(makeImage(src, 400, 400));
+        EngineWorkerPool pool(2);
+        auto job = [&](int n) {
+            ImageEngine e;
+            e.setWorkerPool(&pool);
+            const QString out = dir.filePath(QStringLiteral("p%1.png").arg(n));
+            e.Convert({"-blur", "0x3", src, out});
+            return QFileInfo(out).size() > 0;
+        };
+        auto a = QtConcurrent::run(job, 1);
+        auto b = QtConcurrent::run(job, 2);
+        QVERIFY(a.result() && b.result());
+        const std::vector<pid_t> pids = pool.pids();
+        QCOMPARE(int(pids.size()), 2);
+        QVERIFY(pids[0] != pids[1]);
+    }
+
+    // Work made ahead is taken only for the same bytes and the same arguments;
+    // what the run then holds is exactly what it would have made itself.
+    void lookAheadTakesOnlyExactMatches_data()
+    {
+        QTest::addColumn<QStringList>("runOptions");
+        QTest::addColumn<bool>("changeSource");
+        QTest::addColumn<bool>("taken");
+        QTest::addRow("same steps") << QStringList{"-geometry", "30x30"} << false << true;
+        QTest::addRow("other arguments") << QStringList{"-geometry", "31x31"} << false << false;
+        QTest::addRow("source changed meanwhile") << QStringList{"-geometry", "30x30"} << true << false;
+    }
+    void lookAheadTakesOnlyExactMatches()
+    {
+        QFETCH(QStringList, runOptions);
+        QFETCH(bool, changeSource);
+        QFETCH(bool, taken);
+        QTemporaryDir dir;
+        const QString a = dir.filePath("a.jpg"), b = dir.filePath("b.jpg");
+        QVERIFY(makeImage(a, 60, 40, 1) && makeImage(b, 60, 40, 2));
+        QDir().mkpath(dir.filePath("temp"));
+        EngineWorkerPool pool(2);
+        LookAhead ahead(&pool, 1, dir.filePath("temp"));
+        ImageEngine engine;
+        engine.setWorkerPool(&pool);
+        engine.setLookAhead(&ahead);
+        // Image 0 teaches the recipe; image 1 is worked on ahead meanwhile.
+        ahead.beginImage(0);
+        QVERIFY(QFile::copy(a, dir.filePath("th_a.jpg")));
+        engine.Mogrify({"-geometry", "30x30", dir.filePath("th_a.jpg")});
+        ahead.endImage(0, {b});
+        QTRY_COMPARE_WITH_TIMEOUT(ahead.madeAhead(), 1, 20000);
+        if (changeSource)
+            QVERIFY(makeImage(b, 60, 40, 3));
+        ahead.beginImage(1);
+        const QString work = dir.filePath("th_b.jpg");
+        QVERIFY(QFile::copy(b, work));
+        engine.Mogrify(runOptions + QStringList{work});
+        QCOMPARE(ahead.taken(), taken ? 1 : 0);
+
+        ImageEngine plain;
+        const QString serial = dir.filePath("serial.jpg");
+        QVERIFY(QFile::copy(b, serial));
+        plain.Mogrify(runOptions + QStringList{serial});
+        QCOMPARE(fileBytes(work), fileBytes(serial));
+        QCOMPARE(QDir(dir.filePath("temp")).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(dir.path()).entryList({".*ahead*"}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // No worker outlives its run: not when the pool ends, not when the main
+    // process is killed.
+    void noWorkerOutlivesItsRun()
+    {
+        QTemporaryDir dir;
+        const QString src = dir.filePath("in.png");
+        QVERIFY(makeImage(src, 40, 30));
+        pid_t pid = -1;
+        {
+            EngineWorkerPool pool(1);
+            ImageEngine e;
+            e.setWorkerPool(&pool);
+            e.Identify({"-format", "%w", src});
+            pid = pool.pids().at(0);
+            QVERIFY(alive(pid));
+        }
+        QVERIFY(!alive(pid));
+
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--hold-a-worker", src});
+        QVERIFY(child.waitForReadyRead(20000));
+        const pid_t orphan = pid_t(child.readLine().trimmed().toInt());
+        QVERIFY(orphan > 0 && alive(orphan));
+        child.kill();
+        child.waitForFinished(5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!alive(orphan), 5000);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--hold-a-worker") == 0) {
+        // A main process that starts a worker, says its id, and waits to be killed.
+        QCoreApplication app(argc, argv);
+        qputenv("VEXL_WORKER_EXE", VEXL_EXE);
+        EngineWorkerPool pool(1);
+        ImageEngine e;
+        e.setWorkerPool(&pool);
+        e.Identify({"-format", "%w", QString::fromLocal8Bit(argv[2])});
+        printf("%d\n", int(pool.pids().at(0)));
+        fflush(stdout);
+        ::pause();
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    TestEngineWorker t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_engineworker.moc"
