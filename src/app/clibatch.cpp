@@ -13,8 +13,14 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSocketNotifier>
 #include <QTextStream>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace vexl {
 
@@ -51,11 +57,14 @@ public:
         : m_answerYes(answerYes)
         , m_out(stdout)
         , m_err(stderr)
+        , m_progressLine(::isatty(STDOUT_FILENO) == 1)
     {
     }
+    ~TerminalBatchHost() override { endProgressLine(); }
 
     MsgAnswer answer(const QString &text, MsgButtons buttons, const QString &title)
     {
+        endProgressLine();
         MsgAnswer a = MsgAnswer::Ok;
         if (buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel)
             a = m_answerYes ? MsgAnswer::Yes : MsgAnswer::No;
@@ -76,6 +85,7 @@ public:
     }
     void reportError(const ErrorReport &r) override
     {
+        endProgressLine();
         m_err << r.title << ": " << r.description << " (" << r.windowName << "." << r.procedureName << ")"
               << Qt::endl;
         m_err << "OPERATION: " << r.operation << Qt::endl;
@@ -91,81 +101,228 @@ public:
     void doEvents() override { QCoreApplication::processEvents(); }
     void imageStarted(int position, int count, const QString &item) override
     {
-        m_out << '[' << position << '/' << count << "] " << item << Qt::endl;
+        if (!m_progressLine) {
+            m_out << '[' << position << '/' << count << "] " << item << Qt::endl;
+            return;
+        }
+        // On a terminal one line rewrites itself: done share, speed, the image.
+        if (!m_clock.isValid())
+            m_clock.start();
+        m_out << '\r' << ProgressLine(position, count, m_clock.elapsed(), item) << "\x1b[K" << Qt::flush;
+        m_lineOpen = true;
     }
-    void ftpLogLine(const QString &text, int) override { m_out << "[FTP] " << text << Qt::endl; }
+    void ftpLogLine(const QString &text, int) override
+    {
+        endProgressLine();
+        m_out << "[FTP] " << text << Qt::endl;
+    }
     std::optional<LoginAnswer> promptLogin(const QString &server, const QString &, const QString &) override
     {
+        endProgressLine();
         // There is nobody to type a password: the prompt counts as cancelled.
         m_out << "Server Login: " << server << " -> Cancel" << Qt::endl;
         return std::nullopt;
     }
 
 private:
+    // Anything else printed starts on a line of its own.
+    void endProgressLine()
+    {
+        if (!m_lineOpen)
+            return;
+        m_out << Qt::endl;
+        m_lineOpen = false;
+    }
+
     bool m_answerYes;
     QTextStream m_out;
     QTextStream m_err;
+    const bool m_progressLine;
+    bool m_lineOpen = false;
+    QElapsedTimer m_clock;
     QString m_caption = QStringLiteral("Processing Images");
+};
+
+// Every option of the command line, one row each; --help lists them in this
+// order. An option is added here and handled in RunCommandLine below.
+struct CliOption
+{
+    const char *name;
+    const char *valueName;    // nullptr: a switch
+    const char *defaultValue; // nullptr: none
+    const char *help;
+};
+
+const CliOption kOptions[] = {
+    {"batch", nullptr, nullptr, "Run a batch without a window."},
+    {"recurse", nullptr, nullptr, "List the images of sub-folders too."},
+    {"settings", "FILE", nullptr,
+     "Read the settings from FILE (an INI file with the same groups and names) instead of the user's settings."},
+    {"answer", "yes|no", "no",
+     "The answer to every question: yes or no (default no, so a run never overwrites or deletes on its own)."},
+    // Taken out of the arguments before the parser sees them (see main.cpp);
+    // listed here for --help.
+    {"workers", "N", nullptr,
+     "The number of image workers, 0 to 64 (0: one per core; default: the stored Workers setting)."},
 };
 
 void addOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QStringLiteral(
         "VEXL Dovo batch image processor.\n\n"
-        "Without --batch the program opens its window, listing FOLDER when one is given.\n"
+        "Without options the program opens its window, listing FOLDER when one is given\n"
+        "(a FILE lists its folder with only that image ticked and selected).\n"
         "With --batch it runs a batch without any window over every image the image list\n"
         "would show for FOLDER (default: the folder stored by the window), with the stored\n"
-        "settings, printing one line per image and every message and question with the\n"
-        "answer given. A saved FTP connection as destination uploads the results, showing\n"
+        "settings, printing every message and question with the answer given. On a\n"
+        "terminal one progress line rewrites itself; otherwise one line per image is\n"
+        "printed. A saved FTP connection as destination uploads the results, showing\n"
         "the FTP log (the password as \"PASS ****\"); there is no login prompt here, so the\n"
-        "connection needs a saved password. Exit status: 0 the run finished, 1 it ended\n"
-        "early (a \"No\", an error, an abort), 2 bad arguments."));
+        "connection needs a saved password. Ctrl-C (SIGINT) and SIGTERM stop the run as\n"
+        "the Stop button does: the image in progress is finished or discarded, work\n"
+        "files are removed and the FTP session is closed.\n\n"
+        "Exit status:\n"
+        "  0  the run finished (also --help and --version)\n"
+        "  1  the run ended early: a \"No\", an error, an abort, Ctrl-C or SIGTERM\n"
+        "  2  bad arguments"));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("batch"), QStringLiteral("Run a batch without a window.")});
-    parser.addOption({QStringLiteral("recurse"), QStringLiteral("List the images of sub-folders too.")});
-    parser.addOption({QStringLiteral("settings"),
-                      QStringLiteral("Read the settings from FILE (an INI file with the same groups and names) "
-                                     "instead of the user's settings."),
-                      QStringLiteral("FILE")});
-    parser.addOption({QStringLiteral("answer"),
-                      QStringLiteral("The answer to every question: yes or no (default no, so a run never "
-                                     "overwrites or deletes on its own)."),
-                      QStringLiteral("yes|no"), QStringLiteral("no")});
+    parser.addVersionOption();
+    for (const CliOption &o : kOptions) {
+        QCommandLineOption option(QString::fromLatin1(o.name), QString::fromLatin1(o.help));
+        if (o.valueName)
+            option.setValueName(QString::fromLatin1(o.valueName));
+        if (o.defaultValue)
+            option.setDefaultValue(QString::fromLatin1(o.defaultValue));
+        parser.addOption(option);
+    }
     parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder whose images are processed."));
 }
+
+// One line on stderr for a refused command line, with the way to the help.
+int refuse(const QString &problem)
+{
+    QTextStream err(stderr);
+    err << QCoreApplication::applicationName() << ": " << problem << " Try '"
+                        << QCoreApplication::applicationName() << " --help'." << Qt::endl;
+    return 2;
+}
+
+// SIGINT and SIGTERM press Stop. The handler only writes a byte into a socket
+// pair; the event loop (served by the batch between its steps) reads it.
+int g_stopSignalFds[2] = {-1, -1};
+
+extern "C" void onStopSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_stopSignalFds[1], &byte, 1);
+}
+
+class StopSignals final
+{
+public:
+    explicit StopSignals(std::function<void()> onStop)
+        : m_onStop(std::move(onStop))
+    {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_stopSignalFds) != 0)
+            return;
+        m_notifier = std::make_unique<QSocketNotifier>(g_stopSignalFds[0], QSocketNotifier::Read);
+        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] {
+            char buffer[16];
+            while (::read(g_stopSignalFds[0], buffer, sizeof buffer) > 0) {
+            }
+            if (!m_stopped) {
+                m_stopped = true;
+                QTextStream err(stderr);
+                err << "\nStopping..." << Qt::endl;
+            }
+            if (m_onStop)
+                m_onStop();
+        });
+        struct sigaction action = {};
+        action.sa_handler = onStopSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (int signal : {SIGINT, SIGTERM})
+            ::sigaction(signal, &action, nullptr);
+    }
+    ~StopSignals()
+    {
+        for (int signal : {SIGINT, SIGTERM})
+            std::signal(signal, SIG_DFL);
+        m_notifier.reset();
+        for (int &fd : g_stopSignalFds) {
+            if (fd >= 0)
+                ::close(fd);
+            fd = -1;
+        }
+    }
+    void setOnStop(std::function<void()> onStop) { m_onStop = std::move(onStop); }
+    // Serves a signal that came while no batch was serving events.
+    bool stopped()
+    {
+        QCoreApplication::processEvents();
+        return m_stopped;
+    }
+
+private:
+    std::function<void()> m_onStop;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    bool m_stopped = false;
+};
 } // namespace
 
-bool WantsCommandLineBatch(const QStringList &arguments)
+QString ProgressLine(int position, int count, qint64 elapsedMs, const QString &item)
 {
-    for (const QString &a : arguments.mid(1))
-        if (a == QLatin1String("--batch") || a == QLatin1String("--help") || a == QLatin1String("-h")
-            || a == QLatin1String("--help-all"))
+    const int done = position - 1;
+    const int percent = count > 0 ? int(qint64(done) * 100 / count) : 0;
+    const double rate = elapsedMs > 0 ? done * 1000.0 / double(elapsedMs) : 0.0;
+    return QStringLiteral("[%1/%2] %3 %  %4 img/s  %5")
+        .arg(position)
+        .arg(count)
+        .arg(percent)
+        .arg(rate, 0, 'f', 1)
+        .arg(item);
+}
+
+bool WantsCommandLine(const QStringList &arguments)
+{
+    // Any option at all belongs to the command line: the window takes none, and
+    // an option it silently ignored would leave a script waiting on a window.
+    for (const QString &a : arguments.mid(1)) {
+        if (a == QLatin1String("--"))
+            return false;
+        if (a.size() > 1 && a.startsWith(QLatin1Char('-')))
             return true;
+    }
     return false;
 }
 
-int RunCommandLineBatch(const QStringList &arguments)
+int RunCommandLine(const QStringList &arguments)
 {
     QTextStream err(stderr);
     QCommandLineParser parser;
     addOptions(parser);
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << Qt::endl << parser.helpText();
-        return 2;
-    }
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         QTextStream(stdout) << parser.helpText();
         return 0;
     }
+    if (parser.isSet(QStringLiteral("version"))) {
+        QTextStream(stdout) << "VEXL Dovo " << QCoreApplication::applicationVersion() << Qt::endl;
+        return 0;
+    }
+    if (!parser.isSet(QStringLiteral("batch"))) {
+        const QString used = parser.optionNames().value(0, QStringLiteral("workers"));
+        return refuse(QStringLiteral("--%1 goes with --batch.").arg(used));
+    }
     const QString answer = parser.value(QStringLiteral("answer")).toLower();
-    if (answer != QLatin1String("yes") && answer != QLatin1String("no")) {
-        err << "--answer must be yes or no" << Qt::endl;
-        return 2;
-    }
-    if (parser.positionalArguments().size() > 1) {
-        err << "Only one FOLDER may be given" << Qt::endl;
-        return 2;
-    }
+    if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
+        return refuse(QStringLiteral("--answer must be yes or no."));
+    if (parser.positionalArguments().size() > 1)
+        return refuse(QStringLiteral("Only one FOLDER may be given."));
+    StopSignals stopSignals(nullptr);
+
     std::unique_ptr<SettingsStore> store;
     if (parser.isSet(QStringLiteral("settings"))) {
         const QString file = parser.value(QStringLiteral("settings"));
@@ -258,16 +415,19 @@ int RunCommandLineBatch(const QStringList &arguments)
         settings, folder, ignore,
         [&host](const QString &text, MsgButtons b, MsgIcon, const QString &title) { return host.answer(text, b, title); },
         nullptr);
-    if (!go)
+    if (!go || stopSignals.stopped())
         return 1;
-
     BatchRun run;
+    stopSignals.setOnStop([&run] { run.requestStop(); });
     run.setStartRequest();
     const BatchOutcome outcome = run.Run(settings, input, host);
+    stopSignals.setOnStop(nullptr);
     // The session said QUIT on its way out; give it a moment to reach the
     // server before the process ends.
     WaitForClosingSessions(2000);
-    return outcome == BatchOutcome::Finished ? 0 : 1;
+    // A Stop at the head of an image ends the run as finished; for a script it
+    // is still a run that did not do everything.
+    return outcome == BatchOutcome::Finished && !stopSignals.stopped() ? 0 : 1;
 }
 
 } // namespace vexl

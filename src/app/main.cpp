@@ -78,8 +78,8 @@ int main(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    if (vexl::WantsCommandLineBatch(arguments)) {
-        // No window, no display needed.
+    if (vexl::WantsCommandLine(arguments)) {
+        // Any option: the command line, no window and no display needed.
         QCoreApplication app(argc, argv);
         describeApplication();
         QStringList args = QCoreApplication::arguments();
@@ -94,7 +94,7 @@ int main(int argc, char **argv)
         // Images are decoded in worker processes: a decoder crash costs one image.
         vexl::EngineWorkerPool workers(workerCount);
         vexl::ImageEngine::setDefaultWorkerPool(&workers);
-        const int rc = vexl::RunCommandLineBatch(args);
+        const int rc = vexl::RunCommandLine(args);
         vexl::ImageEngine::setDefaultWorkerPool(nullptr);
         return rc;
     }
@@ -121,9 +121,11 @@ int main(int argc, char **argv)
     vexl::WidgetDialogService dialogs;
     vexl::DialogService::setCurrent(&dialogs);
 
+    // Folders or image files ("--" may come first, as the desktop entry passes them).
     QStringList args = QApplication::arguments();
     args.removeFirst();
-    vexl::frmMain window(args.join(QLatin1Char(' ')));
+    args.removeOne(QStringLiteral("--"));
+    vexl::frmMain window(args);
     window.show();
     const int rc = app.exec();
     vexl::DialogService::setCurrent(nullptr);

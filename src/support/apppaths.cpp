@@ -34,6 +34,22 @@ QString AppPaths::programFolder()
     return folder;
 }
 
+QString AppPaths::dataFile(const QString &name)
+{
+    // Beside the program (or in the folder it writes to), then in the installed
+    // layout's share folder.
+    const QString exeDir = overrideFolder().isEmpty() ? QCoreApplication::applicationDirPath() : overrideFolder();
+    const QString candidates[] = {
+        programFolder() + QLatin1Char('/') + name,
+        exeDir + QLatin1Char('/') + name,
+        QDir::cleanPath(exeDir + QStringLiteral("/../share/vexl-dovo/") + name),
+    };
+    for (const QString &path : candidates)
+        if (QFileInfo(path).isFile())
+            return path;
+    return candidates[0];
+}
+
 QString AppPaths::tempFolder()
 {
     return programFolder() + QStringLiteral("/Temp");

@@ -11,6 +11,9 @@ class AppPaths
 {
 public:
     static QString programFolder();          // no trailing "/"
+    // A file the program ships (the licence text): beside the program first,
+    // then in ../share/vexl-dovo; the first place when it is in neither.
+    static QString dataFile(const QString &name);
     static QString tempFolder();             // programFolder() + "/Temp"
     static QString tempFile(const QString &name); // tempFolder() + "/" + name
     static void setProgramFolder(const QString &folder); // empty: back to the default

@@ -1,12 +1,20 @@
 #include "languages.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 namespace vexl {
 
 namespace {
 QTranslator *&current()
+{
+    static QTranslator *translator = nullptr;
+    return translator;
+}
+// Qt's own texts (message-box buttons, the edit menus of text fields) in the
+// same language, from the system's Qt translations.
+QTranslator *&currentQt()
 {
     static QTranslator *translator = nullptr;
     return translator;
@@ -36,10 +44,12 @@ bool InstallLanguage(const QString &code)
     QCoreApplication *app = QCoreApplication::instance();
     if (!app)
         return false;
-    if (QTranslator *old = current()) {
-        QCoreApplication::removeTranslator(old);
-        delete old;
-        current() = nullptr;
+    for (QTranslator **slot : {&current(), &currentQt()}) {
+        if (QTranslator *old = *slot) {
+            QCoreApplication::removeTranslator(old);
+            delete old;
+            *slot = nullptr;
+        }
     }
     currentCode().clear();
     if (code.isEmpty()) {
@@ -53,6 +63,14 @@ bool InstallLanguage(const QString &code)
     if (!translator->load(QStringLiteral(":/i18n/vexl_%1.qm").arg(code))) {
         delete translator;
         return false;
+    }
+    // Missing Qt translations leave Qt's texts in English, nothing more.
+    auto *qtTranslator = new QTranslator(app);
+    if (qtTranslator->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qtTranslator);
+        currentQt() = qtTranslator;
+    } else {
+        delete qtTranslator;
     }
     QCoreApplication::installTranslator(translator);
     current() = translator;

@@ -83,7 +83,7 @@ const QList<MessageRow> kRows = {
     {"msgBadFilenameCharacters", QT_TRANSLATE_NOOP("Messages", "Filename cannot contain the following characters: ")}, // 74
     {"msgFolderExists", QT_TRANSLATE_NOOP("Messages", "Could not make folder \"[FOLDER]\"\\n\\nFolder already exists!")}, // 75
     {"msgFolderCreateFailed", QT_TRANSLATE_NOOP("Messages", "Could not make folder \"[FOLDER]\"\\n\\n[ERROR]!")}, // 76
-    {"msgRestartForXPStyle", QT_TRANSLATE_NOOP("Messages", "Please close and restart VEXL for this to take effect.\\n\\nPlease note that this will ONLY work on windows XP.")}, // 77
+    {"msgRestartForXPStyle", QT_TRANSLATE_NOOP("Messages", "Please close and restart VEXL for this to take effect.\\n\\nWhen ticked, the controls are drawn in the desktop's own widget style; otherwise in the built-in style.")}, // 77
     {"msgOriginalSize", QT_TRANSLATE_NOOP("Messages", "Orig. Size:")}, // 78
     {"msgBatchProcessImages", QT_TRANSLATE_NOOP("Messages", "Batch Process Images...")}, // 79
     {"msgProcessFinished", QT_TRANSLATE_NOOP("Messages", "Process Finished!")}, // 80
@@ -119,6 +119,9 @@ const QList<MessageRow> kRows = {
     {"msgProcessAborted", QT_TRANSLATE_NOOP("Messages", "Process Aborted.")}, // 110
     {"msgProcessingImages", QT_TRANSLATE_NOOP("Messages", "Processing Images")}, // 111
     {"msgConfirmDeleteOriginals", QT_TRANSLATE_NOOP("Messages", "You have selected to delete orignal images. These images can not be recovered.\\nAre you sure you want to continue?\\n\\nPress 'Cancel' to never see this message again, and continue.")}, // 112
+    // Nothing on this desktop opens images or web pages.
+    {"msgNoImageViewer", QT_TRANSLATE_NOOP("Messages", "No program is set up to open images, so \"[FILE]\" could not be opened.\\n\\nChoose an image viewer in your desktop's default applications settings, then try again.")}, // 113
+    {"msgNoWebBrowser", QT_TRANSLATE_NOOP("Messages", "No program is set up to open web pages, so \"[URL]\" could not be opened.\\n\\nChoose a web browser in your desktop's default applications settings, then try again.")}, // 114
 };
 } // namespace
 

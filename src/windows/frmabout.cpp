@@ -101,7 +101,7 @@ frmAbout::~frmAbout() = default;
 
 QString frmAbout::LicenseFile()
 {
-    return AppPaths::programFolder() + QStringLiteral("/ImageMagickLicense.txt");
+    return AppPaths::dataFile(QStringLiteral("ImageMagickLicense.txt"));
 }
 
 QUrl frmAbout::DonateUrl() { return QUrl(WebBaseAddress() + QStringLiteral("donate")); }
@@ -183,21 +183,8 @@ void frmAbout::Form_Activate()
 
 void frmAbout::open(const QUrl &url, const QString &procedure)
 {
-    try {
-        ShellOpen(url);
-    } catch (const VexlError &e) {
-        ErrorReport r;
-        r.title = windowTitle();
-        r.description = QStringLiteral("(1) ") + e.description;
-        r.windowName = QStringLiteral("frmAbout");
-        r.procedureName = procedure;
-        r.operation = QStringLiteral("Opening ") + url.toString();
-        r.settings = CurrentSettingsReport();
-        r.errNumber = e.number;
-        r.errSource = e.source;
-        r.errDescription = e.description;
-        DisplayError(r);
-    }
+    Q_UNUSED(procedure);
+    ShellOpen(url);
 }
 
 void frmAbout::changeEvent(QEvent *event)

@@ -2,8 +2,10 @@
 
 #include "ui_frmerror.h"
 
+#include "shellopen.h"
 #include "support/appversion.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QStyle>
 #include <QUrl>
@@ -42,7 +44,7 @@ void frmError::setReport(const ErrorReport &r)
     setWindowTitle(r.title);
     m_ui->lblID->setText(QString::number(r.errNumber));
     m_description = r.description;
-    m_ui->lblDescription->setText(tr("Description: ") + r.description);
+    m_ui->lblDescription->setText(QCoreApplication::translate("frmError", "Description: ") + r.description);
     m_encodedProgramId = UrlEncode(r.programId);
     m_encodedWindow = UrlEncode(r.windowName);
     m_version = GetAppVersion();
@@ -60,14 +62,14 @@ QString frmError::bugReportUrl() const
 
 void frmError::cmdSendToQuillmere_Click()
 {
-    QDesktopServices::openUrl(QUrl::fromEncoded(bugReportUrl().toUtf8(), QUrl::TolerantMode));
+    ShellOpen(QUrl::fromEncoded(bugReportUrl().toUtf8(), QUrl::TolerantMode));
 }
 
 void frmError::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
-        m_ui->lblDescription->setText(tr("Description: ") + m_description);
+        m_ui->lblDescription->setText(QCoreApplication::translate("frmError", "Description: ") + m_description);
     }
     QDialog::changeEvent(event);
 }

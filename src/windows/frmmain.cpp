@@ -33,6 +33,9 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QUrl>
+
+#include <utility>
 
 namespace vexl {
 
@@ -83,6 +86,11 @@ DropTarget dropTarget(const QMimeData *mime)
 } // namespace
 
 frmMain::frmMain(const QString &commandLine, QWidget *parent)
+    : frmMain(commandLine.isEmpty() ? QStringList() : QStringList{commandLine}, parent)
+{
+}
+
+frmMain::frmMain(const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::frmMain>())
 {
@@ -93,6 +101,14 @@ frmMain::frmMain(const QString &commandLine, QWidget *parent)
     QFont small(QStringLiteral("Liberation Sans"), 8);
     setFont(small);
     m_baseCaption = m_ui->fraViewPictureOuter->title();
+    // The option panels keep their size when the window grows; the folder
+    // tree, the image list and the preview take the room.
+    for (int i = 0; i < m_ui->layOptions->count(); ++i)
+        m_ui->layOptions->setStretch(i, 0);
+    m_ui->layOptions->addStretch(1);
+    m_ui->pnlOptions->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    m_ui->layCentral->setStretchFactor(m_ui->pnlTop, 1);
+    m_ui->layCentral->setStretchFactor(m_ui->pnlOptions, 0);
 
     // Folder tree: folders of the file system, hidden ones left out.
     m_fsModel = new QFileSystemModel(this);
@@ -222,12 +238,17 @@ frmMain::frmMain(const QString &commandLine, QWidget *parent)
     connect(m_ui->cmdPrefixMeta, &QPushButton::clicked, this, [this] { showMetaMenu(m_ui->txtPrefix, false); });
     connect(m_ui->cmdSuffixMeta, &QPushButton::clicked, this, [this] { showMetaMenu(m_ui->txtSuffix, false); });
     connect(m_ui->cmdTextOverlayMeta, &QPushButton::clicked, this, [this] { showMetaMenu(m_ui->txtTextOverlay, true); });
+    // The meta buttons leave the focus (and the selection) in their field.
+    for (QPushButton *button : {m_ui->cmdPrefixMeta, m_ui->cmdSuffixMeta, m_ui->cmdTextOverlayMeta})
+        button->setFocusPolicy(Qt::NoFocus);
+    m_ui->txtTextOverlay->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_ui->txtTextOverlay, &QWidget::customContextMenuRequested, this, &frmMain::showOverlayTextMenu);
 
     // Overlay colour pop-up menu
     m_mnuTextOverlayCol = new QMenu(this);
     m_mnuTextOverlayCol->setObjectName(QStringLiteral("mnuTextOverlayCol"));
     m_mnuTextOverlayCol->addAction(m_ui->mnuFGCol);
-    QMenu *bg = m_mnuTextOverlayCol->addMenu(tr("Set Background Colour"));
+    QMenu *bg = m_mnuTextOverlayCol->addMenu(QCoreApplication::translate("frmMain", "Set Background Colour"));
     bg->setObjectName(QStringLiteral("mnuBGCol"));
     bg->addAction(m_ui->mnuSetBGTrans);
     bg->addAction(m_ui->mnuSetBGCol);
@@ -245,7 +266,7 @@ frmMain::frmMain(const QString &commandLine, QWidget *parent)
         extras.previewImages = m_ui->mnuPreviewImages->isChecked();
         return GetSettingsReport(processSettings(), extras);
     });
-    Form_Load(commandLine);
+    Form_Load(arguments);
 }
 
 frmMain::~frmMain()
@@ -255,7 +276,7 @@ frmMain::~frmMain()
 
 // ---------------------------------------------------------------- start-up
 
-void frmMain::Form_Load(const QString &commandLine)
+void frmMain::Form_Load(const QStringList &arguments)
 {
     int line = 1;
     try {
@@ -288,13 +309,25 @@ void frmMain::Form_Load(const QString &commandLine)
         applyDestinationState(m_ui->cmbOutput->currentIndex());
 
         line = 13;
-        QString folder = commandLine.trimmed();
-        if (folder.startsWith(QLatin1Char('"')))
-            folder.remove(0, 1);
-        if (folder.endsWith(QLatin1Char('"')))
-            folder.chop(1);
-        if (!folder.isEmpty() && QFileInfo(folder).isDir())
-            m_commandLineFolder = QFileInfo(folder).absoluteFilePath();
+        // A folder is listed; image files list their folder (the first one's)
+        // with only them ticked.
+        for (QString argument : arguments) {
+            argument = argument.trimmed();
+            if (argument.startsWith(QLatin1Char('"')))
+                argument.remove(0, 1);
+            if (argument.endsWith(QLatin1Char('"')))
+                argument.chop(1);
+            if (argument.startsWith(QLatin1String("file://")))
+                argument = QUrl(argument).toLocalFile();
+            const QFileInfo info(argument);
+            if (argument.isEmpty() || !info.exists())
+                continue;
+            const QString folder = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
+            if (m_commandLineFolder.isEmpty())
+                m_commandLineFolder = folder;
+            if (info.isFile() && folder == m_commandLineFolder)
+                m_commandLineFiles << info.fileName();
+        }
 
         line = 14;
         m_firstListing = true;
@@ -801,7 +834,7 @@ void frmMain::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
         if (auto *bg = m_mnuTextOverlayCol ? m_mnuTextOverlayCol->findChild<QMenu *>(QStringLiteral("mnuBGCol")) : nullptr)
-            bg->setTitle(tr("Set Background Colour"));
+            bg->setTitle(QCoreApplication::translate("frmMain", "Set Background Colour"));
         if (m_skippedEntries > 0)
             showSkippedEntries(m_skippedEntries);
     }
@@ -1004,6 +1037,7 @@ void frmMain::RefreshFileList()
     }
     m_refreshGuard = false;
     m_listing = false;
+    applyCommandLineFiles();
     UpdatePreview(false);
     if (m_ui->cmbOutput->currentIndex() == 0)
         m_ui->txtOutputDir->setText(m_currentFolder);
@@ -1085,6 +1119,27 @@ void frmMain::showSkippedEntries(int count)
         setStatusBar(bar);
     }
     statusBar()->showMessage(tr("%1 entries skipped (unusable names or paths too long)").arg(count));
+}
+
+void frmMain::applyCommandLineFiles()
+{
+    if (m_commandLineFiles.isEmpty() || m_stopListing
+        || QDir::cleanPath(m_currentFolder) != QDir::cleanPath(m_commandLineFolder))
+        return;
+    const QStringList files = std::exchange(m_commandLineFiles, QStringList());
+    QListWidget *list = m_ui->lstImages;
+    QListWidgetItem *first = nullptr;
+    for (int i = 0; i < list->count(); ++i) {
+        QListWidgetItem *item = list->item(i);
+        const bool given = files.contains(item->text());
+        item->setCheckState(given ? Qt::Checked : Qt::Unchecked);
+        if (given && (!first || files.indexOf(item->text()) < files.indexOf(first->text())))
+            first = item;
+    }
+    if (first) {
+        list->setCurrentItem(first);
+        list->scrollToItem(first);
+    }
 }
 
 void frmMain::mnuRecurse_Click()
@@ -1226,7 +1281,32 @@ void frmMain::showMetaMenu(QLineEdit *target, bool withFilename)
     const QPushButton *button = target == m_ui->txtPrefix   ? m_ui->cmdPrefixMeta
         : target == m_ui->txtSuffix                           ? m_ui->cmdSuffixMeta
                                                               : m_ui->cmdTextOverlayMeta;
+    rememberMetaSelection(target);
     m_mnuMeta->popup(button->mapToGlobal(QPoint(0, button->height())));
+}
+
+void frmMain::rememberMetaSelection(QLineEdit *target)
+{
+    m_metaTarget = target;
+    m_metaSelStart = target->hasSelectedText() ? target->selectionStart() : target->cursorPosition();
+    m_metaSelLength = target->hasSelectedText() ? int(target->selectedText().size()) : 0;
+}
+
+// The overlay text's right-click menu: the meta variables, then the field's own
+// edit actions.
+void frmMain::showOverlayTextMenu(const QPoint &pos)
+{
+    QLineEdit *field = m_ui->txtTextOverlay;
+    m_ui->mnuMetaFilename->setVisible(true);
+    rememberMetaSelection(field);
+    QMenu *menu = field->createStandardContextMenu();
+    menu->setObjectName(QStringLiteral("mnuTextOverlayEdit"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *first = menu->actions().value(0);
+    for (QAction *action : m_mnuMeta->actions())
+        menu->insertAction(first, action);
+    menu->insertSeparator(first);
+    menu->popup(field->mapToGlobal(pos));
 }
 
 void frmMain::InsertMeta(const QString &token)
@@ -1234,11 +1314,16 @@ void frmMain::InsertMeta(const QString &token)
     QLineEdit *target = m_metaTarget;
     if (!target)
         return;
-    const int p = target->hasSelectedText() ? target->selectionStart() : target->cursorPosition();
-    const int n = target->hasSelectedText() ? int(target->selectedText().size()) : 0;
+    // The selection as it was when the menu opened: opening a menu may have
+    // taken it from the field.
     const QString text = target->text();
+    const int p = qBound(0, m_metaSelStart, int(text.size()));
+    const int n = qBound(0, m_metaSelLength, int(text.size()) - p);
     target->setText(text.left(p) + token + text.mid(p + n));
     target->setCursorPosition(p + int(token.size()));
+    // A second item of the still open menu goes after this one.
+    m_metaSelStart = p + int(token.size());
+    m_metaSelLength = 0;
 }
 
 // ---------------------------------------------------------------- the batch

@@ -36,6 +36,9 @@ class frmMain final : public QMainWindow
 public:
     // `commandLine`: the folder given on the command line, quoted or not.
     explicit frmMain(const QString &commandLine = QString(), QWidget *parent = nullptr);
+    // The program's arguments: a folder to list, or image files, whose folder is
+    // listed with only those images ticked and the first one selected.
+    explicit frmMain(const QStringList &arguments, QWidget *parent = nullptr);
     ~frmMain() override;
 
     // The batch settings as the controls hold them now.
@@ -123,7 +126,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void Form_Load(const QString &commandLine);
+    void Form_Load(const QStringList &arguments);
     void Form_Unload();
     void GetSettings();
     void SaveSettings();
@@ -190,6 +193,7 @@ private:
     void mnuAniScene_Click(bool allScenes);
     void showMetaMenu(QLineEdit *target, bool withFilename);
     void InsertMeta(const QString &token);
+    void rememberMetaSelection(QLineEdit *target);
 
     std::unique_ptr<Ui::frmMain> m_ui;
     QFileSystemModel *m_fsModel = nullptr;
@@ -200,9 +204,14 @@ private:
     QMenu *m_mnuMeta = nullptr;
     QMenu *m_mnuTextOverlayCol = nullptr;
     QLineEdit *m_metaTarget = nullptr;
+    int m_metaSelStart = -1;         // the target's selection when the meta menu opened
+    int m_metaSelLength = 0;
 
     QString m_currentFolder;
     QString m_commandLineFolder;
+    QStringList m_commandLineFiles;  // images given on the command line, ticked and selected once listed
+    void showOverlayTextMenu(const QPoint &pos);
+    void applyCommandLineFiles();
     QString m_folderToReveal;        // chosen in the tree, kept in sight while the tree loads
     bool m_revealQueued = false;
     bool m_settingsLoading = false;

@@ -337,13 +337,8 @@ void frmMain::mnuEnableContextMenu_Click()
 
 void frmMain::openWebPage(const QUrl &url, const QString &procedure)
 {
-    try {
-        ShellOpen(url);
-    } catch (const VexlError &e) {
-        VexlError err = e;
-        err.line = 1;
-        reportError(err, procedure, QStringLiteral("Opening ") + url.toString());
-    }
+    Q_UNUSED(procedure);
+    ShellOpen(url);
 }
 
 void frmMain::mnuAbout_Click()

@@ -93,13 +93,7 @@ void frmMain::mnuOpenImage_Click()
     const QString path = selectedImagePath();
     if (path.isEmpty())
         return;
-    try {
-        ShellOpen(QUrl::fromLocalFile(path));
-    } catch (const VexlError &e) {
-        VexlError err = e;
-        err.line = 1;
-        reportError(err, QStringLiteral("mnuOpenImage_Click"), QStringLiteral("File Path: ") + path);
-    }
+    ShellOpen(QUrl::fromLocalFile(path));
 }
 
 // ---------------------------------------------------------------- overlay font and colours

@@ -94,9 +94,11 @@ void frmMain::makePreview(bool force)
     if (m_ui->lblLoading->text() != Msg("msgPreviewDisabled") && fullPath == m_previewedFile && !force)
         return;
 
-    // 5. busy
+    // 5. busy: the previous image's size goes with its picture.
     m_ui->imgPreview->hide();
     m_ui->lblViewPictureError->hide();
+    m_ui->lblImageDimensions->clear();
+    m_currentDimensions.clear();
     // Back from "(Preview Disabled)": the label says what it does again, and
     // the check above caches previews again.
     if (m_ui->lblLoading->text() == Msg("msgPreviewDisabled"))

@@ -217,6 +217,17 @@ void frmSelectOutputDir::cmdMakeFolder_Click()
         return;
     }
     refreshSelected();
+    // The new folder is the one the user wants next.
+    if (QTreeWidgetItem *parent = m_ui->ftvOutputFolder->currentItem()) {
+        for (int i = 0; i < parent->childCount(); ++i) {
+            QTreeWidgetItem *child = parent->child(i);
+            if (QDir::cleanPath(child->data(0, kPathRole).toString()) == QDir::cleanPath(folder)) {
+                m_ui->ftvOutputFolder->setCurrentItem(child);
+                m_ui->ftvOutputFolder->scrollToItem(child);
+                break;
+            }
+        }
+    }
 }
 
 void frmSelectOutputDir::cmdOK_Click()

@@ -5,7 +5,8 @@
 namespace vexl {
 
 // Asks the desktop to "open" a file or address (image viewer, browser, mail
-// program). Throws VexlError when the desktop has nothing to open it with.
-void ShellOpen(const QUrl &url);
+// program). When the desktop has nothing set up to open it, says so in one
+// message box and returns false.
+bool ShellOpen(const QUrl &url);
 
 } // namespace vexl

@@ -4,9 +4,14 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QSettings>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 using namespace vexl::test;
 
@@ -18,7 +23,7 @@ struct Result
     QString err;
 };
 
-Result runBatch(const TestWorld &world, const QStringList &args)
+Result runBatch(const TestWorld &world, const QStringList &args, const QString &program = QStringLiteral(VEXL_EXE))
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -26,7 +31,7 @@ Result runBatch(const TestWorld &world, const QStringList &args)
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM")); // needs no display at all
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(VEXL_EXE), args);
+    p.start(program, args);
     Result r;
     if (!p.waitForFinished(60000))
         return r;
@@ -51,20 +56,31 @@ private slots:
     void badArguments_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::addRow("answer maybe") << QStringList{"--batch", "FOLDER", "--answer", "maybe"};
-        QTest::addRow("no such folder") << QStringList{"--batch", "/no/such/folder"};
-        QTest::addRow("two folders") << QStringList{"--batch", "FOLDER", "FOLDER"};
-        QTest::addRow("unknown option") << QStringList{"--batch", "--frobnicate", "FOLDER"};
-        QTest::addRow("missing settings file") << QStringList{"--batch", "FOLDER", "--settings", "/no/file.ini"};
+        QTest::addColumn<QString>("hint"); // the one line on stderr, when it is fixed
+        const QString unknown = QStringLiteral("vexl-dovo: Unknown option 'frobnicate'. Try 'vexl-dovo --help'.\n");
+        QTest::addRow("answer maybe") << QStringList{"--batch", "FOLDER", "--answer", "maybe"} << "";
+        QTest::addRow("no such folder") << QStringList{"--batch", "/no/such/folder"} << "";
+        QTest::addRow("two folders") << QStringList{"--batch", "FOLDER", "FOLDER"} << "";
+        QTest::addRow("unknown option") << QStringList{"--batch", "--frobnicate", "FOLDER"} << unknown;
+        QTest::addRow("unknown option without --batch") << QStringList{"--frobnicate", "FOLDER"} << unknown;
+        QTest::addRow("an option without --batch")
+            << QStringList{"FOLDER", "--recurse"} << "vexl-dovo: --recurse goes with --batch. Try 'vexl-dovo --help'.\n";
+        QTest::addRow("workers without --batch")
+            << QStringList{"--workers", "2", "FOLDER"} << "vexl-dovo: --workers goes with --batch. Try 'vexl-dovo --help'.\n";
+        QTest::addRow("missing settings file") << QStringList{"--batch", "FOLDER", "--settings", "/no/file.ini"} << "";
     }
     void badArguments()
     {
         QFETCH(QStringList, args);
+        QFETCH(QString, hint);
         TestWorld world;
         args.replaceInStrings(QStringLiteral("FOLDER"), world.path());
         const Result r = runBatch(world, args);
         QCOMPARE(r.code, 2);
         QVERIFY(!r.err.isEmpty());
+        if (!hint.isEmpty())
+            QCOMPARE(r.err, hint);
+        QVERIFY(r.out.isEmpty());
     }
 
     // A settings file that cannot be read, or with a value outside its field's
@@ -159,13 +175,131 @@ private slots:
         QVERIFY(QFile::exists(in + QStringLiteral("/t_a.png")));
     }
 
-    void helpExplainsTheOptions()
+    void helpAndVersion_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addRow("--help") << "--help"
+                                << QStringList{"--batch", "--recurse", "--settings", "--answer", "--workers <N>", "--version",
+                                               "--help", "Exit status:", "  2  bad arguments", "SIGTERM"};
+        QTest::addRow("-h") << "-h" << QStringList{"--batch"};
+        QTest::addRow("--version") << "--version" << QStringList{"VEXL Dovo 1.00\n"};
+    }
+    void helpAndVersion()
+    {
+        QFETCH(QString, option);
+        QFETCH(QStringList, expected);
+        TestWorld world;
+        const Result r = runBatch(world, {option});
+        QCOMPARE(r.code, 0);
+        for (const QString &text : expected)
+            QVERIFY2(r.out.contains(text), qPrintable(text));
+    }
+
+    // Ctrl-C and SIGTERM press Stop: the run ends early with status 1, no work
+    // file is left behind and every original is untouched.
+    void signalsStopTheRun_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addRow("SIGTERM") << int(SIGTERM);
+        QTest::addRow("SIGINT") << int(SIGINT);
+    }
+    void signalsStopTheRun()
+    {
+        QFETCH(int, signal);
+        TestWorld world;
+        const QString in = world.path(QStringLiteral("in"));
+        const QString out = world.path(QStringLiteral("out"));
+        QDir().mkpath(out);
+        const int count = 40;
+        for (int i = 0; i < count; ++i)
+            QVERIFY(makeImage(in + QStringLiteral("/i%1.png").arg(i, 2, 10, QLatin1Char('0')), 300, 200));
+        const QString ini = writeSettings(world, QStringLiteral("DimensionMethod=4\nDimensionWidth=150\n"
+                                                                "DimensionHeight=100\nMiscAntialias=1\n"
+                                                                "OutputDest=//DIFFDIR//\nOutputDir=%1\n").arg(out));
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), world.path(QStringLiteral("config")));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(VEXL_EXE), {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
+        QVERIFY(p.waitForStarted());
+        QByteArray printed;
+        QTRY_VERIFY_WITH_TIMEOUT((printed += p.readAllStandardOutput()).contains("[2/"), 30000);
+        QVERIFY2(p.processId() > 0, printed.constData());
+        QCOMPARE(::kill(pid_t(p.processId()), signal), 0);
+        QVERIFY(p.waitForFinished(30000));
+        printed += p.readAllStandardOutput();
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(!printed.contains("[40/40]"), printed.constData());
+        const QStringList done = QDir(out).entryList(QDir::Files | QDir::Hidden);
+        QVERIFY2(done.size() < count, qPrintable(done.join(' ')));
+        for (const QString &name : done)
+            QVERIFY2(!name.startsWith(QLatin1Char('.')), qPrintable(name));
+        QCOMPARE(QDir(in).entryList(QDir::Files | QDir::Hidden).size(), count);
+    }
+
+    // On a terminal one progress line rewrites itself.
+    void progressLineOnATerminal()
     {
         TestWorld world;
-        const Result r = runBatch(world, {QStringLiteral("--help")});
+        const QString in = world.path(QStringLiteral("in"));
+        QVERIFY(makeImage(in + QStringLiteral("/a.png"), 20, 20));
+        QVERIFY(makeImage(in + QStringLiteral("/sub/b.png"), 20, 20));
+        const QString ini = writeSettings(world, QStringLiteral("RenamePrefix=t_\nMiscAntialias=1\n"));
+        // A pseudo-terminal for stdout, as a shell gives.
+        const Result r = runBatch(world, {QStringLiteral("-c"),
+                                          QStringLiteral("import pty, sys; sys.exit(pty.spawn(sys.argv[1:]) >> 8)"),
+                                          QStringLiteral(VEXL_EXE), QStringLiteral("--batch"), in,
+                                          QStringLiteral("--recurse"), QStringLiteral("--settings"), ini},
+                                  QStringLiteral("/usr/bin/python3"));
         QCOMPARE(r.code, 0);
-        for (const char *option : {"--batch", "--recurse", "--settings", "--answer"})
-            QVERIFY2(r.out.contains(QLatin1String(option)), option);
+        const QRegularExpression line(QStringLiteral(R"(\r\[1/2\] 0 %  0\.0 img/s  a\.png\x1b\[K)"
+                                                     R"(\r\[2/2\] 50 %  [0-9]+\.[0-9] img/s  sub/b\.png\x1b\[K\r?\n)"));
+        QVERIFY2(line.match(r.out).hasMatch(), qPrintable(r.out.toUtf8().toPercentEncoding(" /[]%.:!")));
+        QVERIFY(r.out.contains(QStringLiteral("Done: Process Finished!")));
+        QVERIFY(QFile::exists(in + QStringLiteral("/sub/t_b.png")));
+    }
+
+    // The program installs like any desktop program, and the installed one runs.
+    void installedLayout()
+    {
+        QTemporaryDir prefix;
+        QProcess install;
+        install.start(QStringLiteral(VEXL_CMAKE), {QStringLiteral("--install"), QStringLiteral(VEXL_BUILD_DIR),
+                                                   QStringLiteral("--prefix"), prefix.path()});
+        QVERIFY(install.waitForFinished(60000));
+        QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
+        const QString id = QStringLiteral("example.quillmere.VexlDovo");
+        const QString share = prefix.path() + QStringLiteral("/share/");
+        for (const QString &file : {prefix.path() + QStringLiteral("/bin/vexl-dovo"),
+                                    share + QStringLiteral("vexl-dovo/ImageMagickLicense.txt"),
+                                    share + QStringLiteral("applications/") + id + QStringLiteral(".desktop"),
+                                    share + QStringLiteral("metainfo/") + id + QStringLiteral(".metainfo.xml"),
+                                    share + QStringLiteral("icons/hicolor/scalable/apps/vexl-dovo.svg"),
+                                    share + QStringLiteral("icons/hicolor/256x256/apps/vexl-dovo.png"),
+                                    share + QStringLiteral("man/man1/vexl-dovo.1")})
+            QVERIFY2(QFileInfo(file).size() > 0, qPrintable(file));
+        QCOMPARE(QImage(share + QStringLiteral("icons/hicolor/256x256/apps/vexl-dovo.png")).size(), QSize(256, 256));
+        const QString entry = QString::fromUtf8(fileBytes(share + QStringLiteral("applications/") + id + QStringLiteral(".desktop")));
+        QVERIFY(entry.contains(QStringLiteral("\nCategories=Graphics;Photography;\n")));
+        QVERIFY(entry.contains(QStringLiteral("image/jpeg;")) && entry.contains(QStringLiteral("inode/directory;")));
+        QVERIFY(entry.contains(QStringLiteral("\nExec=vexl-dovo -- %F\n")));
+
+        const auto run = [](const QString &program, const QStringList &args) {
+            QProcess p;
+            p.start(program, args);
+            const bool ok = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+            return ok ? QString() : QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
+        };
+        QCOMPARE(run(QStringLiteral("desktop-file-validate"), {share + QStringLiteral("applications/") + id + QStringLiteral(".desktop")}), QString());
+        QCOMPARE(run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                                      share + QStringLiteral("metainfo/") + id + QStringLiteral(".metainfo.xml")}),
+                 QString());
+        TestWorld world;
+        const Result help = runBatch(world, {QStringLiteral("--help")}, prefix.path() + QStringLiteral("/bin/vexl-dovo"));
+        QCOMPARE(help.code, 0);
+        QVERIFY(help.out.contains(QStringLiteral("--batch")));
     }
 
     void settingsFileAndRecursionAreHonoured()

@@ -11,6 +11,8 @@
 
 #include <QSettings>
 
+#include <csignal>
+
 using namespace vexl;
 using namespace vexl::test;
 
@@ -332,6 +334,48 @@ private slots:
         QVERIFY2(out.contains(expected) && !out.contains(kPassword), qPrintable(out));
         // First-run settings: the output is named with the default prefix.
         QCOMPARE(QDir(b.root).entryList(QDir::Files), exitCode == 0 ? QStringList{"th_one.png"} : QStringList());
+    }
+
+    // SIGTERM while the command line waits on the server: the wait ends, the
+    // session is closed and the run ends with status 1.
+    void commandLineSignalClosesTheSession()
+    {
+        TestWorld world;
+        ScriptedFtpServer server;
+        server.reply("USER", "331 Password required\r\n");
+        server.reply("PASS", "230 Logged in\r\n");
+        server.reply("TYPE", "200 Type set\r\n");
+        server.reply("CWD", "250 Okay\r\n");
+        server.reply("PWD", "257 \"/\" is the current directory\r\n");
+        server.reply("QUIT", "221 Bye\r\n");
+        server.reply("STOR", ""); // the upload is never answered
+        const QString in = world.path(QStringLiteral("in"));
+        QVERIFY(makeImage(in + QStringLiteral("/one.png"), 20, 10));
+        const QString ini = world.path(QStringLiteral("cli.ini"));
+        {
+            QSettings store(ini, QSettings::IniFormat);
+            SaveFTPConnections(store, {FTPConnection{QStringLiteral("Scripted"), QStringLiteral("127.0.0.1"),
+                                                     server.port(), QString(), false, kUser, kPassword, true, 60}});
+            store.setValue(QStringLiteral("Settings/OutputDest"), QStringLiteral("//FTP: Scripted//"));
+            store.setValue(QStringLiteral("Settings/OutputDir"), QStringLiteral("/"));
+        }
+        QProcess cli;
+        cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vexl-dovo"),
+                  {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
+        QVERIFY(cli.waitForStarted());
+        const auto waiting = [&server] { // on the upload
+            return !server.commands.isEmpty() && server.commands.last().startsWith("STOR");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(waiting(), 20000);
+        QVERIFY2(cli.processId() > 0, server.commands.join(' ').constData());
+        QCOMPARE(::kill(pid_t(cli.processId()), SIGTERM), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(cli.state() == QProcess::NotRunning, 20000);
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(cli.exitCode(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(server.controlClosed, 5000);
+        // The run ended through its own end (which closes the session), not by dying.
+        const QString out = QString::fromLocal8Bit(cli.readAllStandardOutput());
+        QVERIFY2(out.endsWith(QStringLiteral("[FTP] STOR th_one.png\nDone: Process Aborted.\n")), qPrintable(out));
     }
 };
 

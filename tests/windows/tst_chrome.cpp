@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QImage>
@@ -15,6 +16,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QTreeView>
+
+#include <algorithm>
 
 using namespace vexl;
 using namespace vexl::test;
@@ -120,11 +123,18 @@ private slots:
         QVERIFY(makeImage(f.path("big.png"), 3000, 2000));
         QVERIFY(makeImage(f.path("small.png"), 50, 20));
         QVERIFY(f.open(f.pics));
-        // while the big picture is made, a timer ticks and the user picks the small image
+        f.select("small.png");
+        QCOMPARE(f.label("lblImageDimensions")->text(), "Orig. Size: 50x20");
+        // while the big picture is made, a timer ticks and the user picks the small
+        // image; "Loading" never shows beside the size of the image before
         int ticks = 0;
+        bool staleSize = false;
         QTimer timer;
         timer.setInterval(5);
         QObject::connect(&timer, &QTimer::timeout, &timer, [&] {
+            staleSize = staleSize
+                || (f.list()->currentItem()->text() == "big.png" && f.label("lblLoading")->isVisible()
+                    && f.label("lblImageDimensions")->text().contains("50x20"));
             if (++ticks == 1)
                 f.select("small.png");
         });
@@ -132,6 +142,7 @@ private slots:
         f.select("big.png");
         timer.stop();
         QVERIFY(ticks > 0);
+        QVERIFY(!staleSize);
         QCOMPARE(f.w->previewedFile(), f.path("small.png"));
         QCOMPARE(f.label("lblImageDimensions")->text(), "Orig. Size: 50x20");
     }
@@ -168,6 +179,58 @@ private slots:
         QTest::mouseDClick(f.label("imgPreview"), Qt::LeftButton);
         QCOMPARE(catcher.urls, QList<QUrl>(2, QUrl::fromLocalFile(f.path("a.png"))));
         QVERIFY(f.dialogs.shown.isEmpty());
+    }
+
+    // With no image viewer or browser set up, one message says so and how to
+    // set one; no error report.
+    void nothingToOpenWith()
+    {
+        Fixture f;
+        QVERIFY(makeImage(f.path("a.png"), 40, 20, 3));
+        QVERIFY(f.open(f.pics));
+        f.select("a.png");
+        const QByteArray path = qgetenv("PATH");
+        const QString empty = f.world.path("nobin");
+        QDir().mkpath(empty);
+        qputenv("PATH", empty.toLocal8Bit());
+        f.action("mnuOpenImage")->trigger();
+        f.action("mnuDonate")->trigger();
+        qputenv("PATH", path);
+        QCOMPARE(f.dialogs.titles(), (QStringList{"No Image Viewer", "No Web Browser"}));
+        QVERIFY(f.dialogs.shown.at(0).text.startsWith("No program is set up to open images, so \"" + f.path("a.png")));
+        QVERIFY(f.dialogs.shown.at(0).text.contains("default applications"));
+        QVERIFY(f.dialogs.shown.at(1).text.contains("/donate\" could not be opened.\r\n"));
+    }
+
+    // The option panels keep their size when the window grows; the folder tree,
+    // the image list and the preview take the room.
+    void optionPanelsKeepTheirSize()
+    {
+        Fixture f;
+        QVERIFY(f.open(f.pics));
+        f.w->resize(1000, 800);
+        QTRY_COMPARE(f.w->size(), QSize(1000, 800));
+        const auto measure = [&] {
+            QStringList sizes;
+            for (const char *panel : {"fraDimensions", "fraMisc", "fraRename", "fraTextOverlay", "fraOutput"}) {
+                const QSize s = f.c<QWidget>(panel)->size();
+                sizes << QStringLiteral("%1 %2x%3").arg(panel).arg(s.width()).arg(s.height());
+            }
+            return sizes;
+        };
+        const QStringList small = measure();
+        const int listWidth = f.list()->width();
+        const int treeHeight = f.c<QWidget>("tvwFolders")->height();
+        f.w->resize(1200, 950);
+        QTRY_COMPARE(f.w->size(), QSize(1200, 950));
+        QCOMPARE(measure(), small);
+        QCOMPARE(f.c<QWidget>("fraOutput")->width(), f.c<QWidget>("fraOutput")->sizeHint().width());
+        QVERIFY(f.list()->width() > listWidth);
+        QVERIFY(f.c<QWidget>("tvwFolders")->height() > treeHeight);
+        // a label stays beside its field
+        const QWidget *label = f.label("lblJpgQuality");
+        const QWidget *field = f.edit("txtJPGQuality");
+        QVERIFY2(field->x() - (label->x() + label->width()) < 40, qPrintable(QString::number(field->x())));
     }
 
     void failingCommandKeepsTheOriginal_data()
@@ -235,9 +298,12 @@ private slots:
         f.action("mnuSetBGTrans")->trigger();
         QVERIFY(f.w->processSettings().TextOverlayBGTrans && f.action("mnuSetBGTrans")->isChecked());
 
-        // a meta token replaces the selection; the file name is offered for the overlay text only
+        // a meta token replaces the selection made in the focused field; the file
+        // name is offered for the overlay text only
         QLineEdit *suffix = f.edit("txtSuffix");
         suffix->setText("xabcx");
+        suffix->setFocus();
+        QTRY_VERIFY(suffix->hasFocus());
         suffix->setSelection(1, 3);
         f.click("cmdSuffixMeta");
         QVERIFY(!f.action("mnuMetaFilename")->isVisible());
@@ -259,6 +325,22 @@ private slots:
         f.action("mnuMetaDate")->trigger();
         QCOMPARE(f.edit("txtPrefix")->text(), "[ORIGNAME][DATE]");
         f.c<QMenu>("mnuMeta")->close();
+        // a right-click in the overlay text offers the meta variables above the edit actions
+        QLineEdit *overlay = f.edit("txtTextOverlay");
+        overlay->setText("Hello you");
+        overlay->setFocus();
+        overlay->setSelection(6, 3);
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), overlay->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(overlay, &rightClick);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction *> items = menu->actions();
+        QCOMPARE(items.first(), f.action("mnuMetaWidth"));
+        QVERIFY(items.contains(f.action("mnuMetaFilename")) && f.action("mnuMetaFilename")->isVisible());
+        QVERIFY(std::any_of(items.begin(), items.end(), [](QAction *a) { return a->text().startsWith("&Copy"); }));
+        f.action("mnuMetaFilename")->trigger();
+        menu->close();
+        QCOMPARE(overlay->text(), "Hello [FNAME]");
 
         for (bool all : {true, false}) { // the scene pair
             f.action("mnuAniExtractAllScenes")->trigger();
@@ -356,6 +438,22 @@ private slots:
         QTRY_VERIFY(rowInSight());
     }
 
+    // Image files on the command line list their folder with only them ticked,
+    // the first one selected.
+    void filesOnTheCommandLine()
+    {
+        Fixture f;
+        makeImages(f.pics, {"a.png", "b.png", "c.png"});
+        f.w = std::make_unique<frmMain>(QStringList{f.path("c.png"), "file://" + f.path("b.png")});
+        f.w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.w.get()));
+        QTRY_VERIFY(f.listed());
+        QCOMPARE(f.w->currentFolder(), f.pics + '/');
+        QCOMPARE(f.items(), (QStringList{"a.png", "b.png", "c.png"}));
+        QCOMPARE(f.ticked(), (QStringList{"b.png", "c.png"}));
+        QCOMPARE(f.list()->currentItem()->text(), "c.png");
+    }
+
     // An unknown key shows "Grey" and stores it; a choice from the menu is applied
     // (installed faces for the scheme's fonts) and stored at once.
     void colourSchemes()
@@ -389,7 +487,9 @@ private slots:
         f.action("mnuXPStyle")->trigger();
         QCOMPARE(f.dialogs.titles(), QStringList{"Restart Required"});
         QCOMPARE(f.dialogs.shown.first().text,
-                 "Please close and restart VEXL for this to take effect.\r\n\r\nPlease note that this will ONLY work on windows XP.");
+                 "Please close and restart VEXL for this to take effect.\r\n\r\nWhen ticked, the controls are drawn in "
+                 "the desktop's own widget style; otherwise in the built-in style.");
+        QCOMPARE(f.action("mnuXPStyle")->text(), "Desktop Widget Style");
         const QByteArray bytes = fileBytes(manifest);
         QCOMPARE(bytes.count("\r\n"), 22);
         QCOMPARE(bytes.count('\n'), 22);

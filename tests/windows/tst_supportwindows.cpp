@@ -51,8 +51,13 @@ private slots:
             QCOMPARE(dialogs.shown.last().text, "Filename cannot contain the following characters: \\ / | ? \" > < * :");
         const QStringList expected = created.isEmpty() ? QStringList{"sub"} : QStringList{created, "sub"};
         QCOMPARE(QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot), expected);
-        if (!created.isEmpty()) // the tree shows the new folder
-            QCOMPARE(chooser.findChild<QTreeWidget *>("ftvOutputFolder")->currentItem()->childCount(), 2);
+        const QTreeWidgetItem *current = chooser.findChild<QTreeWidget *>("ftvOutputFolder")->currentItem();
+        if (!created.isEmpty()) { // the tree shows the new folder, selected
+            QCOMPARE(current->text(0), created);
+            QCOMPARE(current->parent()->childCount(), 2);
+        } else {
+            QCOMPARE(current->text(0), "out");
+        }
     }
 
     void chooserGivesTheFolder()
@@ -73,19 +78,25 @@ private slots:
 
     void aboutBox_data()
     {
-        QTest::addColumn<bool>("licencePresent");
-        QTest::addRow("licence beside the program") << true;
-        QTest::addRow("licence missing") << false;
+        QTest::addColumn<QString>("licencePlace");
+        QTest::addRow("licence beside the program") << "program/ImageMagickLicense.txt";
+        QTest::addRow("licence in the installed share folder") << "share/vexl-dovo/ImageMagickLicense.txt";
+        QTest::addRow("licence missing") << "";
     }
 
     void aboutBox()
     {
-        QFETCH(bool, licencePresent);
+        QFETCH(QString, licencePlace);
+        const bool licencePresent = !licencePlace.isEmpty();
         TestWorld world;
         ScriptedDialogService dialogs;
-        // The build puts the licence beside the executables.
-        if (licencePresent)
-            QVERIFY(QFile::copy(QStringLiteral(VEXL_BUILT_LICENSE), frmAbout::LicenseFile()));
+        // The build puts the licence beside the executables; an installation
+        // puts it in ../share/vexl-dovo.
+        if (licencePresent) {
+            QVERIFY(QDir().mkpath(QFileInfo(world.path(licencePlace)).path()));
+            QVERIFY(QFile::copy(QStringLiteral(VEXL_BUILT_LICENSE), world.path(licencePlace)));
+            QCOMPARE(frmAbout::LicenseFile(), world.path(licencePlace));
+        }
         frmAbout about;
         about.show();
         auto *licence = about.findChild<QPlainTextEdit *>("txtImageMagick");
