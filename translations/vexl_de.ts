@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BatchRun</name>
+    <message>
+        <source>Overflow (count): at most 32767 images can be processed in one run</source>
+        <translation>Überlauf (Anzahl): In einem Durchlauf können höchstens 32767 Bilder verarbeitet werden</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Output in Same Folder</source>
@@ -308,10 +315,6 @@
         <translation>Der Ordner „[FOLDER]“ konnte nicht angelegt werden\n\n[ERROR]!</translation>
     </message>
     <message>
-        <source>Please close and restart VEXL for this to take effect.\n\nPlease note that this will ONLY work on windows XP.</source>
-        <translation>Bitte schließen Sie VEXL und starten Sie es neu, damit die Änderung wirksam wird.\n\nBitte beachten Sie, dass dies NUR unter Windows XP funktioniert.</translation>
-    </message>
-    <message>
         <source>Orig. Size:</source>
         <translation>Originalgröße:</translation>
     </message>
@@ -450,6 +453,18 @@
     <message>
         <source>You have selected to delete orignal images. These images can not be recovered.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
         <translation>Sie haben gewählt, die Originalbilder zu löschen. Diese Bilder lassen sich nicht wiederherstellen.\nMöchten Sie wirklich fortfahren?\n\nKlicken Sie auf „Abbrechen“, um fortzufahren und diese Meldung nie wieder zu sehen.</translation>
+    </message>
+    <message>
+        <source>Please close and restart VEXL for this to take effect.\n\nWhen ticked, the controls are drawn in the desktop&apos;s own widget style; otherwise in the built-in style.</source>
+        <translation>Bitte schließen Sie VEXL und starten Sie es neu, damit die Änderung wirksam wird.\n\nMit Häkchen werden die Bedienelemente im Stil der Arbeitsumgebung gezeichnet, sonst im eingebauten Stil.</translation>
+    </message>
+    <message>
+        <source>No program is set up to open images, so &quot;[FILE]&quot; could not be opened.\n\nChoose an image viewer in your desktop&apos;s default applications settings, then try again.</source>
+        <translation>Es ist kein Programm zum Öffnen von Bildern eingerichtet, daher konnte &quot;[FILE]&quot; nicht geöffnet werden.\n\nWählen Sie in den Einstellungen der Standardanwendungen Ihrer Arbeitsumgebung einen Bildbetrachter und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>No program is set up to open web pages, so &quot;[URL]&quot; could not be opened.\n\nChoose a web browser in your desktop&apos;s default applications settings, then try again.</source>
+        <translation>Es ist kein Programm zum Öffnen von Webseiten eingerichtet, daher konnte &quot;[URL]&quot; nicht geöffnet werden.\n\nWählen Sie in den Einstellungen der Standardanwendungen Ihrer Arbeitsumgebung einen Webbrowser und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -954,10 +969,6 @@
     <message>
         <source>Tooltips</source>
         <translation>Tooltips</translation>
-    </message>
-    <message>
-        <source>XP Style (WinXP Only)</source>
-        <translation>XP-Stil (nur WinXP)</translation>
     </message>
     <message>
         <source>Enable Explorer Context Menu</source>
@@ -1535,6 +1546,18 @@
         <source>JPG/PNG/WebP Quality:</source>
         <translation>JPG/PNG/WebP-Qualität:</translation>
     </message>
+    <message>
+        <source>Desktop Widget Style</source>
+        <translation>Stil der Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>Draw the controls in the desktop&apos;s own widget style instead of the built-in one (after a restart).</source>
+        <translation>Die Bedienelemente im Stil der Arbeitsumgebung statt im eingebauten Stil zeichnen (nach einem Neustart).</translation>
+    </message>
+    <message>
+        <source>Set Background Colour</source>
+        <translation>Hintergrundfarbe festlegen</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1582,13 +1605,6 @@
     </message>
 </context>
 <context>
-    <name>vexl::frmError</name>
-    <message>
-        <source>Description: </source>
-        <translation>Beschreibung: </translation>
-    </message>
-</context>
-<context>
     <name>vexl::frmFTPConnections</name>
     <message>
         <source>Password</source>
@@ -1606,8 +1622,8 @@
 <context>
     <name>vexl::frmMain</name>
     <message>
-        <source>Set Background Colour</source>
-        <translation>Hintergrundfarbe festlegen</translation>
+        <source>%1 entries skipped (unusable names or paths too long)</source>
+        <translation>%1 Einträge übersprungen (unbrauchbare Namen oder zu lange Pfade)</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BatchRun</name>
+    <message>
+        <source>Overflow (count): at most 32767 images can be processed in one run</source>
+        <translation>Desbordamiento (recuento): se pueden procesar como máximo 32767 imágenes en una ejecución</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Output in Same Folder</source>
@@ -308,10 +315,6 @@
         <translation>No se pudo crear la carpeta &quot;[FOLDER]&quot;\n\n[ERROR]</translation>
     </message>
     <message>
-        <source>Please close and restart VEXL for this to take effect.\n\nPlease note that this will ONLY work on windows XP.</source>
-        <translation>Cierre y vuelva a abrir VEXL para que el cambio surta efecto.\n\nTenga en cuenta que esto SOLO funciona en Windows XP.</translation>
-    </message>
-    <message>
         <source>Orig. Size:</source>
         <translation>Tamaño orig.:</translation>
     </message>
@@ -450,6 +453,18 @@
     <message>
         <source>You have selected to delete orignal images. These images can not be recovered.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
         <translation>Ha elegido eliminar las imágenes originales. Estas imágenes no se podrán recuperar.\n¿Seguro que desea continuar?\n\nPulse &quot;Cancelar&quot; para continuar y no volver a ver este mensaje.</translation>
+    </message>
+    <message>
+        <source>Please close and restart VEXL for this to take effect.\n\nWhen ticked, the controls are drawn in the desktop&apos;s own widget style; otherwise in the built-in style.</source>
+        <translation>Cierre y vuelva a iniciar VEXL para que el cambio surta efecto.\n\nSi está marcado, los controles se dibujan con el estilo propio del escritorio; si no, con el estilo integrado.</translation>
+    </message>
+    <message>
+        <source>No program is set up to open images, so &quot;[FILE]&quot; could not be opened.\n\nChoose an image viewer in your desktop&apos;s default applications settings, then try again.</source>
+        <translation>No hay ningún programa configurado para abrir imágenes, por lo que no se pudo abrir &quot;[FILE]&quot;.\n\nElija un visor de imágenes en la configuración de aplicaciones predeterminadas de su escritorio y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>No program is set up to open web pages, so &quot;[URL]&quot; could not be opened.\n\nChoose a web browser in your desktop&apos;s default applications settings, then try again.</source>
+        <translation>No hay ningún programa configurado para abrir páginas web, por lo que no se pudo abrir &quot;[URL]&quot;.\n\nElija un navegador web en la configuración de aplicaciones predeterminadas de su escritorio y vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>
@@ -954,10 +969,6 @@
     <message>
         <source>Tooltips</source>
         <translation>Ayudas emergentes</translation>
-    </message>
-    <message>
-        <source>XP Style (WinXP Only)</source>
-        <translation>Estilo XP (solo WinXP)</translation>
     </message>
     <message>
         <source>Enable Explorer Context Menu</source>
@@ -1535,6 +1546,18 @@
         <source>JPG/PNG/WebP Quality:</source>
         <translation>Calidad JPG/PNG/WebP:</translation>
     </message>
+    <message>
+        <source>Desktop Widget Style</source>
+        <translation>Estilo del escritorio</translation>
+    </message>
+    <message>
+        <source>Draw the controls in the desktop&apos;s own widget style instead of the built-in one (after a restart).</source>
+        <translation>Dibujar los controles con el estilo propio del escritorio en lugar del integrado (tras reiniciar).</translation>
+    </message>
+    <message>
+        <source>Set Background Colour</source>
+        <translation>Establecer color de fondo</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1582,13 +1605,6 @@
     </message>
 </context>
 <context>
-    <name>vexl::frmError</name>
-    <message>
-        <source>Description: </source>
-        <translation>Descripción: </translation>
-    </message>
-</context>
-<context>
     <name>vexl::frmFTPConnections</name>
     <message>
         <source>Password</source>
@@ -1606,8 +1622,8 @@
 <context>
     <name>vexl::frmMain</name>
     <message>
-        <source>Set Background Colour</source>
-        <translation>Color de fondo</translation>
+        <source>%1 entries skipped (unusable names or paths too long)</source>
+        <translation>%1 entradas omitidas (nombres inutilizables o rutas demasiado largas)</translation>
     </message>
 </context>
 </TS>

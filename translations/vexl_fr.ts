@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BatchRun</name>
+    <message>
+        <source>Overflow (count): at most 32767 images can be processed in one run</source>
+        <translation>Dépassement (nombre) : au plus 32767 images peuvent être traitées en une seule exécution</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Output in Same Folder</source>
@@ -308,10 +315,6 @@
         <translation>Impossible de créer le dossier «&#xa0;[FOLDER]&#xa0;»\n\n[ERROR]&#xa0;!</translation>
     </message>
     <message>
-        <source>Please close and restart VEXL for this to take effect.\n\nPlease note that this will ONLY work on windows XP.</source>
-        <translation>Veuillez fermer puis relancer VEXL pour que la modification prenne effet.\n\nNotez que cela fonctionne UNIQUEMENT sous Windows XP.</translation>
-    </message>
-    <message>
         <source>Orig. Size:</source>
         <translation>Taille orig.&#xa0;:</translation>
     </message>
@@ -450,6 +453,18 @@
     <message>
         <source>You have selected to delete orignal images. These images can not be recovered.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
         <translation>Vous avez choisi de supprimer les images originales. Ces images ne pourront pas être récupérées.\nVoulez-vous vraiment continuer&#xa0;?\n\nCliquez sur «&#xa0;Annuler&#xa0;» pour continuer sans plus jamais voir ce message.</translation>
+    </message>
+    <message>
+        <source>Please close and restart VEXL for this to take effect.\n\nWhen ticked, the controls are drawn in the desktop&apos;s own widget style; otherwise in the built-in style.</source>
+        <translation>Veuillez fermer et redémarrer VEXL pour que ce changement prenne effet.\n\nSi la case est cochée, les contrôles sont dessinés dans le style propre au bureau ; sinon dans le style intégré.</translation>
+    </message>
+    <message>
+        <source>No program is set up to open images, so &quot;[FILE]&quot; could not be opened.\n\nChoose an image viewer in your desktop&apos;s default applications settings, then try again.</source>
+        <translation>Aucun programme n&apos;est configuré pour ouvrir les images, « [FILE] » n&apos;a donc pas pu être ouvert.\n\nChoisissez une visionneuse d&apos;images dans les applications par défaut de votre bureau, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>No program is set up to open web pages, so &quot;[URL]&quot; could not be opened.\n\nChoose a web browser in your desktop&apos;s default applications settings, then try again.</source>
+        <translation>Aucun programme n&apos;est configuré pour ouvrir les pages web, « [URL] » n&apos;a donc pas pu être ouvert.\n\nChoisissez un navigateur web dans les applications par défaut de votre bureau, puis réessayez.</translation>
     </message>
 </context>
 <context>
@@ -954,10 +969,6 @@
     <message>
         <source>Tooltips</source>
         <translation>Infobulles</translation>
-    </message>
-    <message>
-        <source>XP Style (WinXP Only)</source>
-        <translation>Style XP (WinXP uniquement)</translation>
     </message>
     <message>
         <source>Enable Explorer Context Menu</source>
@@ -1517,7 +1528,7 @@
     </message>
     <message>
         <source>Resize only images that are larger than the given size; smaller images keep their size.</source>
-        <translation>Redimensionner uniquement les images plus grandes que la taille indiquée ; les plus petites gardent leur taille.</translation>
+        <translation>Redimensionner uniquement les images plus grandes que la taille indiquée&#xa0;; les plus petites gardent leur taille.</translation>
     </message>
     <message>
         <source>Auto-Rotate by Camera Orientation</source>
@@ -1533,7 +1544,19 @@
     </message>
     <message>
         <source>JPG/PNG/WebP Quality:</source>
-        <translation>Qualité JPG/PNG/WebP :</translation>
+        <translation>Qualité JPG/PNG/WebP&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Desktop Widget Style</source>
+        <translation>Style du bureau</translation>
+    </message>
+    <message>
+        <source>Draw the controls in the desktop&apos;s own widget style instead of the built-in one (after a restart).</source>
+        <translation>Dessiner les contrôles dans le style propre au bureau au lieu du style intégré (après un redémarrage).</translation>
+    </message>
+    <message>
+        <source>Set Background Colour</source>
+        <translation>Définir la couleur de fond</translation>
     </message>
 </context>
 <context>
@@ -1582,13 +1605,6 @@
     </message>
 </context>
 <context>
-    <name>vexl::frmError</name>
-    <message>
-        <source>Description: </source>
-        <translation>Description&#xa0;: </translation>
-    </message>
-</context>
-<context>
     <name>vexl::frmFTPConnections</name>
     <message>
         <source>Password</source>
@@ -1606,8 +1622,8 @@
 <context>
     <name>vexl::frmMain</name>
     <message>
-        <source>Set Background Colour</source>
-        <translation>Couleur d&apos;arrière-plan</translation>
+        <source>%1 entries skipped (unusable names or paths too long)</source>
+        <translation>%1 entrées ignorées (noms inutilisables ou chemins trop longs)</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>BatchRun</name>
+    <message>
+        <source>Overflow (count): at most 32767 images can be processed in one run</source>
+        <translation>Overflow (conteggio): in un&apos;esecuzione si possono elaborare al massimo 32767 immagini</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Output in Same Folder</source>
@@ -308,10 +315,6 @@
         <translation>Impossibile creare la cartella &quot;[FOLDER]&quot;\n\n[ERROR]!</translation>
     </message>
     <message>
-        <source>Please close and restart VEXL for this to take effect.\n\nPlease note that this will ONLY work on windows XP.</source>
-        <translation>Chiudi e riavvia VEXL perché la modifica abbia effetto.\n\nNota: funziona SOLO su Windows XP.</translation>
-    </message>
-    <message>
         <source>Orig. Size:</source>
         <translation>Dim. orig.:</translation>
     </message>
@@ -450,6 +453,18 @@
     <message>
         <source>You have selected to delete orignal images. These images can not be recovered.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
         <translation>Hai scelto di eliminare le immagini originali. Queste immagini non potranno essere recuperate.\nVuoi davvero continuare?\n\nPremi &quot;Annulla&quot; per continuare senza vedere mai più questo messaggio.</translation>
+    </message>
+    <message>
+        <source>Please close and restart VEXL for this to take effect.\n\nWhen ticked, the controls are drawn in the desktop&apos;s own widget style; otherwise in the built-in style.</source>
+        <translation>Chiudere e riavviare VEXL perché la modifica abbia effetto.\n\nSe selezionato, i controlli vengono disegnati con lo stile proprio del desktop; altrimenti con lo stile integrato.</translation>
+    </message>
+    <message>
+        <source>No program is set up to open images, so &quot;[FILE]&quot; could not be opened.\n\nChoose an image viewer in your desktop&apos;s default applications settings, then try again.</source>
+        <translation>Nessun programma è impostato per aprire le immagini, quindi non è stato possibile aprire &quot;[FILE]&quot;.\n\nScegliere un visualizzatore di immagini nelle applicazioni predefinite del desktop, quindi riprovare.</translation>
+    </message>
+    <message>
+        <source>No program is set up to open web pages, so &quot;[URL]&quot; could not be opened.\n\nChoose a web browser in your desktop&apos;s default applications settings, then try again.</source>
+        <translation>Nessun programma è impostato per aprire le pagine web, quindi non è stato possibile aprire &quot;[URL]&quot;.\n\nScegliere un browser web nelle applicazioni predefinite del desktop, quindi riprovare.</translation>
     </message>
 </context>
 <context>
@@ -954,10 +969,6 @@
     <message>
         <source>Tooltips</source>
         <translation>Suggerimenti</translation>
-    </message>
-    <message>
-        <source>XP Style (WinXP Only)</source>
-        <translation>Stile XP (solo WinXP)</translation>
     </message>
     <message>
         <source>Enable Explorer Context Menu</source>
@@ -1535,6 +1546,18 @@
         <source>JPG/PNG/WebP Quality:</source>
         <translation>Qualità JPG/PNG/WebP:</translation>
     </message>
+    <message>
+        <source>Desktop Widget Style</source>
+        <translation>Stile del desktop</translation>
+    </message>
+    <message>
+        <source>Draw the controls in the desktop&apos;s own widget style instead of the built-in one (after a restart).</source>
+        <translation>Disegna i controlli con lo stile proprio del desktop invece di quello integrato (dopo un riavvio).</translation>
+    </message>
+    <message>
+        <source>Set Background Colour</source>
+        <translation>Imposta colore di sfondo</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1582,13 +1605,6 @@
     </message>
 </context>
 <context>
-    <name>vexl::frmError</name>
-    <message>
-        <source>Description: </source>
-        <translation>Descrizione: </translation>
-    </message>
-</context>
-<context>
     <name>vexl::frmFTPConnections</name>
     <message>
         <source>Password</source>
@@ -1606,8 +1622,8 @@
 <context>
     <name>vexl::frmMain</name>
     <message>
-        <source>Set Background Colour</source>
-        <translation>Colore di sfondo</translation>
+        <source>%1 entries skipped (unusable names or paths too long)</source>
+        <translation>%1 voci saltate (nomi inutilizzabili o percorsi troppo lunghi)</translation>
     </message>
 </context>
 </TS>

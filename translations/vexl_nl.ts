@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>BatchRun</name>
+    <message>
+        <source>Overflow (count): at most 32767 images can be processed in one run</source>
+        <translation>Overloop (aantal): per run kunnen hoogstens 32767 afbeeldingen worden verwerkt</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Output in Same Folder</source>
@@ -308,10 +315,6 @@
         <translation>Kan map &quot;[FOLDER]&quot; niet aanmaken\n\n[ERROR]!</translation>
     </message>
     <message>
-        <source>Please close and restart VEXL for this to take effect.\n\nPlease note that this will ONLY work on windows XP.</source>
-        <translation>Sluit VEXL en start het opnieuw om de wijziging door te voeren.\n\nLet op: dit werkt ALLEEN onder Windows XP.</translation>
-    </message>
-    <message>
         <source>Orig. Size:</source>
         <translation>Orig. grootte:</translation>
     </message>
@@ -450,6 +453,18 @@
     <message>
         <source>You have selected to delete orignal images. These images can not be recovered.\nAre you sure you want to continue?\n\nPress &apos;Cancel&apos; to never see this message again, and continue.</source>
         <translation>U hebt ervoor gekozen de originele afbeeldingen te verwijderen. Deze afbeeldingen kunnen niet worden hersteld.\nWeet u zeker dat u wilt doorgaan?\n\nKlik op &apos;Annuleren&apos; om door te gaan en dit bericht nooit meer te zien.</translation>
+    </message>
+    <message>
+        <source>Please close and restart VEXL for this to take effect.\n\nWhen ticked, the controls are drawn in the desktop&apos;s own widget style; otherwise in the built-in style.</source>
+        <translation>Sluit VEXL en start het opnieuw om dit te laten werken.\n\nAls dit is aangevinkt, worden de bedieningselementen in de eigen stijl van het bureaublad getekend; anders in de ingebouwde stijl.</translation>
+    </message>
+    <message>
+        <source>No program is set up to open images, so &quot;[FILE]&quot; could not be opened.\n\nChoose an image viewer in your desktop&apos;s default applications settings, then try again.</source>
+        <translation>Er is geen programma ingesteld om afbeeldingen te openen, dus &quot;[FILE]&quot; kon niet worden geopend.\n\nKies een afbeeldingsviewer bij de standaardtoepassingen van uw bureaublad en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>No program is set up to open web pages, so &quot;[URL]&quot; could not be opened.\n\nChoose a web browser in your desktop&apos;s default applications settings, then try again.</source>
+        <translation>Er is geen programma ingesteld om webpagina&apos;s te openen, dus &quot;[URL]&quot; kon niet worden geopend.\n\nKies een webbrowser bij de standaardtoepassingen van uw bureaublad en probeer het opnieuw.</translation>
     </message>
 </context>
 <context>
@@ -954,10 +969,6 @@
     <message>
         <source>Tooltips</source>
         <translation>Tooltips</translation>
-    </message>
-    <message>
-        <source>XP Style (WinXP Only)</source>
-        <translation>XP-stijl (alleen WinXP)</translation>
     </message>
     <message>
         <source>Enable Explorer Context Menu</source>
@@ -1535,6 +1546,18 @@
         <source>JPG/PNG/WebP Quality:</source>
         <translation>JPG/PNG/WebP-kwaliteit:</translation>
     </message>
+    <message>
+        <source>Desktop Widget Style</source>
+        <translation>Stijl van het bureaublad</translation>
+    </message>
+    <message>
+        <source>Draw the controls in the desktop&apos;s own widget style instead of the built-in one (after a restart).</source>
+        <translation>De bedieningselementen tekenen in de eigen stijl van het bureaublad in plaats van de ingebouwde stijl (na een herstart).</translation>
+    </message>
+    <message>
+        <source>Set Background Colour</source>
+        <translation>Achtergrondkleur instellen</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1582,13 +1605,6 @@
     </message>
 </context>
 <context>
-    <name>vexl::frmError</name>
-    <message>
-        <source>Description: </source>
-        <translation>Beschrijving: </translation>
-    </message>
-</context>
-<context>
     <name>vexl::frmFTPConnections</name>
     <message>
         <source>Password</source>
@@ -1606,8 +1622,8 @@
 <context>
     <name>vexl::frmMain</name>
     <message>
-        <source>Set Background Colour</source>
-        <translation>Achtergrondkleur instellen</translation>
+        <source>%1 entries skipped (unusable names or paths too long)</source>
+        <translation>%1 items overgeslagen (onbruikbare namen of te lange paden)</translation>
     </message>
 </context>
 </TS>
