@@ -55,7 +55,7 @@ void BatchRun::Resize()
         QStringList fields;
         QString error;
         try {
-            const QString result = m_engine->Identify({QStringLiteral("-format"), QStringLiteral("%w %h bleh"), m_outputPath});
+            const QString result = m_engine->Identify({QStringLiteral("-format"), QStringLiteral("%w %h bleh"), m_workPath});
             op(QStringLiteral("Got From Identify: [") + result + QLatin1Char(']'));
             fields = result.split(QLatin1Char(' '));
         } catch (const VexlError &e) {
@@ -110,7 +110,7 @@ void BatchRun::Resize()
         m_ignoreMegapixelWarning = true;
     }
     op(QStringLiteral("Resize ") + geometry);
-    mogrifyStep({QStringLiteral("-quality"), m_jpgQuality, QStringLiteral("-geometry"), geometry, m_outputPath});
+    mogrifyStep({QStringLiteral("-quality"), m_jpgQuality, QStringLiteral("-geometry"), geometry, m_workPath});
 }
 
 void BatchRun::MiscOperations()
@@ -118,7 +118,7 @@ void BatchRun::MiscOperations()
     const ProcessSettings &s = *m_s;
     status(QStringLiteral("Applying miscellaneous operations to ") + m_outputImageFName + QStringLiteral("..."));
     const QString q = m_jpgQuality;
-    const QString f = m_outputPath;
+    const QString f = m_workPath;
     if (s.MiscAntialias) {
         op(QStringLiteral("Antialias"));
         mogrifyStep({QStringLiteral("-quality"), q, QStringLiteral("-antialias"), f});
@@ -166,12 +166,12 @@ void BatchRun::ChangeFormat()
     // second file ("PHOTO.tiff", possibly a neighbour overwritten) and the
     // output keeps its old data. Format names are the same in any letter case.
     QString format = OutputFormatExtension(m_s->OutputFormat);
-    const QString ext = QFileInfo(m_outputPath).suffix();
+    const QString ext = QFileInfo(m_workPath).suffix();
     if (ext.compare(format, Qt::CaseInsensitive) == 0)
         format = ext;
     status(QStringLiteral("Changing format of ") + m_outputImageFName + QStringLiteral("..."));
     op(QStringLiteral("Mogrify Format ") + format);
-    mogrifyStep({QStringLiteral("-quality"), m_jpgQuality, QStringLiteral("-format"), format, m_outputPath});
+    mogrifyStep({QStringLiteral("-quality"), m_jpgQuality, QStringLiteral("-format"), format, m_workPath});
 }
 
 } // namespace vexl

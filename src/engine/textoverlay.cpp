@@ -86,7 +86,7 @@ void BatchRun::OverlayStep()
     font.boxColour = s.TextOverlayBGColour;
     font.boxTransparent = s.TextOverlayBGTrans;
     const int position = qBound(0, s.TextOverlayPosition, int(PlacementTable().size()) - 1);
-    if (!OverlayText(m_outputPath, m_outputPath, text, PlacementTable().at(position), font)) {
+    if (!OverlayText(m_workPath, m_workPath, text, PlacementTable().at(position), font)) {
         op(QStringLiteral("Error Overlaying Text"));
         QString question = MsgX("msgOverlayFailed");
         question.replace(QStringLiteral("[IMAGE]"), m_outputPath);
