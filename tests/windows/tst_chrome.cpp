@@ -121,13 +121,13 @@ private slots:
         QVERIFY(makeImage(f.path("big.png"), 3000, 2000));
         QVERIFY(makeImage(f.path("small.png"), 50, 20));
         QVERIFY(f.open(f.pics));
-        // while the big picture is made, a timer ticks and the user picks the small image
+        // while the big picture is made, a timer ticks and the user arrows down to the small image
         int ticks = 0;
         QTimer timer;
         timer.setInterval(5);
         QObject::connect(&timer, &QTimer::timeout, &timer, [&] {
             if (++ticks == 1)
-                f.select("small.png");
+                QTest::keyClick(f.list(), Qt::Key_Down);
         });
         timer.start();
         f.select("big.png");
@@ -135,6 +135,12 @@ private slots:
         QVERIFY(ticks > 0);
         QCOMPARE(f.w->previewedFile(), f.path("small.png"));
         QCOMPARE(f.label("lblImageDimensions")->text(), "Orig. Size: 50x20");
+        // the highlight and the commands are on the same image
+        QCOMPARE(f.list()->selectedItems().value(0)->text(), "small.png");
+        const QByteArray big = checksum(f.path("big.png"));
+        f.action("mnuRotate90")->trigger();
+        QCOMPARE(imageSize(f.path("small.png")), qMakePair(20, 50));
+        QCOMPARE(checksum(f.path("big.png")), big);
     }
 
     // ================================================= single-image commands
