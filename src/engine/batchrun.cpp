@@ -456,6 +456,7 @@ void BatchRun::processImage(const QString &item)
         // a folder that could not be made.
         m_workingFileMade = false;
         m_published = false;
+        m_resultId = FileIdentity();
         m_moveOriginal = false;
         m_workPath.clear();
         if (!folderMissing)
@@ -633,6 +634,8 @@ bool BatchRun::publishResult()
         && QFileInfo(m_workPath).fileName() == QFileInfo(m_outputPath).fileName()) {
         op(QStringLiteral("Filenames Match"));
         m_published = true; // nothing to move: the original is its own result
+        m_resultId = IdentityOf(m_outputPath);
+        m_publishedIds << m_resultId;
         return true;
     }
     if (!m_moveOriginal) {
@@ -645,7 +648,8 @@ bool BatchRun::publishResult()
     op(QStringLiteral("Publishing ") + m_outputPath);
     const auto published = [this] {
         m_published = true;
-        m_publishedIds << IdentityOf(m_outputPath);
+        m_resultId = IdentityOf(m_outputPath);
+        m_publishedIds << m_resultId;
         return true;
     };
     if (m_isFTP) { // the staging folder is this program's own
@@ -729,10 +733,10 @@ void BatchRun::deleteSource()
 {
     // The original goes only after its result was published by this run (and,
     // for an FTP destination, uploaded), and only when that result is another file.
-    if (!m_s->DeleteOld || !m_published || m_publishedIds.isEmpty())
+    if (!m_s->DeleteOld || !m_published || !m_resultId.valid || !m_publishedIds.contains(m_resultId))
         return;
     const FileIdentity original = IdentityOf(m_fullInput);
-    if (!original.valid || original == m_publishedIds.last())
+    if (!original.valid || original == m_resultId)
         return; // moved to its new name, or worked on in place
     op(QStringLiteral("Delete Old (") + m_fullInput + QLatin1Char(')'));
     const QString trashError = MoveToTrash(m_fullInput);

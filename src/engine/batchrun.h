@@ -193,6 +193,7 @@ private:
     QString m_reservedPath;   // a numbered name held by this run's lock file
     bool m_moveOriginal = false; // a rename-only move: the original itself is published
     bool m_published = false;
+    FileIdentity m_resultId;  // the image's published result
     int m_scenesPublished = 0;
     bool m_aniToNonAni = false;
     qint16 m_sceneCount = 1;

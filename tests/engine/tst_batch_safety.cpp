@@ -81,6 +81,8 @@ private slots:
             << "These images would overwrite another image or its result:\r\nPhoto.png, photo.png -> photo.png\r\n\r\n"
                "Do you want to skip them and process the others?"
             << QStringList{"Photo.png", "photo.png"} << QStringList{};
+        QTest::addRow("a moved original, then one that keeps its name: both kept")
+            << "caseab same delete" << done << "" << QStringList{"a.jpg", "b.jpg"} << QStringList{};
         QTest::addRow("two inputs onto one output: the first keeps it")
             << "pair png delete" << QStringList{"Name Collision", "Done"} << "a.jpg, a.png -> a.png"
             << QStringList{"a.png"} << QStringList{"a.png"};
@@ -126,7 +128,7 @@ private slots:
         f.s.DeleteOld = has("delete");
         f.s.OutputFormat = has("png") ? 5 : 0;
         f.s.MiscFlipHoriz = has("flop");
-        f.s.Case = has("case") ? 1 : 0;
+        f.s.Case = has("case") || has("caseab") ? 1 : 0;
         f.s.RenamePrefix = has("prefix") || has("prefixpair") ? QStringLiteral("th_")
             : has("meta")                                    ? QStringLiteral("[WIDTH]_")
                                                              : QString();
@@ -141,6 +143,10 @@ private slots:
         if (has("case")) {
             QVERIFY(f.addImage(QStringLiteral("Photo.png"), 20, 10, 1));
             QVERIFY(f.addImage(QStringLiteral("photo.png"), 20, 10, 2));
+        }
+        if (has("caseab")) {
+            QVERIFY(f.addImage(QStringLiteral("A.jpg"), 20, 10, 1));
+            QVERIFY(f.addImage(QStringLiteral("b.jpg"), 20, 10, 2));
         }
         if (has("pair")) {
             QVERIFY(f.addImage(QStringLiteral("a.jpg"), 20, 10, 1));
@@ -157,6 +163,8 @@ private slots:
         QMap<QString, QByteArray> originals; // path -> checksum: every file that must survive
         for (const QString &name : f.inFiles())
             originals.insert(f.inPath(name), checksum(f.inPath(name)));
+        if (has("caseab")) // moved to its new name, the same file
+            originals.insert(f.inPath(QStringLiteral("a.jpg")), originals.take(f.inPath(QStringLiteral("A.jpg"))));
         if (has("older")) {
             const QString older = f.outPath(has("gif") ? QStringLiteral("anim.png") : QStringLiteral("a.png"));
             QVERIFY(makeImage(older, 12, 12, 7));
