@@ -181,6 +181,8 @@ private slots:
         QCOMPARE(f.host.titles(), titles);
         if (!said.isEmpty())
             QVERIFY2(f.host.asked.first().text.contains(said), qPrintable(f.host.asked.first().text));
+        if (titles.first() == QLatin1String("Name Collision"))
+            QVERIFY(f.host.asked.first().buttons == MsgButtons::YesNo && f.host.asked.first().icon == MsgIcon::Exclamation);
         QVERIFY(f.host.errors.isEmpty());
 
         // Files under final names, and no work or lock file left anywhere.
