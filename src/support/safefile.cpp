@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstring>
@@ -37,10 +38,11 @@ int renameNoReplace(const char *from, const char *to)
 #endif
 }
 
-// ".<name>.<pid>.work.<ext>" or ".<name>.<pid>.lock"
+// ".<name>.<pid>.work.<ext>" (with the "~" of the image engine's backup copy
+// while it rewrites a file in place) or ".<name>.<pid>.lock"
 const QRegularExpression &debrisPattern()
 {
-    static const QRegularExpression re(QStringLiteral("^\\..+\\.(\\d+)\\.(work\\.[^.]*|lock)$"));
+    static const QRegularExpression re(QStringLiteral("^\\..+\\.(\\d+)\\.(work\\.[^.]*~?|lock)$"));
     return re;
 }
 } // namespace
@@ -182,8 +184,45 @@ QString RenameReplacing(const QString &from, const QString &to)
     return SystemErrorText(errno);
 }
 
+namespace {
+// The trash folder QFile::moveToTrash will use for `path`, made ready: the home
+// trash for files on its device, else the volume's own .Trash-<uid>. Qt's
+// moveToTrash does not come back when the trash's "info" folder cannot take a
+// file, so a trash that cannot be made is found out here first.
+bool trashReady(const QString &path)
+{
+    const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    struct stat fileStat {};
+    struct stat homeStat {};
+    if (::stat(native(path).constData(), &fileStat) != 0)
+        return false;
+    QDir().mkpath(home);
+    QString trash = home + QStringLiteral("/Trash");
+    if (::stat(native(home).constData(), &homeStat) != 0 || homeStat.st_dev != fileStat.st_dev) {
+        // the top folder of the file's volume
+        QString top = QFileInfo(path).absolutePath();
+        for (;;) {
+            const QString up = QFileInfo(top).path();
+            struct stat upStat {};
+            if (up == top || ::stat(native(up).constData(), &upStat) != 0 || upStat.st_dev != fileStat.st_dev)
+                break;
+            top = up;
+        }
+        trash = top + QStringLiteral("/.Trash-") + QString::number(::getuid());
+    }
+    for (const char *sub : {"/files", "/info"}) {
+        const QString dir = trash + QLatin1String(sub);
+        if (!QDir().mkpath(dir) || !QFileInfo(dir).isDir() || ::access(native(dir).constData(), W_OK) != 0)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
 QString MoveToTrash(const QString &path)
 {
+    if (!trashReady(path))
+        return QStringLiteral("no trash can take this file");
     QFile file(path);
     if (file.moveToTrash())
         return QString();

@@ -214,6 +214,25 @@ private slots:
             QVERIFY2(decodesCompletely(f.inPath(name)), qPrintable(name));
     }
 
+    // Where no trash can take a file (here a file stands where the trash would
+    // be), it is removed for good, and said so.
+    void noTrash()
+    {
+        BatchFixture f;
+        QVERIFY(writeFile(f.world.path(QStringLiteral("data/Trash")), "a file where the trash would be"));
+        f.s.DeleteOld = f.s.MiscFlipHoriz = true;
+        QVERIFY(f.addImage(QStringLiteral("a.png"), 20, 10));
+        QVERIFY(makeImage(f.outPath(QStringLiteral("a.png")), 5, 5));
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QCOMPARE(f.host.reports.size(), 2);
+        QVERIFY2(f.host.reports.at(0).startsWith(f.outPath(QStringLiteral("a.png")) + QStringLiteral(" was replaced for good")),
+                 qPrintable(f.host.reports.at(0)));
+        QVERIFY2(f.host.reports.at(1).startsWith(f.inPath(QStringLiteral("a.png")) + QStringLiteral(" was deleted for good")),
+                 qPrintable(f.host.reports.at(1)));
+        QCOMPARE(imageSize(f.outPath(QStringLiteral("a.png"))), qMakePair(20, 10));
+        QVERIFY(f.inFiles().isEmpty());
+    }
+
     // The plan a preview or dry run reads: names per ticked image in list order,
     // numbers past taken ones, scenes of a GIF split into scenes, and names
     // known only during the run left out of the collision check.
@@ -271,11 +290,12 @@ private slots:
         QVERIFY(gone.waitForFinished());
         const QString dead = QString::number(gone.processId());
         const QStringList names{".a.png." + dead + ".work.png", ".0001.jpg." + dead + ".lock",
+                                ".m.png." + dead + ".work.png~",
                                 ".b.png." + live + ".work.png", ".0002.jpg." + live + ".lock", ".hidden." + dead,
                                 "c." + dead + ".work.png"};
         for (const QString &n : names)
             QVERIFY(writeFile(dir + QLatin1Char('/') + n, "x"));
-        QCOMPARE(RemoveDebris(dir), 2);
+        QCOMPARE(RemoveDebris(dir), 3);
         QCOMPARE(BatchFixture::filesBelow(dir),
                  (QStringList{".0002.jpg." + live + ".lock", ".b.png." + live + ".work.png", ".hidden." + dead,
                               "c." + dead + ".work.png"}));
