@@ -178,6 +178,11 @@ QList<PlannedImage> OutputPlanner::plan() const
             images << p;
             continue;
         }
+        if (m_isFTP && m_s.ReplicateSubDirs && m_in.recurse && !sub.isEmpty()) {
+            // Staged one at a time, uploaded into the image's sub-folder: named by where it lands.
+            n.folder = AddBackslash(m_outputBase) + sub + QLatin1Char('/');
+            n.path = n.folder + n.base + QLatin1Char('.') + n.ext;
+        }
         p.nameKnown = !NameHoldsMeta(n.base);
         const bool gif = QFileInfo(fileName).suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0;
         const int scenes = gif && n.ext.compare(QLatin1String("gif"), Qt::CaseInsensitive) != 0

@@ -273,6 +273,15 @@ private slots:
         QCOMPARE(lines.size(), 11);
         QCOMPARE(lines.first(), QStringLiteral("m.jpg, m.png -> m.png"));
         QCOMPARE(lines.last(), QStringLiteral("and 2 more"));
+
+        // Uploaded into their own sub-folders, two images of one name do not collide.
+        BatchFixture h;
+        h.s.ReplicateSubDirs = h.input.recurse = true;
+        h.add(QStringLiteral("x/a.png"));
+        h.add(QStringLiteral("y/a.png"));
+        QVERIFY(OutputPlanner::collisionQuestion(OutputPlanner(h.s, h.input, h.out, true).plan(), h.out).isEmpty());
+        h.s.ReplicateSubDirs = false;
+        QVERIFY(!OutputPlanner::collisionQuestion(OutputPlanner(h.s, h.input, h.out, true).plan(), h.out).isEmpty());
     }
 
     // Files a run that died left behind are cleaned up; live runs' files stay.
