@@ -299,12 +299,12 @@ private slots:
         QVERIFY(gone.waitForFinished());
         const QString dead = QString::number(gone.processId());
         const QStringList names{".a.png." + dead + ".work.png", ".0001.jpg." + dead + ".lock",
-                                ".m.png." + dead + ".work.png~",
+                                ".m.png." + dead + ".work.png~", ".vexl-k2x9." + dead + ".work.jpg",
                                 ".b.png." + live + ".work.png", ".0002.jpg." + live + ".lock", ".hidden." + dead,
                                 "c." + dead + ".work.png"};
         for (const QString &n : names)
             QVERIFY(writeFile(dir + QLatin1Char('/') + n, "x"));
-        QCOMPARE(RemoveDebris(dir), 3);
+        QCOMPARE(RemoveDebris(dir), 4);
         QCOMPARE(BatchFixture::filesBelow(dir),
                  (QStringList{".0002.jpg." + live + ".lock", ".b.png." + live + ".work.png", ".hidden." + dead,
                               "c." + dead + ".work.png"}));
