@@ -222,11 +222,11 @@ bool trashReady(const QString &path)
 QString MoveToTrash(const QString &path)
 {
     if (!trashReady(path))
-        return QStringLiteral("no trash can take this file");
+        return QCoreApplication::translate("SafeFile", "no trash can take this file");
     QFile file(path);
     if (file.moveToTrash())
         return QString();
-    return file.errorString().isEmpty() ? QStringLiteral("no trash can take this file") : file.errorString();
+    return file.errorString().isEmpty() ? QCoreApplication::translate("SafeFile", "no trash can take this file") : file.errorString();
 }
 
 bool ProcessAlive(qint64 pid)
