@@ -385,6 +385,18 @@ void BatchRun::processImage(const QString &item)
     m_host->setImageText(item);
     m_host->doEvents();
     reserveNumberedName();
+    // The reservation ends with the image, however it ends.
+    struct ReservationEnd
+    {
+        BatchRun *run;
+        ~ReservationEnd()
+        {
+            if (!run->m_reservedPath.isEmpty()) {
+                ReleaseName(run->m_reservedPath);
+                run->m_reservedPath.clear();
+            }
+        }
+    } reservationEnd{this};
 
     // 6. full input path
     m_fullInput = AddBackslash(m_in->currentFolder) + (m_subFolder.isEmpty() ? QString() : m_subFolder + QLatin1Char('/'))
