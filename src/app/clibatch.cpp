@@ -93,6 +93,7 @@ public:
     void setCaption(const QString &caption) override { m_caption = caption; }
     QString caption() const override { return m_caption; }
     void setStatus(const QString &) override {}
+    void report(const QString &line) override { m_err << line << Qt::endl; }
     void setImageText(const QString &) override {}
     void setSceneText(const QString &) override {}
     void setProgressRange(int, int) override {}

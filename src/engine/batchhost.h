@@ -23,6 +23,10 @@ public:
     virtual void setCaption(const QString &caption) = 0;
     virtual QString caption() const = 0;
     virtual void setStatus(const QString &text) = 0;
+    // A line the user must not miss (a skipped image, a file removed for good,
+    // a partial remote file left): the status line here; the command line also
+    // prints it on standard error.
+    virtual void report(const QString &line) { setStatus(line); }
     virtual void setImageText(const QString &text) = 0;
     virtual void setSceneText(const QString &text) = 0;
     virtual void setProgressRange(int minimum, int maximum) = 0;

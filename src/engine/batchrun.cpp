@@ -3,6 +3,7 @@
 #include "settings/settingsstore.h"
 #include "captureinfo.h"
 #include "metavariables.h"
+#include "outputplan.h"
 #include "support/apppaths.h"
 #include "support/fileprocs.h"
 #include "support/messages.h"
@@ -13,6 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace vexl {
 
@@ -47,6 +50,11 @@ public:
         m_host.setStatus(text);
         m_host.doEvents();
     }
+    void report(const QString &line) override
+    {
+        m_log.AddCurrOp(QStringLiteral("Form_Activate"), QString(), line);
+        m_host.report(line);
+    }
     MsgAnswer ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override
     {
         return m_host.ask(text, buttons, icon, title);
@@ -66,6 +74,11 @@ private:
     BatchHost &m_host;
     ProcessLog &m_log;
 };
+
+QString trRun(const char *text)
+{
+    return QCoreApplication::translate("BatchRun", text);
+}
 
 VexlError overflowError(const QString &what)
 {
@@ -247,7 +260,10 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
             beginFtp();
         } else {
             op(QStringLiteral("No, Not FTP"));
-            m_outputBase = settings.OutputDir;
+            // "Output in Same Folder" means the listed folder, whatever an older
+            // output folder field still holds.
+            m_outputBase = input.outputDestIndex == 0 && !input.currentFolder.isEmpty() ? input.currentFolder
+                                                                                        : settings.OutputDir;
         }
 
         op(QStringLiteral("Building Image List"));
@@ -271,6 +287,10 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
         m_progress = 0;
         m_host->setProgressRange(0, m_count);
         m_host->setProgressValue(0);
+
+        m_cleanedFolders.clear();
+        m_publishedIds.clear();
+        planCollisions();
 
         if (m_isFTP)
             ftpStep(m_ftp->ConnectStep());
@@ -386,6 +406,10 @@ void BatchRun::processImage(const QString &item)
     op(QStringLiteral("--------------------------------------------------"));
     op(QStringLiteral("IMAGE %1 of %2").arg(m_index + 1).arg(m_count));
     op(QStringLiteral("--------------------------------------------------"));
+    if (m_planSkips.contains(m_index)) {
+        report(trRun("Skipped %1: its result would overwrite another image or its result.").arg(item));
+        return;
+    }
 
     // 2. sub-folder and file name
     op(QStringLiteral("Finding subdir"));
@@ -399,24 +423,29 @@ void BatchRun::processImage(const QString &item)
     }
     m_skipRest = false;
     m_metaFailed = false;
-
-    // 3-5. the output name; numbers whose output file exists are skipped
-    for (;;) {
-        op(QStringLiteral("Making Filename..."));
-        m_host->setSceneText(QStringLiteral("1"));
-        m_host->setImageText(item);
-        m_host->doEvents();
-        m_outputFolder = m_outputBase;
+    {
         const int dot = m_fileName.lastIndexOf(QLatin1Char('.'));
         m_baseName = dot >= 0 ? m_fileName.left(dot) : m_fileName;
         m_ext = dot >= 0 ? m_fileName.mid(dot + 1) : QString();
-        m_newBase = m_baseName;
-        m_newExt = m_ext;
-        BuildOutputName();
-        incrementSequentialNumber();
-        if (!(s.SequentialNumber && FileExists(m_outputPath)))
-            break;
     }
+
+    // 3-5. the output name; a numbered name is reserved, numbers taken are skipped
+    m_host->setSceneText(QStringLiteral("1"));
+    m_host->setImageText(item);
+    m_host->doEvents();
+    reserveNumberedName();
+    // The reservation ends with the image, however it ends.
+    struct ReservationEnd
+    {
+        BatchRun *run;
+        ~ReservationEnd()
+        {
+            if (!run->m_reservedPath.isEmpty()) {
+                ReleaseName(run->m_reservedPath);
+                run->m_reservedPath.clear();
+            }
+        }
+    } reservationEnd{this};
 
     // 6. full input path
     m_fullInput = AddBackslash(m_in->currentFolder) + (m_subFolder.isEmpty() ? QString() : m_subFolder + QLatin1Char('/'))
@@ -462,11 +491,27 @@ void BatchRun::processImage(const QString &item)
         m_meta.camera = capture.camera;
     }
     m_sceneNumber = 1;
+    m_scenesPublished = 0;
 
     for (;;) {
         // 9. per scene
         m_host->setSceneText(QString::number(m_sceneNumber));
         m_host->doEvents();
+
+        // A work file that was not published and a reserved name do not outlast
+        // the scene, however it ends.
+        struct SceneEnd
+        {
+            BatchRun *run;
+            ~SceneEnd()
+            {
+                run->dropWorkFile();
+                if (!run->m_reservedPath.isEmpty()) {
+                    ReleaseName(run->m_reservedPath);
+                    run->m_reservedPath.clear();
+                }
+            }
+        } sceneEnd{this};
 
         // 10. replicated sub-folder
         bool folderMissing = false;
@@ -482,9 +527,13 @@ void BatchRun::processImage(const QString &item)
             }
         }
 
-        // 11-12. the working file, then the source's deletion. Nothing is produced
-        // into a folder that could not be made.
+        // 11-12. the working file under its work name. Nothing is produced into
+        // a folder that could not be made.
         m_workingFileMade = false;
+        m_published = false;
+        m_resultId = FileIdentity();
+        m_moveOriginal = false;
+        m_workPath.clear();
         if (!folderMissing)
             produceWorkingFile();
 
@@ -508,17 +557,21 @@ void BatchRun::processImage(const QString &item)
                     if (!m_skipRest) {
                         op(QStringLiteral("Checking Rename With Meta..."));
                         FinalRename();
-                        // 20. the upload of an FTP destination
-                        if (m_isFTP)
-                            ftpStep(m_ftp->UploadStep(m_outputPath, m_subFolder, s.ReplicateSubDirs && m_in->recurse));
+                        if (publishResult()) {
+                            ++m_scenesPublished;
+                            // 20. the upload of an FTP destination; a failed upload
+                            // ends the run with the original in place.
+                            if (m_isFTP)
+                                ftpStep(m_ftp->UploadStep(m_outputPath, m_subFolder, s.ReplicateSubDirs && m_in->recurse));
+                        }
                     }
                 }
             }
         }
         // A skipped image is not uploaded: its staged copy does not stay behind
         // (a later run would take its name for a number already used).
-        if (m_isFTP && m_skipRest && m_workingFileMade && !SameFile(m_outputPath, m_fullInput))
-            QFile::remove(m_outputPath);
+        if (m_isFTP && !m_published)
+            dropWorkFile();
 
         // 21-22. next scene
         op(QStringLiteral("Inc Seq Num To %1").arg(m_sceneNumber + 1));
@@ -528,6 +581,11 @@ void BatchRun::processImage(const QString &item)
             break;
     }
     m_scenes.reset();
+
+    // The original goes once every result of it is published (and uploaded).
+    const int wanted = m_aniToNonAni && m_extractAllScenes ? qMax<int>(m_sceneCount, 1) : 1;
+    if (m_scenesPublished == wanted && !m_skipRest)
+        deleteSource();
 }
 
 QStringList BatchRun::writeOptions() const
@@ -545,87 +603,229 @@ OverlayScenes BatchRun::sceneKind() const
     return multiSceneType(m_ext) == QLatin1String("gif") ? OverlayScenes::EveryFrame : OverlayScenes::EveryPage;
 }
 
-void BatchRun::extractScene(int scene)
+// Writes one scene to the work file; the reason it could not, or nothing.
+QString BatchRun::extractScene(int scene)
 {
     try {
         if (!m_scenes)
             m_scenes = std::make_unique<SceneSource>(m_fullInput, multiSceneType(m_ext) == QLatin1String("gif"),
                                                      !m_extractAllScenes, true);
-        m_scenes->write(scene, m_outputPath, m_jpgQuality);
-    } catch (const VexlError &) {
-        // reported by the next operation on the missing output
+        m_scenes->write(scene, m_workPath, m_jpgQuality);
+        return QString();
+    } catch (const VexlError &e) {
+        return e.description;
     }
+}
+
+void BatchRun::reserveNumberedName()
+{
+    const ProcessSettings &s = *m_s;
+    for (;;) {
+        op(QStringLiteral("Making Filename..."));
+        m_outputFolder = m_outputBase;
+        BuildOutputName();
+        incrementSequentialNumber();
+        cleanDebris(m_outputFolder);
+        if (!s.SequentialNumber)
+            return;
+        if (m_isFTP) { // the staging folder is this program's own
+            if (!FileExists(m_outputPath))
+                return;
+            continue;
+        }
+        switch (ReserveName(m_outputPath)) {
+        case NameReservation::Reserved:
+            m_reservedPath = m_outputPath;
+            return;
+        case NameReservation::Unavailable: // no folder yet, or not writable: the publish decides
+            return;
+        case NameReservation::Taken:
+            break;
+        }
+    }
+}
+
+void BatchRun::cleanDebris(const QString &folder)
+{
+    const QString key = QDir::cleanPath(folder);
+    if (m_cleanedFolders.contains(key) || !DirExists(folder))
+        return;
+    m_cleanedFolders.insert(key);
+    const int removed = RemoveDebris(folder);
+    if (removed > 0)
+        op(QStringLiteral("Removed %1 work files left by runs that ended").arg(removed));
+}
+
+void BatchRun::report(const QString &line)
+{
+    op(line);
+    m_host->report(line);
+}
+
+void BatchRun::dropWorkFile()
+{
+    if (!m_published && !m_moveOriginal && !m_workPath.isEmpty())
+        QFile::remove(m_workPath);
 }
 
 void BatchRun::produceWorkingFile()
 {
     const ProcessSettings &s = *m_s;
-    if (s.DeleteOld && !m_isFTP && m_isOnlyRename) {
-        status(QStringLiteral("Renaming Image ") + m_fullInput + QStringLiteral("..."));
-        // "The same path" is the same file on disk: the output folder may name the
-        // input folder another way (a link, "./"). Then nothing is done, unless the
-        // names differ in letter case alone on a file system that ignores it.
-        const bool sameFile = SameFile(m_outputPath, m_fullInput);
-        if (sameFile) {
-            const QString from = QFileInfo(m_fullInput).fileName();
-            const QString to = QFileInfo(m_outputPath).fileName();
-            if (from == to || from.compare(to, Qt::CaseInsensitive) != 0)
-                return;
-        }
-        QString error;
+    if (m_aniToNonAni && m_extractAllScenes) {
+        op(QStringLiteral("Extract All Scenes"));
+        m_newBase = m_finalNewBase + QStringLiteral("%1").arg(m_sceneNumber, m_sceneNumberFormat.size(), 10,
+                                                               QLatin1Char('0'));
+        m_outputImageFName = m_newBase + QLatin1Char('.') + m_newExt;
+        m_outputPath = AddBackslash(m_outputFolder) + m_outputImageFName;
+        m_tmpOutputImage = m_outputPath;
+    }
+    m_workPath = WorkPathFor(m_outputPath);
+    QFile::remove(m_workPath);
+    {
         const QFileInfo target(m_outputPath);
-        if (!sameFile && (target.exists() || target.isSymLink())) {
-            QFile existing(m_outputPath);
-            if (!existing.remove())
-                error = existing.errorString();
-        }
-        if (error.isEmpty()) {
-            QFile source(m_fullInput);
-            if (!source.rename(m_outputPath))
-                error = source.errorString();
-        }
-        if (!error.isEmpty()) {
-            // The move is this step's way of producing the file: its failure is
-            // the step's question.
-            askCopyFailed(error);
+        if (target.isDir() && !target.isSymLink()) { // a folder in the way: nothing to make
+            askCopyFailed(SystemErrorText(EISDIR));
             return;
         }
-        m_workingFileMade = true;
-        return;
+    }
+
+    const bool sameFile = SameFile(m_outputPath, m_fullInput);
+    if (m_isOnlyRename && !m_aniToNonAni && !m_isFTP && (s.DeleteOld || sameFile)) {
+        // Nothing changes in the picture: the original itself is moved to its
+        // new name. "The same path" is the same file on disk: the output folder
+        // may name the input folder another way (a link, "./").
+        if (s.DeleteOld)
+            status(QStringLiteral("Renaming Image ") + m_fullInput + QStringLiteral("..."));
+        const FileIdentity input = IdentityOf(m_fullInput);
+        const FileIdentity folder = IdentityOf(m_outputFolder);
+        if (sameFile || (input.valid && folder.valid && input.device == folder.device)) {
+            m_workPath = m_fullInput;
+            m_moveOriginal = true;
+            m_workingFileMade = true;
+            return;
+        }
+        // Onto another file system: copied, published, then the original goes.
     }
 
     if (m_aniToNonAni) {
-        if (m_extractAllScenes) {
-            op(QStringLiteral("Extract All Scenes"));
-            m_newBase = m_finalNewBase + QStringLiteral("%1").arg(m_sceneNumber, m_sceneNumberFormat.size(), 10,
-                                                                   QLatin1Char('0'));
-            m_outputImageFName = m_newBase + QLatin1Char('.') + m_newExt;
-            m_outputPath = AddBackslash(m_outputFolder) + m_outputImageFName;
-            m_tmpOutputImage = m_outputPath;
-        }
         status(QStringLiteral("Extracting Scene #%1 Image: ").arg(m_sceneNumber) + m_outputImageFName
                + QStringLiteral("..."));
         op(QStringLiteral("Extract Scene #%1").arg(m_sceneNumber));
-        extractScene(m_sceneNumber - 1);
-        m_workingFileMade = FileExists(m_outputPath);
-        if (!m_extractAllScenes || m_sceneNumber == m_sceneCount)
-            deleteSource();
+        QString error = extractScene(m_sceneNumber - 1);
+        m_workingFileMade = error.isEmpty() && FileExists(m_workPath);
+        if (!m_workingFileMade) {
+            if (error.isEmpty())
+                error = trRun("No image was written.");
+            QString text = MsgX("msgImageEngineFailed");
+            text.replace(QStringLiteral("[CURROP]"), m_log.CurrentOperation()).replace(QStringLiteral("[ERROR]"), error);
+            askContinue(QStringLiteral("ImageMagick Error"), text);
+            m_skipRest = true;
+        }
         return;
     }
 
-    if (SameFile(m_outputPath, m_fullInput)) {
-        m_workingFileMade = true; // worked on in place
-        return;
-    }
     status(QStringLiteral("Making ") + m_outputImageFName + QStringLiteral("..."));
     op(QStringLiteral("Copying '%1' to '%2'").arg(m_fullInput, m_outputPath));
-    const QString error = RunServingEvents([src = m_fullInput, dst = m_outputPath]() { return CopyFileReplacing(src, dst); });
+    const QString error = RunServingEvents([src = m_fullInput, dst = m_workPath]() { return CopyToNewFile(src, dst); });
     if (!error.isEmpty()) {
         askCopyFailed(error);
         return;
     }
     m_workingFileMade = true;
-    deleteSource();
+}
+
+bool BatchRun::publishResult()
+{
+    const ProcessSettings &s = *m_s;
+    if (m_moveOriginal && SameFile(m_workPath, m_outputPath)
+        && QFileInfo(m_workPath).fileName() == QFileInfo(m_outputPath).fileName()) {
+        op(QStringLiteral("Filenames Match"));
+        m_published = true; // nothing to move: the original is its own result
+        m_resultId = IdentityOf(m_outputPath);
+        m_publishedIds << m_resultId;
+        return true;
+    }
+    if (!m_moveOriginal) {
+        const QString error = SyncFile(m_workPath);
+        if (!error.isEmpty()) {
+            askCopyFailed(error);
+            return false;
+        }
+    }
+    op(QStringLiteral("Publishing ") + m_outputPath);
+    const auto published = [this] {
+        m_published = true;
+        m_resultId = IdentityOf(m_outputPath);
+        m_publishedIds << m_resultId;
+        return true;
+    };
+    if (m_isFTP) { // the staging folder is this program's own
+        const QString error = RenameReplacing(m_workPath, m_outputPath);
+        if (!error.isEmpty()) {
+            askCopyFailed(error);
+            return false;
+        }
+        return published();
+    }
+    // A case-only rename of the original on a file system that ignores case.
+    const bool caseOfItself = m_moveOriginal && SameFile(m_workPath, m_outputPath);
+    for (int attempt = 0; attempt < 32768; ++attempt) {
+        const QFileInfo target(m_outputPath);
+        if ((target.exists() || target.isSymLink()) && !caseOfItself) {
+            if (s.SequentialNumber && !m_aniToNonAni) {
+                // Another run took this number meanwhile: the next free one.
+                if (!m_reservedPath.isEmpty()) {
+                    ReleaseName(m_reservedPath);
+                    m_reservedPath.clear();
+                }
+                reserveNumberedName();
+                m_meta.seqNum = toInt16(qint64(m_seqNumber) - 1, QStringLiteral("SEQNUM"));
+                FinalRename();
+                continue;
+            }
+            if (target.isDir() && !target.isSymLink()) { // a folder is never replaced
+                askCopyFailed(SystemErrorText(EISDIR));
+                return false;
+            }
+            const FileIdentity id = IdentityOf(m_outputPath);
+            const bool ownOriginal = id == IdentityOf(m_fullInput);
+            if (!ownOriginal && (m_publishedIds.contains(id) || m_inputIds.contains(id))) {
+                askNameTaken();
+                return false;
+            }
+            // What is replaced stays recoverable.
+            const QString trashError = MoveToTrash(m_outputPath);
+            if (!trashError.isEmpty()) {
+                const QString error = RenameReplacing(m_workPath, m_outputPath);
+                if (!error.isEmpty()) {
+                    askCopyFailed(error);
+                    return false;
+                }
+                report(trRun("%1 was replaced for good (no trash could take it: %2).").arg(m_outputPath, trashError));
+                return published();
+            }
+            op(QStringLiteral("Moved to the trash: ") + m_outputPath);
+        }
+        QString error;
+        switch (RenameNoReplace(m_workPath, m_outputPath, &error)) {
+        case PublishStatus::Published:
+            return published();
+        case PublishStatus::NameTaken:
+            continue;
+        case PublishStatus::Failed:
+            if (caseOfItself && RenameReplacing(m_workPath, m_outputPath).isEmpty())
+                return published();
+            askCopyFailed(error);
+            return false;
+        }
+    }
+    askNameTaken();
+    return false;
+}
+
+void BatchRun::askNameTaken()
+{
+    askCopyFailed(trRun("The name is taken by another image of this run or by its result."));
 }
 
 void BatchRun::askCopyFailed(const QString &reason)
@@ -638,17 +838,48 @@ void BatchRun::askCopyFailed(const QString &reason)
 
 void BatchRun::deleteSource()
 {
-    // The source goes only when the output really exists and is another file.
-    if (!m_s->DeleteOld || !m_workingFileMade || SameFile(m_outputPath, m_fullInput))
+    // The original goes only after its result was published by this run (and,
+    // for an FTP destination, uploaded), and only when that result is another file.
+    if (!m_s->DeleteOld || !m_published || !m_resultId.valid || !m_publishedIds.contains(m_resultId))
         return;
+    const FileIdentity original = IdentityOf(m_fullInput);
+    if (!original.valid || original == m_resultId)
+        return; // moved to its new name, or worked on in place
     op(QStringLiteral("Delete Old (") + m_fullInput + QLatin1Char(')'));
+    const QString trashError = MoveToTrash(m_fullInput);
+    if (trashError.isEmpty())
+        return;
     QFile source(m_fullInput);
-    if (!source.remove()) {
-        QString text = MsgX("msgRemoveOldImageFailed");
-        text.replace(QStringLiteral("[IMAGE]"), m_fullInput)
-            .replace(QStringLiteral("[ERROR]"), QStringLiteral("(12) ") + source.errorString());
-        askContinue(QStringLiteral("Delete Error"), text);
+    if (source.remove()) {
+        report(trRun("%1 was deleted for good (no trash could take it: %2).").arg(m_fullInput, trashError));
+        return;
     }
+    QString text = MsgX("msgRemoveOldImageFailed");
+    text.replace(QStringLiteral("[IMAGE]"), m_fullInput)
+        .replace(QStringLiteral("[ERROR]"), QStringLiteral("(12) ") + source.errorString());
+    askContinue(QStringLiteral("Delete Error"), text);
+}
+
+void BatchRun::planCollisions()
+{
+    m_planSkips.clear();
+    m_inputIds.clear();
+    QList<PlannedImage> plan;
+    try {
+        plan = OutputPlanner(*m_s, *m_in, m_outputBase, m_isFTP).plan();
+    } catch (const VexlError &) {
+        return; // a bad zero fill: the run reports it at its own step
+    }
+    for (const PlannedImage &p : plan)
+        m_inputIds << IdentityOf(p.input);
+    const QString question = OutputPlanner::collisionQuestion(plan, m_outputBase);
+    if (question.isEmpty())
+        return;
+    if (ask(question, MsgButtons::YesNo, MsgIcon::Exclamation, QStringLiteral("Name Collision")) != MsgAnswer::Yes)
+        endFinished();
+    for (const PlannedImage &p : plan)
+        if (p.collision != CollisionKind::None)
+            m_planSkips.insert(p.index);
 }
 
 qint16 BatchRun::GetNumScenes(const QString &path)
@@ -675,15 +906,16 @@ qint16 BatchRun::GetNumScenes(const QString &path)
     }
 }
 
-void BatchRun::ExtractScene(const QString &input, const QString &output, int scene)
+QString BatchRun::ExtractScene(const QString &input, const QString &output, int scene)
 {
     try {
         ImageEngine engine;
         engine.setServeEventsWhileWorking(true);
         engine.Convert({input + QStringLiteral("[%1]").arg(scene), output});
-    } catch (const VexlError &) {
-        // reported by the next operation on the missing output
+    } catch (const VexlError &e) {
+        return e.withLine();
     }
+    return QString();
 }
 
 } // namespace vexl

@@ -10,6 +10,9 @@
 #include "support/processlog.h"
 #include "support/vexlerror.h"
 
+#include "support/safefile.h"
+
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -97,7 +100,8 @@ public:
     // Animated GIF and WebP helpers: the scene count from "%n" (0 on any
     // failure) and the extraction of one 0-based scene.
     static qint16 GetNumScenes(const QString &path);
-    static void ExtractScene(const QString &input, const QString &output, int scene);
+    // Returns "" or the image engine's reason for failing.
+    static QString ExtractScene(const QString &input, const QString &output, int scene);
 
 private:
     struct EndRun
@@ -119,6 +123,16 @@ private:
     void lookAheadPast(int index);
     void produceWorkingFile();
     void askCopyFailed(const QString &reason);
+    // The output name taken by another image of this run: asked like a copy failure.
+    void askNameTaken();
+    // Puts the finished work file under its final name; false when it was not published.
+    bool publishResult();
+    // The image engine's or the copy's failure to make the work file.
+    void dropWorkFile();
+    void reserveNumberedName();
+    void cleanDebris(const QString &folder);
+    void planCollisions();
+    void report(const QString &line);
     void deleteSource();
     void reportUnexpected(const VexlError &e);
     // FTP: the set-up of a run to a saved connection, and the end of the run an
@@ -145,7 +159,7 @@ private:
     OverlayScenes sceneKind() const;
     // Writes scene `scene` (0-based) of the input to the output path, decoding
     // the input once per image.
-    void extractScene(int scene);
+    QString extractScene(int scene);
 
     // Meta variables and overlay
     void GetMetaData();
@@ -173,6 +187,10 @@ private:
     qint16 m_count = 0;
     int m_progress = 0;
     QStringList m_images;
+    QSet<int> m_planSkips;            // images skipped after the "Name Collision" question
+    QList<FileIdentity> m_publishedIds; // files this run published
+    QList<FileIdentity> m_inputIds;     // the ticked inputs
+    QSet<QString> m_cleanedFolders;
     std::unique_ptr<FtpUploadHost> m_ftpHost;
     std::unique_ptr<FtpBatchUpload> m_ftp;
 
@@ -190,6 +208,12 @@ private:
     QString m_outputImageFName;
     QString m_outputPath;
     QString m_tmpOutputImage;
+    QString m_workPath;       // the hidden file the image is made in
+    QString m_reservedPath;   // a numbered name held by this run's lock file
+    bool m_moveOriginal = false; // a rename-only move: the original itself is published
+    bool m_published = false;
+    FileIdentity m_resultId;  // the image's published result
+    int m_scenesPublished = 0;
     bool m_aniToNonAni = false;
     bool m_multiScene = false;      // kept whole with several scenes (frames or pages)
     std::unique_ptr<SceneSource> m_scenes; // the input's scenes while they are extracted

@@ -2,6 +2,7 @@
 
 #include "imageengine.h"
 
+#include "support/safefile.h"
 #include "support/vexlerror.h"
 
 #include <QByteArray>
@@ -266,12 +267,13 @@ bool EngineWorker::start(QString *why)
         for (char **e = environ; e && *e; ++e) {
             const QByteArray entry(*e);
             if (!entry.startsWith("MAGICK_THREAD_LIMIT=") && !entry.startsWith("MALLOC_ARENA_MAX=")
-                && !entry.startsWith("OMP_NUM_THREADS="))
+                && !entry.startsWith("OMP_NUM_THREADS=") && !entry.startsWith("VEXL_RUN_PID="))
                 env.push_back(entry);
         }
         env.push_back("MAGICK_THREAD_LIMIT=1");
         env.push_back("OMP_NUM_THREADS=1");
         env.push_back("MALLOC_ARENA_MAX=2");
+        env.push_back("VEXL_RUN_PID=" + QByteArray::number(qint64(RunProcessId())));
         std::vector<char *> envp;
         for (QByteArray &e : env)
             envp.push_back(e.data());

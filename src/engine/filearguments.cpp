@@ -1,5 +1,7 @@
 #include "filearguments.h"
 
+#include "support/safefile.h"
+
 #include "support/vexlerror.h"
 
 #include <QDir>
@@ -53,11 +55,15 @@ QString plainExtension(const QString &fileName)
 }
 
 // Work files are hidden when they have an extension. Without one they must not
-// start with a dot: "mogrify -format" cuts a name at its last dot.
+// start with a dot: "mogrify -format" cuts a name at its last dot. Hidden ones
+// carry the process id (".vexl-<random>.<pid>.work.<ext>"), so a later run
+// removes those a killed one left.
 QString workStem(bool hidden)
 {
     const QString random = QString::number(QRandomGenerator::system()->generate64(), 36);
-    return (hidden ? QStringLiteral(".vexl-work-") : QStringLiteral("vexl-work-")) + random;
+    return hidden ? QStringLiteral(".vexl-") + random + QLatin1Char('.') + QString::number(RunProcessId())
+            + QStringLiteral(".work")
+                  : QStringLiteral("vexl-work-") + random;
 }
 
 // A file that exists but may not be written stays as it is, as it would if

@@ -93,12 +93,12 @@ void BatchRun::AutoOrient()
     // turned (JPEG, TIFF and WebP keep the orientation in their EXIF data;
     // HEIC and AVIF come out of their decoder upright already). ImageMagick
     // resets the tag, so no viewer turns the picture a second time.
-    const int orientation = ReadExifFacts(m_outputPath).orientation;
+    const int orientation = ReadExifFacts(m_workPath).orientation;
     op(QStringLiteral("Auto-Orient %1").arg(orientation));
     if (orientation < 2)
         return;
     status(QStringLiteral("Applying miscellaneous operations to ") + m_outputImageFName + QStringLiteral("..."));
-    mogrifyStep({QStringLiteral("-quality"), m_jpgQuality, QStringLiteral("-auto-orient"), m_outputPath});
+    mogrifyStep({QStringLiteral("-quality"), m_jpgQuality, QStringLiteral("-auto-orient"), m_workPath});
 }
 
 void BatchRun::Resize()
@@ -114,7 +114,7 @@ void BatchRun::Resize()
         QStringList fields;
         QString error;
         try {
-            const QString result = m_engine->Identify({QStringLiteral("-format"), QStringLiteral("%w %h bleh"), m_outputPath});
+            const QString result = m_engine->Identify({QStringLiteral("-format"), QStringLiteral("%w %h bleh"), m_workPath});
             op(QStringLiteral("Got From Identify: [") + result + QLatin1Char(']'));
             fields = result.split(QLatin1Char(' '));
         } catch (const VexlError &e) {
@@ -168,7 +168,7 @@ void BatchRun::Resize()
         if (large && !m_ignoreMegapixelWarning && imageW < 0) {
             try {
                 const QStringList size =
-                    m_engine->Identify({QStringLiteral("-format"), QStringLiteral("%w %h bleh"), m_outputPath})
+                    m_engine->Identify({QStringLiteral("-format"), QStringLiteral("%w %h bleh"), m_workPath})
                         .split(QLatin1Char(' '));
                 if (size.size() >= 2) {
                     imageW = size.at(0).toLongLong();
@@ -200,7 +200,7 @@ void BatchRun::Resize()
         m_ignoreMegapixelWarning = true;
     }
     op(QStringLiteral("Resize ") + geometry);
-    mogrifyStep(writeOptions() + QStringList{QStringLiteral("-geometry"), geometry, m_outputPath});
+    mogrifyStep(writeOptions() + QStringList{QStringLiteral("-geometry"), geometry, m_workPath});
 }
 
 void BatchRun::MiscOperations()
@@ -208,7 +208,7 @@ void BatchRun::MiscOperations()
     const ProcessSettings &s = *m_s;
     status(QStringLiteral("Applying miscellaneous operations to ") + m_outputImageFName + QStringLiteral("..."));
     const QStringList q = writeOptions();
-    const QString f = m_outputPath;
+    const QString f = m_workPath;
     if (s.MiscAntialias) {
         op(QStringLiteral("Antialias"));
         mogrifyStep(q + QStringList{QStringLiteral("-antialias"), f});
@@ -263,12 +263,12 @@ void BatchRun::ChangeFormat()
     // second file ("PHOTO.tiff", possibly a neighbour overwritten) and the
     // output keeps its old data. Format names are the same in any letter case.
     QString format = OutputFormatExtension(m_s->OutputFormat);
-    const QString ext = QFileInfo(m_outputPath).suffix();
+    const QString ext = QFileInfo(m_workPath).suffix();
     if (ext.compare(format, Qt::CaseInsensitive) == 0)
         format = ext;
     status(QStringLiteral("Changing format of ") + m_outputImageFName + QStringLiteral("..."));
     op(QStringLiteral("Mogrify Format ") + format);
-    mogrifyStep(writeOptions() + QStringList{QStringLiteral("-format"), format, m_outputPath});
+    mogrifyStep(writeOptions() + QStringList{QStringLiteral("-format"), format, m_workPath});
 }
 
 } // namespace vexl

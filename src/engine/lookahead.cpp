@@ -3,12 +3,14 @@
 #include "engineworker.h"
 #include "imageengine.h"
 
+#include "support/safefile.h"
 #include "support/vexlerror.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <unistd.h>
 
@@ -35,6 +37,14 @@ LookAhead::LookAhead(EngineWorkerPool *pool, int threads, const QString &tempFol
     , m_ahead(qMax(1, threads))
 {
     m_threads.setMaxThreadCount(m_ahead);
+    // Copies left by a run that was killed.
+    static const QRegularExpression stale(QStringLiteral("^\\.ahead-(\\d+)-\\d+"));
+    const QDir dir(m_tempFolder);
+    for (const QString &name : dir.entryList({QStringLiteral(".ahead-*")}, QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch m = stale.match(name);
+        if (m.hasMatch() && m.captured(1).toLongLong() != RunProcessId() && !ProcessAlive(m.captured(1).toLongLong()))
+            QFile::remove(dir.filePath(name));
+    }
 }
 
 LookAhead::~LookAhead()
@@ -95,7 +105,7 @@ bool LookAhead::takeMogrify(const QStringList &options, const QString &file)
     // Replaced the way a step replaces its file: the new bytes under a hidden
     // name beside it, then one rename.
     const QFileInfo info(file);
-    const QString work = info.absolutePath() + QStringLiteral("/.%1.%2.ahead").arg(info.fileName()).arg(::getpid());
+    const QString work = info.absolutePath() + QStringLiteral("/.%1.%2.ahead").arg(info.fileName()).arg(RunProcessId());
     if (!writeFile(work, result.bytes)) {
         QFile::remove(work);
         return false;
@@ -157,7 +167,7 @@ void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int 
     } done{this, index};
     const QString suffix = recipe.first().suffix;
     const QString work = QDir(m_tempFolder).filePath(
-        QStringLiteral(".ahead-%1-%2%3").arg(::getpid()).arg(index).arg(suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
+        QStringLiteral(".ahead-%1-%2%3").arg(RunProcessId()).arg(index).arg(suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
     QFile::remove(work);
     if (!QFile::copy(source, work))
         return;

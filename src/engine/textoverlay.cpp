@@ -93,7 +93,7 @@ void BatchRun::OverlayStep()
     font.boxColour = s.TextOverlayBGColour;
     font.boxTransparent = s.TextOverlayBGTrans;
     const int position = qBound(0, s.TextOverlayPosition, int(PlacementTable().size()) - 1);
-    if (!OverlayText(m_outputPath, m_outputPath, text, PlacementTable().at(position), font, m_jpgQuality,
+    if (!OverlayText(m_workPath, m_workPath, text, PlacementTable().at(position), font, m_jpgQuality,
                      sceneKind())) {
         op(QStringLiteral("Error Overlaying Text"));
         QString question = MsgX("msgOverlayFailed");

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 namespace vexl {
 
@@ -326,6 +327,8 @@ FtpStepResult FtpBatchUpload::ConnectStep()
 
 FtpStepResult FtpBatchUpload::UploadStep(const QString &stagedPath, const QString &subFolder, bool replicate)
 {
+    QString remotePath;
+    int uploadResult = -1;
     try {
         const QString fileName = QFileInfo(stagedPath).fileName();
         // A line break would end the command early: name what cannot be sent.
@@ -409,7 +412,10 @@ FtpStepResult FtpBatchUpload::UploadStep(const QString &stagedPath, const QStrin
             }
         }
 
+        remotePath = NormaliseRemotePath(m_client->CurrentDirectory() + QLatin1Char('/') + m_remoteName);
+        m_bytesSent = 0;
         const int result = FTPUploadFile(stagedPath, m_remoteName);
+        uploadResult = result;
         step(kFrm, QStringLiteral("Got Upload Status: ") + AsyncResultName(result));
         checkStop();
         step(kFrm, QStringLiteral("FTP: Reset FTP Progress Bar"));
@@ -437,10 +443,60 @@ FtpStepResult FtpBatchUpload::UploadStep(const QString &stagedPath, const QStrin
         }
         throw Ending{FtpStepResult::EndRun};
     } catch (const Ending &end) {
-        // The staged copy is not left behind for a later run to trip over.
+        // A cut-off file under the final name on the server is removed.
+        if (uploadResult != -1 && uploadResult != arStatusOk && m_bytesSent > 0) {
+            const QString error = RemovePartialUpload(remotePath);
+            m_host.report(error.isEmpty()
+                              ? tr("Removed the incomplete file %1 from the server.").arg(remotePath)
+                              : tr("Could not remove the incomplete file %1 from the server: %2").arg(remotePath, error));
+        }
+        // The staged copy is not left behind for a later run to trip over; the
+        // original is still in its folder (it goes only after a good upload).
         QFile::remove(stagedPath);
         return end.result;
     }
+}
+
+QString FtpBatchUpload::RemovePartialUpload(const QString &remotePath)
+{
+    step(QStringLiteral("RemovePartialUpload"), remotePath);
+    CFtpClient client;
+    client.setFtpServer(m_conn.Server);
+    client.setRemotePort(m_conn.Port);
+    client.setPassiveMode(m_conn.IsPassive);
+    client.setTimeOut(10);
+    client.setUserName(m_client ? m_client->UserName() : m_conn.Username);
+    client.setPassword(m_client ? m_client->Password() : m_conn.Password);
+    // One method at a time, each bounded by the client's timeout.
+    const auto run = [&client](auto start, auto signal) {
+        int result = arStatusTimeOut;
+        QEventLoop loop;
+        const QMetaObject::Connection done = connect(&client, signal, &loop, [&](int r) {
+            result = r;
+            loop.quit();
+        });
+        QTimer::singleShot(15000, &loop, &QEventLoop::quit);
+        try {
+            start();
+            if (result == arStatusTimeOut)
+                loop.exec();
+        } catch (const VexlError &) {
+            result = arStatusError;
+        }
+        disconnect(done);
+        return result;
+    };
+    int result = run([&] { client.Connect(); }, &CFtpClient::OnConnect);
+    if (result == arStatusOk)
+        result = run([&] { client.DeleteFile(remotePath); }, &CFtpClient::OnDeleteFile);
+    const QString failure = result == arStatusOk ? QString()
+        : client.LastServerResponse().trimmed().isEmpty() ? client.LastFtpError().Description()
+                                                          : client.LastServerResponse().trimmed();
+    try {
+        client.CloseControlConnection();
+    } catch (const VexlError &) {
+    }
+    return failure;
 }
 
 // ---------------------------------------------------------------- directories and files
@@ -625,6 +681,7 @@ void FtpBatchUpload::m_objFtpClient_OnStateChange(int state)
 
 void FtpBatchUpload::m_objFtpClient_OnDataTransferProgress(qint64 bytes)
 {
+    m_bytesSent = qMax(m_bytesSent, bytes);
     m_host.ftpTransfer(bytes, m_fileSize);
     if (m_client && m_client->FtpSessionState() != ftpRetrievingDirectoryInfo && m_fileSize > 0)
         m_host.ftpProgress(int(qBound(qint64(0), qRound64(double(bytes) / (double(m_fileSize) / 100.0)), qint64(100))));

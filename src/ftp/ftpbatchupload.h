@@ -31,6 +31,9 @@ public:
     virtual void ftpProgress(int percent) = 0;
     // The window's status line (the events are served afterwards).
     virtual void statusLine(const QString &text) = 0;
+    // A line the user must not miss (the status line; the command line also
+    // prints it on standard error).
+    virtual void report(const QString &line) { statusLine(line); }
     virtual MsgAnswer ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) = 0;
     virtual std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
                                                    const QString &password) = 0;
@@ -82,6 +85,10 @@ public:
     int FTPCreateDir(const QString &path);
     int FTPSetCurrentDirectory(const QString &path);
     int FTPUploadFile(const QString &localPath, const QString &remoteName);
+    // Best effort after a failed or stopped upload: removes the cut-off remote
+    // file on a short session of its own (the run's session may be closed or
+    // stopped). Returns "" or what failed.
+    QString RemovePartialUpload(const QString &remotePath);
 
     // The run's "Set Initial Stuff" starts the per-image steps with no folder known.
     void ClearDirectoryCache() { m_dirCache.clear(); }
@@ -131,6 +138,7 @@ private:
     qint64 m_fileSize = 0;
     int m_failedReopens = 0;   // re-opens that failed since the session was last open
     QString m_reopenFailure;   // why the last re-open failed: "description (number)"
+    qint64 m_bytesSent = 0; // of the upload in progress
 
     int m_connectResult = arStatusError;
     bool m_connectDone = false;

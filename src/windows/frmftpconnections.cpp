@@ -115,17 +115,19 @@ void frmFTPConnections::Form_Activate()
     Ftp().RefreshConnectionList = false;
 }
 
-void frmFTPConnections::RefreshFTPConnList()
+void frmFTPConnections::RefreshFTPConnList(const QString &select)
 {
-    const int selected = m_ui->lstConnections->currentRow();
+    // The list is sorted: the selection follows the connection's name, never its row.
+    const QString name = select.isNull() ? selectedName() : select;
     {
         const QSignalBlocker block(m_ui->lstConnections);
         m_ui->lstConnections->clear();
         for (const FTPConnection &c : std::as_const(Ftp().connections))
             m_ui->lstConnections->addItem(c.Name);
     }
-    if (selected >= 0 && selected < m_ui->lstConnections->count())
-        m_ui->lstConnections->setCurrentRow(selected);
+    const QList<QListWidgetItem *> found = m_ui->lstConnections->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (!name.isEmpty() && !found.isEmpty())
+        m_ui->lstConnections->setCurrentItem(found.first());
 }
 
 QString frmFTPConnections::selectedName() const
@@ -282,7 +284,7 @@ void frmFTPConnections::cmdSave_Click()
                 return;
             }
             m_edited = record;
-            RefreshFTPConnList();
+            RefreshFTPConnList(record.Name);
             saveAndAnnounce();
         } else {
             if (!AddFTPConnection(list, record)) {
@@ -291,11 +293,8 @@ void frmFTPConnections::cmdSave_Click()
                 return;
             }
             m_edited = record;
-            RefreshFTPConnList();
+            RefreshFTPConnList(record.Name);
             saveAndAnnounce();
-            const QList<QListWidgetItem *> found = m_ui->lstConnections->findItems(record.Name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (!found.isEmpty())
-                m_ui->lstConnections->setCurrentItem(found.first());
         }
     } catch (const VexlError &e) {
         m_edited.Name.clear();
@@ -330,8 +329,7 @@ void frmFTPConnections::cmdRemove_Click()
 void frmFTPConnections::cmdTest_Click()
 {
     try {
-        const int selected = m_ui->lstConnections->currentRow();
-        if (selected < 0) {
+        if (m_ui->lstConnections->currentRow() < 0) {
             MsgBox(MsgX("msgSelectConnectionToTest"), MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("FTP Test"));
             return;
         }
@@ -343,11 +341,9 @@ void frmFTPConnections::cmdTest_Click()
             ftp.ConnectPending = true;
             testWindow()->exec();
         }
-        RefreshFTPConnList();
-        if (selected < m_ui->lstConnections->count()) {
-            m_ui->lstConnections->setCurrentRow(selected);
-            lstConnections_Click();
-        }
+        const QString tested = m_edited.Name.isEmpty() ? selectedName() : m_edited.Name;
+        RefreshFTPConnList(tested);
+        lstConnections_Click();
     } catch (const VexlError &e) {
         ReportDialogFailure(e, this, QStringLiteral("cmdTest_Click"), QStringLiteral("Testing Connection"));
     }

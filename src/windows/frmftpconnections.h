@@ -49,7 +49,7 @@ protected:
 
 private:
     void Form_Activate();
-    void RefreshFTPConnList();
+    void RefreshFTPConnList(const QString &select = QString());
     void saveAndAnnounce();
     bool fieldError(const char *key, QLineEdit *field, const QString &extra = QString());
     void chkIsAnnonymous_Click();

@@ -65,6 +65,12 @@ void frmGo::Form_Activate()
     m_ui->cmdStopProcess->setEnabled(true);
     m_ui->cmdStopProcess->setText(Msg("msgStopProcessingImages"));
     m_ui->lblFTPTransfer->clear();
+    // Nothing of the last run stays on show: a run that ends at once ("Please
+    // Select at least 1 Image") must not look as if it had processed an image.
+    setImageText(QString());
+    setStatus(QString());
+    m_ui->lblScene->clear();
+    m_ui->proProcess->setValue(m_ui->proProcess->minimum());
     m_timDoEvents.start();
     const BatchOutcome outcome = m_run.Run(*m_settings, *m_input, *this);
     if (outcome != BatchOutcome::NotStarted)

@@ -644,7 +644,11 @@ void frmMain::runEnablingRules()
 
 void frmMain::RebuildOutputList()
 {
+    // A connection is found again by its name (the list is sorted and may have
+    // lost or gained entries), never by its position.
     const int previous = m_ui->cmbOutput->currentIndex();
+    const bool wasFtp = previous > 1 && previous < m_ui->cmbOutput->count() - 1;
+    const QString previousText = wasFtp ? m_ui->cmbOutput->itemText(previous) : QString();
     const QSignalBlocker block(m_ui->cmbOutput);
     m_ui->cmbOutput->clear();
     m_ui->cmbOutput->addItem(Msg("msgOutputSameFolder"));
@@ -652,7 +656,20 @@ void frmMain::RebuildOutputList()
     addFtpDestinations();
     m_ui->cmbOutput->addItem(Msg("msgConfigureFTPServers"));
     const int last = m_ui->cmbOutput->count() - 1;
-    m_ui->cmbOutput->setCurrentIndex(previous >= 0 && previous < last ? previous : 0);
+    int index = previous == 1 ? 1 : 0;
+    if (wasFtp) {
+        index = m_ui->cmbOutput->findText(previousText, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index < 0 || index >= last)
+            index = 0;
+    }
+    m_ui->cmbOutput->setCurrentIndex(index);
+    m_lastDestIndex = index;
+    if (wasFtp && index == 0) {
+        // The connection is gone: "Output in Same Folder", applied in full, so
+        // the remote path does not stay behind as an editable local folder.
+        applyDestinationState(0);
+        m_ui->txtOutputDir->setText(m_currentFolder);
+    }
 }
 
 void frmMain::applyDestinationState(int index)

@@ -108,10 +108,16 @@ void frmMain::makePreview(bool force)
     setCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
 
-    // Another selection made while the engine worked: this picture is not wanted.
-    const auto superseded = [this] {
-        if (!m_previewAgain)
+    // Another selection made while the engine worked (or the list refilled):
+    // this picture is not wanted, and the one highlighted now is made next.
+    const int row = m_ui->lstImages->currentRow();
+    const QString folder = m_currentFolder;
+    const auto superseded = [this, row, folder, itemText] {
+        const QListWidgetItem *now = m_ui->lstImages->currentItem();
+        if (!m_previewAgain && now && m_ui->lstImages->currentRow() == row && now->text() == itemText
+            && m_currentFolder == folder)
             return false;
+        m_previewAgain = true;
         m_previewedFile.clear();
         return true;
     };
@@ -170,6 +176,10 @@ void frmMain::makePreview(bool force)
         // come from the pixmap cache, which would show the old picture of a
         // file rewritten within the same second.
         line = 10;
+        if (superseded()) {
+            unsetCursor();
+            return;
+        }
         QImageReader reader(target);
         reader.setDecideFormatFromContent(true);
         const QImage picture = reader.read();

@@ -134,6 +134,8 @@ public:
     void setCaption(const QString &c) override { m_caption = c; }
     QString caption() const override { return m_caption; }
     void setStatus(const QString &) override {}
+    void report(const QString &line) override { reports << line; }
+    QStringList reports; // the lines the run reported
     void setImageText(const QString &) override {}
     void setSceneText(const QString &) override {}
     void setProgressRange(int, int maximum) override { progressMax = maximum; }

@@ -40,6 +40,7 @@ struct BatchFixture
         QDir().mkpath(out);
         ResetProcessSettings(s);
         s.OutputDir = out;
+        input.outputDestIndex = 1; // "Output in Different Folder"
         input.currentFolder = in + QLatin1Char('/');
     }
 

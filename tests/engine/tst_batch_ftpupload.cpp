@@ -155,20 +155,68 @@ private slots:
         }
     }
 
-    void stopDuringUploadAborts()
+    // Delete-originals to a server: the original goes to the trash only after the
+    // server confirmed the upload; a stopped, dropped or refused upload keeps it,
+    // and a cut-off remote file is removed (and said so).
+    void originalLeavesOnlyAfterTheUpload_data()
     {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("last"); // title: text of the last message
+        QTest::addColumn<QString>("reported");
+        QTest::addRow("uploaded: original in the trash")
+            << "none" << int(BatchOutcome::Finished) << "Done: Process Finished!" << "";
+        QTest::addRow("stopped mid-file: partial file removed")
+            << "stop" << int(BatchOutcome::Aborted) << "Done: Process Aborted."
+            << "Removed the incomplete file /big.png from the server.";
+        QTest::addRow("server dropped mid-file: partial file removed")
+            << "drop" << int(BatchOutcome::FtpEnded) << "FTP Upload Error: " << "Removed the incomplete file /big.png";
+        QTest::addRow("server refused the file") << "refuse" << int(BatchOutcome::FtpEnded) << "FTP Upload Error: " << "";
+    }
+    void originalLeavesOnlyAfterTheUpload()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, outcome);
+        QFETCH(QString, last);
+        QFETCH(QString, reported);
         FtpBatch b;
+        b.s.DeleteOld = true;
         QVERIFY(b.addImage(QStringLiteral("big.png"), 700, 700, 3)); // many upload chunks
-        QVERIFY(QFileInfo(b.inPath(QStringLiteral("big.png"))).size() > 100000);
+        const QString original = b.inPath(QStringLiteral("big.png"));
+        const QByteArray sum = checksum(original);
+        if (fault == QLatin1String("refuse"))
+            QVERIFY(QDir(b.root).mkpath(QStringLiteral("big.png"))); // a folder in the way: 550
+        bool faulted = false;
         b.host.onFtpProgress = [&](int percent) {
-            if (percent > 0 && percent < 100)
+            if (faulted || percent <= 0 || percent >= 100)
+                return;
+            faulted = true;
+            if (fault == QLatin1String("stop")) {
                 b.run.requestStop();
+            } else if (fault == QLatin1String("drop")) {
+                const quint16 port = b.server.port();
+                b.server.stop();
+                QVERIFY(b.server.start(b.root, kUser, kPassword, port));
+            }
         };
-        QCOMPARE(b.go(), BatchOutcome::Aborted);
-        QCOMPARE(b.host.titles(), QStringList{QStringLiteral("Done")}); // no FTP message besides
-        QCOMPARE(b.host.asked.last().text, QStringLiteral("Process Aborted."));
-        QCOMPARE(b.host.asked.last().icon, MsgIcon::Exclamation);
+        QCOMPARE(int(b.go()), outcome);
+        QVERIFY2((b.host.asked.last().title + QStringLiteral(": ") + b.host.asked.last().text).startsWith(last),
+                 qPrintable(b.host.asked.last().text));
         QCOMPARE(b.staged(), QStringList());
+        const QString remote = b.root + QStringLiteral("/big.png");
+        const QString trashed = b.world.path(QStringLiteral("data/Trash/files/big.png"));
+        if (fault == QLatin1String("none")) {
+            QVERIFY(!QFileInfo::exists(original));
+            QCOMPARE(checksum(trashed), sum);
+            QVERIFY(QFileInfo(remote).size() > 0);
+        } else {
+            QCOMPARE(checksum(original), sum);
+            QVERIFY(!QFileInfo::exists(trashed));
+            QVERIFY(fault == QLatin1String("refuse") ? QFileInfo(remote).isDir() : !QFileInfo::exists(remote));
+        }
+        QCOMPARE(b.host.reports.filter(QStringLiteral("incomplete")).size(), reported.isEmpty() ? 0 : 1);
+        if (!reported.isEmpty())
+            QVERIFY2(b.host.reports.first().startsWith(reported), qPrintable(b.host.reports.first()));
     }
 
     void serverClosedSessionIsReopened_data()

@@ -94,19 +94,20 @@ private slots:
         f.s.StartNumber = QStringLiteral("1");
         QVERIFY(makeImage(f.outPath(QStringLiteral("1.jpg")), 8, 8, 7));
         QVERIFY(makeImage(f.outPath(QStringLiteral("2.jpg")), 8, 8, 8));
-        QVERIFY(writeFile(f.outPath(QStringLiteral("4.jpg")), QByteArray())); // empty: not an output
+        QVERIFY(writeFile(f.outPath(QStringLiteral("4.jpg")), QByteArray())); // empty, but taken all the same
         const QByteArray one = checksum(f.outPath(QStringLiteral("1.jpg")));
         const QByteArray two = checksum(f.outPath(QStringLiteral("2.jpg")));
         for (const char *name : {"c.jpg", "a.jpg", "b.jpg"})
             QVERIFY(f.addImage(QLatin1String(name), 20, 10, unsigned(name[0])));
 
         QCOMPARE(f.go(), BatchOutcome::Finished);
-        QCOMPARE(f.outFiles(), (QStringList{"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"}));
+        QCOMPARE(f.outFiles(), (QStringList{"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg", "6.jpg"}));
         QCOMPARE(checksum(f.outPath(QStringLiteral("1.jpg"))), one);
         QCOMPARE(checksum(f.outPath(QStringLiteral("2.jpg"))), two);
+        QCOMPARE(QFileInfo(f.outPath(QStringLiteral("4.jpg"))).size(), 0);
         QCOMPARE(checksum(f.outPath(QStringLiteral("3.jpg"))), checksum(f.inPath(QStringLiteral("c.jpg"))));
-        QCOMPARE(checksum(f.outPath(QStringLiteral("4.jpg"))), checksum(f.inPath(QStringLiteral("a.jpg"))));
-        QCOMPARE(checksum(f.outPath(QStringLiteral("5.jpg"))), checksum(f.inPath(QStringLiteral("b.jpg"))));
+        QCOMPARE(checksum(f.outPath(QStringLiteral("5.jpg"))), checksum(f.inPath(QStringLiteral("a.jpg"))));
+        QCOMPARE(checksum(f.outPath(QStringLiteral("6.jpg"))), checksum(f.inPath(QStringLiteral("b.jpg"))));
     }
 
     // Out of range: the run ends through the unexpected-error report, no question.

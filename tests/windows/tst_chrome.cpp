@@ -136,7 +136,7 @@ private slots:
                 || (f.list()->currentItem()->text() == "big.png" && f.label("lblLoading")->isVisible()
                     && f.label("lblImageDimensions")->text().contains("50x20"));
             if (++ticks == 1)
-                f.select("small.png");
+                QTest::keyClick(f.list(), Qt::Key_Down);
         });
         timer.start();
         f.select("big.png");
@@ -145,6 +145,12 @@ private slots:
         QVERIFY(!staleSize);
         QCOMPARE(f.w->previewedFile(), f.path("small.png"));
         QCOMPARE(f.label("lblImageDimensions")->text(), "Orig. Size: 50x20");
+        // the highlight and the commands are on the same image
+        QCOMPARE(f.list()->selectedItems().value(0)->text(), "small.png");
+        const QByteArray big = checksum(f.path("big.png"));
+        f.action("mnuRotate90")->trigger();
+        QCOMPARE(imageSize(f.path("small.png")), qMakePair(20, 50));
+        QCOMPARE(checksum(f.path("big.png")), big);
     }
 
     // ================================================= single-image commands

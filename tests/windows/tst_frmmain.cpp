@@ -151,6 +151,30 @@ private slots:
         f.choose("cmbOutput", 0);
         QCOMPARE(dir->text(), AddBackslash(f.pics));
         QVERIFY(!dir->isEnabled());
+
+        // Editing the connections keeps the chosen one by its name; when it is
+        // gone the same folder is chosen in full, not whatever took its place.
+        const auto removeInEditor = [&](const QString &name) {
+            QTimer::singleShot(0, this, [&f, name] {
+                QWidget *editor = QApplication::activeModalWidget();
+                auto *list = editor->findChild<QListWidget *>("lstConnections");
+                list->setCurrentItem(list->findItems(name, Qt::MatchExactly).value(0));
+                f.dialogs.answer(MsgAnswer::Yes);
+                QMetaObject::invokeMethod(editor, "cmdRemove_Click");
+                editor->close();
+            });
+        };
+        f.choose("cmbOutput", 3);
+        dir->setText("/remote");
+        removeInEditor("Alpha");
+        f.choose("cmbOutput", 5);
+        QCOMPARE(dest->currentText(), "FTP: beta");
+        QCOMPARE(dir->text(), "/remote");
+        removeInEditor("beta");
+        f.choose("cmbOutput", 4);
+        QCOMPARE(dest->currentIndex(), 0);
+        QCOMPARE(dir->text(), AddBackslash(f.pics));
+        QVERIFY(!dir->isEnabled() && !f.c<QPushButton>("cmdBrowse")->isEnabled());
     }
 
     void unreadableStoredValues()
@@ -672,6 +696,16 @@ private slots:
         QCOMPARE(ctl<QPushButton>(go, "cmdStopProcess")->text(), "Stop Processing Images");
         QCOMPARE(filesIn(f.out).size(), 5);
         QCOMPARE(f.dialogs.titles(), kDone);
+
+        // a start with nothing ticked shows nothing of the last run
+        f.click("cmdDeselectAll");
+        f.dialogs.clear();
+        f.click("cmdGo");
+        QCOMPARE(f.dialogs.titles(), QStringList{"No Images"});
+        QCOMPARE(go->imageText(), QString());
+        QCOMPARE(go->statusText(), QString());
+        QCOMPARE(ctl<QLabel>(go, "lblScene")->text(), QString());
+        QCOMPARE(ctl<QProgressBar>(go, "proProcess")->value(), ctl<QProgressBar>(go, "proProcess")->minimum());
     }
 
     void copyToOtherFolder()

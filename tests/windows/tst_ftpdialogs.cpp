@@ -12,7 +12,9 @@
 #include "windows/frmftptest.h"
 #include "settings/ftpconnections.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QTimer>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -209,6 +211,32 @@ private slots:
         QVERIFY(!store.contains("FTPConnections", "Local.Server"));
         editor.cmdRemove_Click();
         QCOMPARE(dialogs.shown.last().text, "Please select the connection to remove from list above!");
+    }
+
+    // "Test" after adding a connection tests the new one, and it stays selected
+    // afterwards (the list is sorted: rows move, names do not).
+    void editorTestFollowsTheNewConnection()
+    {
+        ScriptedDialogService dialogs;
+        Ftp().connections = {FTPConnection{"Alpha", "alpha.example", 21, "/", true, {}, {}, true, 30},
+                             FTPConnection{"Slow FTP", "slow.example", 21, "/", true, {}, {}, true, 30}};
+        Ftp().RefreshConnectionList = true;
+        frmFTPConnections editor;
+        editor.show();
+        auto *list = child<QListWidget>(&editor, "lstConnections");
+        list->setCurrentRow(1); // "Slow FTP"
+        field(&editor, "txtName")->setText("Zulu");
+        field(&editor, "txtHost")->setText("127.0.0.1");
+        field(&editor, "txtPort")->setText("1");
+        QString tested;
+        QTimer::singleShot(0, this, [&] {
+            tested = Ftp().current.Name;
+            QApplication::activeModalWidget()->close();
+        });
+        editor.cmdTest_Click();
+        QCOMPARE(tested, "Zulu");
+        QCOMPARE(list->currentItem()->text(), "Zulu");
+        QCOMPARE(field(&editor, "txtHost")->text(), "127.0.0.1");
     }
 
     void editorPasswordAndAnonymousRules()

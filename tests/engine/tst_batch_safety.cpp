@@ -1,0 +1,321 @@
+// Faults driven through the batch: a full or read-only output folder, names that
+// collide, results that replace older files. Whatever happens, every original is
+// untouched in place or in the trash with the same bytes, and every file under a
+// final name decodes completely.
+
+#include "batchfixture.h"
+#include "engine/outputplan.h"
+#include "support/safefile.h"
+
+#include <QDirIterator>
+
+using namespace vexl;
+using namespace vexl::test;
+
+namespace {
+// A small tmpfs mounted at `path` while it lives (root only; otherwise not mounted).
+struct SmallMount
+{
+    QString path;
+    bool mounted = false;
+    SmallMount(const QString &where, const QString &size)
+        : path(where)
+    {
+        QDir().mkpath(where);
+        QProcess p;
+        p.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                          QStringLiteral("size=") + size, QStringLiteral("tmpfs"), where});
+        mounted = p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    }
+    bool remountReadOnly() const
+    {
+        return QProcess::execute(QStringLiteral("mount"),
+                                 {QStringLiteral("-o"), QStringLiteral("remount,ro"), path}) == 0;
+    }
+    // Fills the file system up with one file.
+    void fill() const
+    {
+        QFile f(path + QStringLiteral("/filler.bin"));
+        if (!f.open(QIODevice::WriteOnly))
+            return;
+        const QByteArray block(4096, 'x');
+        for (int i = 0; i < 1 << 16 && f.write(block) == block.size(); ++i) {
+        }
+    }
+    ~SmallMount()
+    {
+        if (mounted)
+            QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), path});
+    }
+};
+
+bool decodesCompletely(const QString &path)
+{
+    QProcess p;
+    p.start(QStringLiteral("convert"), {QStringLiteral("-regard-warnings"), path, QStringLiteral("null:")});
+    return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+} // namespace
+
+class TestBatchSafety : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void faultCases_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("titles");  // the questions and messages, in order
+        QTest::addColumn<QString>("said");        // a text the first question holds
+        QTest::addColumn<QStringList>("inAfter"); // files left in the input folder
+        QTest::addColumn<QStringList>("outAfter"); // files under final names in the output folder
+        const QStringList done{"Done"};
+        QTest::addRow("gif: extraction into a full folder keeps the GIF and the older output")
+            << "gif png delete full older" << QStringList{"ImageMagick Error", "Done"} << ""
+            << QStringList{"anim.gif"} << QStringList{"anim.png", "filler.bin"};
+        QTest::addRow("gif: extraction into a read-only folder keeps the GIF")
+            << "gif png delete readonly older" << QStringList{"ImageMagick Error", "Done"} << "Read-only"
+            << QStringList{"anim.gif"} << QStringList{"anim.png"};
+        QTest::addRow("case-only rename onto a pending input: skipped after asking")
+            << "case same delete" << QStringList{"Name Collision", "Done"}
+            << "These images would overwrite another image or its result:\r\nPhoto.png, photo.png -> photo.png\r\n\r\n"
+               "Do you want to skip them and process the others?"
+            << QStringList{"Photo.png", "photo.png"} << QStringList{};
+        QTest::addRow("a moved original, then one that keeps its name: both kept")
+            << "caseab same delete" << done << "" << QStringList{"a.jpg", "b.jpg"} << QStringList{};
+        QTest::addRow("two inputs onto one output: the first keeps it")
+            << "pair png delete" << QStringList{"Name Collision", "Done"} << "a.jpg, a.png -> a.png"
+            << QStringList{"a.png"} << QStringList{"a.png"};
+        QTest::addRow("a name known only during the run collides: asked like a copy failure")
+            << "pair png delete meta" << QStringList{"Copy Error", "Done"}
+            << "The name is taken by another image of this run or by its result." << QStringList{"a.png"}
+            << QStringList{"20_a.png"};
+        QTest::addRow("collision answered No: nothing written")
+            << "pair png delete no" << QStringList{"Name Collision", "Done"} << "a.jpg, a.png -> a.png"
+            << QStringList{"a.jpg", "a.png"} << QStringList{};
+        QTest::addRow("prefixed output is another input: that image is skipped")
+            << "prefixpair same delete flop" << QStringList{"Name Collision", "Done"} << "a.jpg, th_a.jpg -> th_a.jpg"
+            << QStringList{"a.jpg", "th_th_a.jpg"} << QStringList{};
+        QTest::addRow("rename-only onto a full file system: no broken file, words for the failure")
+            << "big full delete prefix" << QStringList{"Copy Error", "Done"} << "No space left on device"
+            << QStringList{"big.bmp"} << QStringList{"filler.bin"};
+        QTest::addRow("operation into a full folder: original kept")
+            << "big full delete flop" << QStringList{"Copy Error", "Done"} << "No space left on device"
+            << QStringList{"big.bmp"} << QStringList{"filler.bin"};
+        QTest::addRow("work in place: the original goes to the trash")
+            << "one same flop" << done << "" << QStringList{"a.png"} << QStringList{};
+        QTest::addRow("older output replaced: it goes to the trash")
+            << "one older flop delete" << done << "" << QStringList{} << QStringList{"a.png"};
+        QTest::addRow("same folder overrides a stale output folder")
+            << "one samedest prefix" << done << "" << QStringList{"a.png", "th_a.png"} << QStringList{};
+    }
+    void faultCases()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QStringList, titles);
+        QFETCH(QString, said);
+        QFETCH(QStringList, inAfter);
+        QFETCH(QStringList, outAfter);
+        const QStringList w = setup.split(QLatin1Char(' '));
+        const auto has = [&](const char *word) { return w.contains(QLatin1String(word)); };
+        BatchFixture f;
+        std::unique_ptr<SmallMount> mount;
+        if (has("full") || has("readonly")) {
+            mount = std::make_unique<SmallMount>(f.out, QStringLiteral("256k"));
+            if (!mount->mounted)
+                QSKIP("mounting a small tmpfs is not allowed here");
+        }
+        f.s.DeleteOld = has("delete");
+        f.s.OutputFormat = has("png") ? 5 : 0;
+        f.s.MiscFlipHoriz = has("flop");
+        f.s.Case = has("case") || has("caseab") ? 1 : 0;
+        f.s.RenamePrefix = has("prefix") || has("prefixpair") ? QStringLiteral("th_")
+            : has("meta")                                    ? QStringLiteral("[WIDTH]_")
+                                                             : QString();
+        if (has("same"))
+            f.s.OutputDir = f.in;
+        if (has("samedest"))
+            f.input.outputDestIndex = 0; // OutputDir still names `out`
+        if (has("gif")) {
+            QVERIFY(makeAnimatedGif(f.inPath(QStringLiteral("anim.gif")), 3));
+            f.add(QStringLiteral("anim.gif"));
+        }
+        if (has("case")) {
+            QVERIFY(f.addImage(QStringLiteral("Photo.png"), 20, 10, 1));
+            QVERIFY(f.addImage(QStringLiteral("photo.png"), 20, 10, 2));
+        }
+        if (has("caseab")) {
+            QVERIFY(f.addImage(QStringLiteral("A.jpg"), 20, 10, 1));
+            QVERIFY(f.addImage(QStringLiteral("b.jpg"), 20, 10, 2));
+        }
+        if (has("pair")) {
+            QVERIFY(f.addImage(QStringLiteral("a.jpg"), 20, 10, 1));
+            QVERIFY(f.addImage(QStringLiteral("a.png"), 20, 10, 2));
+        }
+        if (has("prefixpair")) {
+            QVERIFY(f.addImage(QStringLiteral("a.jpg"), 20, 10, 1));
+            QVERIFY(f.addImage(QStringLiteral("th_a.jpg"), 20, 10, 2));
+        }
+        if (has("big"))
+            QVERIFY(f.addImage(QStringLiteral("big.bmp"), 300, 300)); // 270 KB, more than the mount holds
+        if (has("one"))
+            QVERIFY(f.addImage(QStringLiteral("a.png"), 20, 10, 3));
+        QMap<QString, QByteArray> originals; // path -> checksum: every file that must survive
+        for (const QString &name : f.inFiles())
+            originals.insert(f.inPath(name), checksum(f.inPath(name)));
+        if (has("caseab")) // moved to its new name, the same file
+            originals.insert(f.inPath(QStringLiteral("a.jpg")), originals.take(f.inPath(QStringLiteral("A.jpg"))));
+        if (has("older")) {
+            const QString older = f.outPath(has("gif") ? QStringLiteral("anim.png") : QStringLiteral("a.png"));
+            QVERIFY(makeImage(older, 12, 12, 7));
+            originals.insert(older, checksum(older));
+        }
+        if (has("full"))
+            mount->fill();
+        if (has("readonly"))
+            QVERIFY(mount->remountReadOnly());
+        f.host.answers.push_back(has("no") ? MsgAnswer::No : MsgAnswer::Yes);
+        f.host.answers.push_back(MsgAnswer::Yes);
+
+        f.go();
+        QCOMPARE(f.host.titles(), titles);
+        if (!said.isEmpty())
+            QVERIFY2(f.host.asked.first().text.contains(said), qPrintable(f.host.asked.first().text));
+        if (titles.first() == QLatin1String("Name Collision"))
+            QVERIFY(f.host.asked.first().buttons == MsgButtons::YesNo && f.host.asked.first().icon == MsgIcon::Exclamation);
+        QVERIFY(f.host.errors.isEmpty());
+
+        // Files under final names, and no work or lock file left anywhere.
+        const auto visible = [](const QStringList &names) {
+            QStringList v;
+            for (const QString &n : names)
+                if (!n.startsWith(QLatin1Char('.')))
+                    v << n;
+            return v;
+        };
+        QCOMPARE(visible(f.inFiles()), inAfter);
+        QCOMPARE(visible(f.outFiles()), outAfter);
+        QCOMPARE(f.inFiles(), inAfter);
+        QCOMPARE(f.outFiles(), outAfter);
+
+        // Every original or replaced file is in place or in the trash, unchanged.
+        QMap<QByteArray, int> trashed;
+        const QString trash = f.world.path(QStringLiteral("data/Trash/files"));
+        for (const QString &name : BatchFixture::filesBelow(trash))
+            ++trashed[checksum(trash + QLatin1Char('/') + name)];
+        for (auto it = originals.cbegin(); it != originals.cend(); ++it) {
+            const bool inPlace = QFileInfo::exists(it.key()) && checksum(it.key()) == it.value();
+            QVERIFY2(inPlace || trashed.value(it.value()) > 0, qPrintable(it.key()));
+        }
+        for (const QString &name : f.outFiles())
+            if (name != QLatin1String("filler.bin"))
+                QVERIFY2(decodesCompletely(f.outPath(name)), qPrintable(name));
+        for (const QString &name : f.inFiles())
+            QVERIFY2(decodesCompletely(f.inPath(name)), qPrintable(name));
+    }
+
+    // Where no trash can take a file (here a file stands where the trash would
+    // be), it is removed for good, and said so.
+    void noTrash()
+    {
+        BatchFixture f;
+        QVERIFY(writeFile(f.world.path(QStringLiteral("data/Trash")), "a file where the trash would be"));
+        f.s.DeleteOld = f.s.MiscFlipHoriz = true;
+        QVERIFY(f.addImage(QStringLiteral("a.png"), 20, 10));
+        QVERIFY(makeImage(f.outPath(QStringLiteral("a.png")), 5, 5));
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QCOMPARE(f.host.reports.size(), 2);
+        QVERIFY2(f.host.reports.at(0).startsWith(f.outPath(QStringLiteral("a.png")) + QStringLiteral(" was replaced for good")),
+                 qPrintable(f.host.reports.at(0)));
+        QVERIFY2(f.host.reports.at(1).startsWith(f.inPath(QStringLiteral("a.png")) + QStringLiteral(" was deleted for good")),
+                 qPrintable(f.host.reports.at(1)));
+        QCOMPARE(imageSize(f.outPath(QStringLiteral("a.png"))), qMakePair(20, 10));
+        QVERIFY(f.inFiles().isEmpty());
+    }
+
+    // The plan a preview or dry run reads: names per ticked image in list order,
+    // numbers past taken ones, scenes of a GIF split into scenes, and names
+    // known only during the run left out of the collision check.
+    void plan()
+    {
+        BatchFixture f;
+        f.s.SequentialNumber = true;
+        f.s.ZeroFill = QStringLiteral("3");
+        f.s.StartNumber = QStringLiteral("1");
+        f.s.OutputFormat = 5;
+        f.s.AniExtractAllScenes = true;
+        QVERIFY(makeAnimatedGif(f.inPath(QStringLiteral("anim.gif")), 3));
+        f.add(QStringLiteral("anim.gif"));
+        f.add(QStringLiteral("skipped.png"), false);
+        QVERIFY(f.addImage(QStringLiteral("b.jpg")));
+        QVERIFY(makeImage(f.outPath(QStringLiteral("002.png")), 4, 4)); // number 2 is taken
+        QList<PlannedImage> plan = OutputPlanner(f.s, f.input, f.out, false).plan();
+        QCOMPARE(plan.size(), 2);
+        QCOMPARE(plan.at(0).outputs, (QStringList{f.outPath(QStringLiteral("0011.png")), f.outPath(QStringLiteral("0012.png")),
+                                          f.outPath(QStringLiteral("0013.png"))}));
+        QCOMPARE(plan.at(1).outputs, QStringList{f.outPath(QStringLiteral("003.png"))});
+        QVERIFY(plan.at(1).collision == CollisionKind::None);
+
+        // Eleven claims on one name: ten lines at most, then the rest counted.
+        BatchFixture g;
+        g.s.OutputFormat = 5;
+        g.s.RenamePrefix = QStringLiteral("[WIDTH]");
+        g.add(QStringLiteral("m.jpg"));
+        g.add(QStringLiteral("m.png"));
+        QVERIFY(!OutputPlanner(g.s, g.input, g.out, false).plan().at(1).nameKnown);
+        QVERIFY(OutputPlanner::collisionQuestion(OutputPlanner(g.s, g.input, g.out, false).plan(), g.out).isEmpty());
+        g.s.RenamePrefix.clear();
+        for (int i = 0; i < 11; ++i) {
+            g.add(QStringLiteral("x%1.jpg").arg(i));
+            g.add(QStringLiteral("x%1.bmp").arg(i));
+        }
+        const QStringList lines = OutputPlanner::collisionLines(OutputPlanner(g.s, g.input, g.out, false).plan(), g.out);
+        QCOMPARE(lines.size(), 11);
+        QCOMPARE(lines.first(), QStringLiteral("m.jpg, m.png -> m.png"));
+        QCOMPARE(lines.last(), QStringLiteral("and 2 more"));
+
+        // Uploaded into their own sub-folders, two images of one name do not collide.
+        BatchFixture h;
+        h.s.ReplicateSubDirs = h.input.recurse = true;
+        h.add(QStringLiteral("x/a.png"));
+        h.add(QStringLiteral("y/a.png"));
+        QVERIFY(OutputPlanner::collisionQuestion(OutputPlanner(h.s, h.input, h.out, true).plan(), h.out).isEmpty());
+        h.s.ReplicateSubDirs = false;
+        QVERIFY(!OutputPlanner::collisionQuestion(OutputPlanner(h.s, h.input, h.out, true).plan(), h.out).isEmpty());
+    }
+
+    // Files a run that died left behind are cleaned up; live runs' files stay.
+    void debris()
+    {
+        TestWorld world;
+        const QString dir = world.path(QStringLiteral("out"));
+        QDir().mkpath(dir);
+        QProcess sleeper; // a live process that is not this one
+        sleeper.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(sleeper.waitForStarted());
+        const QString live = QString::number(sleeper.processId());
+        QProcess gone;
+        gone.start(QStringLiteral("true"));
+        QVERIFY(gone.waitForFinished());
+        const QString dead = QString::number(gone.processId());
+        const QStringList names{".a.png." + dead + ".work.png", ".0001.jpg." + dead + ".lock",
+                                ".m.png." + dead + ".work.png~", ".vexl-k2x9." + dead + ".work.jpg",
+                                ".b.png." + live + ".work.png", ".0002.jpg." + live + ".lock", ".hidden." + dead,
+                                "c." + dead + ".work.png"};
+        for (const QString &n : names)
+            QVERIFY(writeFile(dir + QLatin1Char('/') + n, "x"));
+        QCOMPARE(RemoveDebris(dir), 4);
+        QCOMPARE(BatchFixture::filesBelow(dir),
+                 (QStringList{".0002.jpg." + live + ".lock", ".b.png." + live + ".work.png", ".hidden." + dead,
+                              "c." + dead + ".work.png"}));
+        // A name another live run holds is not reserved again.
+        QCOMPARE(ReserveName(dir + QStringLiteral("/0002.jpg")), NameReservation::Taken);
+        QCOMPARE(ReserveName(dir + QStringLiteral("/0003.jpg")), NameReservation::Reserved);
+        QCOMPARE(ReserveName(world.path(QStringLiteral("missing/0003.jpg"))), NameReservation::Unavailable);
+        sleeper.kill();
+        sleeper.waitForFinished();
+    }
+};
+
+VEXL_ENGINE_TEST_MAIN(TestBatchSafety)
+#include "tst_batch_safety.moc"
