@@ -468,6 +468,13 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>no trash can take this file</source>
+        <translation>kein Papierkorb kann diese Datei aufnehmen</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
@@ -1602,6 +1609,29 @@
     <message>
         <source>Re-opening the connection failed: %1</source>
         <translation>Das erneute Öffnen der Verbindung ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Removed the incomplete file %1 from the server.</source>
+        <translation>Die unvollständige Datei %1 wurde vom Server entfernt.</translation>
+    </message>
+    <message>
+        <source>Could not remove the incomplete file %1 from the server: %2</source>
+        <translation>Die unvollständige Datei %1 konnte nicht vom Server entfernt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::OutputPlanner</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>These images would overwrite another image or its result:</source>
+        <translation>Diese Bilder würden ein anderes Bild oder dessen Ergebnis überschreiben:</translation>
+    </message>
+    <message>
+        <source>Do you want to skip them and process the others?</source>
+        <translation>Möchten Sie diese überspringen und die anderen verarbeiten?</translation>
     </message>
 </context>
 <context>

@@ -468,6 +468,13 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>no trash can take this file</source>
+        <translation>ninguna papelera puede aceptar este archivo</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
@@ -1602,6 +1609,29 @@
     <message>
         <source>Re-opening the connection failed: %1</source>
         <translation>No se pudo volver a abrir la conexión: %1</translation>
+    </message>
+    <message>
+        <source>Removed the incomplete file %1 from the server.</source>
+        <translation>Se eliminó del servidor el archivo incompleto %1.</translation>
+    </message>
+    <message>
+        <source>Could not remove the incomplete file %1 from the server: %2</source>
+        <translation>No se pudo eliminar del servidor el archivo incompleto %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::OutputPlanner</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>These images would overwrite another image or its result:</source>
+        <translation>Estas imágenes sobrescribirían otra imagen o su resultado:</translation>
+    </message>
+    <message>
+        <source>Do you want to skip them and process the others?</source>
+        <translation>¿Desea omitirlas y procesar las demás?</translation>
     </message>
 </context>
 <context>

@@ -468,6 +468,13 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>no trash can take this file</source>
+        <translation>aucune corbeille ne peut recevoir ce fichier</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
@@ -1602,6 +1609,29 @@
     <message>
         <source>Re-opening the connection failed: %1</source>
         <translation>La réouverture de la connexion a échoué : %1</translation>
+    </message>
+    <message>
+        <source>Removed the incomplete file %1 from the server.</source>
+        <translation>Le fichier incomplet %1 a été supprimé du serveur.</translation>
+    </message>
+    <message>
+        <source>Could not remove the incomplete file %1 from the server: %2</source>
+        <translation>Impossible de supprimer le fichier incomplet %1 du serveur : %2</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::OutputPlanner</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>These images would overwrite another image or its result:</source>
+        <translation>Ces images écraseraient une autre image ou son résultat :</translation>
+    </message>
+    <message>
+        <source>Do you want to skip them and process the others?</source>
+        <translation>Voulez-vous les ignorer et traiter les autres ?</translation>
     </message>
 </context>
 <context>

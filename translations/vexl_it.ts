@@ -468,6 +468,13 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>no trash can take this file</source>
+        <translation>nessun cestino può accogliere questo file</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
@@ -1602,6 +1609,29 @@
     <message>
         <source>Re-opening the connection failed: %1</source>
         <translation>Riapertura della connessione non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Removed the incomplete file %1 from the server.</source>
+        <translation>Il file incompleto %1 è stato rimosso dal server.</translation>
+    </message>
+    <message>
+        <source>Could not remove the incomplete file %1 from the server: %2</source>
+        <translation>Impossibile rimuovere dal server il file incompleto %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::OutputPlanner</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altre %1</translation>
+    </message>
+    <message>
+        <source>These images would overwrite another image or its result:</source>
+        <translation>Queste immagini sovrascriverebbero un&apos;altra immagine o il suo risultato:</translation>
+    </message>
+    <message>
+        <source>Do you want to skip them and process the others?</source>
+        <translation>Vuoi saltarle ed elaborare le altre?</translation>
     </message>
 </context>
 <context>

@@ -468,6 +468,13 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>no trash can take this file</source>
+        <translation>geen prullenbak kan dit bestand opnemen</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
@@ -1602,6 +1609,29 @@
     <message>
         <source>Re-opening the connection failed: %1</source>
         <translation>Het opnieuw openen van de verbinding is mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Removed the incomplete file %1 from the server.</source>
+        <translation>Het onvolledige bestand %1 is van de server verwijderd.</translation>
+    </message>
+    <message>
+        <source>Could not remove the incomplete file %1 from the server: %2</source>
+        <translation>Het onvolledige bestand %1 kon niet van de server worden verwijderd: %2</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::OutputPlanner</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>en nog %1</translation>
+    </message>
+    <message>
+        <source>These images would overwrite another image or its result:</source>
+        <translation>Deze afbeeldingen zouden een andere afbeelding of het resultaat ervan overschrijven:</translation>
+    </message>
+    <message>
+        <source>Do you want to skip them and process the others?</source>
+        <translation>Wilt u deze overslaan en de andere verwerken?</translation>
     </message>
 </context>
 <context>
