@@ -1,8 +1,10 @@
 #include "clibatch.h"
 
 #include "engine/batchrun.h"
+#include "engine/outputplan.h"
 #include "ftp/ftpsession.h"
 #include "support/dirhandle.h"
+#include "support/fileprocs.h"
 #include "settings/settingsstore.h"
 #include "support/apppaths.h"
 #include "settings/ftpconnections.h"
@@ -161,6 +163,9 @@ const CliOption kOptions[] = {
      "Read the settings from FILE (an INI file with the same groups and names) instead of the user's settings."},
     {"answer", "yes|no", "no",
      "The answer to every question: yes or no (default no, so a run never overwrites or deletes on its own)."},
+    {"dry-run", nullptr, nullptr,
+     "Plan the run and print \"input -> output\" for every image (names, numbers and the name collisions the "
+     "run would ask about), touching nothing."},
     // Taken out of the arguments before the parser sees them (see main.cpp);
     // listed here for --help.
     {"workers", "N", nullptr,
@@ -285,6 +290,41 @@ QString ProgressLine(int position, int count, qint64 elapsedMs, const QString &i
         .arg(item);
 }
 
+namespace {
+// --dry-run: the plan the run starts from, one line per output, and the
+// collisions it would ask about. Nothing is read beyond the folder's listing.
+int printPlan(const ProcessSettings &settings, const BatchInput &input)
+{
+    QTextStream out(stdout);
+    const bool isFTP = input.outputDestIndex >= 2;
+    const QString outputBase = isFTP ? AppPaths::tempFolder() : settings.OutputDir;
+    QList<PlannedImage> plan;
+    try {
+        plan = OutputPlanner(settings, input, outputBase, isFTP).plan();
+    } catch (const VexlError &e) {
+        return refuse(QStringLiteral("The settings give no output name: %1.").arg(e.description));
+    }
+    const QString stage = AddBackslash(outputBase);
+    for (const PlannedImage &image : plan) {
+        for (const QString &output : image.outputs) {
+            QString shown = output;
+            if (isFTP) // the upload goes to the connection's folder
+                shown = input.outputDestText + QLatin1Char(' ') + AddBackslash(settings.OutputDir)
+                    + (output.startsWith(stage) ? output.mid(stage.size()) : output);
+            out << image.item << " -> " << shown;
+            if (image.collision != CollisionKind::None)
+                out << "  (name collision: the run asks first)";
+            out << '\n';
+        }
+    }
+    const QStringList collisions = OutputPlanner::collisionLines(plan, outputBase);
+    if (!collisions.isEmpty())
+        out << "Name Collision:\n  " << collisions.join(QStringLiteral("\n  ")) << '\n';
+    out << plan.size() << " images planned, nothing written" << Qt::endl;
+    return 0;
+}
+} // namespace
+
 bool WantsCommandLine(const QStringList &arguments)
 {
     // Any option at all belongs to the command line: the window takes none, and
@@ -405,6 +445,9 @@ int RunCommandLine(const QStringList &arguments)
         err << "Drive Error: (" << e.number << ") " << e.description << Qt::endl;
         return 1;
     }
+
+    if (parser.isSet(QStringLiteral("dry-run")))
+        return printPlan(settings, input);
 
     TerminalBatchHost host(answer == QLatin1String("yes"));
     int ignore = 0;

@@ -446,6 +446,35 @@ private slots:
         }
     }
 
+    // --dry-run shows the names the run then gives, and the collisions it will
+    // ask about, and touches nothing.
+    void dryRunShowsWhatTheRunDoes()
+    {
+        TestWorld world;
+        const QString in = world.path(QStringLiteral("in"));
+        const QString out = world.path(QStringLiteral("out"));
+        QDir().mkpath(out);
+        for (const char *name : {"a.jpg", "a.png", "b.jpg", "d.bmp"})
+            QVERIFY(makeImage(in + '/' + name, 30, 20));
+        const QString ini = writeSettings(world, QStringLiteral("OutputFormat=5\nSequentialNumber=0\nRenamePrefix=th_\n"
+                                                                "OutputDest=//DIFFDIR//\nOutputDir=%1\n").arg(out));
+        const QStringList before = filesIn(in);
+        const Result plan = runBatch(world, {"--batch", in, "--settings", ini, "--dry-run"});
+        QCOMPARE(plan.code, 0);
+        QCOMPARE(filesIn(out), QStringList());
+        QCOMPARE(filesIn(in), before);
+        QStringList planned;
+        for (const QString &line : plan.out.split('\n'))
+            if (line.contains(" -> ") && !line.startsWith(QLatin1Char(' ')))
+                planned << QFileInfo(line.section(" -> ", 1).section("  (", 0, 0)).fileName();
+        QCOMPARE(planned, (QStringList{"th_a.png", "th_a.png", "th_b.png", "th_d.png"}));
+        QVERIFY2(plan.out.contains("Name Collision:\n  a.jpg, a.png -> th_a.png"), qPrintable(plan.out));
+        // The run gives those names; the contested one goes to the first image.
+        const Result run = runBatch(world, {"--batch", in, "--settings", ini, "--answer", "yes"});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(filesIn(out), (QStringList{"th_a.png", "th_b.png", "th_d.png"}));
+    }
+
     void badWorkerCount_data()
     {
         QTest::addColumn<QString>("value");
