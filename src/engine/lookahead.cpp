@@ -133,8 +133,16 @@ void LookAhead::endImage(int index, const QStringList &upcomingSources)
     }
     if (m_recording.isEmpty())
         return;
+    // A batch whose steps do not repeat from image to image (a stamp with the
+    // file name, a step after the overlay) gains nothing from work done ahead:
+    // after two images without a result taken, the guessing stops; until the
+    // first one is taken, it stays one image per thread ahead.
+    ++m_imagesDone;
+    if (m_taken == 0 && m_imagesDone > 2)
+        return;
+    const int horizon = m_taken > 0 ? int(upcomingSources.size()) : qMin<int>(m_ahead, int(upcomingSources.size()));
     const QList<Step> recipe = m_recording;
-    for (int j = 0; j < upcomingSources.size(); ++j) {
+    for (int j = 0; j < horizon; ++j) {
         const int image = index + 1 + j;
         if (m_scheduled.contains(image))
             continue;

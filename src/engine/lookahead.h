@@ -85,6 +85,7 @@ private:
     std::condition_variable m_jobDone;
     QSet<int> m_running; // images being worked on ahead now
     int m_current = -1;
+    int m_imagesDone = 0;
     QHash<QString, Result> m_results; // key -> the file after the step
     qint64 m_heldBytes = 0;
     QList<Step> m_recording;

@@ -125,7 +125,7 @@ inline bool makeQuadrants(const QString &path, int width = 20, int height = 20)
 // EXIF data as a camera writes it: a TIFF structure with the first directory
 // (make, model, orientation, date) and the EXIF directory (original date). An
 // empty text or a zero orientation leaves the tag out.
-struct ExifSpec
+struct ExifFields
 {
     QByteArray make;
     QByteArray model;
@@ -142,7 +142,7 @@ inline QByteArray le32(quint32 v)
     return QByteArray(b, 4);
 }
 
-inline QByteArray exifBlock(const ExifSpec &e)
+inline QByteArray exifBlock(const ExifFields &e)
 {
     const auto put16 = [&e](QByteArray &b, quint16 v) {
         const char big[] = {char(v >> 8), char(v)};

@@ -252,7 +252,7 @@ private slots:
         f.s.DimensionWidth = QString::number(expectedSize.width() * 2);
         f.s.DimensionHeight = QString::number(expectedSize.height() * 2);
         QVERIFY(makeQuadrants(f.inPath(QStringLiteral("q.png")), 40, 20));
-        ExifSpec exif;
+        ExifFields exif;
         exif.orientation = orientation;
         exif.make = "Phone";
         QVERIFY(makeJpegWithExif(f.inPath(QStringLiteral("q.jpg")), QImage(f.inPath(QStringLiteral("q.png"))),

@@ -181,14 +181,14 @@ private slots:
         BatchFixture f;
         f.s.RenamePrefix = prefix;
         f.s.RenameSuffix = suffix;
-        ExifSpec spec{make, model, dateTime, dateTimeOriginal, 0, bigEndian};
+        ExifFields fields{make, model, dateTime, dateTimeOriginal, 0, bigEndian};
         const QString name = container == QLatin1String("webp") ? QStringLiteral("photo.webp") : QStringLiteral("photo.jpg");
         const QString path = f.inPath(name);
         if (container == QLatin1String("webp")) {
             // An EXIF chunk after the image data, as phones write it.
             QVERIFY(makeMagickImage(path, 16, 12));
             QByteArray webp = fileBytes(path);
-            QByteArray body = QByteArray("Exif\0\0", 6) + exifBlock(spec);
+            QByteArray body = QByteArray("Exif\0\0", 6) + exifBlock(fields);
             if (body.size() % 2)
                 body += '\0';
             QByteArray chunk("EXIF");
@@ -201,7 +201,7 @@ private slots:
         } else {
             QImage img(16, 12, QImage::Format_RGB32);
             img.fill(Qt::darkCyan);
-            QVERIFY(container == QLatin1String("none") ? img.save(path, "JPG") : makeJpegWithExif(path, img, exifBlock(spec)));
+            QVERIFY(container == QLatin1String("none") ? img.save(path, "JPG") : makeJpegWithExif(path, img, exifBlock(fields)));
         }
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
@@ -238,12 +238,12 @@ private slots:
         f.s.RenamePrefix = prefix;
         f.s.TextOverlay = overlay;
         f.s.TextOverlayText = QStringLiteral("[CAMERA] [DATE]");
-        ExifSpec spec;
-        spec.make = "Phone";
-        spec.dateTimeOriginal = "2020:01:01 12:00:00";
+        ExifFields fields;
+        fields.make = "Phone";
+        fields.dateTimeOriginal = "2020:01:01 12:00:00";
         QImage img(30, 20, QImage::Format_RGB32);
         img.fill(Qt::white);
-        QVERIFY(makeJpegWithExif(f.inPath(QStringLiteral("q.jpg")), img, exifBlock(spec)));
+        QVERIFY(makeJpegWithExif(f.inPath(QStringLiteral("q.jpg")), img, exifBlock(fields)));
         f.add(QStringLiteral("q.jpg"));
         QCOMPARE(f.go(), BatchOutcome::Finished);
         QCOMPARE(f.outFiles(), QStringList{expectedName});
@@ -321,12 +321,12 @@ private slots:
         const auto box = [&](const char *type, const QByteArray &payload) {
             return be32(quint32(8 + payload.size())) + QByteArray(type, 4) + payload;
         };
-        ExifSpec spec;
-        spec.make = "Apple";
-        spec.model = "iPhone 15";
-        spec.dateTimeOriginal = "2024:06:01 10:11:12";
-        spec.orientation = 6; // applied by the decoder already: not for auto-rotate
-        const QByteArray item = be32(6) + QByteArray("Exif\0\0", 6) + exifBlock(spec);
+        ExifFields fields;
+        fields.make = "Apple";
+        fields.model = "iPhone 15";
+        fields.dateTimeOriginal = "2024:06:01 10:11:12";
+        fields.orientation = 6; // applied by the decoder already: not for auto-rotate
+        const QByteArray item = be32(6) + QByteArray("Exif\0\0", 6) + exifBlock(fields);
         const QByteArray ftyp = box("ftyp", QByteArray("heic") + be32(0) + "mif1heic");
         const auto metaBox = [&](quint32 offset) {
             const QByteArray infe = box("infe", QByteArray("\x02\0\0\0", 4) + be16(1) + be16(0) + itemType + '\0');
