@@ -906,16 +906,4 @@ qint16 BatchRun::GetNumScenes(const QString &path)
     }
 }
 
-QString BatchRun::ExtractScene(const QString &input, const QString &output, int scene)
-{
-    try {
-        ImageEngine engine;
-        engine.setServeEventsWhileWorking(true);
-        engine.Convert({input + QStringLiteral("[%1]").arg(scene), output});
-    } catch (const VexlError &e) {
-        return e.withLine();
-    }
-    return QString();
-}
-
 } // namespace vexl

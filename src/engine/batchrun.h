@@ -97,11 +97,8 @@ public:
     QString ReplaceMeta(const QString &text);
     QString ReplaceMetaForName(const QString &text);
 
-    // Animated GIF and WebP helpers: the scene count from "%n" (0 on any
-    // failure) and the extraction of one 0-based scene.
+    // The scene count of a multi-scene file from "%n" (0 on any failure).
     static qint16 GetNumScenes(const QString &path);
-    // Returns "" or the image engine's reason for failing.
-    static QString ExtractScene(const QString &input, const QString &output, int scene);
 
 private:
     struct EndRun
