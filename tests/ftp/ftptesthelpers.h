@@ -14,7 +14,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-
 namespace vexl::test {
 
 // "number source: description" of the error `call` raises, or "".

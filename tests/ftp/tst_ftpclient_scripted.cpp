@@ -21,194 +21,6 @@ using namespace vexl::test;
 
 Q_DECLARE_METATYPE(vexl::test::Delivery)
 
-class TestFtpClientScripted : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void session_data();
-    void session();
-    void listingEndsAfterReplyAndDataClose_data();
-    void listingEndsAfterReplyAndDataClose();
-    void silenceCancelAndLateReply_data();
-    void silenceCancelAndLateReply();
-    void uploadEndsEarly_data();
-    void uploadEndsEarly();
-    void listingBounded_data();
-    void listingBounded();
-    void activeModeRefusesOtherPeers();
-    void uploadProgressCountsWhatLeft();
-    void unsafeArgumentsRefused_data();
-    void unsafeArgumentsRefused();
-    void synchronousChecks();
-};
-
-void TestFtpClientScripted::session_data()
-{
-    QTest::addColumn<Delivery>("delivery");
-    // What the server does besides its usual answers: "greeting TEXT",
-    // "VERB TEXT" (TEXT "close" closes the connection), "unsolicited TEXT"
-    // after the login, or "refused".
-    QTest::addColumn<QByteArray>("script");
-    QTest::addColumn<QString>("method"); // started after the login
-    QTest::addColumn<QByteArray>("sent");
-    QTest::addColumn<QString>("outcome"); // completion events, then the last error: "number source"
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<QString>("directory");
-    QTest::addColumn<QString>("message"); // FtpServerMessage
-
-    const QByteArray all = "USER user|PASS pass|PWD";
-    const QString ok = QStringLiteral("OnConnect:0");
-    const QString failed = QStringLiteral("OnConnect:1 %1 FtpClientX.CFtpClient");
-    const std::pair<Delivery, const char *> deliveries[] = {
-        {Delivery::Whole, "whole"}, {Delivery::ByteByByte, "byte by byte"}, {Delivery::RandomFragments, "fragments"}};
-    for (const auto &[d, n] : deliveries) {
-        QTest::addRow("normal login, %s", n) << d << QByteArray() << "" << all << ok << false << "/" << "";
-        QTest::addRow("greeting 421, %s", n)
-            << d << QByteArray("greeting 421 Too many users\r\n") << "" << QByteArray() << failed.arg(16421) << true
-            << "" << "";
-        QTest::addRow("USER answered 230, %s", n) << d << QByteArray("USER 230 Logged in\r\n") << ""
-                                                  << QByteArray("USER user|PWD") << ok << false << "/" << "";
-        QTest::addRow("PASS answered 202, %s", n)
-            << d << QByteArray("PASS 202 Already in\r\n") << "" << all << ok << false << "/" << "";
-        QTest::addRow("PWD reply without quotes, %s", n)
-            << d << QByteArray("PWD 257 /home is current\r\n") << "" << all << failed.arg(16001) << true << "" << "";
-        QTest::addRow("PWD path with backslashes, %s", n)
-            << d << QByteArray("PWD 257 \"\\pub\\images\" is current\r\n") << "" << all << ok << false << "/pub/images"
-            << "";
-        // The third line starts with other digits and a space: not the end.
-        QTest::addRow("multi-line greeting, %s", n)
-            << d << QByteArray("greeting 220-Welcome\r\n220-second line\r\n230 users online\r\n220 Ready\r\n") << ""
-            << all << ok << false << "/" << "Welcome\r\nsecond line\r\n230 users online";
-    }
-    const Delivery whole = Delivery::Whole;
-    QByteArray line = "greeting 220 ", lines = "greeting 220-Welcome\r\n";
-    while (line.size() < 70 * 1024) {
-        line += QByteArray(1024, 'x');
-        lines += "220-" + QByteArray(1018, 'y') + "\r\n";
-    }
-    const QString tooLong = QStringLiteral("OnConnect:1 16010 CFtpClient.m_objControlSocket_OnDataArrival");
-    QTest::addRow("endless line") << whole << line << "" << QByteArray() << tooLong << true << "" << "";
-    QTest::addRow("multi-line reply without its end") << whole << lines << "" << QByteArray() << tooLong << true << ""
-                                                      << "";
-    QTest::addRow("connection refused") << whole << QByteArray("refused") << "" << QByteArray()
-                                        << "OnConnect:1 10061 CFtpClient.m_objControlSocket_OnError" << true << ""
-                                        << "";
-    const QString lost = QStringLiteral("%1:1 16009 CFtpClient.m_objControlSocket_OnClose");
-    QTest::addRow("closed after USER") << whole << QByteArray("USER close") << "" << QByteArray("USER user")
-                                       << lost.arg("OnConnect") << true << "" << "";
-    QTest::addRow("closed after CWD") << whole << QByteArray("CWD close") << "SetCurrentDirectory" << all + "|CWD docs"
-                                      << ok + " " + lost.arg("OnSetCurrentDirectory") << true << "/" << "";
-    QTest::addRow("closed during LIST") << whole << QByteArray("LIST close") << "EnumFiles" << all + "|TYPE A|PASV|LIST"
-                                        << ok + " " + lost.arg("OnEnumFiles") << true << "/" << "";
-    QTest::addRow("closed after QUIT without a goodbye") << whole << QByteArray("QUIT close") << "QuitSession"
-                                                         << all + "|QUIT" << ok + " " + lost.arg("OnQuitSession")
-                                                         << true << "/" << "";
-    QTest::addRow("unsolicited 421") << whole << QByteArray("unsolicited 421 Idle too long\r\n") << "" << all << ok
-                                     << true << "/" << "";
-    const quint16 nobody = closedPort();
-    QTest::addRow("227 naming a port where nothing listens")
-        << whole << QStringLiteral("PASV 227 Entering Passive Mode (127,0,0,1,%1,%2).\r\n").arg(nobody / 256).arg(nobody % 256).toLatin1()
-        << "EnumFiles" << all + "|TYPE A|PASV" << ok + " OnEnumFiles:1 10061 CFtpClient.m_objDataSocket_OnError" << false
-        << "/" << "";
-    QTest::addRow("227 with a field above 255")
-        << whole << QByteArray("PASV 227 Entering Passive Mode (127,0,0,1,256,7).\r\n") << "EnumFiles"
-        << all + "|TYPE A|PASV" << ok + " OnEnumFiles:1 16011 CFtpClient.EstablishPasvDataConnection" << false << "/"
-        << "";
-}
-
-void TestFtpClientScripted::session()
-{
-    QFETCH(Delivery, delivery);
-    QFETCH(QByteArray, script);
-    QFETCH(QString, method);
-    ScriptedFtpServer server(delivery);
-    quint16 port = server.port();
-    QByteArray unsolicited;
-    const QByteArray verb = script.split(' ').value(0), text = script.mid(verb.size() + 1);
-    if (verb == "refused")
-        port = closedPort();
-    else if (verb == "greeting")
-        server.greeting = text;
-    else if (verb == "unsolicited")
-        unsolicited = text;
-    else if (!verb.isEmpty())
-        server.reply(verb, text);
-    CFtpClient client;
-    ClientRecorder rec(client);
-    client.setPassiveMode(true);
-    if (vexl::test::login(client, rec, port) && !method.isEmpty())
-        rec.waitFor(start(client, method, QStringLiteral("docs")));
-    server.send(unsolicited);
-    QFETCH(bool, closed);
-    QTRY_COMPARE_WITH_TIMEOUT(client.FtpSessionState(), int(closed ? ftpClosed : ftpFreeState), 5000);
-
-    QStringList outcome = rec.completions;
-    if (client.LastFtpError().Number() != 0)
-        outcome << QString::number(client.LastFtpError().Number()) << client.LastFtpError().Source();
-    QTEST(outcome.join(QLatin1Char(' ')), "outcome");
-    QTEST(server.commands.join('|'), "sent");
-    QTEST(client.CurrentDirectory(), "directory");
-    QTEST(client.FtpServerMessage(), "message");
-    QCOMPARE(client.FtpServerMessage(), QString()); // read once
-    QCOMPARE(client.PendingMethod(), 0);
-    QCOMPARE(client.DataSocket().State(), int(sockClosed));
-    if (!rec.replies.isEmpty()) // the greeting is shown whole, never a fragment of it
-        QCOMPARE(rec.replies.first(), QString::fromLatin1(server.greeting).trimmed());
-    if (rec.completions.first() == QLatin1String("OnConnect:0")) {
-        QCOMPARE(rec.states.mid(0, 3), (QList<int>{ftpConnecting, ftpConnected, ftpAuthentication}));
-        QVERIFY(rec.states.contains(ftpUserLoggedIn));
-    }
-    if (closed && server.connections > 0)
-        QTRY_VERIFY_WITH_TIMEOUT(server.controlClosed, 5000);
-}
-
-void TestFtpClientScripted::listingEndsAfterReplyAndDataClose_data()
-{
-    QTest::addColumn<bool>("replyFirst");
-    QTest::addColumn<QString>("announced"); // in the 227 reply; not to be trusted
-    QTest::addRow("226 before the data connection closes") << true << "127.0.0.1";
-    QTest::addRow("226 after the data connection closes, 227 naming another address") << false << "127.0.0.2";
-}
-
-void TestFtpClientScripted::listingEndsAfterReplyAndDataClose()
-{
-    QFETCH(bool, replyFirst);
-    QFETCH(QString, announced);
-    ScriptedFtpServer server(Delivery::RandomFragments);
-    // The data listener is on 127.0.0.1 only: following 127.0.0.2 is refused.
-    server.reply("PASV", server.pasvReply(announced));
-    CFtpClient client;
-    ClientRecorder rec(client);
-    client.setPassiveMode(true);
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-
-    const QByteArray listing = "-rw-r--r-- 1 u g 10 Jan 12 12:34 a.jpg\r\ndrwxr-xr-x 2 u g 4096 Jan 12 12:34 sub\r\n";
-    client.EnumFiles();
-    QTRY_VERIFY_WITH_TIMEOUT(server.commands.contains("LIST") && !server.dataSockets.isEmpty(), 5000);
-    QTcpSocket *data = server.dataSockets.last();
-    data->write(listing);
-    data->flush();
-    QTRY_COMPARE_WITH_TIMEOUT(rec.progress.value(rec.progress.size() - 1), qint64(listing.size()), 5000);
-    if (replyFirst) {
-        server.send("226 Transfer complete\r\n");
-        QTRY_VERIFY_WITH_TIMEOUT(rec.replies.contains(QStringLiteral("226 Transfer complete")), 5000);
-        QCOMPARE(rec.count(QStringLiteral("OnEnumFiles")), 0); // the data connection is still open
-        data->disconnectFromHost();
-    } else {
-        data->disconnectFromHost();
-        QTRY_COMPARE_WITH_TIMEOUT(client.DataSocket().State(), int(sockClosed), 5000);
-        QCOMPARE(rec.count(QStringLiteral("OnEnumFiles")), 0); // the final reply has not come
-        server.send("226 Transfer complete\r\n");
-    }
-    QCOMPARE(rec.waitFor(QStringLiteral("OnEnumFiles")), int(arStatusOk));
-    QCOMPARE(rec.count(QStringLiteral("OnEnumFiles")), 1);
-    QCOMPARE(server.dataSockets.size(), 1);
-    QCOMPARE(client.CurrentDirectoryFiles().Count(), 2);
-    QVERIFY(client.CurrentDirectoryFiles().Item(QStringLiteral("sub")).IsDirectory());
-    QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
-}
-
 namespace {
 // Reads `socket` until the client has closed it; everything it sent.
 QByteArray readToEnd(QTcpSocket *socket, int timeoutMs = 5000)
@@ -229,297 +41,456 @@ quint16 portOf(const QByteArray &command)
 }
 } // namespace
 
-void TestFtpClientScripted::silenceCancelAndLateReply_data()
+class TestFtpClientScripted : public QObject
 {
-    // What the server answers the abandoned CWD once it was cancelled.
-    QTest::addColumn<QByteArray>("late");
-    QTest::addColumn<bool>("timesOut"); // the CWD times out (twice) before it is cancelled
-    QTest::addRow("late final reply") << QByteArray("550 slow: no such directory\r\n") << true;
-    // A preliminary reply is not the owed answer: it is skipped, and so is the final one.
-    QTest::addRow("late preliminary, then final reply")
-        << QByteArray("150 Opening data connection\r\n426 Connection closed; transfer aborted\r\n") << false;
-}
+    Q_OBJECT
 
-void TestFtpClientScripted::silenceCancelAndLateReply()
-{
-    QFETCH(QByteArray, late);
-    QFETCH(bool, timesOut);
-    ScriptedFtpServer server;
-    server.reply("CWD", QByteArray()); // never answers
-    CFtpClient client;
-    ClientRecorder rec(client);
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    client.setTimeOut(1);
-    client.SetCurrentDirectory(QStringLiteral("slow"));
-    if (timesOut) {
-        QCOMPARE(rec.waitFor(QStringLiteral("OnSetCurrentDirectory"), 2, 5000), int(arStatusTimeOut));
-        QCOMPARE(client.PendingMethod(), 3); // still pending
-        QVERIFY(client.Busy());
-        QCOMPARE(client.LastFtpError().Number(), 10060);
+private slots:
+    void session_data()
+    {
+        QTest::addColumn<Delivery>("delivery");
+        // What the server does besides its usual answers: "greeting TEXT",
+        // "VERB TEXT" (TEXT "close" closes the connection), "unsolicited TEXT"
+        // after the login, or "refused".
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("method"); // started after the login
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QString>("outcome"); // completion events, then the last error: "number source"
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("directory");
+
+        const QByteArray all = "USER user|PASS pass|PWD";
+        const QString ok = QStringLiteral("OnConnect:0");
+        const QString failed = QStringLiteral("OnConnect:1 %1 FtpClientX.CFtpClient");
+        const std::pair<Delivery, const char *> deliveries[] = {
+            {Delivery::Whole, "whole"}, {Delivery::ByteByByte, "byte by byte"}, {Delivery::RandomFragments, "fragments"}};
+        for (const auto &[d, n] : deliveries) {
+            QTest::addRow("normal login, %s", n) << d << QByteArray() << "" << all << ok << false << "/";
+            QTest::addRow("greeting 421, %s", n)
+                << d << QByteArray("greeting 421 Too many users\r\n") << "" << QByteArray() << failed.arg(16421) << true
+                << "";
+            QTest::addRow("USER answered 230, %s", n) << d << QByteArray("USER 230 Logged in\r\n") << ""
+                                                      << QByteArray("USER user|PWD") << ok << false << "/";
+            QTest::addRow("PASS answered 202, %s", n)
+                << d << QByteArray("PASS 202 Already in\r\n") << "" << all << ok << false << "/";
+            QTest::addRow("PWD reply without quotes, %s", n)
+                << d << QByteArray("PWD 257 /home is current\r\n") << "" << all << failed.arg(16001) << true << "";
+            QTest::addRow("PWD path with backslashes, %s", n)
+                << d << QByteArray("PWD 257 \"\\pub\\images\" is current\r\n") << "" << all << ok << false << "/pub/images";
+            // The third line starts with other digits and a space: not the end.
+            QTest::addRow("multi-line greeting, %s", n)
+                << d << QByteArray("greeting 220-Welcome\r\n220-second line\r\n230 users online\r\n220 Ready\r\n") << ""
+                << all << ok << false << "/";
+        }
+        const Delivery whole = Delivery::Whole;
+        QByteArray line = "greeting 220 ", lines = "greeting 220-Welcome\r\n";
+        while (line.size() < 70 * 1024) {
+            line += QByteArray(1024, 'x');
+            lines += "220-" + QByteArray(1018, 'y') + "\r\n";
+        }
+        const QString tooLong = QStringLiteral("OnConnect:1 16010 CFtpClient.m_objControlSocket_OnDataArrival");
+        QTest::addRow("endless line") << whole << line << "" << QByteArray() << tooLong << true << "";
+        QTest::addRow("multi-line reply without its end") << whole << lines << "" << QByteArray() << tooLong << true << "";
+        QTest::addRow("connection refused") << whole << QByteArray("refused") << "" << QByteArray()
+                                            << "OnConnect:1 10061 CFtpClient.m_objControlSocket_OnError" << true << "";
+        const QString lost = QStringLiteral("%1:1 16009 CFtpClient.m_objControlSocket_OnClose");
+        QTest::addRow("closed after USER") << whole << QByteArray("USER close") << "" << QByteArray("USER user")
+                                           << lost.arg("OnConnect") << true << "";
+        QTest::addRow("closed after CWD") << whole << QByteArray("CWD close") << "SetCurrentDirectory" << all + "|CWD docs"
+                                          << ok + " " + lost.arg("OnSetCurrentDirectory") << true << "/";
+        QTest::addRow("closed during LIST") << whole << QByteArray("LIST close") << "EnumFiles" << all + "|TYPE A|PASV|LIST"
+                                            << ok + " " + lost.arg("OnEnumFiles") << true << "/";
+        QTest::addRow("closed after QUIT without a goodbye") << whole << QByteArray("QUIT close") << "QuitSession"
+                                                             << all + "|QUIT" << ok + " " + lost.arg("OnQuitSession")
+                                                             << true << "/";
+        QTest::addRow("unsolicited 421") << whole << QByteArray("unsolicited 421 Idle too long\r\n") << "" << all << ok
+                                         << true << "/";
+        const quint16 nobody = closedPort();
+        QTest::addRow("227 naming a port where nothing listens")
+            << whole << QStringLiteral("PASV 227 Entering Passive Mode (127,0,0,1,%1,%2).\r\n").arg(nobody / 256).arg(nobody % 256).toLatin1()
+            << "EnumFiles" << all + "|TYPE A|PASV" << ok + " OnEnumFiles:1 10061 CFtpClient.m_objDataSocket_OnError" << false
+            << "/";
+        QTest::addRow("227 with a field above 255")
+            << whole << QByteArray("PASV 227 Entering Passive Mode (127,0,0,1,256,7).\r\n") << "EnumFiles"
+            << all + "|TYPE A|PASV" << ok + " OnEnumFiles:1 16011 CFtpClient.EstablishPasvDataConnection" << false << "/";
     }
-    client.CancelAsyncMethod();
-    const QStringList cancelled = timesOut ? QStringList{"OnConnect:0", "OnSetCurrentDirectory:2", "OnSetCurrentDirectory:2",
-                                                         "OnSetCurrentDirectory:3"}
-                                           : QStringList{"OnConnect:0", "OnSetCurrentDirectory:3"};
-    QCOMPARE(rec.completions, cancelled);
-    QCOMPARE(client.PendingMethod(), 0);
-    QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
-    if (timesOut) // nothing more: longer than the time-out
-        QVERIFY(!QTest::qWaitFor([&] { return rec.completions.size() > 4; }, 1500));
 
-    // The late answer to the cancelled CWD is not read as the answer to PWD.
-    server.send(late);
-    server.reply("PWD", "257 \"/pub\" is current\r\n");
-    client.GetCurrentDirectory();
-    QCOMPARE(rec.waitFor(QStringLiteral("OnGetCurrentDirectory")), int(arStatusOk));
-    QCOMPARE(client.CurrentDirectory(), QStringLiteral("/pub"));
+    void session()
+    {
+        QFETCH(Delivery, delivery);
+        QFETCH(QByteArray, script);
+        QFETCH(QString, method);
+        ScriptedFtpServer server(delivery);
+        quint16 port = server.port();
+        QByteArray unsolicited;
+        const QByteArray verb = script.split(' ').value(0), text = script.mid(verb.size() + 1);
+        if (verb == "refused")
+            port = closedPort();
+        else if (verb == "greeting")
+            server.greeting = text;
+        else if (verb == "unsolicited")
+            unsolicited = text;
+        else if (!verb.isEmpty())
+            server.reply(verb, text);
+        CFtpClient client;
+        ClientRecorder rec(client);
+        client.setPassiveMode(true);
+        if (vexl::test::login(client, rec, port) && !method.isEmpty())
+            rec.waitFor(start(client, method, QStringLiteral("docs")));
+        server.send(unsolicited);
+        QFETCH(bool, closed);
+        QTRY_COMPARE_WITH_TIMEOUT(client.FtpSessionState(), int(closed ? ftpClosed : ftpFreeState), 5000);
 
-    // A new Connect ends the pending method with a cancel.
-    client.SetCurrentDirectory(QStringLiteral("slow"));
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    QCOMPARE(rec.completions.mid(rec.completions.size() - 2), (QStringList{"OnSetCurrentDirectory:3", "OnConnect:0"}));
-    QCOMPARE(server.connections, 2);
-}
+        QStringList outcome = rec.completions;
+        if (client.LastFtpError().Number() != 0)
+            outcome << QString::number(client.LastFtpError().Number()) << client.LastFtpError().Source();
+        QTEST(outcome.join(QLatin1Char(' ')), "outcome");
+        QTEST(server.commands.join('|'), "sent");
+        QTEST(client.CurrentDirectory(), "directory");
+        QCOMPARE(client.PendingMethod(), 0);
+        QCOMPARE(client.DataSocket().State(), int(sockClosed));
+        if (!rec.replies.isEmpty()) // the greeting is shown whole, never a fragment of it
+            QCOMPARE(rec.replies.first(), QString::fromLatin1(server.greeting).trimmed());
+        if (rec.completions.first() == QLatin1String("OnConnect:0")) {
+            QCOMPARE(rec.states.mid(0, 3), (QList<int>{ftpConnecting, ftpConnected, ftpAuthentication}));
+            QVERIFY(rec.states.contains(ftpUserLoggedIn));
+        }
+        if (closed && server.connections > 0)
+            QTRY_VERIFY_WITH_TIMEOUT(server.controlClosed, 5000);
+    }
 
-void TestFtpClientScripted::uploadEndsEarly_data()
-{
-    // How the server ends the first upload while the file is still going out.
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("outcome"); // "number source" of the upload's error
-    QTest::addRow("data connection reset mid-STOR") << "reset" << "10054 CFtpClient.m_objDataSocket_OnClose";
-    QTest::addRow("data connection closed mid-STOR") << "close" << "10054 CFtpClient.m_objDataSocket_OnClose";
-    QTest::addRow("premature 226") << "226" << "16014 CFtpClient.UploadFile";
-}
+    void listingEndsAfterReplyAndDataClose_data()
+    {
+        QTest::addColumn<bool>("replyFirst");
+        QTest::addColumn<QString>("announced"); // in the 227 reply; not to be trusted
+        QTest::addRow("226 before the data connection closes") << true << "127.0.0.1";
+        QTest::addRow("226 after the data connection closes, 227 naming another address") << false << "127.0.0.2";
+    }
 
-void TestFtpClientScripted::uploadEndsEarly()
-{
-    QFETCH(QString, how);
-    QTemporaryDir dir;
-    const QString big = dir.filePath(QStringLiteral("big.bin")), small = dir.filePath(QStringLiteral("small.bin"));
-    const QByteArray smallBytes = randomBytes(3000);
-    QVERIFY(writeFile(big, randomBytes(16 * 1024 * 1024)) && writeFile(small, smallBytes));
-    ScriptedFtpServer server;
-    server.reply("STOR", "150 Ok to send data\r\n");
-    CFtpClient client;
-    ClientRecorder rec(client);
-    client.setPassiveMode(true);
-    client.setSendBufferLenght(8192);
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    client.setTimeOut(30); // a reset taken for silence would take this long
-    QTest::failOnWarning(QRegularExpression(QStringLiteral("already open")));
+    void listingEndsAfterReplyAndDataClose()
+    {
+        QFETCH(bool, replyFirst);
+        QFETCH(QString, announced);
+        ScriptedFtpServer server(Delivery::RandomFragments);
+        // The data listener is on 127.0.0.1 only: following 127.0.0.2 is refused.
+        server.reply("PASV", server.pasvReply(announced));
+        CFtpClient client;
+        ClientRecorder rec(client);
+        client.setPassiveMode(true);
+        QVERIFY(vexl::test::login(client, rec, server.port()));
 
-    client.UploadFile(big, QStringLiteral("big.bin"));
-    QTcpSocket *data = nullptr;
-    qint64 received = 0;
-    QVERIFY(QTest::qWaitFor([&] {
-        if (!data && !server.dataSockets.isEmpty())
-            data = server.dataSockets.first();
-        if (data)
-            received += data->readAll().size();
-        return received >= 256 * 1024;
-    }, 5000));
-    QElapsedTimer clock;
-    clock.start();
-    if (how == QLatin1String("reset")) {
-        const linger hard{1, 0}; // close with RST
-        ::setsockopt(int(data->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
-        data->abort();
-    } else if (how == QLatin1String("close")) {
-        data->close();
-    } else {
+        const QByteArray listing = "-rw-r--r-- 1 u g 10 Jan 12 12:34 a.jpg\r\ndrwxr-xr-x 2 u g 4096 Jan 12 12:34 sub\r\n";
+        client.EnumFiles();
+        QTRY_VERIFY_WITH_TIMEOUT(server.commands.contains("LIST") && !server.dataSockets.isEmpty(), 5000);
+        QTcpSocket *data = server.dataSockets.last();
+        data->write(listing);
+        data->flush();
+        QTRY_COMPARE_WITH_TIMEOUT(rec.progress.value(rec.progress.size() - 1), qint64(listing.size()), 5000);
+        if (replyFirst) {
+            server.send("226 Transfer complete\r\n");
+            QTRY_VERIFY_WITH_TIMEOUT(rec.replies.contains(QStringLiteral("226 Transfer complete")), 5000);
+            QCOMPARE(rec.count(QStringLiteral("OnEnumFiles")), 0); // the data connection is still open
+            data->disconnectFromHost();
+        } else {
+            data->disconnectFromHost();
+            QTRY_COMPARE_WITH_TIMEOUT(client.DataSocket().State(), int(sockClosed), 5000);
+            QCOMPARE(rec.count(QStringLiteral("OnEnumFiles")), 0); // the final reply has not come
+            server.send("226 Transfer complete\r\n");
+        }
+        QCOMPARE(rec.waitFor(QStringLiteral("OnEnumFiles")), int(arStatusOk));
+        QCOMPARE(rec.count(QStringLiteral("OnEnumFiles")), 1);
+        QCOMPARE(server.dataSockets.size(), 1);
+        QCOMPARE(client.CurrentDirectoryFiles().Count(), 2);
+        QVERIFY(client.CurrentDirectoryFiles().Item(QStringLiteral("sub")).IsDirectory());
+        QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
+    }
+
+    void silenceCancelAndLateReply_data()
+    {
+        // What the server answers the abandoned CWD once it was cancelled.
+        QTest::addColumn<QByteArray>("late");
+        QTest::addColumn<bool>("timesOut"); // the CWD times out (twice) before it is cancelled
+        QTest::addRow("late final reply") << QByteArray("550 slow: no such directory\r\n") << true;
+        // A preliminary reply is not the owed answer: it is skipped, and so is the final one.
+        QTest::addRow("late preliminary, then final reply")
+            << QByteArray("150 Opening data connection\r\n426 Connection closed; transfer aborted\r\n") << false;
+    }
+
+    void silenceCancelAndLateReply()
+    {
+        QFETCH(QByteArray, late);
+        QFETCH(bool, timesOut);
+        ScriptedFtpServer server;
+        server.reply("CWD", QByteArray()); // never answers
+        CFtpClient client;
+        ClientRecorder rec(client);
+        QVERIFY(vexl::test::login(client, rec, server.port()));
+        client.setTimeOut(1);
+        client.SetCurrentDirectory(QStringLiteral("slow"));
+        if (timesOut) {
+            QCOMPARE(rec.waitFor(QStringLiteral("OnSetCurrentDirectory"), 2, 5000), int(arStatusTimeOut));
+            QCOMPARE(client.PendingMethod(), 3); // still pending
+            QVERIFY(client.Busy());
+            QCOMPARE(client.LastFtpError().Number(), 10060);
+        }
+        client.CancelAsyncMethod();
+        const QStringList cancelled = timesOut ? QStringList{"OnConnect:0", "OnSetCurrentDirectory:2", "OnSetCurrentDirectory:2",
+                                                             "OnSetCurrentDirectory:3"}
+                                               : QStringList{"OnConnect:0", "OnSetCurrentDirectory:3"};
+        QCOMPARE(rec.completions, cancelled);
+        QCOMPARE(client.PendingMethod(), 0);
+        QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
+        if (timesOut) // nothing more: longer than the time-out
+            QVERIFY(!QTest::qWaitFor([&] { return rec.completions.size() > 4; }, 1500));
+
+        // The late answer to the cancelled CWD is not read as the answer to PWD.
+        server.send(late);
+        server.reply("PWD", "257 \"/pub\" is current\r\n");
+        client.GetCurrentDirectory();
+        QCOMPARE(rec.waitFor(QStringLiteral("OnGetCurrentDirectory")), int(arStatusOk));
+        QCOMPARE(client.CurrentDirectory(), QStringLiteral("/pub"));
+
+        // A new Connect ends the pending method with a cancel.
+        client.SetCurrentDirectory(QStringLiteral("slow"));
+        QVERIFY(vexl::test::login(client, rec, server.port()));
+        QCOMPARE(rec.completions.mid(rec.completions.size() - 2), (QStringList{"OnSetCurrentDirectory:3", "OnConnect:0"}));
+        QCOMPARE(server.connections, 2);
+    }
+
+    void uploadEndsEarly_data()
+    {
+        // How the server ends the first upload while the file is still going out.
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("outcome"); // "number source" of the upload's error
+        QTest::addRow("data connection reset mid-STOR") << "reset" << "10054 CFtpClient.m_objDataSocket_OnClose";
+        QTest::addRow("data connection closed mid-STOR") << "close" << "10054 CFtpClient.m_objDataSocket_OnClose";
+        QTest::addRow("premature 226") << "226" << "16014 CFtpClient.UploadFile";
+    }
+
+    void uploadEndsEarly()
+    {
+        QFETCH(QString, how);
+        QTemporaryDir dir;
+        const QString big = dir.filePath(QStringLiteral("big.bin")), small = dir.filePath(QStringLiteral("small.bin"));
+        const QByteArray smallBytes = randomBytes(3000);
+        QVERIFY(writeFile(big, randomBytes(16 * 1024 * 1024)) && writeFile(small, smallBytes));
+        ScriptedFtpServer server;
+        server.reply("STOR", "150 Ok to send data\r\n");
+        CFtpClient client;
+        ClientRecorder rec(client);
+        client.setPassiveMode(true);
+        client.setSendBufferLenght(8192);
+        QVERIFY(vexl::test::login(client, rec, server.port()));
+        client.setTimeOut(30); // a reset taken for silence would take this long
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("already open")));
+
+        client.UploadFile(big, QStringLiteral("big.bin"));
+        QTcpSocket *data = nullptr;
+        qint64 received = 0;
+        QVERIFY(QTest::qWaitFor([&] {
+            if (!data && !server.dataSockets.isEmpty())
+                data = server.dataSockets.first();
+            if (data)
+                received += data->readAll().size();
+            return received >= 256 * 1024;
+        }, 5000));
+        QElapsedTimer clock;
+        clock.start();
+        if (how == QLatin1String("reset")) {
+            const linger hard{1, 0}; // close with RST
+            ::setsockopt(int(data->socketDescriptor()), SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+            data->abort();
+        } else if (how == QLatin1String("close")) {
+            data->close();
+        } else {
+            server.send("226 Transfer complete\r\n");
+        }
+        QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile"), 1, 2000), int(arStatusError));
+        QVERIFY(clock.elapsed() < 2000);
+        QTEST(QStringLiteral("%1 %2").arg(client.LastFtpError().Number()).arg(client.LastFtpError().Source()), "outcome");
+        QCOMPARE(client.DataSocket().State(), int(sockClosed));
+        QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
+        if (how != QLatin1String("226"))
+            server.send("426 Connection closed; transfer aborted\r\n");
+
+        // The session goes on, and the next file is opened afresh.
+        client.UploadFile(small, QStringLiteral("small.bin"));
+        QVERIFY(QTest::qWaitFor([&] { return server.dataSockets.size() == 2; }, 5000));
+        QVERIFY(readToEnd(server.dataSockets.at(1)) == smallBytes);
         server.send("226 Transfer complete\r\n");
+        QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile"), 2), int(arStatusOk));
+        QCOMPARE(rec.progress.last(), qint64(smallBytes.size()));
     }
-    QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile"), 1, 2000), int(arStatusError));
-    QVERIFY(clock.elapsed() < 2000);
-    QTEST(QStringLiteral("%1 %2").arg(client.LastFtpError().Number()).arg(client.LastFtpError().Source()), "outcome");
-    QCOMPARE(client.DataSocket().State(), int(sockClosed));
-    QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
-    if (how != QLatin1String("226"))
-        server.send("426 Connection closed; transfer aborted\r\n");
 
-    // The session goes on, and the next file is opened afresh.
-    client.UploadFile(small, QStringLiteral("small.bin"));
-    QVERIFY(QTest::qWaitFor([&] { return server.dataSockets.size() == 2; }, 5000));
-    QVERIFY(readToEnd(server.dataSockets.at(1)) == smallBytes);
-    server.send("226 Transfer complete\r\n");
-    QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile"), 2), int(arStatusOk));
-    QCOMPARE(rec.progress.last(), qint64(smallBytes.size()));
-}
-
-void TestFtpClientScripted::listingBounded_data()
-{
-    QTest::addColumn<bool>("trickle"); // one line at a time instead of as fast as it goes
-    QTest::addColumn<QString>("outcome");
-    QTest::addRow("endless listing") << false << "16012 CFtpClient.m_objDataSocket_OnDataArrival";
-    QTest::addRow("listing past its time limit") << true << "16013 CFtpClient.EnumFiles";
-}
-
-void TestFtpClientScripted::listingBounded()
-{
-    QFETCH(bool, trickle);
-    ScriptedFtpServer server;
-    CFtpClient client;
-    ClientRecorder rec(client);
-    client.setPassiveMode(true);
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    client.setTimeOut(30);
-    client.setListingTimeLimit(1);
-    const QByteArray line = "-rw-r--r-- 1 u g 1 Jan 12 12:34 again.jpg\r\n";
-    QByteArray block;
-    while (block.size() < 1024 * 1024)
-        block += line;
-    QElapsedTimer clock;
-    clock.start();
-    client.EnumFiles();
-    // The server never stops sending: only the client's limits end the listing.
-    QVERIFY(QTest::qWaitFor([&] {
-        if (!server.dataSockets.isEmpty()) {
-            QTcpSocket *data = server.dataSockets.first();
-            if (data->state() == QAbstractSocket::ConnectedState && data->bytesToWrite() < 4 * block.size())
-                data->write(trickle ? line : block);
-        }
-        return rec.count(QStringLiteral("OnEnumFiles")) > 0;
-    }, 15000));
-    QCOMPARE(rec.completions.last(), QStringLiteral("OnEnumFiles:1"));
-    QTEST(QStringLiteral("%1 %2").arg(client.LastFtpError().Number()).arg(client.LastFtpError().Source()), "outcome");
-    QVERIFY(rec.progress.last() <= 32 * 1024 * 1024);
-    QCOMPARE(client.DataSocket().State(), int(sockClosed));
-    QCOMPARE(client.CurrentDirectoryFiles().Count(), 0);
-    if (trickle)
-        QVERIFY2(clock.elapsed() >= 900 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
-}
-
-void TestFtpClientScripted::activeModeRefusesOtherPeers()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("a.bin"));
-    const QByteArray bytes = randomBytes(5000);
-    QVERIFY(writeFile(file, bytes));
-    ScriptedFtpServer server;
-    server.reply("PORT", "200 PORT command successful\r\n");
-    server.reply("STOR", "150 Ok to send data\r\n");
-    CFtpClient client;
-    ClientRecorder rec(client);
-    client.setPassiveMode(false);
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    client.UploadFile(file, QStringLiteral("a.bin"));
-    QVERIFY(QTest::qWaitFor([&] { return server.commands.last().startsWith("STOR"); }, 5000));
-    const quint16 port = portOf(server.commands.at(server.commands.size() - 2));
-    QVERIFY(port != 0);
-
-    // Another local address connects first: refused, and nothing sent to it.
-    QTcpSocket intruder;
-    QVERIFY(intruder.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0));
-    intruder.connectToHost(QHostAddress::LocalHost, port);
-    QCOMPARE(readToEnd(&intruder), QByteArray());
-    QCOMPARE(rec.count(QStringLiteral("OnUploadFile")), 0);
-
-    // The server itself is still let in and gets the file.
-    QTcpSocket peer;
-    peer.connectToHost(QHostAddress::LocalHost, port);
-    QVERIFY(readToEnd(&peer) == bytes);
-    server.send("226 Transfer complete\r\n");
-    QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile")), int(arStatusOk));
-}
-
-// A server that stops reading: the bar stops at what has reached it, not at
-// what sits in this machine's queues.
-void TestFtpClientScripted::uploadProgressCountsWhatLeft()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("big.bin"));
-    const QByteArray bytes = randomBytes(8 * 1024 * 1024);
-    QVERIFY(writeFile(file, bytes));
-    ScriptedFtpServer server;
-    server.reply("STOR", "150 Ok to send data\r\n");
-    CFtpClient client;
-    ClientRecorder rec(client);
-    client.setPassiveMode(true);
-    client.setSendBufferLenght(8192);
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    client.UploadFile(file, QStringLiteral("big.bin"));
-    QVERIFY(QTest::qWaitFor([&] { return !server.dataSockets.isEmpty(); }, 5000));
-    QTcpSocket *data = server.dataSockets.first();
-    data->setReadBufferSize(4096);
-
-    QElapsedTimer still;
-    still.start();
-    qsizetype seen = 0;
-    QVERIFY(QTest::qWaitFor([&] {
-        if (rec.progress.size() != seen) {
-            seen = rec.progress.size();
-            still.restart();
-        }
-        return seen > 0 && still.elapsed() > 300;
-    }, 10000));
-    int queued = 0;
-    QCOMPARE(::ioctl(int(data->socketDescriptor()), FIONREAD, &queued), 0);
-    const qint64 arrived = data->bytesAvailable() + queued;
-    QVERIFY2(rec.progress.last() <= arrived, qPrintable(QStringLiteral("%1 > %2").arg(rec.progress.last()).arg(arrived)));
-    QVERIFY(rec.progress.last() < bytes.size());
-
-    client.CancelAsyncMethod();
-    QCOMPARE(rec.completions.last(), QStringLiteral("OnUploadFile:3"));
-}
-
-void TestFtpClientScripted::unsafeArgumentsRefused_data()
-{
-    QTest::addColumn<QString>("method");
-    QTest::addColumn<QString>("a");
-    QTest::addColumn<QString>("b");
-    const QString local = QDir::temp().filePath(QStringLiteral("vexl-unused"));
-    QTest::addRow("CWD with CR LF") << "SetCurrentDirectory" << "docs\r\nDELE important.jpg" << "";
-    QTest::addRow("MKD with LF") << "CreateDirectory" << "new\nRMD old" << "";
-    QTest::addRow("RMD with CR") << "RemoveDirectory" << "old\rX" << "";
-    QTest::addRow("DELE with NUL") << "DeleteFile" << (QStringLiteral("a") + QChar(0) + QStringLiteral("DELE b")) << "";
-    QTest::addRow("rename target with CR LF") << "RenameFile" << "a.jpg" << "b.jpg\r\nDELE c.jpg";
-    QTest::addRow("download name with LF") << "DownloadFile" << "a.jpg\nDELE c.jpg" << local;
-    QTest::addRow("upload name with CR LF") << "UploadFile" << local << "a.jpg\r\nDELE c.jpg";
-    QTest::addRow("empty directory") << "SetCurrentDirectory" << "" << "";
-}
-
-void TestFtpClientScripted::unsafeArgumentsRefused()
-{
-    QFETCH(QString, method);
-    QFETCH(QString, a);
-    QFETCH(QString, b);
-    ScriptedFtpServer server;
-    CFtpClient client;
-    ClientRecorder rec(client);
-    QVERIFY(vexl::test::login(client, rec, server.port()));
-    const qsizetype before = server.commands.size();
-    QCOMPARE(raised([&] { start(client, method, a, b); }),
-             QStringLiteral("5 CFtpClient.%1: Invalid procedure call or argument").arg(method));
-    QCOMPARE(client.PendingMethod(), 0);
-    // Nothing went out: the next command is the next thing the server sees.
-    client.GetCurrentDirectory();
-    QCOMPARE(rec.waitFor(QStringLiteral("OnGetCurrentDirectory")), int(arStatusOk));
-    QCOMPARE(server.commands.mid(before), QList<QByteArray>{"PWD"});
-}
-
-void TestFtpClientScripted::synchronousChecks()
-{
-    CFtpClient client;
-    for (const auto &[given, stored] : {std::pair{65536, 21}, {0, 21}, {1, 1}, {65535, 65535}}) {
-        client.setRemotePort(given);
-        QCOMPARE(client.RemotePort(), stored);
+    void listingBounded_data()
+    {
+        QTest::addColumn<bool>("trickle"); // one line at a time instead of as fast as it goes
+        QTest::addColumn<QString>("outcome");
+        QTest::addRow("endless listing") << false << "16012 CFtpClient.m_objDataSocket_OnDataArrival";
+        QTest::addRow("listing past its time limit") << true << "16013 CFtpClient.EnumFiles";
     }
-    for (int bad : {511, 8193})
-        QCOMPARE(raised([&] { client.setSendBufferLenght(bad); }),
-                 QStringLiteral("380 CFtpClient.SendBufferLenght: Invalid property value."));
-    client.setSendBufferLenght(512);
-    client.setSendBufferLenght(8192);
-    QCOMPARE(client.SendBufferLenght(), 8192);
 
-    QVERIFY(raised([&] { client.Connect(); }).startsWith(QLatin1String("380 CFtpClient.Connect:"))); // no server
-    QCOMPARE(raised([&] { client.EnumFiles(); }),
-             QStringLiteral("16008 CFtpClient.SendFtpCommand: The connection is not established."));
-    client.setFtpServer(QStringLiteral("127.0.0.1"));
-    client.setUserName(QStringLiteral("user\r\nDELE x"));
-    QVERIFY(raised([&] { client.Connect(); }).startsWith(QLatin1String("5 CFtpClient.Connect:")));
-    QCOMPARE(client.PendingMethod(), 0);
-    QCOMPARE(client.FtpSessionState(), int(ftpClosed));
-}
+    void listingBounded()
+    {
+        QFETCH(bool, trickle);
+        ScriptedFtpServer server;
+        CFtpClient client;
+        ClientRecorder rec(client);
+        client.setPassiveMode(true);
+        QVERIFY(vexl::test::login(client, rec, server.port()));
+        client.setTimeOut(30);
+        client.setListingTimeLimit(1);
+        const QByteArray line = "-rw-r--r-- 1 u g 1 Jan 12 12:34 again.jpg\r\n";
+        QByteArray block;
+        while (block.size() < 1024 * 1024)
+            block += line;
+        QElapsedTimer clock;
+        clock.start();
+        client.EnumFiles();
+        // The server never stops sending: only the client's limits end the listing.
+        QVERIFY(QTest::qWaitFor([&] {
+            if (!server.dataSockets.isEmpty()) {
+                QTcpSocket *data = server.dataSockets.first();
+                if (data->state() == QAbstractSocket::ConnectedState && data->bytesToWrite() < 4 * block.size())
+                    data->write(trickle ? line : block);
+            }
+            return rec.count(QStringLiteral("OnEnumFiles")) > 0;
+        }, 15000));
+        QCOMPARE(rec.completions.last(), QStringLiteral("OnEnumFiles:1"));
+        QTEST(QStringLiteral("%1 %2").arg(client.LastFtpError().Number()).arg(client.LastFtpError().Source()), "outcome");
+        QVERIFY(rec.progress.last() <= 32 * 1024 * 1024);
+        QCOMPARE(client.DataSocket().State(), int(sockClosed));
+        QCOMPARE(client.CurrentDirectoryFiles().Count(), 0);
+        if (trickle)
+            QVERIFY2(clock.elapsed() >= 900 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void activeModeRefusesOtherPeers()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("a.bin"));
+        const QByteArray bytes = randomBytes(5000);
+        QVERIFY(writeFile(file, bytes));
+        ScriptedFtpServer server;
+        server.reply("PORT", "200 PORT command successful\r\n");
+        server.reply("STOR", "150 Ok to send data\r\n");
+        CFtpClient client;
+        ClientRecorder rec(client);
+        client.setPassiveMode(false);
+        QVERIFY(vexl::test::login(client, rec, server.port()));
+        client.UploadFile(file, QStringLiteral("a.bin"));
+        QVERIFY(QTest::qWaitFor([&] { return server.commands.last().startsWith("STOR"); }, 5000));
+        const quint16 port = portOf(server.commands.at(server.commands.size() - 2));
+        QVERIFY(port != 0);
+
+        // Another local address connects first: refused, and nothing sent to it.
+        QTcpSocket intruder;
+        QVERIFY(intruder.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0));
+        intruder.connectToHost(QHostAddress::LocalHost, port);
+        QCOMPARE(readToEnd(&intruder), QByteArray());
+        QCOMPARE(rec.count(QStringLiteral("OnUploadFile")), 0);
+
+        // The server itself is still let in and gets the file.
+        QTcpSocket peer;
+        peer.connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(readToEnd(&peer) == bytes);
+        server.send("226 Transfer complete\r\n");
+        QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile")), int(arStatusOk));
+    }
+
+    // A server that stops reading: the bar stops at what has reached it, not at
+    // what sits in this machine's queues.
+    void uploadProgressCountsWhatLeft()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("big.bin"));
+        const QByteArray bytes = randomBytes(8 * 1024 * 1024);
+        QVERIFY(writeFile(file, bytes));
+        ScriptedFtpServer server;
+        server.reply("STOR", "150 Ok to send data\r\n");
+        CFtpClient client;
+        ClientRecorder rec(client);
+        client.setPassiveMode(true);
+        client.setSendBufferLenght(8192);
+        QVERIFY(vexl::test::login(client, rec, server.port()));
+        client.UploadFile(file, QStringLiteral("big.bin"));
+        QVERIFY(QTest::qWaitFor([&] { return !server.dataSockets.isEmpty(); }, 5000));
+        QTcpSocket *data = server.dataSockets.first();
+        data->setReadBufferSize(4096);
+
+        QElapsedTimer still;
+        still.start();
+        qsizetype seen = 0;
+        QVERIFY(QTest::qWaitFor([&] {
+            if (rec.progress.size() != seen) {
+                seen = rec.progress.size();
+                still.restart();
+            }
+            return seen > 0 && still.elapsed() > 300;
+        }, 10000));
+        int queued = 0;
+        QCOMPARE(::ioctl(int(data->socketDescriptor()), FIONREAD, &queued), 0);
+        const qint64 arrived = data->bytesAvailable() + queued;
+        QVERIFY2(rec.progress.last() <= arrived, qPrintable(QStringLiteral("%1 > %2").arg(rec.progress.last()).arg(arrived)));
+        QVERIFY(rec.progress.last() < bytes.size());
+
+        client.CancelAsyncMethod();
+        QCOMPARE(rec.completions.last(), QStringLiteral("OnUploadFile:3"));
+    }
+
+    void unsafeArgumentsRefused_data()
+    {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        const QString local = QDir::temp().filePath(QStringLiteral("vexl-unused"));
+        QTest::addRow("CWD with CR LF") << "SetCurrentDirectory" << "docs\r\nDELE important.jpg" << "";
+        QTest::addRow("MKD with LF") << "CreateDirectory" << "new\nRMD old" << "";
+        QTest::addRow("RMD with CR") << "RemoveDirectory" << "old\rX" << "";
+        QTest::addRow("DELE with NUL") << "DeleteFile" << (QStringLiteral("a") + QChar(0) + QStringLiteral("DELE b")) << "";
+        QTest::addRow("rename target with CR LF") << "RenameFile" << "a.jpg" << "b.jpg\r\nDELE c.jpg";
+        QTest::addRow("download name with LF") << "DownloadFile" << "a.jpg\nDELE c.jpg" << local;
+        QTest::addRow("upload name with CR LF") << "UploadFile" << local << "a.jpg\r\nDELE c.jpg";
+        QTest::addRow("empty directory") << "SetCurrentDirectory" << "" << "";
+    }
+
+    void unsafeArgumentsRefused()
+    {
+        QFETCH(QString, method);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        ScriptedFtpServer server;
+        CFtpClient client;
+        ClientRecorder rec(client);
+        QVERIFY(vexl::test::login(client, rec, server.port()));
+        const qsizetype before = server.commands.size();
+        QCOMPARE(raised([&] { start(client, method, a, b); }),
+                 QStringLiteral("5 CFtpClient.%1: Invalid procedure call or argument").arg(method));
+        QCOMPARE(client.PendingMethod(), 0);
+        // Nothing went out: the next command is the next thing the server sees.
+        client.GetCurrentDirectory();
+        QCOMPARE(rec.waitFor(QStringLiteral("OnGetCurrentDirectory")), int(arStatusOk));
+        QCOMPARE(server.commands.mid(before), QList<QByteArray>{"PWD"});
+    }
+
+    void synchronousChecks()
+    {
+        CFtpClient client;
+        for (const auto &[given, stored] : {std::pair{65536, 21}, {0, 21}, {1, 1}, {65535, 65535}}) {
+            client.setRemotePort(given);
+            QCOMPARE(client.RemotePort(), stored);
+        }
+
+        QVERIFY(raised([&] { client.Connect(); }).startsWith(QLatin1String("380 CFtpClient.Connect:"))); // no server
+        QCOMPARE(raised([&] { client.EnumFiles(); }),
+                 QStringLiteral("16008 CFtpClient.SendFtpCommand: The connection is not established."));
+        client.setFtpServer(QStringLiteral("127.0.0.1"));
+        client.setUserName(QStringLiteral("user\r\nDELE x"));
+        QVERIFY(raised([&] { client.Connect(); }).startsWith(QLatin1String("5 CFtpClient.Connect:")));
+        QCOMPARE(client.PendingMethod(), 0);
+        QCOMPARE(client.FtpSessionState(), int(ftpClosed));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestFtpClientScripted)
 #include "tst_ftpclient_scripted.moc"

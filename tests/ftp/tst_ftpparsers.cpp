@@ -17,191 +17,177 @@ class TestFtpParsers : public QObject
     Q_OBJECT
 
 private slots:
-    void listing_data();
-    void listing();
-    void collectionKeys();
-    void reply_data();
-    void reply();
-    void pasv_data();
-    void pasv();
-    void remotePath_data();
-    void remotePath();
-};
+    void listing_data()
+    {
+        QTest::addColumn<QString>("text");
+        // Each entry as "name|size|d or -|time|permissions|owner|group|link
+        // target"; "unreadable" when the text gives no collection.
+        QTest::addColumn<QStringList>("entries");
+        const QString a1 = QStringLiteral("-rw-r--r-- 1 u g 1 Jan 12 12:34 ");
+        const QString a2 = QStringLiteral("-rw-r--r-- 1 u g 2 Jan 12 12:34 ");
+        QTest::addRow("total line skipped, unix directory, time of this year")
+            << "total 24\r\ndrwxr-xr-x 2 user group 4096 Jan 12 12:34 docs\r\n"
+            << QStringList{"docs|4096|d|2024-01-12 12:34|drwxr-xr-x|user|group|"};
+        QTest::addRow("unix line without group column")
+            << "-rw-r--r-- 1 user 1234 Mar  3  2020 notes.txt\r\n"
+            << QStringList{"notes.txt|1234|-|2020-03-03 00:00|-rw-r--r--|user||"};
+        QTest::addRow("symbolic link") << "lrwxrwxrwx 1 user group 6 Feb  1  2006 www -> public\r\n"
+                                       << QStringList{"www|6|-|2006-02-01 00:00|lrwxrwxrwx|user|group|public"};
+        QTest::addRow("month name inside the file name") << "-rw-r--r-- 1 u g 5 Mar  3 10:00 my jan 2 x\r\n"
+                                                         << QStringList{"my jan 2 x|5|-|2024-03-03 10:00|-rw-r--r--|u|g|"};
+        QTest::addRow("bare line feeds, size above 2 GiB")
+            << "-rw-r--r-- 1 u g 3221225472 Jan 12  2023 disk.iso\n" + a2 + "b\n"
+            << QStringList{"disk.iso|3221225472|-|2023-01-12 00:00|-rw-r--r--|u|g|",
+                           "b|2|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
+        QTest::addRow("impossible unix date keeps the entry without a time")
+            << "-rw-r--r-- 1 u g 5 Feb 30 12:34 odd\r\n" << QStringList{"odd|5|-||-rw-r--r--|u|g|"};
+        QTest::addRow("dos directory") << "01-12-07  03:45PM       <DIR>          docs\r\n"
+                                       << QStringList{"docs|0|d|2007-01-12 15:45||||"};
+        QTest::addRow("dos file, size from the columns") << "11-30-98  12:05AM                 1234 readme.txt\r\n"
+                                                         << QStringList{"readme.txt|1234|-|1998-11-30 00:05||||"};
+        QTest::addRow("names differing only in case are two entries")
+            << a1 + "Docs\r\n" + a2 + "docs\r\n"
+            << QStringList{"Docs|1|-|2024-01-12 12:34|-rw-r--r--|u|g|", "docs|2|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
+        QTest::addRow("blank line ends the listing") << a1 + "a\r\n\r\n" + a2 + "b\r\n"
+                                                     << QStringList{"a|1|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
+        QTest::addRow("empty listing") << "" << QStringList{};
+        // Names are taken by the columns of the date found: blanks and dates inside stay.
+        QTest::addRow("dates inside folder names")
+            << "drwxr-xr-x 2 u g 4096 Mar  3 10:00 x 1 jan 12 2020 y\r\n"
+               "drwxr-xr-x 2 u g 4096 Mar  3 10:00 x 2 feb 12 2021 y\r\n"
+            << QStringList{"x 1 jan 12 2020 y|4096|d|2024-03-03 10:00|drwxr-xr-x|u|g|",
+                           "x 2 feb 12 2021 y|4096|d|2024-03-03 10:00|drwxr-xr-x|u|g|"};
+        QTest::addRow("single-space day, blanks in the name")
+            << "-rw-r--r-- 1 u g 7 Mar 3 2023 my  notes .txt\r\n"
+            << QStringList{"my  notes .txt|7|-|2023-03-03 00:00|-rw-r--r--|u|g|"};
+        QTest::addRow("iis, four-digit years")
+            << "12-31-2006  11:59PM       <DIR>          new folder\r\n"
+               "01-02-2007  09:05AM                 1234 read me.txt\r\n"
+            << QStringList{"new folder|0|d|2006-12-31 23:59||||", "read me.txt|1234|-|2007-01-02 09:05||||"};
+        QTest::addRow("iso dates, long and full")
+            << "-rw-r--r-- 1 u g 1234 2023-03-05 14:22 iso name.txt\r\n"
+               "drwxr-xr-x 2 u g 4096 2023-03-06 08:01:59.123456789 +0100 dir\r\n"
+            << QStringList{"iso name.txt|1234|-|2023-03-05 14:22|-rw-r--r--|u|g|",
+                           "dir|4096|d|2023-03-06 08:01|drwxr-xr-x|u|g|"};
+        QTest::addRow("link to a folder, name with an arrow-less blank")
+            << "lrwxrwxrwx 1 u g 9 Jan 12 12:34 my pics -> /srv/pics\r\n"
+            << QStringList{"my pics|9|-|2024-01-12 12:34|lrwxrwxrwx|u|g|/srv/pics"};
+        QTest::addRow("dot entries skipped")
+            << "drwxr-xr-x 2 u g 4096 Jan 12 12:34 .\r\ndrwxr-xr-x 9 u g 4096 Jan 12 12:34 ..\r\n" + a1 + "a\r\n"
+            << QStringList{"a|1|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
+        QTest::addRow("one unreadable line is skipped")
+            << a1 + "a\r\n-rw-r--r-- 1 u g 1x4 Jan 12 12:34 broken\r\n" + a2 + "b\r\n"
+            << QStringList{"a|1|-|2024-01-12 12:34|-rw-r--r--|u|g|", "b|2|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
+        const QStringList unreadable{"unreadable"};
+        QTest::addRow("same name twice") << a1 + "a\r\n" + a2 + "a\r\n" << unreadable;
+        QTest::addRow("size that is not a number") << "-rw-r--r-- 1 u g 1x4 Jan 12 12:34 a\r\n" << unreadable;
+        QTest::addRow("dos date that does not convert") << "13-45-07  03:45PM       <DIR>          docs\r\n" << unreadable;
+        QTest::addRow("dos size that is not a number") << "01-12-07  03:45PM             12ab34 a.txt\r\n" << unreadable;
+        QTest::addRow("free text") << "Welcome to the archive\r\n" << unreadable;
+    }
 
-void TestFtpParsers::listing_data()
-{
-    QTest::addColumn<QString>("text");
-    // Each entry as "name|size|d or -|time|permissions|owner|group|link
-    // target"; "unreadable" when the text gives no collection.
-    QTest::addColumn<QStringList>("entries");
-    const QString a1 = QStringLiteral("-rw-r--r-- 1 u g 1 Jan 12 12:34 ");
-    const QString a2 = QStringLiteral("-rw-r--r-- 1 u g 2 Jan 12 12:34 ");
-    QTest::addRow("total line skipped, unix directory, time of this year")
-        << "total 24\r\ndrwxr-xr-x 2 user group 4096 Jan 12 12:34 docs\r\n"
-        << QStringList{"docs|4096|d|2024-01-12 12:34|drwxr-xr-x|user|group|"};
-    QTest::addRow("unix line without group column")
-        << "-rw-r--r-- 1 user 1234 Mar  3  2020 notes.txt\r\n"
-        << QStringList{"notes.txt|1234|-|2020-03-03 00:00|-rw-r--r--|user||"};
-    QTest::addRow("symbolic link") << "lrwxrwxrwx 1 user group 6 Feb  1  2006 www -> public\r\n"
-                                   << QStringList{"www|6|-|2006-02-01 00:00|lrwxrwxrwx|user|group|public"};
-    QTest::addRow("month name inside the file name") << "-rw-r--r-- 1 u g 5 Mar  3 10:00 my jan 2 x\r\n"
-                                                     << QStringList{"my jan 2 x|5|-|2024-03-03 10:00|-rw-r--r--|u|g|"};
-    QTest::addRow("bare line feeds, size above 2 GiB")
-        << "-rw-r--r-- 1 u g 3221225472 Jan 12  2023 disk.iso\n" + a2 + "b\n"
-        << QStringList{"disk.iso|3221225472|-|2023-01-12 00:00|-rw-r--r--|u|g|",
-                       "b|2|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
-    QTest::addRow("impossible unix date keeps the entry without a time")
-        << "-rw-r--r-- 1 u g 5 Feb 30 12:34 odd\r\n" << QStringList{"odd|5|-||-rw-r--r--|u|g|"};
-    QTest::addRow("dos directory") << "01-12-07  03:45PM       <DIR>          docs\r\n"
-                                   << QStringList{"docs|0|d|2007-01-12 15:45||||"};
-    QTest::addRow("dos file, size from the columns") << "11-30-98  12:05AM                 1234 readme.txt\r\n"
-                                                     << QStringList{"readme.txt|1234|-|1998-11-30 00:05||||"};
-    QTest::addRow("names differing only in case are two entries")
-        << a1 + "Docs\r\n" + a2 + "docs\r\n"
-        << QStringList{"Docs|1|-|2024-01-12 12:34|-rw-r--r--|u|g|", "docs|2|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
-    QTest::addRow("blank line ends the listing") << a1 + "a\r\n\r\n" + a2 + "b\r\n"
-                                                 << QStringList{"a|1|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
-    QTest::addRow("empty listing") << "" << QStringList{};
-    // Names are taken by the columns of the date found: blanks and dates inside stay.
-    QTest::addRow("dates inside folder names")
-        << "drwxr-xr-x 2 u g 4096 Mar  3 10:00 x 1 jan 12 2020 y\r\n"
-           "drwxr-xr-x 2 u g 4096 Mar  3 10:00 x 2 feb 12 2021 y\r\n"
-        << QStringList{"x 1 jan 12 2020 y|4096|d|2024-03-03 10:00|drwxr-xr-x|u|g|",
-                       "x 2 feb 12 2021 y|4096|d|2024-03-03 10:00|drwxr-xr-x|u|g|"};
-    QTest::addRow("single-space day, blanks in the name")
-        << "-rw-r--r-- 1 u g 7 Mar 3 2023 my  notes .txt\r\n"
-        << QStringList{"my  notes .txt|7|-|2023-03-03 00:00|-rw-r--r--|u|g|"};
-    QTest::addRow("iis, four-digit years")
-        << "12-31-2006  11:59PM       <DIR>          new folder\r\n"
-           "01-02-2007  09:05AM                 1234 read me.txt\r\n"
-        << QStringList{"new folder|0|d|2006-12-31 23:59||||", "read me.txt|1234|-|2007-01-02 09:05||||"};
-    QTest::addRow("iso dates, long and full")
-        << "-rw-r--r-- 1 u g 1234 2023-03-05 14:22 iso name.txt\r\n"
-           "drwxr-xr-x 2 u g 4096 2023-03-06 08:01:59.123456789 +0100 dir\r\n"
-        << QStringList{"iso name.txt|1234|-|2023-03-05 14:22|-rw-r--r--|u|g|",
-                       "dir|4096|d|2023-03-06 08:01|drwxr-xr-x|u|g|"};
-    QTest::addRow("link to a folder, name with an arrow-less blank")
-        << "lrwxrwxrwx 1 u g 9 Jan 12 12:34 my pics -> /srv/pics\r\n"
-        << QStringList{"my pics|9|-|2024-01-12 12:34|lrwxrwxrwx|u|g|/srv/pics"};
-    QTest::addRow("dot entries skipped")
-        << "drwxr-xr-x 2 u g 4096 Jan 12 12:34 .\r\ndrwxr-xr-x 9 u g 4096 Jan 12 12:34 ..\r\n" + a1 + "a\r\n"
-        << QStringList{"a|1|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
-    QTest::addRow("one unreadable line is skipped")
-        << a1 + "a\r\n-rw-r--r-- 1 u g 1x4 Jan 12 12:34 broken\r\n" + a2 + "b\r\n"
-        << QStringList{"a|1|-|2024-01-12 12:34|-rw-r--r--|u|g|", "b|2|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
-    const QStringList unreadable{"unreadable"};
-    QTest::addRow("same name twice") << a1 + "a\r\n" + a2 + "a\r\n" << unreadable;
-    QTest::addRow("size that is not a number") << "-rw-r--r-- 1 u g 1x4 Jan 12 12:34 a\r\n" << unreadable;
-    QTest::addRow("dos date that does not convert") << "13-45-07  03:45PM       <DIR>          docs\r\n" << unreadable;
-    QTest::addRow("dos size that is not a number") << "01-12-07  03:45PM             12ab34 a.txt\r\n" << unreadable;
-    QTest::addRow("free text") << "Welcome to the archive\r\n" << unreadable;
-}
-
-void TestFtpParsers::listing()
-{
-    QFETCH(QString, text);
-    const std::optional<CFtpFiles> files = ParseListing(text, QDate(2024, 6, 15));
-    QStringList got{"unreadable"};
-    if (files) {
-        got.clear();
-        for (int i = 1; i <= files->Count(); ++i) {
-            const CFtpFile &f = files->Item(i);
-            QCOMPARE(&files->Item(f.FileName()), &f); // keyed by name
-            got << QStringList{f.FileName(), QString::number(f.FileSize()), f.IsDirectory() ? "d" : "-",
-                               f.LastWriteTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")), f.Permissions(),
-                               f.Owner(), f.Group(), f.FilePath()}
-                       .join(QLatin1Char('|'));
+    void listing()
+    {
+        QFETCH(QString, text);
+        const std::optional<CFtpFiles> files = ParseListing(text, QDate(2024, 6, 15));
+        QStringList got{"unreadable"};
+        if (files) {
+            got.clear();
+            for (int i = 1; i <= files->Count(); ++i) {
+                const CFtpFile &f = files->Item(i);
+                QCOMPARE(&files->Item(f.FileName()), &f); // keyed by name
+                got << QStringList{f.FileName(), QString::number(f.FileSize()), f.IsDirectory() ? "d" : "-",
+                                   f.LastWriteTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")), f.Permissions(),
+                                   f.Owner(), f.Group(), f.FilePath()}
+                           .join(QLatin1Char('|'));
+            }
         }
+        QTEST(got, "entries");
     }
-    QTEST(got, "entries");
-}
 
-void TestFtpParsers::collectionKeys()
-{
-    CFtpFiles files;
-    for (const char *name : {"a", "b", "c"}) {
+    // A key is taken once: a second entry of a name is refused, not hidden.
+    void collectionRefusesATakenKey()
+    {
+        CFtpFiles files;
         CFtpFile f;
-        f.setFileName(QString::fromLatin1(name));
+        f.setFileName(QStringLiteral("b"));
         files.Add(f, f.FileName());
+        QVERIFY(raised([&] { files.Add(CFtpFile(), QStringLiteral("b")); }).startsWith(QLatin1String("457 ")));
+        QCOMPARE(files.Count(), 1);
     }
-    QVERIFY(raised([&] { files.Add(CFtpFile(), QStringLiteral("b")); }).startsWith(QLatin1String("457 ")));
-    files.Remove(QStringLiteral("a"));
-    QCOMPARE(files.Count(), 2);
-    QCOMPARE(files.Item(1).FileName(), QStringLiteral("b"));
-    QCOMPARE(files.Item(QStringLiteral("c")).FileName(), QStringLiteral("c")); // keys follow the removal
-}
 
-void TestFtpParsers::reply_data()
-{
-    QTest::addColumn<QByteArray>("buffer");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("length"); // -1: the whole buffer
-    QTest::addColumn<QString>("message");
-    QTest::addRow("single line") << QByteArray("220 Ready\r\n") << 220 << 11 << "";
-    QTest::addRow("line without its end is not a reply yet") << QByteArray("220 Rea") << 0 << 0 << "";
-    QTest::addRow("first reply of two") << QByteArray("150 Opening\r\n226 Done\r\n") << 150 << 13 << "";
-    QTest::addRow("multi-line reply") << QByteArray("220-Welcome\r\n220-to the host\r\n220 Ready\r\n") << 220 << -1
-                                      << "Welcome\r\nto the host";
-    QTest::addRow("multi-line reply still open") << QByteArray("220-Welcome\r\n220-more\r\n") << 0 << 0 << "";
-    QTest::addRow("continuation without a code") << QByteArray("230-Hello\r\n  plain text\r\n230 OK\r\n") << 230 << -1
-                                                 << "Hello\r\n  plain text";
-    QTest::addRow("noise before the reply") << QByteArray("junk\r\n200 OK\r\n") << 200 << 14 << "";
-    QTest::addRow("bare line feed") << QByteArray("331 Password\n") << 331 << 13 << "";
-    QTest::addRow("goodbye reply is complete with the lines that came") << QByteArray("221-Bye\r\n221-See you\r\n")
-                                                                        << 221 << -1 << "Bye\r\nSee you";
-}
+    void reply_data()
+    {
+        QTest::addColumn<QByteArray>("buffer");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("length"); // -1: the whole buffer
+        QTest::addColumn<QString>("message");
+        QTest::addRow("single line") << QByteArray("220 Ready\r\n") << 220 << 11 << "";
+        QTest::addRow("line without its end is not a reply yet") << QByteArray("220 Rea") << 0 << 0 << "";
+        QTest::addRow("first reply of two") << QByteArray("150 Opening\r\n226 Done\r\n") << 150 << 13 << "";
+        QTest::addRow("multi-line reply") << QByteArray("220-Welcome\r\n220-to the host\r\n220 Ready\r\n") << 220 << -1
+                                          << "Welcome\r\nto the host";
+        QTest::addRow("multi-line reply still open") << QByteArray("220-Welcome\r\n220-more\r\n") << 0 << 0 << "";
+        QTest::addRow("continuation without a code") << QByteArray("230-Hello\r\n  plain text\r\n230 OK\r\n") << 230 << -1
+                                                     << "Hello\r\n  plain text";
+        QTest::addRow("noise before the reply") << QByteArray("junk\r\n200 OK\r\n") << 200 << 14 << "";
+        QTest::addRow("bare line feed") << QByteArray("331 Password\n") << 331 << 13 << "";
+        QTest::addRow("goodbye reply is complete with the lines that came") << QByteArray("221-Bye\r\n221-See you\r\n")
+                                                                            << 221 << -1 << "Bye\r\nSee you";
+    }
 
-void TestFtpParsers::reply()
-{
-    QFETCH(QByteArray, buffer);
-    QFETCH(int, length);
-    const FtpReply r = TakeReply(buffer);
-    QTEST(r.code, "code");
-    QCOMPARE(int(r.length), length < 0 ? int(buffer.size()) : length);
-    QTEST(r.message, "message");
-    if (r.code != 0)
-        QCOMPARE(r.text, buffer.left(r.length));
-}
+    void reply()
+    {
+        QFETCH(QByteArray, buffer);
+        QFETCH(int, length);
+        const FtpReply r = TakeReply(buffer);
+        QTEST(r.code, "code");
+        QCOMPARE(int(r.length), length < 0 ? int(buffer.size()) : length);
+        QTEST(r.message, "message");
+        if (r.code != 0)
+            QCOMPARE(r.text, buffer.left(r.length));
+    }
 
-void TestFtpParsers::pasv_data()
-{
-    QTest::addColumn<QString>("reply");
-    QTest::addColumn<QString>("address"); // "host:port", or "" for none
-    QTest::addRow("usual form") << "227 Entering Passive Mode (127,0,0,1,19,137)." << "127.0.0.1:5001";
-    QTest::addRow("spaces in the list") << "227 Entering Passive Mode (10, 1, 2, 3, 0, 21)" << "10.1.2.3:21";
-    QTest::addRow("without parentheses") << "227 Entering Passive Mode 192,168,0,9,4,1" << "192.168.0.9:1025";
-    QTest::addRow("too few numbers") << "227 Entering Passive Mode (127,0,0,1,19)." << "";
-    QTest::addRow("not numbers") << "227 Entering Passive Mode (a,b,c,d,e,f)." << "";
-    QTest::addRow("negative number") << "227 Entering Passive Mode (127,0,0,1,-1,5)." << "";
-    QTest::addRow("port zero") << "227 Entering Passive Mode (127,0,0,1,0,0)." << "";
-}
+    void pasv_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QString>("address"); // "host:port", or "" for none
+        QTest::addRow("usual form") << "227 Entering Passive Mode (127,0,0,1,19,137)." << "127.0.0.1:5001";
+        QTest::addRow("spaces in the list") << "227 Entering Passive Mode (10, 1, 2, 3, 0, 21)" << "10.1.2.3:21";
+        QTest::addRow("without parentheses") << "227 Entering Passive Mode 192,168,0,9,4,1" << "192.168.0.9:1025";
+        QTest::addRow("too few numbers") << "227 Entering Passive Mode (127,0,0,1,19)." << "";
+        QTest::addRow("not numbers") << "227 Entering Passive Mode (a,b,c,d,e,f)." << "";
+        QTest::addRow("negative number") << "227 Entering Passive Mode (127,0,0,1,-1,5)." << "";
+        QTest::addRow("port zero") << "227 Entering Passive Mode (127,0,0,1,0,0)." << "";
+    }
 
-void TestFtpParsers::pasv()
-{
-    QFETCH(QString, reply);
-    const std::optional<PasvAddress> a = ParsePasvReply(reply);
-    QTEST(a ? QStringLiteral("%1:%2").arg(a->host).arg(a->port) : QString(), "address");
-}
+    void pasv()
+    {
+        QFETCH(QString, reply);
+        const std::optional<PasvAddress> a = ParsePasvReply(reply);
+        QTEST(a ? QStringLiteral("%1:%2").arg(a->host).arg(a->port) : QString(), "address");
+    }
 
-// The folder of an FTP destination as the upload steps use it: "/" separators,
-// no doubled slashes, always absolute.
-void TestFtpParsers::remotePath_data()
-{
-    QTest::addColumn<QString>("in");
-    QTest::addColumn<QString>("out");
-    QTest::addRow("relative") << "pics" << "/pics";
-    QTest::addRow("backslashes") << "\\web\\pics\\" << "/web/pics/";
-    QTest::addRow("doubled slashes") << "//web///pics//" << "/web/pics/";
-    QTest::addRow("root") << "/" << "/";
-    QTest::addRow("empty") << "" << "/";
-}
+    // The folder of an FTP destination as the upload steps use it: "/" separators,
+    // no doubled slashes, always absolute.
+    void remotePath_data()
+    {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        QTest::addRow("relative") << "pics" << "/pics";
+        QTest::addRow("backslashes") << "\\web\\pics\\" << "/web/pics/";
+        QTest::addRow("doubled slashes") << "//web///pics//" << "/web/pics/";
+        QTest::addRow("root") << "/" << "/";
+        QTest::addRow("empty") << "" << "/";
+    }
 
-void TestFtpParsers::remotePath()
-{
-    QFETCH(QString, in);
-    QFETCH(QString, out);
-    QCOMPARE(NormaliseRemotePath(in), out);
-}
+    void remotePath()
+    {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QCOMPARE(NormaliseRemotePath(in), out);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestFtpParsers)
 #include "tst_ftpparsers.moc"
