@@ -347,12 +347,6 @@ private slots:
         f.action("mnuMetaFilename")->trigger();
         menu->close();
         QCOMPARE(overlay->text(), "Hello [FNAME]");
-
-        for (bool all : {true, false}) { // the scene pair
-            f.action("mnuAniExtractAllScenes")->trigger();
-            QCOMPARE(f.action("mnuAniExtractAllScenes")->isChecked(), all);
-            QCOMPARE(f.action("mnuAniExtract1stScene")->isChecked(), !all);
-        }
     }
 
     // ================================================= start-up and close

@@ -54,13 +54,6 @@ private slots:
         QCOMPARE(UrlEncode(in), out);
     }
 
-    void version()
-    {
-        QCOMPARE(FormatAppVersion(1, 6, 2), QStringLiteral("1.62"));
-        QCOMPARE(FormatAppVersion(1, 0, 0), QStringLiteral("1.00"));
-        QVERIFY(GetAppVersion().contains(QRegularExpression(QStringLiteral("^\\d+\\.\\d+$"))));
-    }
-
     void errorReportDetailsAndLink()
     {
         const ErrorReport r{.title = "Processing Images Error", .description = "(3) Disk full", .windowName = "frmGo",
