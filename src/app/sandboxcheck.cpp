@@ -101,8 +101,11 @@ int RunSandboxCheck(const QString &folderArgument)
     const bool active = found.value(QStringLiteral("active")) == QLatin1String("yes");
     out << "Folder: " << folder << Qt::endl;
     out << "Landlock ABI: " << abi << (abi == 0 ? " (this kernel offers no Landlock)" : "") << Qt::endl;
+    const QString problem = found.value(QStringLiteral("problem"));
     out << "Confinement active: " << (active ? "yes" : "no")
-        << (SandboxDisabled() ? " (VEXL_NO_SANDBOX is set)" : "") << Qt::endl;
+        << (SandboxDisabled() ? QStringLiteral(" (VEXL_NO_SANDBOX is set)")
+                              : problem.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(problem))
+        << Qt::endl;
     out << "Read outside: " << found.value(QStringLiteral("read")) << Qt::endl;
     out << "Write outside: " << found.value(QStringLiteral("write")) << Qt::endl;
     out << "TCP connect: " << tcp << Qt::endl;

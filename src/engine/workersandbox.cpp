@@ -269,14 +269,16 @@ SandboxState ConfineWorker(const WorkerFolders &folders, const QString &temp)
         s.problem = QStringLiteral("landlock_restrict_self: ") + errnoText(errno);
         return s;
     }
+    // The rules bind this thread and the threads it starts from now on, not
+    // threads already running: there must be none.
+    const qsizetype threads = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    if (threads != 1) {
+        s.problem = QStringLiteral("%1 threads were running when the rules were put in force").arg(threads);
+        return s;
+    }
     s.active = true;
     s.network = s.abi >= 4;
     return s;
-}
-
-const SandboxState &WorkerSandboxState()
-{
-    return state();
 }
 
 QString ProbeConfinement(const QStringList &args)
@@ -290,7 +292,8 @@ QString ProbeConfinement(const QStringList &args)
     };
     QStringList lines;
     lines << QStringLiteral("abi=%1").arg(LandlockAbi())
-          << QStringLiteral("active=%1").arg(state().active ? QStringLiteral("yes") : QStringLiteral("no"));
+          << QStringLiteral("active=%1").arg(state().active ? QStringLiteral("yes") : QStringLiteral("no"))
+          << QStringLiteral("problem=") + state().problem;
 
     const int in = ::open(QFile::encodeName(args.value(0)).constData(), O_RDONLY | O_CLOEXEC);
     int error = errno;

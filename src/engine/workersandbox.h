@@ -54,12 +54,11 @@ struct SandboxState
 // configured paths, fontconfig's folders), `temp` writable. Call after
 // ImageMagick has started and before the first decode.
 SandboxState ConfineWorker(const WorkerFolders &folders, const QString &temp);
-// The state ConfineWorker left (all false before it ran).
-const SandboxState &WorkerSandboxState();
 
 // The sandbox check's probes, run inside a worker: args are a file outside the
 // allowed folders, a folder outside them and a TCP port on 127.0.0.1 that
-// listens. Answers "key=value" lines: abi, active, read, write, tcp; each probe
+// listens. Answers "key=value" lines: abi, active, problem (why not active),
+// read, write, tcp; each probe
 // "denied", "allowed" or "error: <reason>".
 QString ProbeConfinement(const QStringList &args);
 
