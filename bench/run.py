@@ -86,10 +86,13 @@ def fresh(base, source, names):
     return work
 
 
-def batch(lines, workers=None):
+def batch(lines, workers=None, confined=True):
     def run(work):
         ini = settings_file(work, os.path.join(work, "out"), lines)
         env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"))
+        env.pop("VEXL_NO_SANDBOX", None)
+        if not confined:
+            env["VEXL_NO_SANDBOX"] = "1"  # workers without Landlock: for this comparison only
         cmd = [exe, "--batch", os.path.join(work, "in"), "--settings", ini, "--answer", "yes"]
         if workers is not None:
             cmd += ["--workers", str(workers)]
@@ -142,7 +145,9 @@ WEB = ["DimensionMethod=0", "MiscAntialias=0", "JpgQuality=75", "OutputFormat=3"
        "TextOverlayText=" + STAMP, "TextOverlayPosition=8", "TextOverlaySize=24", "TextOverlayColour=16777215",
        "TextOverlayBGTrans=True"]
 
+UNCONFINED = "vexl-dovo --batch, workers unconfined"
 resize_rows = [("vexl-dovo --batch", batch(RESIZE)),
+               (UNCONFINED, batch(RESIZE, confined=False)),
                ("vexl-dovo --batch --workers 1", batch(RESIZE, 1)),
                ("command-line chain (cp, mogrify x2, identify)", per_image(resize_chain)),
                ("mogrify -path over the folder", whole_folder(lambda i, o: ["sh", "-c", 'mogrify -path "$1" -quality 75 -geometry 800x600 -antialias "$2"/*.jpg', "-", o, i]))]
@@ -180,12 +185,18 @@ with tempfile.TemporaryDirectory() as base:
         print("\n" + title)
         print("  %-52s %8s %8s %10s %9s" % ("", "img/s", "vs ours", "CPU s/img", "peak MiB"))
         ours = statistics.median(r[0] for r in results[rows[0][0]])
+        cpu_of = {}
         for label, _ in rows:
             secs = statistics.median(r[0] for r in results[label])
             cpu = statistics.median(r[1] for r in results[label])
             peak = max(r[2] for r in results[label])
             rate[label] = n / secs
+            cpu_of[label] = cpu / n
             print("  %-52s %8.2f %8.2f %10.3f %9.0f" % (label, n / secs, ours / secs, cpu / n, peak))
+        if UNCONFINED in cpu_of:
+            print("  confinement (Landlock) cost: CPU s/img %.3f confined, %.3f unconfined (%+.1f %%)"
+                  % (cpu_of[rows[0][0]], cpu_of[UNCONFINED],
+                     100.0 * (cpu_of[rows[0][0]] - cpu_of[UNCONFINED]) / cpu_of[UNCONFINED]))
         for a, b, goal in goals:
             if a in rate and b in rate:
                 ratio = rate[a] / rate[b]

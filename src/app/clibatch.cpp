@@ -1,4 +1,5 @@
 #include "clibatch.h"
+#include "sandboxcheck.h"
 
 #include "engine/batchrun.h"
 #include "engine/outputplan.h"
@@ -170,6 +171,10 @@ const CliOption kOptions[] = {
     // listed here for --help.
     {"workers", "N", nullptr,
      "The number of image workers, 0 to 64 (0: one per core; default: the stored Workers setting)."},
+    {"sandbox-check", nullptr, nullptr,
+     "Start an image worker as a batch over FOLDER (default: a new temporary folder) would, and report whether "
+     "its confinement (Landlock) denies it reading and writing outside the run's folders and TCP connections. "
+     "Exit status 0 when all three are denied, else 1."},
 };
 
 void addOptions(QCommandLineParser &parser)
@@ -352,6 +357,11 @@ int RunCommandLine(const QStringList &arguments)
     if (parser.isSet(QStringLiteral("version"))) {
         QTextStream(stdout) << "VEXL Dovo " << QCoreApplication::applicationVersion() << Qt::endl;
         return 0;
+    }
+    if (parser.isSet(QStringLiteral("sandbox-check"))) {
+        if (parser.positionalArguments().size() > 1)
+            return refuse(QStringLiteral("Only one FOLDER may be given."));
+        return RunSandboxCheck(parser.positionalArguments().value(0));
     }
     if (!parser.isSet(QStringLiteral("batch"))) {
         const QString used = parser.optionNames().value(0, QStringLiteral("workers"));

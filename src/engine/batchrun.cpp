@@ -9,6 +9,7 @@
 #include "support/messages.h"
 #include "support/offthread.h"
 #include "engineworker.h"
+#include "workersandbox.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -244,6 +245,9 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
         m_engine = std::make_unique<ImageEngine>();
         m_engine->setServeEventsWhileWorking(true);
         m_log.OpenProcessLog();
+        // Said once per run where image workers cannot be fully confined.
+        if (const QString shortfall = SandboxShortfall(); m_engine->workerPool() && !shortfall.isEmpty())
+            m_log.AddNotice(shortfall);
 
         op(QStringLiteral("Get IsOnlyRename"));
         m_isOnlyRename = IsOnlyRenameSettings(settings);
@@ -282,6 +286,9 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
                                                                        "processed in one run"),
                             QStringLiteral("frmGo"), 0};
         m_count = toInt16(m_images.size(), QStringLiteral("count"));
+        // The image workers may use this run's folders and no other of the user's.
+        if (EngineWorkerPool *pool = m_engine->workerPool())
+            pool->setFolders(RunFolders(input.currentFolder, m_outputBase, m_images));
 
         op(QStringLiteral("Setting Progress Bar to '%1'").arg(m_count));
         m_progress = 0;

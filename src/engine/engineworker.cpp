@@ -1,7 +1,10 @@
 #include "engineworker.h"
 
+#include "filearguments.h"
 #include "imageengine.h"
+#include "workersandbox.h"
 
+#include "support/apppaths.h"
 #include "support/safefile.h"
 #include "support/vexlerror.h"
 
@@ -218,12 +221,32 @@ int RunEngineWorker()
     rlimit as{twoGiB, twoGiB};
     ::setrlimit(RLIMIT_AS, &as);
 
+    // The first message: the folders of the user's this worker may use, and
+    // the program's Temp folder.
+    QByteArray setup;
+    bool setupTimedOut = false;
+    if (!readFrame(STDIN_FILENO, &setup, -1, &setupTimedOut))
+        return 0;
+    WorkerFolders folders;
+    QString temp;
+    {
+        QDataStream in(setup);
+        in >> folders.read >> folders.write >> temp;
+    }
+
     QString startProblem;
     try {
         ImageEngine::initialize();
     } catch (const VexlError &e) {
         startProblem = e.description;
     }
+    // Confined before the first decode. The private folder for links to
+    // inputs is made now, while it still can be.
+    const QString links = FileArguments::linkFolder();
+    if (!links.isEmpty())
+        folders.write << links;
+    if (!SandboxDisabled())
+        ConfineWorker(folders, temp);
     for (;;) {
         QByteArray request;
         bool timedOut = false;
@@ -234,7 +257,10 @@ int RunEngineWorker()
         QStringList args;
         in >> tool >> args;
         WorkerReply reply;
-        if (!startProblem.isEmpty()) {
+        if (tool == QLatin1String("sandbox-probe")) {
+            reply.text = ProbeConfinement(args);
+            reply.ok = true;
+        } else if (!startProblem.isEmpty()) {
             reply.failure = startProblem;
         } else {
             try {
@@ -264,6 +290,14 @@ EngineWorker::~EngineWorker()
 bool EngineWorker::start(QString *why)
 {
     const QByteArray exe = QFile::encodeName(EngineWorkerExecutable());
+    // ImageMagick's pixel cache spills into the program's Temp folder, which
+    // the worker may write, not into /tmp, which it may not.
+    AppPaths::ensureTempFolder();
+    const QString temp = AppPaths::tempFolder();
+    const QByteArray magickTemp = "MAGICK_TEMPORARY_PATH=" + QFile::encodeName(temp);
+    // So is the worker's private folder for links to inputs, which it must be
+    // able to remove again.
+    const QByteArray tmpDir = "TMPDIR=" + QFile::encodeName(temp);
     struct Started
     {
         pid_t pid = -1;
@@ -271,7 +305,7 @@ bool EngineWorker::start(QString *why)
         int fromWorker = -1;
         int error = 0;
     };
-    const Started s = spawner().run([exe] {
+    const Started s = spawner().run([exe, magickTemp, tmpDir] {
         Started r;
         int in[2], out[2];
         if (::pipe2(in, O_CLOEXEC) != 0) {
@@ -292,12 +326,15 @@ bool EngineWorker::start(QString *why)
         for (char **e = environ; e && *e; ++e) {
             const QByteArray entry(*e);
             if (!entry.startsWith("MAGICK_THREAD_LIMIT=") && !entry.startsWith("MALLOC_ARENA_MAX=")
-                && !entry.startsWith("OMP_NUM_THREADS=") && !entry.startsWith("VEXL_RUN_PID="))
+                && !entry.startsWith("OMP_NUM_THREADS=") && !entry.startsWith("VEXL_RUN_PID=")
+                && !entry.startsWith("MAGICK_TEMPORARY_PATH=") && !entry.startsWith("TMPDIR="))
                 env.push_back(entry);
         }
         env.push_back("MAGICK_THREAD_LIMIT=1");
         env.push_back("OMP_NUM_THREADS=1");
         env.push_back("MALLOC_ARENA_MAX=2");
+        env.push_back(magickTemp);
+        env.push_back(tmpDir);
         env.push_back("VEXL_RUN_PID=" + QByteArray::number(qint64(RunProcessId())));
         std::vector<char *> envp;
         for (QByteArray &e : env)
@@ -329,7 +366,20 @@ bool EngineWorker::start(QString *why)
     m_pid = s.pid;
     m_toWorker = s.toWorker;
     m_fromWorker = s.fromWorker;
+    QByteArray setup;
+    QDataStream out(&setup, QIODevice::WriteOnly);
+    out << m_folders.read << m_folders.write << temp;
+    // A worker that cannot take it has died: the call finds out and says why.
+    writeFrame(m_toWorker, setup);
     return true;
+}
+
+void EngineWorker::setFolders(const WorkerFolders &folders)
+{
+    if (folders == m_folders)
+        return;
+    stop();
+    m_folders = folders;
 }
 
 void EngineWorker::reap()
@@ -430,13 +480,29 @@ int EngineWorkerPool::countFor(int requested)
     return cores == 0 ? 1 : int(std::min(cores, 64u));
 }
 
+void EngineWorkerPool::setFolders(const WorkerFolders &folders)
+{
+    std::lock_guard lock(m_mutex);
+    m_folders = folders;
+}
+
+WorkerFolders EngineWorkerPool::folders() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_folders;
+}
+
 EngineWorkerPool::Lease EngineWorkerPool::acquire()
 {
     std::unique_lock lock(m_mutex);
     m_freed.wait(lock, [this] { return !m_free.empty(); });
     EngineWorker *w = m_free.back();
     m_free.pop_back();
-    return Lease(*this, w);
+    const WorkerFolders folders = m_folders;
+    lock.unlock();
+    Lease lease(*this, w);
+    w->setFolders(folders); // a worker under other folders is replaced
+    return lease;
 }
 
 EngineWorkerPool::Lease::~Lease()

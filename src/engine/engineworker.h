@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workersandbox.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +25,8 @@ namespace vexl {
 // oversubscribe the cores), MALLOC_ARENA_MAX=2, a 2 GiB address-space limit and
 // the engine's own limits; it ignores SIGINT and SIGTERM (the main process
 // decides what Stop means), dies with its parent and exits when its pipe closes.
+// Before its first decode it confines itself with Landlock to the folders its
+// caller names (see workersandbox.h); they travel in the first message.
 
 // The worker's side: serves calls until standard input closes. Returns the
 // process exit code.
@@ -56,6 +60,9 @@ public:
 
     pid_t pid() const { return m_pid; }
     void stop();
+    // The user's folders the worker may use. A running worker under other
+    // folders is stopped; the next call starts one under these.
+    void setFolders(const WorkerFolders &folders);
 
     static constexpr int kAnswerTimeoutMs = 60'000;
 
@@ -64,6 +71,7 @@ private:
     void reap();
 
     std::atomic<pid_t> m_pid{-1};
+    WorkerFolders m_folders;
     int m_toWorker = -1;
     int m_fromWorker = -1;
 };
@@ -91,6 +99,13 @@ public:
         EngineWorker *m_worker;
     };
 
+    // The folders of the run about to start (its inputs, outputs and work
+    // folders): every call after this runs in a worker confined to them;
+    // workers started under other folders are replaced at their next call.
+    // Until it is called, workers may use no folder of the user's.
+    void setFolders(const WorkerFolders &folders);
+    WorkerFolders folders() const;
+
     Lease acquire();
     int size() const { return int(m_workers.size()); }
     // Process ids of the workers running now (tests kill one mid-call).
@@ -103,6 +118,7 @@ public:
 private:
     std::vector<std::unique_ptr<EngineWorker>> m_workers;
     std::vector<EngineWorker *> m_free;
+    WorkerFolders m_folders;
     mutable std::mutex m_mutex;
     std::condition_variable m_freed;
 };

@@ -226,13 +226,19 @@ struct LinkFolder
     LinkFolder() { ok = dir.isValid() && folder.open(dir.path()); }
 };
 
-LinkFolder &linkFolder()
+LinkFolder &privateLinkFolder()
 {
     static LinkFolder folder;
     return folder;
 }
 
 } // namespace
+
+QString FileArguments::linkFolder()
+{
+    LinkFolder &links = privateLinkFolder();
+    return links.ok ? links.dir.path() : QString();
+}
 
 class FileArguments::Folder : public PlainFolder
 {
@@ -374,7 +380,7 @@ QString FileArguments::input(const QString &arg, bool sceneAllowed)
     if (isPlainName(file) && oversized.isEmpty())
         return file + scene;
 
-    LinkFolder &links = linkFolder();
+    LinkFolder &links = privateLinkFolder();
     if (!links.ok)
         throw failure(QStringLiteral("unable to open image `%1': no private work folder in %2")
                           .arg(file, QDir::tempPath()));

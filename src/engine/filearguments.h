@@ -67,6 +67,9 @@ public:
 
     // True when ImageMagick takes the argument literally as a file name.
     static bool isPlainName(const QString &arg);
+    // The process's private folder for links to inputs, made on first use;
+    // empty when it could not be made.
+    static QString linkFolder();
 
 private:
     class Folder;

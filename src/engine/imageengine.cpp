@@ -372,14 +372,16 @@ void ImageEngine::Mogrify(const QStringList &args)
         m_lookAhead->recordMogrify(options, args.last());
         madeAhead = [la = m_lookAhead, options, file = args.last()] { return la->takeMogrify(options, file); };
     }
-    call(m_serveEvents, m_pool, kMogrify, withJpegSizeHint(args), std::move(madeAhead));
+    // With workers the hint is worked out in the worker: reading even a JPEG's
+    // header is decoding, which is done confined, not in this process.
+    call(m_serveEvents, m_pool, kMogrify, m_pool ? args : withJpegSizeHint(args), std::move(madeAhead));
 }
 
 QString ImageEngine::runHere(const QString &tool, const QStringList &args)
 {
     for (const ToolInfo *t : {&kConvert, &kComposite, &kCompositeScenes, &kCompositeAnimation, &kMogrify, &kIdentify})
         if (tool == QLatin1String(wireName(*t)))
-            return call(false, nullptr, *t, args);
+            return call(false, nullptr, *t, t == &kMogrify ? withJpegSizeHint(args) : args);
     throw VexlError{kEngineErrorNumber, QStringLiteral("unknown engine call \"%1\"").arg(tool),
                     QStringLiteral("ImageEngine"), 0};
 }

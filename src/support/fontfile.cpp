@@ -44,6 +44,37 @@ QString FontFileName(const QString &face)
     return result;
 }
 
+namespace {
+void addFolders(FcStrList *list, QStringList *out)
+{
+    if (!list)
+        return;
+    while (const FcChar8 *entry = FcStrListNext(list)) {
+        // A configuration file may be a link into another folder (conf.d).
+        const QFileInfo info(QFileInfo(QString::fromUtf8(reinterpret_cast<const char *>(entry))).canonicalFilePath());
+        const QString folder = info.isDir() ? info.filePath() : info.isFile() ? info.absolutePath() : QString();
+        if (!folder.isEmpty() && !out->contains(folder))
+            out->append(folder);
+    }
+    FcStrListDone(list);
+}
+} // namespace
+
+QStringList FontConfigFolders()
+{
+    QStringList out;
+    // The configuration alone: no font scan needed to know where fonts are.
+    FcConfig *config = FcInitLoadConfig();
+    if (!config)
+        return out;
+    addFolders(FcConfigGetConfigDirs(config), &out);
+    addFolders(FcConfigGetFontDirs(config), &out);
+    addFolders(FcConfigGetCacheDirs(config), &out);
+    addFolders(FcConfigGetConfigFiles(config), &out);
+    FcConfigDestroy(config);
+    return out;
+}
+
 QString FontFamilyName(const QString &face)
 {
     static QMutex mutex;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vexl {
 
@@ -11,5 +12,8 @@ QString FontFileName(const QString &face);
 // The installed family that fontconfig picks for a face name ("arial" gives
 // "Liberation Sans" on a machine without Arial); empty when it finds none.
 QString FontFamilyName(const QString &face);
+// Every folder fontconfig reads: its configuration files' folders (links
+// followed), the font folders and the cache folders. Existing folders only.
+QStringList FontConfigFolders();
 
 } // namespace vexl

@@ -122,6 +122,9 @@ const QList<MessageRow> kRows = {
     // Nothing on this desktop opens images or web pages.
     {"msgNoImageViewer", QT_TRANSLATE_NOOP("Messages", "No program is set up to open images, so \"[FILE]\" could not be opened.\\n\\nChoose an image viewer in your desktop's default applications settings, then try again.")}, // 113
     {"msgNoWebBrowser", QT_TRANSLATE_NOOP("Messages", "No program is set up to open web pages, so \"[URL]\" could not be opened.\\n\\nChoose a web browser in your desktop's default applications settings, then try again.")}, // 114
+    {"msgSandboxUnavailable", QT_TRANSLATE_NOOP("Messages", "Image workers run unconfined: this kernel offers no Landlock, so a hostile image could reach your files.")}, // 115
+    {"msgSandboxNoNetwork", QT_TRANSLATE_NOOP("Messages", "Image workers are confined to the run's folders, but this kernel's Landlock (ABI [ABI]) cannot keep them off the network.")}, // 116
+    {"msgSandboxSwitchedOff", QT_TRANSLATE_NOOP("Messages", "Image workers run unconfined: VEXL_NO_SANDBOX is set.")}, // 117
 };
 } // namespace
 

@@ -46,6 +46,17 @@ void ProcessLog::AddCurrOp(const QString &procedureName, const QString &argument
     ++m_counter;
 }
 
+void ProcessLog::AddNotice(const QString &text)
+{
+    if (!m_file.isOpen())
+        return;
+    const QByteArray bytes = (QString::number(m_counter) + QStringLiteral("> MAIN - ") + text).toUtf8() + "\r\n";
+    if (m_file.write(bytes) != bytes.size() || !m_file.flush())
+        throw VexlError{61, QStringLiteral("Disk full: %1").arg(m_file.errorString()),
+                        QStringLiteral("ProcessLog.AddNotice"), 4};
+    ++m_counter;
+}
+
 void ProcessLog::close()
 {
     if (m_file.isOpen())

@@ -21,6 +21,9 @@ public:
     // Writes one line while the log is enabled; does nothing at all otherwise.
     void AddCurrOp(const QString &procedureName, const QString &argumentsText,
                    const QString &text, bool resetCounter = false);
+    // Writes one line whether or not the log is enabled, leaving
+    // CurrentOperation as it is: a fact about the whole run.
+    void AddNotice(const QString &text);
     // Closes the file and switches the log off.
     void close();
 

@@ -4,7 +4,9 @@
 
 #include "ui_frmmain.h"
 
+#include "engine/engineworker.h"
 #include "engine/imageengine.h"
+#include "engine/workersandbox.h"
 #include "colourscheme.h"
 #include "support/dialogservice.h"
 #include "support/messages.h"
@@ -12,6 +14,7 @@
 #include "support/vexlerror.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace vexl {
@@ -46,6 +49,11 @@ void frmMain::runImageCommand(const QStringList &options, const char *failMessag
     try {
         ImageEngine engine;
         engine.setServeEventsWhileWorking(true);
+        // The command changes the image in its own folder (where a link leads).
+        if (EngineWorkerPool *pool = engine.workerPool()) {
+            const QFileInfo real(QFileInfo(path).canonicalFilePath());
+            pool->setFolders(RunFolders(QString(), real.exists() ? real.absolutePath() : QFileInfo(path).absolutePath()));
+        }
         line = 2;
         engine.Mogrify(options + QStringList{path});
     } catch (const VexlError &e) {

@@ -4,7 +4,9 @@
 
 #include "ui_frmmain.h"
 
+#include "engine/engineworker.h"
 #include "engine/imageengine.h"
+#include "engine/workersandbox.h"
 #include "support/apppaths.h"
 #include "support/messages.h"
 #include "support/vexlerror.h"
@@ -132,6 +134,9 @@ void frmMain::makePreview(bool force)
         m_ui->fraViewPictureOuter->setTitle(m_baseCaption);
         ImageEngine engine;
         engine.setServeEventsWhileWorking(true);
+        // The preview's workers read the listed folder and write Temp only.
+        if (EngineWorkerPool *pool = engine.workerPool())
+            pool->setFolders(RunFolders(m_currentFolder, QString(), {itemText}));
 
         // 7. an animated GIF (or WebP) is shown by its first scene
         line = 7;

@@ -62,6 +62,7 @@ private slots:
         QFETCH(bool, writes);
         QTemporaryDir dir;
         EngineWorkerPool pool(1);
+        pool.setFolders(RunFolders(QString(), dir.path()));
         QString results[2];
         for (int remote = 0; remote < 2; ++remote) {
             const QString src = dir.filePath(QStringLiteral("in%1 [1].jpg").arg(remote));
@@ -101,6 +102,7 @@ private slots:
         const QString big = dir.filePath("big.png");
         QVERIFY(makeImage(big, 1500, 1500));
         EngineWorkerPool pool(1);
+        pool.setFolders(RunFolders(QString(), dir.path()));
         ImageEngine engine;
         engine.setWorkerPool(&pool);
         engine.Identify({"-format", "%w", src});
@@ -145,6 +147,7 @@ private slots:
         const QString src = dir.filePath("in.png");
         QVERIFY(makeImage(src, 400, 400));
         EngineWorkerPool pool(2);
+        pool.setFolders(RunFolders(QString(), dir.path()));
         auto job = [&](int n) {
             ImageEngine e;
             e.setWorkerPool(&pool);
@@ -181,6 +184,7 @@ private slots:
         QVERIFY(makeImage(a, 60, 40, 1) && makeImage(b, 60, 40, 2));
         QDir().mkpath(dir.filePath("temp"));
         EngineWorkerPool pool(2);
+        pool.setFolders(RunFolders(QString(), dir.path()));
         LookAhead ahead(&pool, 1, dir.filePath("temp"));
         ImageEngine engine;
         engine.setWorkerPool(&pool);
@@ -208,6 +212,29 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList({".*ahead*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 
+    // A worker may use only the folders its run names; naming others replaces it.
+    void workersUseOnlyTheirRunsFolders()
+    {
+        if (LandlockAbi() == 0)
+            QSKIP("this kernel offers no Landlock: workers run unconfined here");
+        QTemporaryDir in, out;
+        const QString src = in.filePath("in.png");
+        QVERIFY(makeImage(src, 40, 30));
+        EngineWorkerPool pool(1);
+        pool.setFolders(RunFolders(in.path(), QString()));
+        ImageEngine engine;
+        engine.setWorkerPool(&pool);
+        QCOMPARE(engine.Identify({"-format", "%w", src}), "40");
+        const std::vector<pid_t> first = pool.pids();
+        QVERIFY_THROWS_EXCEPTION(VexlError, engine.Convert({src, out.filePath("a.png")}));
+        QVERIFY_THROWS_EXCEPTION(VexlError, engine.Mogrify({"-negate", src}));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        pool.setFolders(RunFolders(in.path(), out.path()));
+        engine.Convert({src, out.filePath("a.png")});
+        QCOMPARE(imageSize(out.filePath("a.png")), qMakePair(40, 30));
+        QVERIFY(pool.pids() != first);
+    }
+
     // No worker outlives its run: not when the pool ends, not when the main
     // process is killed.
     void noWorkerOutlivesItsRun()
@@ -218,6 +245,7 @@ private slots:
         pid_t pid = -1;
         {
             EngineWorkerPool pool(1);
+            pool.setFolders(RunFolders(QString(), dir.path()));
             ImageEngine e;
             e.setWorkerPool(&pool);
             e.Identify({"-format", "%w", src});
@@ -244,6 +272,7 @@ int main(int argc, char **argv)
         QCoreApplication app(argc, argv);
         qputenv("VEXL_WORKER_EXE", VEXL_EXE);
         EngineWorkerPool pool(1);
+        pool.setFolders(RunFolders(QFileInfo(QString::fromLocal8Bit(argv[2])).absolutePath(), QString()));
         ImageEngine e;
         e.setWorkerPool(&pool);
         e.Identify({"-format", "%w", QString::fromLocal8Bit(argv[2])});
