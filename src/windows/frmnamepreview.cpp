@@ -128,14 +128,14 @@ void frmNamePreview::fill()
         m_ui->lblSummary->setText(tr("The settings give no output name: %1").arg(m_planError));
         return;
     }
-    QStringList summary{tr("%1 images will be processed into %2.").arg(m_plan.size()).arg(m_shownBase)};
+    QStringList summary{tr("Images: %1, into %2").arg(m_plan.size()).arg(m_shownBase)};
     if (collisions > 0)
-        summary << tr("%1 name collisions: the run asks before it starts.").arg(collisions);
+        summary << tr("Name collisions (the run asks before it starts): %1").arg(collisions);
     if (skippedNumbers > 0)
-        summary << tr("%1 numbers are skipped because a file has that name.").arg(skippedNumbers);
+        summary << tr("Numbers skipped because a file has that name: %1").arg(skippedNumbers);
     if (unknown > 0)
-        summary << tr("%1 names are completed from the result during the run.").arg(unknown);
-    m_ui->lblSummary->setText(summary.join(QLatin1Char(' ')));
+        summary << tr("Names completed from the result during the run: %1").arg(unknown);
+    m_ui->lblSummary->setText(summary.join(QStringLiteral("    ")));
 }
 
 void frmNamePreview::changeEvent(QEvent *event)

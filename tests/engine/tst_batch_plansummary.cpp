@@ -13,7 +13,7 @@ namespace {
 QRegularExpression namePattern(const QString &name)
 {
     QString re = QRegularExpression::escape(name);
-    re.replace(QRegularExpression(QStringLiteral("\\\\\\[[A-Z]+\\\\\\]")), QStringLiteral(".+"));
+    re.replace(QRegularExpression(QStringLiteral("\\\\\\[[A-Z]+\\\\\\]")), QStringLiteral(".*"));
     re.replace(QStringLiteral("\\#"), QStringLiteral("\\d+"));
     return QRegularExpression(QRegularExpression::anchoredPattern(re));
 }
@@ -49,6 +49,8 @@ void TestPlanSummary::previewIsTheRun_data()
                                            << QStringList{"1.png", "5.png skip 2-4", "7.png skip 6"};
     QTest::addRow("meta values as tokens") << QStringList{"a.png", "b.png"} << "[WIDTH]x[HEIGHT]_" << false
                                            << QStringList{} << QStringList{"[WIDTH]x[HEIGHT]_a.png ?", "[WIDTH]x[HEIGHT]_b.png ?"};
+    QTest::addRow("name from the file") << QStringList{"a.png"} << "[ORIGNAME]_" << false << QStringList{}
+                                        << QStringList{"[ORIGNAME]_a.png ?"};
     QTest::addRow("animation, one row") << QStringList{"anim.gif", "b.png"} << "th_" << false << QStringList{}
                                         << QStringList{"th_anim#.png", "th_b.png"};
 }

@@ -50,7 +50,7 @@ void TestRunWindows::previewStartsTheRun()
     f.click("cmdPreviewNames");
 
     QCOMPARE(rows, (QStringList{"a.jpg -> th_a.png", "a.png -> th_a.png !"}));
-    QVERIFY2(summary.contains("1 name collisions"), qPrintable(summary));
+    QVERIFY2(summary.contains("Name collisions (the run asks before it starts): 1"), qPrintable(summary));
     // "Start >>>" there is the main window's: the run asked and ran.
     QCOMPARE(f.dialogs.titles(), (QStringList{"Name Collision", "Done"}));
     QCOMPARE(filesIn(f.out), QStringList{"th_a.png"});
