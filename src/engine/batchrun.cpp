@@ -430,13 +430,8 @@ void BatchRun::beginFtp()
 
 void BatchRun::ftpStep(FtpStepResult result)
 {
-    switch (result) {
-    case FtpStepResult::Ok:
-        return;
-    default:
+    if (result != FtpStepResult::Ok) // the image in progress did not reach the server
         accountImage(RunSummaryRow::Kind::Failed, false);
-        break;
-    }
     switch (result) {
     case FtpStepResult::Ok:
         return;
@@ -624,8 +619,7 @@ void BatchRun::processImage(const QString &item)
                             ++m_scenesPublished;
                             // 20. the upload of an FTP destination; a failed upload
                             // ends the run with the original in place.
-                            if (m_isFTP)
-                            {
+                            if (m_isFTP) {
                                 ftpStep(m_ftp->UploadStep(m_outputPath, m_subFolder, s.ReplicateSubDirs && m_in->recurse));
                                 ++m_summary.uploaded;
                             }
