@@ -84,11 +84,6 @@ private:
     ProcessLog &m_log;
 };
 
-QString trRun(const char *text)
-{
-    return QCoreApplication::translate("BatchRun", text);
-}
-
 VexlError overflowError(const QString &what)
 {
     return VexlError{6, QStringLiteral("Overflow (%1)").arg(what), QStringLiteral("frmGo"), 0};
@@ -183,7 +178,7 @@ void BatchRun::accountImage(RunSummaryRow::Kind kind, bool done)
     if (done && m_imageNotes.isEmpty())
         return;
     if (m_imageNotes.isEmpty())
-        m_imageNotes << trRun("No result was published.");
+        m_imageNotes << QCoreApplication::translate("BatchRun", "No result was published.");
     m_summary.rows << RunSummaryRow{done ? RunSummaryRow::Kind::Note : kind, m_images.value(m_index),
                                     m_imageNotes.join(QStringLiteral(" / ")), m_imageAnswer};
 }
@@ -193,8 +188,8 @@ void BatchRun::finishRun()
     const int remaining = m_count - m_accounted;
     if (remaining > 0) {
         m_summary.skipped += remaining;
-        const QString text = m_stopProcess ? trRun("Stopped: %1 images were not processed.")
-                                           : trRun("%1 images were not processed.");
+        const QString text = m_stopProcess ? QCoreApplication::translate("BatchRun", "Stopped: %1 images were not processed.")
+                                           : QCoreApplication::translate("BatchRun", "%1 images were not processed.");
         m_summary.rows << RunSummaryRow{RunSummaryRow::Kind::Stopped, QString(), text.arg(remaining), QString()};
     }
     m_host->runFinished(m_summary);
@@ -464,7 +459,7 @@ void BatchRun::processImage(const QString &item)
     m_imageAnswer.clear();
     m_imageKind = RunSummaryRow::Kind::Failed;
     if (m_planSkips.contains(m_index)) {
-        report(trRun("Skipped %1: its result would overwrite another image or its result.").arg(item));
+        report(QCoreApplication::translate("BatchRun", "Skipped %1: its result would overwrite another image or its result.").arg(item));
         accountImage(RunSummaryRow::Kind::Skipped, false);
         return;
     }
@@ -778,7 +773,7 @@ void BatchRun::produceWorkingFile()
         m_workingFileMade = error.isEmpty() && FileExists(m_workPath);
         if (!m_workingFileMade) {
             if (error.isEmpty())
-                error = trRun("No image was written.");
+                error = QCoreApplication::translate("BatchRun", "No image was written.");
             QString text = MsgX("msgImageEngineFailed");
             text.replace(QStringLiteral("[CURROP]"), m_log.CurrentOperation()).replace(QStringLiteral("[ERROR]"), error);
             askContinue(QStringLiteral("ImageMagick Error"), text);
@@ -864,7 +859,7 @@ bool BatchRun::publishResult()
                     askCopyFailed(error);
                     return false;
                 }
-                report(trRun("%1 was replaced for good (no trash could take it: %2).").arg(m_outputPath, trashError));
+                report(QCoreApplication::translate("BatchRun", "%1 was replaced for good (no trash could take it: %2).").arg(m_outputPath, trashError));
                 return published();
             }
             op(QStringLiteral("Moved to the trash: ") + m_outputPath);
@@ -889,7 +884,7 @@ bool BatchRun::publishResult()
 
 void BatchRun::askNameTaken()
 {
-    askCopyFailed(trRun("The name is taken by another image of this run or by its result."));
+    askCopyFailed(QCoreApplication::translate("BatchRun", "The name is taken by another image of this run or by its result."));
 }
 
 void BatchRun::askCopyFailed(const QString &reason)
@@ -917,7 +912,7 @@ void BatchRun::deleteSource()
     }
     QFile source(m_fullInput);
     if (source.remove()) {
-        report(trRun("%1 was deleted for good (no trash could take it: %2).").arg(m_fullInput, trashError));
+        report(QCoreApplication::translate("BatchRun", "%1 was deleted for good (no trash could take it: %2).").arg(m_fullInput, trashError));
         return;
     }
     QString text = MsgX("msgRemoveOldImageFailed");

@@ -83,9 +83,11 @@ QString pathKey(const QString &path)
         + QLatin1Char('/') + info.fileName();
 }
 
+// The texts of the collision question, under the name the translations file
+// gives them.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("BatchRun", text);
+    return QCoreApplication::translate("vexl::OutputPlanner", text);
 }
 } // namespace
 

@@ -6,13 +6,6 @@
 
 namespace vexl {
 
-namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RunSummary", text);
-}
-} // namespace
-
 QString RunSummary::heading()
 {
     return Msg("msgProcessFinished");
@@ -20,17 +13,20 @@ QString RunSummary::heading()
 
 QStringList RunSummary::countLines() const
 {
-    return {tr("Done: %1").arg(done), tr("Skipped: %1").arg(skipped), tr("Failed: %1").arg(failed),
-            tr("Deleted to trash: %1").arg(trashed), tr("Uploaded: %1").arg(uploaded)};
+    return {QCoreApplication::translate("RunSummary", "Done: %1").arg(done),
+            QCoreApplication::translate("RunSummary", "Skipped: %1").arg(skipped),
+            QCoreApplication::translate("RunSummary", "Failed: %1").arg(failed),
+            QCoreApplication::translate("RunSummary", "Deleted to trash: %1").arg(trashed),
+            QCoreApplication::translate("RunSummary", "Uploaded: %1").arg(uploaded)};
 }
 
 QString RunSummary::kindText(RunSummaryRow::Kind kind)
 {
     switch (kind) {
-    case RunSummaryRow::Kind::Failed: return tr("Failed");
-    case RunSummaryRow::Kind::Skipped: return tr("Skipped");
-    case RunSummaryRow::Kind::Note: return tr("Note");
-    case RunSummaryRow::Kind::Stopped: return tr("Not processed");
+    case RunSummaryRow::Kind::Failed: return QCoreApplication::translate("RunSummary", "Failed");
+    case RunSummaryRow::Kind::Skipped: return QCoreApplication::translate("RunSummary", "Skipped");
+    case RunSummaryRow::Kind::Note: return QCoreApplication::translate("RunSummary", "Note");
+    case RunSummaryRow::Kind::Stopped: return QCoreApplication::translate("RunSummary", "Not processed");
     }
     return QString();
 }
@@ -39,16 +35,16 @@ QString RunSummary::answerText(const QString &answer)
 {
     if (answer.isEmpty())
         return QString();
-    return tr("Answer: %1").arg(answer);
+    return QCoreApplication::translate("RunSummary", "Answer: %1").arg(answer);
 }
 
 QString RunSummary::answerName(MsgAnswer answer)
 {
     switch (answer) {
-    case MsgAnswer::Ok: return tr("OK");
-    case MsgAnswer::Cancel: return tr("Cancel");
-    case MsgAnswer::Yes: return tr("Yes");
-    case MsgAnswer::No: return tr("No");
+    case MsgAnswer::Ok: return QCoreApplication::translate("RunSummary", "OK");
+    case MsgAnswer::Cancel: return QCoreApplication::translate("RunSummary", "Cancel");
+    case MsgAnswer::Yes: return QCoreApplication::translate("RunSummary", "Yes");
+    case MsgAnswer::No: return QCoreApplication::translate("RunSummary", "No");
     }
     return QString();
 }

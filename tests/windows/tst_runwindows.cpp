@@ -5,6 +5,7 @@
 #include "windows/frmnamepreview.h"
 #include "windows/frmrunsummary.h"
 #include "windows/widgetdialogservice.h"
+#include "support/languages.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,6 +21,7 @@ class TestRunWindows : public QObject
 private slots:
     void previewStartsTheRun();
     void summaryWindow();
+    void collisionQuestionInGerman();
 };
 
 void TestRunWindows::previewStartsTheRun()
@@ -91,6 +93,25 @@ void TestRunWindows::summaryWindow()
         QVERIFY(seen);
     }
     QVERIFY(s.text().contains("b.png - Failed: Copy Error: Is a directory -> Answer: Yes"));
+}
+
+// The question is looked up under the name its translations are filed under.
+void TestRunWindows::collisionQuestionInGerman()
+{
+    PlannedImage a;
+    a.item = "a.jpg";
+    a.input = "/in/a.jpg";
+    a.outputs = QStringList{"/out/a.png"};
+    PlannedImage b = a;
+    b.index = 1;
+    b.item = "a.png";
+    b.input = "/in/a.png";
+    b.collision = CollisionKind::SharedOutput;
+    b.contested = "/out/a.png";
+    QVERIFY(InstallLanguage("de"));
+    const QString question = OutputPlanner::collisionQuestion({a, b}, "/out");
+    InstallLanguage(QString());
+    QVERIFY2(question.startsWith("Diese Bilder"), qPrintable(question));
 }
 
 QTEST_MAIN(TestRunWindows)
