@@ -340,7 +340,8 @@ private slots:
                                           QStringLiteral("--recurse")});
         QCOMPARE(r.code, 0);
         QVERIFY2(r.out.contains(QStringLiteral("[1/2] a.png\n[2/2] sub/b.jpg\n")), qPrintable(r.out));
-        QVERIFY(r.out.contains(QStringLiteral("Done: Process Finished!")));
+        QVERIFY(r.out.contains(QStringLiteral("Done: Process Finished!\n  Done: 2, Skipped: 0, Failed: 0, Deleted to "
+                                              "trash: 0, Uploaded: 0\n")));
         QCOMPARE(imageSize(out + QStringLiteral("/p_a.png")), qMakePair(10, 12));
         QCOMPARE(imageSize(out + QStringLiteral("/sub/p_b.jpg")), qMakePair(10, 12));
         // Without --recurse only the folder itself is listed.
