@@ -97,6 +97,15 @@ public:
     QString caption() const override { return m_caption; }
     void setStatus(const QString &) override {}
     void report(const QString &line) override { m_err << line << Qt::endl; }
+    // "Done: Process Finished!", then what the run did.
+    void runFinished(const RunSummary &summary) override
+    {
+        answer(RunSummary::heading(), MsgButtons::Ok, QStringLiteral("Done"));
+        const QStringList lines = summary.text().split(QLatin1Char('\n')).mid(1);
+        for (const QString &line : lines)
+            m_out << "  " << line << '\n';
+        m_out << Qt::flush;
+    }
     void setImageText(const QString &) override {}
     void setSceneText(const QString &) override {}
     void setProgressRange(int, int) override {}
@@ -302,10 +311,10 @@ int printPlan(const ProcessSettings &settings, const BatchInput &input)
 {
     QTextStream out(stdout);
     const bool isFTP = input.outputDestIndex >= 2;
-    const QString outputBase = isFTP ? AppPaths::tempFolder() : settings.OutputDir;
+    const QString outputBase = OutputPlanner::runOutputBase(settings, input);
     QList<PlannedImage> plan;
     try {
-        plan = OutputPlanner(settings, input, outputBase, isFTP).plan();
+        plan = OutputPlanner(settings, input, outputBase, isFTP).plan(ScenePlanning::OneRow);
     } catch (const VexlError &e) {
         return refuse(QStringLiteral("The settings give no output name: %1.").arg(e.description));
     }
@@ -319,6 +328,10 @@ int printPlan(const ProcessSettings &settings, const BatchInput &input)
             out << image.item << " -> " << shown;
             if (image.collision != CollisionKind::None)
                 out << "  (name collision: the run asks first)";
+            if (image.perScene)
+                out << "  (one file per scene, numbered)";
+            if (!image.skippedNumbers.isEmpty())
+                out << "  (numbers skipped, names taken: " << NumberList(image.skippedNumbers) << ')';
             out << '\n';
         }
     }

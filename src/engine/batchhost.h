@@ -2,6 +2,8 @@
 
 #include "support/dialogservice.h"
 #include "support/dialogtypes.h"
+#include "support/messages.h"
+#include "support/runsummary.h"
 
 #include <QString>
 #include <optional>
@@ -37,6 +39,13 @@ public:
     virtual void doEvents() = 0;
     // The run's clean-up: the processing window hides itself here.
     virtual void runClosing() {}
+    // The end of a run that got under way: what it did. Without a summary of
+    // its own a host shows "Process Finished!" as before.
+    virtual void runFinished(const RunSummary &summary)
+    {
+        Q_UNUSED(summary);
+        ask(ExpandNewlines(RunSummary::heading()), MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Done"));
+    }
     // Called once per image with its position (1-based), count and item.
     virtual void imageStarted(int position, int count, const QString &item) { Q_UNUSED(position); Q_UNUSED(count); Q_UNUSED(item); }
 

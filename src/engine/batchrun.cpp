@@ -55,10 +55,16 @@ public:
     {
         m_log.AddCurrOp(QStringLiteral("Form_Activate"), QString(), line);
         m_host.report(line);
+        if (note)
+            note(line, QString());
     }
     MsgAnswer ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override
     {
-        return m_host.ask(text, buttons, icon, title);
+        const MsgAnswer a = m_host.ask(text, buttons, icon, title);
+        if (note)
+            note(title + QStringLiteral(": ") + RunSummary::oneLine(text),
+                 buttons == MsgButtons::Ok ? QString() : RunSummary::answerName(a));
+        return a;
     }
     std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
                                            const QString &password) override
@@ -71,34 +77,17 @@ public:
         SaveFTPConnections(store.raw(), Ftp().connections);
     }
 
+    // The run's summary takes every question and line of the upload steps.
+    std::function<void(const QString &detail, const QString &answer)> note;
+
 private:
     BatchHost &m_host;
     ProcessLog &m_log;
 };
 
-QString trRun(const char *text)
-{
-    return QCoreApplication::translate("BatchRun", text);
-}
-
 VexlError overflowError(const QString &what)
 {
     return VexlError{6, QStringLiteral("Overflow (%1)").arg(what), QStringLiteral("frmGo"), 0};
-}
-
-// The types whose files may hold several scenes (GIF frames, TIFF and MIFF
-// pages), by extension, spelled one way for each type; nothing for the others.
-std::optional<QString> multiSceneType(const QString &extension)
-{
-    const QString ext = extension.toLower();
-    // Both animate: an animation kept as either stays whole.
-    if (ext == QLatin1String("gif") || ext == QLatin1String("webp"))
-        return QStringLiteral("gif");
-    if (ext == QLatin1String("miff"))
-        return ext;
-    if (ext == QLatin1String("tif") || ext == QLatin1String("tiff"))
-        return QStringLiteral("tiff");
-    return std::nullopt;
 }
 
 // A 16-bit signed value, or the overflow error of the run.
@@ -155,12 +144,62 @@ void BatchRun::status(const QString &text)
 
 MsgAnswer BatchRun::ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
 {
-    return m_host->ask(text, buttons, icon, title);
+    const MsgAnswer a = m_host->ask(text, buttons, icon, title);
+    const QString answer = buttons == MsgButtons::Ok ? QString() : RunSummary::answerName(a);
+    // Every message about an image goes into its row; of the run's own
+    // questions, those that ended it.
+    if (m_inImage || (a != MsgAnswer::Yes && a != MsgAnswer::Ok))
+        noteForImage(title + QStringLiteral(": ") + RunSummary::oneLine(text), answer);
+    return a;
 }
 
-void BatchRun::endFinished()
+void BatchRun::noteForImage(const QString &detail, const QString &answer)
 {
-    ask(MsgX("msgProcessFinished"), MsgButtons::Ok, MsgIcon::Information, kDone);
+    if (!m_inImage) {
+        m_summary.rows << RunSummaryRow{RunSummaryRow::Kind::Note, QString(), detail, answer};
+        return;
+    }
+    m_imageNotes << detail;
+    if (!answer.isEmpty())
+        m_imageAnswer = answer;
+}
+
+void BatchRun::accountImage(RunSummaryRow::Kind kind, bool done)
+{
+    if (!m_inImage)
+        return;
+    m_inImage = false;
+    ++m_accounted;
+    if (done)
+        ++m_summary.done;
+    else if (kind == RunSummaryRow::Kind::Skipped)
+        ++m_summary.skipped;
+    else
+        ++m_summary.failed;
+    if (done && m_imageNotes.isEmpty())
+        return;
+    if (m_imageNotes.isEmpty())
+        m_imageNotes << QCoreApplication::translate("BatchRun", "No result was published.");
+    m_summary.rows << RunSummaryRow{done ? RunSummaryRow::Kind::Note : kind, m_images.value(m_index),
+                                    m_imageNotes.join(QStringLiteral(" / ")), m_imageAnswer};
+}
+
+void BatchRun::finishRun()
+{
+    const int remaining = m_count - m_accounted;
+    if (remaining > 0) {
+        m_summary.skipped += remaining;
+        const QString text = m_stopProcess ? QCoreApplication::translate("BatchRun", "Stopped: %1 images were not processed.")
+                                           : QCoreApplication::translate("BatchRun", "%1 images were not processed.");
+        m_summary.rows << RunSummaryRow{RunSummaryRow::Kind::Stopped, QString(), text.arg(remaining), QString()};
+    }
+    m_host->runFinished(m_summary);
+}
+
+void BatchRun::endFinished(RunSummaryRow::Kind kind)
+{
+    accountImage(kind, false);
+    finishRun();
     CleanUpAndClose();
     throw EndRun{BatchOutcome::EndedByNo};
 }
@@ -224,6 +263,10 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
     m_in = &input;
     m_host = &host;
     m_stopProcess = false;
+    m_summary = RunSummary();
+    m_accounted = 0;
+    m_count = 0;
+    m_inImage = false;
     struct Detach
     {
         BatchRun *run;
@@ -258,7 +301,7 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
         if (m_isFTP) {
             op(QStringLiteral("Yes, FTP"));
             m_host->doEvents();
-            m_outputBase = AddBackslash(AppPaths::programFolder()) + QStringLiteral("Temp");
+            m_outputBase = OutputPlanner::runOutputBase(settings, input);
             m_ftpBasePath = (settings.OutputDir.isEmpty() || settings.OutputDir == QLatin1String("/"))
                 ? QStringLiteral("/") : settings.OutputDir;
             beginFtp();
@@ -266,10 +309,11 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
             op(QStringLiteral("No, Not FTP"));
             // "Output in Same Folder" means the listed folder, whatever an older
             // output folder field still holds.
-            m_outputBase = input.outputDestIndex == 0 && !input.currentFolder.isEmpty() ? input.currentFolder
-                                                                                        : settings.OutputDir;
+            m_outputBase = OutputPlanner::runOutputBase(settings, input);
         }
 
+        m_summary.ftp = m_isFTP;
+        m_summary.outputFolder = m_isFTP ? QString() : m_outputBase;
         op(QStringLiteral("Building Image List"));
         m_images.clear();
         for (int i = 0; i < input.items.size(); ++i)
@@ -332,7 +376,7 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
             m_index = toInt16(qint64(m_index) + 1, QStringLiteral("index"));
         }
         CleanUpAndClose();
-        ask(MsgX("msgProcessFinished"), MsgButtons::Ok, MsgIcon::Information, kDone);
+        finishRun();
     } catch (const EndRun &end) {
         outcome = end.outcome;
     } catch (const VexlError &e) {
@@ -379,13 +423,17 @@ void BatchRun::beginFtp()
     m_host->setFtpTransfer(QString());
     m_host->setFtpProgress(0);
     m_ftp.reset();
-    m_ftpHost = std::make_unique<RunFtpHost>(*m_host, m_log);
+    auto ftpHost = std::make_unique<RunFtpHost>(*m_host, m_log);
+    ftpHost->note = [this](const QString &detail, const QString &answer) { noteForImage(detail, answer); };
+    m_ftpHost = std::move(ftpHost);
     m_ftp = std::make_unique<FtpBatchUpload>(*m_ftpHost);
     m_ftp->Begin(connection, m_ftpBasePath);
 }
 
 void BatchRun::ftpStep(FtpStepResult result)
 {
+    if (result != FtpStepResult::Ok) // the image in progress did not reach the server
+        accountImage(RunSummaryRow::Kind::Failed, false);
     switch (result) {
     case FtpStepResult::Ok:
         return;
@@ -394,7 +442,7 @@ void BatchRun::ftpStep(FtpStepResult result)
         break;
     case FtpStepResult::Finish:
         CleanUpAndClose();
-        ask(MsgX("msgProcessFinished"), MsgButtons::Ok, MsgIcon::Information, kDone);
+        finishRun();
         break;
     case FtpStepResult::Aborted:
         CleanUpAndClose();
@@ -413,8 +461,13 @@ void BatchRun::processImage(const QString &item)
     op(QStringLiteral("--------------------------------------------------"));
     op(QStringLiteral("IMAGE %1 of %2").arg(m_index + 1).arg(m_count));
     op(QStringLiteral("--------------------------------------------------"));
+    m_inImage = true;
+    m_imageNotes.clear();
+    m_imageAnswer.clear();
+    m_imageKind = RunSummaryRow::Kind::Failed;
     if (m_planSkips.contains(m_index)) {
-        report(trRun("Skipped %1: its result would overwrite another image or its result.").arg(item));
+        report(QCoreApplication::translate("BatchRun", "Skipped %1: its result would overwrite another image or its result.").arg(item));
+        accountImage(RunSummaryRow::Kind::Skipped, false);
         return;
     }
 
@@ -467,14 +520,14 @@ void BatchRun::processImage(const QString &item)
     m_aniToNonAni = false;
     m_multiScene = false;
     m_scenes.reset();
-    if (multiSceneType(m_ext).has_value()) {
+    if (MultiSceneType(m_ext).has_value()) {
         op(QStringLiteral("Get Number of Scenes..."));
         m_sceneCount = GetNumScenes(m_fullInput);
         m_sceneNumberFormat = QString(QString::number(qMax<int>(m_sceneCount, 0)).size(), QLatin1Char('0'));
         op(QStringLiteral("Scene Number Format: ") + m_sceneNumberFormat);
         if (m_sceneCount > 1) {
             op(QStringLiteral("Number of Scenes: %1").arg(m_sceneCount));
-            if (multiSceneType(m_newExt) != multiSceneType(m_ext)) {
+            if (MultiSceneType(m_newExt) != MultiSceneType(m_ext)) {
                 op(QStringLiteral("Yes, Image is an Animated Gif"));
                 m_aniToNonAni = true;
             } else {
@@ -568,8 +621,10 @@ void BatchRun::processImage(const QString &item)
                             ++m_scenesPublished;
                             // 20. the upload of an FTP destination; a failed upload
                             // ends the run with the original in place.
-                            if (m_isFTP)
+                            if (m_isFTP) {
                                 ftpStep(m_ftp->UploadStep(m_outputPath, m_subFolder, s.ReplicateSubDirs && m_in->recurse));
+                                ++m_summary.uploaded;
+                            }
                         }
                     }
                 }
@@ -591,8 +646,10 @@ void BatchRun::processImage(const QString &item)
 
     // The original goes once every result of it is published (and uploaded).
     const int wanted = m_aniToNonAni && m_extractAllScenes ? qMax<int>(m_sceneCount, 1) : 1;
-    if (m_scenesPublished == wanted && !m_skipRest)
+    const bool done = m_scenesPublished == wanted && !m_skipRest;
+    if (done)
         deleteSource();
+    accountImage(m_imageKind, done);
 }
 
 QStringList BatchRun::writeOptions() const
@@ -607,7 +664,7 @@ OverlayScenes BatchRun::sceneKind() const
 {
     if (!m_multiScene)
         return OverlayScenes::First;
-    return multiSceneType(m_ext) == QLatin1String("gif") ? OverlayScenes::EveryFrame : OverlayScenes::EveryPage;
+    return MultiSceneType(m_ext) == QLatin1String("gif") ? OverlayScenes::EveryFrame : OverlayScenes::EveryPage;
 }
 
 // Writes one scene to the work file; the reason it could not, or nothing.
@@ -615,7 +672,7 @@ QString BatchRun::extractScene(int scene)
 {
     try {
         if (!m_scenes)
-            m_scenes = std::make_unique<SceneSource>(m_fullInput, multiSceneType(m_ext) == QLatin1String("gif"),
+            m_scenes = std::make_unique<SceneSource>(m_fullInput, MultiSceneType(m_ext) == QLatin1String("gif"),
                                                      !m_extractAllScenes, true);
         m_scenes->write(scene, m_workPath, m_jpgQuality);
         return QString();
@@ -667,6 +724,7 @@ void BatchRun::report(const QString &line)
 {
     op(line);
     m_host->report(line);
+    noteForImage(line, QString());
 }
 
 void BatchRun::dropWorkFile()
@@ -722,7 +780,7 @@ void BatchRun::produceWorkingFile()
         m_workingFileMade = error.isEmpty() && FileExists(m_workPath);
         if (!m_workingFileMade) {
             if (error.isEmpty())
-                error = trRun("No image was written.");
+                error = QCoreApplication::translate("BatchRun", "No image was written.");
             QString text = MsgX("msgImageEngineFailed");
             text.replace(QStringLiteral("[CURROP]"), m_log.CurrentOperation()).replace(QStringLiteral("[ERROR]"), error);
             askContinue(QStringLiteral("ImageMagick Error"), text);
@@ -808,10 +866,11 @@ bool BatchRun::publishResult()
                     askCopyFailed(error);
                     return false;
                 }
-                report(trRun("%1 was replaced for good (no trash could take it: %2).").arg(m_outputPath, trashError));
+                report(QCoreApplication::translate("BatchRun", "%1 was replaced for good (no trash could take it: %2).").arg(m_outputPath, trashError));
                 return published();
             }
             op(QStringLiteral("Moved to the trash: ") + m_outputPath);
+            ++m_summary.trashed;
         }
         QString error;
         switch (RenameNoReplace(m_workPath, m_outputPath, &error)) {
@@ -832,7 +891,7 @@ bool BatchRun::publishResult()
 
 void BatchRun::askNameTaken()
 {
-    askCopyFailed(trRun("The name is taken by another image of this run or by its result."));
+    askCopyFailed(QCoreApplication::translate("BatchRun", "The name is taken by another image of this run or by its result."));
 }
 
 void BatchRun::askCopyFailed(const QString &reason)
@@ -854,11 +913,13 @@ void BatchRun::deleteSource()
         return; // moved to its new name, or worked on in place
     op(QStringLiteral("Delete Old (") + m_fullInput + QLatin1Char(')'));
     const QString trashError = MoveToTrash(m_fullInput);
-    if (trashError.isEmpty())
+    if (trashError.isEmpty()) {
+        ++m_summary.trashed;
         return;
+    }
     QFile source(m_fullInput);
     if (source.remove()) {
-        report(trRun("%1 was deleted for good (no trash could take it: %2).").arg(m_fullInput, trashError));
+        report(QCoreApplication::translate("BatchRun", "%1 was deleted for good (no trash could take it: %2).").arg(m_fullInput, trashError));
         return;
     }
     QString text = MsgX("msgRemoveOldImageFailed");

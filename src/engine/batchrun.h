@@ -92,6 +92,8 @@ public:
     const ProcessLog &log() const { return m_log; }
     // The work done ahead of the run in progress (none: one worker, or not running).
     const LookAhead *lookAhead() const { return m_lookAhead.get(); }
+    // What the last run did (filled while it runs).
+    const RunSummary &summary() const { return m_summary; }
 
     // Meta-variable substitution. ReplaceMeta escapes "%" as "\%" for the image
     // engine (overlay text); ReplaceMetaForName resolves the same tokens for a
@@ -115,7 +117,8 @@ private:
     MsgAnswer ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title);
     // A Yes/No question of a failing step: Yes returns, No ends the run.
     void askContinue(const QString &title, const QString &text);
-    [[noreturn]] void endFinished();
+    // "Process Finished!" after a No: the image in progress counts as `kind`.
+    [[noreturn]] void endFinished(RunSummaryRow::Kind kind = RunSummaryRow::Kind::Failed);
     void processImage(const QString &item);
     // Work ahead on the images after the current one while it is committed.
     void startLookAhead();
@@ -132,6 +135,11 @@ private:
     void cleanDebris(const QString &folder);
     void planCollisions();
     void report(const QString &line);
+    // The summary: a question or a line about the image in progress, the
+    // image's outcome once it ends, and the end of the run.
+    void noteForImage(const QString &detail, const QString &answer);
+    void accountImage(RunSummaryRow::Kind kind, bool done);
+    void finishRun();
     void deleteSource();
     void reportUnexpected(const VexlError &e);
     // FTP: the set-up of a run to a saved connection, and the end of the run an
@@ -222,6 +230,14 @@ private:
     bool m_skipRest = false;
     bool m_metaFailed = false;
     bool m_workingFileMade = false;
+
+    // The summary of the run
+    RunSummary m_summary;
+    int m_accounted = 0;        // images counted as done, skipped or failed
+    bool m_inImage = false;     // an image is in progress and not yet counted
+    QStringList m_imageNotes;   // the questions and lines of the image in progress
+    QString m_imageAnswer;      // the last answer given for it
+    RunSummaryRow::Kind m_imageKind = RunSummaryRow::Kind::Failed; // how it counts when it has no result
 };
 
 } // namespace vexl

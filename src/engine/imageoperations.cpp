@@ -192,8 +192,9 @@ void BatchRun::Resize()
         text.replace(QStringLiteral("[DIMENSIONS]"), dimensions);
         const MsgAnswer a = ask(text, MsgButtons::YesNoCancel, MsgIcon::Question, QStringLiteral("VEXL Dovo"));
         if (a == MsgAnswer::Cancel) {
-            endFinished();
+            endFinished(RunSummaryRow::Kind::Skipped);
         } else if (a == MsgAnswer::No) {
+            m_imageKind = RunSummaryRow::Kind::Skipped;
             m_skipRest = true;
             return;
         }

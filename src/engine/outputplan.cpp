@@ -83,20 +83,60 @@ QString pathKey(const QString &path)
         + QLatin1Char('/') + info.fileName();
 }
 
+// The texts of the collision question, under the name the translations file
+// gives them.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("BatchRun", text);
+    return QCoreApplication::translate("vexl::OutputPlanner", text);
 }
 } // namespace
 
 bool NameHoldsMeta(const QString &name)
 {
-    static const char *const tokens[] = {"[EXT]", "[SELNUM]", "[SEQNUM]", "[FSIZE]", "[WIDTH]",
-                                         "[HEIGHT]", "[NUMCOL]", "[MEGAPIX]"};
+    static const char *const tokens[] = {"[EXT]",    "[SELNUM]", "[SEQNUM]", "[FSIZE]", "[WIDTH]",  "[HEIGHT]",
+                                         "[NUMCOL]", "[MEGAPIX]", "[DATE]",  "[TIME]",  "[CAMERA]", "[ORIGNAME]"};
     for (const char *t : tokens)
         if (name.contains(QLatin1String(t), Qt::CaseInsensitive))
             return true;
     return false;
+}
+
+std::optional<QString> MultiSceneType(const QString &extension)
+{
+    const QString ext = extension.toLower();
+    // Both animate: an animation kept as either stays whole.
+    if (ext == QLatin1String("gif") || ext == QLatin1String("webp"))
+        return QStringLiteral("gif");
+    if (ext == QLatin1String("miff"))
+        return ext;
+    if (ext == QLatin1String("tif") || ext == QLatin1String("tiff"))
+        return QStringLiteral("tiff");
+    return std::nullopt;
+}
+
+QString NumberList(const QList<int> &numbers)
+{
+    QStringList parts;
+    for (int i = 0; i < numbers.size();) {
+        int j = i;
+        while (j + 1 < numbers.size() && numbers.at(j + 1) == numbers.at(j) + 1)
+            ++j;
+        if (j - i >= 2) {
+            parts << QStringLiteral("%1-%2").arg(numbers.at(i)).arg(numbers.at(j));
+        } else {
+            for (int k = i; k <= j; ++k)
+                parts << QString::number(numbers.at(k));
+        }
+        i = j + 1;
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString OutputPlanner::runOutputBase(const ProcessSettings &s, const BatchInput &input)
+{
+    if (input.outputDestIndex >= 2)
+        return AddBackslash(AppPaths::programFolder()) + QStringLiteral("Temp");
+    return input.outputDestIndex == 0 && !input.currentFolder.isEmpty() ? input.currentFolder : s.OutputDir;
 }
 
 PlannedName PlanOutputName(const ProcessSettings &s, const QString &outputBase, bool isFTP,
@@ -149,7 +189,7 @@ OutputPlanner::OutputPlanner(const ProcessSettings &s, const BatchInput &input, 
 {
 }
 
-QList<PlannedImage> OutputPlanner::plan() const
+QList<PlannedImage> OutputPlanner::plan(ScenePlanning scenePlanning) const
 {
     QList<PlannedImage> images;
     bool ok = false;
@@ -173,7 +213,11 @@ QList<PlannedImage> OutputPlanner::plan() const
             }
             n = PlanOutputName(m_s, m_outputBase, m_isFTP, sub, fileName, qint16(seq));
             ++seq;
-        } while (m_s.SequentialNumber && QFileInfo::exists(n.path));
+            if (m_s.SequentialNumber && QFileInfo::exists(n.path))
+                p.skippedNumbers << int(seq - 1);
+            else
+                break;
+        } while (true);
         if (!p.nameKnown) {
             images << p;
             continue;
@@ -184,11 +228,11 @@ QList<PlannedImage> OutputPlanner::plan() const
             n.path = n.folder + n.base + QLatin1Char('.') + n.ext;
         }
         p.nameKnown = !NameHoldsMeta(n.base);
-        const bool gif = QFileInfo(fileName).suffix().compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0;
-        const int scenes = gif && n.ext.compare(QLatin1String("gif"), Qt::CaseInsensitive) != 0
-                && m_s.AniExtractAllScenes
-            ? BatchRun::GetNumScenes(p.input)
-            : 1;
+        // Changed to a type that holds one scene, each scene becomes a file.
+        const std::optional<QString> type = MultiSceneType(QFileInfo(fileName).suffix());
+        const bool split = type.has_value() && MultiSceneType(n.ext) != type && m_s.AniExtractAllScenes;
+        p.perScene = split && scenePlanning == ScenePlanning::OneRow;
+        const int scenes = split && !p.perScene ? BatchRun::GetNumScenes(p.input) : 1;
         if (scenes > 1) {
             const int width = int(QString::number(scenes).size());
             for (int scene = 1; scene <= scenes; ++scene)
@@ -220,7 +264,7 @@ QList<PlannedImage> OutputPlanner::plan() const
 
     // An output onto another ticked image, or a rename in letter case onto another file.
     for (PlannedImage &p : images) {
-        if (!p.nameKnown)
+        if (!p.nameKnown || p.perScene)
             continue;
         for (const QString &out : p.outputs) {
             const int other = m_isFTP ? -1 : inputAt(out);
@@ -243,7 +287,7 @@ QList<PlannedImage> OutputPlanner::plan() const
     // Two images onto one output: the first in the list keeps it.
     QHash<QString, int> claimed;
     for (PlannedImage &p : images) {
-        if (!p.nameKnown || p.collision != CollisionKind::None)
+        if (!p.nameKnown || p.perScene || p.collision != CollisionKind::None)
             continue;
         for (const QString &out : p.outputs) {
             const QString key = pathKey(out);

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace vexl {
 
 struct BatchInput;
@@ -43,8 +45,18 @@ struct PlannedImage
     QString input;        // full input path
     QStringList outputs;  // planned output paths (each scene of an animated GIF split into scenes)
     bool nameKnown = true; // false: the name holds meta values, known only during the run
+    // One file per scene whose count was not read (planned without opening
+    // images): `outputs` holds the name the scene numbers are added to.
+    bool perScene = false;
+    QList<int> skippedNumbers; // sequential numbers passed over: a file of that name exists
     CollisionKind collision = CollisionKind::None;
     QString contested;    // the contested output path
+};
+
+// How a plan treats files that may hold several scenes.
+enum class ScenePlanning {
+    Count,   // reads the scene count of each (the run)
+    OneRow,  // opens no image: one row, marked per scene (previews, dry runs)
 };
 
 class OutputPlanner
@@ -54,7 +66,11 @@ public:
     OutputPlanner(const ProcessSettings &s, const BatchInput &input, const QString &outputBase, bool isFTP);
 
     // Every ticked image in list order with its output path(s) and collision mark.
-    QList<PlannedImage> plan() const;
+    QList<PlannedImage> plan(ScenePlanning scenes = ScenePlanning::Count) const;
+
+    // The folder a run writes into: the listed folder for "Output in Same
+    // Folder", the staging folder for an FTP destination, else OutputDir.
+    static QString runOutputBase(const ProcessSettings &s, const BatchInput &input);
 
     // One line per contested name ("a.jpg, a.png -> th_a.png"), at most `limit`
     // lines, then "and N more".
@@ -71,5 +87,12 @@ private:
 
 // Whether a name holds a meta value resolved only while the image is processed.
 bool NameHoldsMeta(const QString &name);
+
+// "3, 4, 7-12": numbers in order, runs of three or more as a range.
+QString NumberList(const QList<int> &numbers);
+
+// The types whose files may hold several scenes (GIF frames, TIFF and MIFF
+// pages), by extension, spelled one way for each type; nothing for the others.
+std::optional<QString> MultiSceneType(const QString &extension);
 
 } // namespace vexl

@@ -1,5 +1,7 @@
 #include "dialogservice.h"
 
+#include "messages.h"
+
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
@@ -65,6 +67,11 @@ DialogService *&fallback()
 } // namespace
 
 DialogService::~DialogService() = default;
+
+void DialogService::showRunSummary(const RunSummary &)
+{
+    message(ExpandNewlines(RunSummary::heading()), MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Done"));
+}
 
 std::optional<LoginAnswer> DialogService::promptLogin(const QString &, const QString &, const QString &)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogtypes.h"
+#include "runsummary.h"
 
 #include <QString>
 #include <functional>
@@ -72,6 +73,9 @@ public:
     // and password; no value when cancelled.
     virtual std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
                                                    const QString &password);
+    // The summary at the end of a run. Without a window of its own it is a
+    // message box: the heading "Process Finished!" under the title "Done".
+    virtual void showRunSummary(const RunSummary &summary);
 
     static DialogService &current();
     // Installs `service` (not owned); nullptr restores the service installed at start.

@@ -201,6 +201,11 @@ void frmGo::runClosing()
     hide();
 }
 
+void frmGo::runFinished(const RunSummary &summary)
+{
+    DialogService::current().showRunSummary(summary);
+}
+
 // ---------------------------------------------------------------- FTP panel
 
 void frmGo::clearFtpLog()

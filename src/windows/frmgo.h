@@ -45,6 +45,7 @@ public:
     void setFtpMode(bool ftp) override;
     void doEvents() override;
     void runClosing() override;
+    void runFinished(const RunSummary &summary) override;
     void clearFtpLog() override;
     void ftpLogLine(const QString &text, int kind) override;
     void setFtpStatus(const QString &text) override;

@@ -191,6 +191,8 @@ frmMain::frmMain(const QStringList &arguments, QWidget *parent)
     connect(m_ui->txtOutputDir, &QLineEdit::textChanged, this, &frmMain::txtOutputDir_Change);
     connect(m_ui->cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
     connect(m_ui->cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
+    connect(m_ui->cmdPreviewNames, &QPushButton::clicked, this, &frmMain::mnuPreviewNames_Click);
+    connect(m_ui->mnuPreviewNames, &QAction::triggered, this, &frmMain::mnuPreviewNames_Click);
     connect(m_ui->mnuResetSettings, &QAction::triggered, this, &frmMain::mnuResetSettings_Click);
     connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
 
@@ -975,6 +977,7 @@ void frmMain::setListBusy(bool busy)
     // A batch started from a half-built list would process part of the folder,
     // and its re-listing would pull the items from under the running listing.
     m_ui->cmdGo->setEnabled(!busy);
+    m_ui->cmdPreviewNames->setEnabled(!busy);
     if (busy) {
         m_spinnerIndex = 0;
         timUpdateSpinner_Timer();
@@ -1345,6 +1348,22 @@ void frmMain::InsertMeta(const QString &token)
 
 // ---------------------------------------------------------------- the batch
 
+BatchInput frmMain::batchInput() const
+{
+    BatchInput input;
+    input.currentFolder = m_currentFolder;
+    for (int i = 0; i < m_ui->lstImages->count(); ++i) {
+        input.items << m_ui->lstImages->item(i)->text();
+        input.checked << (m_ui->lstImages->item(i)->checkState() == Qt::Checked);
+    }
+    input.recurse = m_ui->mnuRecurse->isChecked();
+    input.outputDestIndex = m_ui->cmbOutput->currentIndex();
+    input.outputDestText = m_ui->cmbOutput->currentText();
+    input.reportExtras.loadingCaption = m_ui->lblLoading->text();
+    input.reportExtras.previewImages = m_ui->mnuPreviewImages->isChecked();
+    return input;
+}
+
 void frmMain::cmdGo_Click()
 {
     if (m_listing)
@@ -1370,18 +1389,7 @@ void frmMain::cmdGo_Click()
     if (!go)
         return;
 
-    BatchInput input;
-    input.currentFolder = m_currentFolder;
-    for (int i = 0; i < m_ui->lstImages->count(); ++i) {
-        input.items << m_ui->lstImages->item(i)->text();
-        input.checked << (m_ui->lstImages->item(i)->checkState() == Qt::Checked);
-    }
-    input.recurse = m_ui->mnuRecurse->isChecked();
-    input.outputDestIndex = m_ui->cmbOutput->currentIndex();
-    input.outputDestText = m_ui->cmbOutput->currentText();
-    input.reportExtras.loadingCaption = m_ui->lblLoading->text();
-    input.reportExtras.previewImages = m_ui->mnuPreviewImages->isChecked();
-
+    const BatchInput input = batchInput();
     if (!m_go)
         m_go = new frmGo(this);
     m_go->runBatch(s, input);

@@ -43,6 +43,8 @@ public:
 
     // The batch settings as the controls hold them now.
     ProcessSettings processSettings() const;
+    // The images and destination a run started now would take.
+    BatchInput batchInput() const;
     // The folder whose images are listed, with a trailing "/" once listed.
     QString currentFolder() const { return m_currentFolder; }
     // Selects `folder` in the folder tree, which lists it.
@@ -85,6 +87,8 @@ public:
 
 public slots:
     void cmdGo_Click();
+    // "Preview Names...": the names of the run to come; its "Start >>>" is cmdGo's.
+    void mnuPreviewNames_Click();
     void mnuRecurse_Click();
     void mnuResetSettings_Click();
     void mnuDeleteImage_Click();

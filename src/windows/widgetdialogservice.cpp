@@ -3,6 +3,7 @@
 #include "colourscheme.h"
 #include "frmerror.h"
 #include "frmftplogin.h"
+#include "frmrunsummary.h"
 #include "frmselectoutputdir.h"
 
 #include <QApplication>
@@ -123,6 +124,12 @@ void WidgetDialogService::showErrorReport(const ErrorReport &r)
         dialog = new frmError(owner());
     dialog->setReport(r);
     dialog->exec();
+}
+
+void WidgetDialogService::showRunSummary(const RunSummary &summary)
+{
+    frmRunSummary dialog(summary, owner());
+    dialog.exec();
 }
 
 std::optional<LoginAnswer> WidgetDialogService::promptLogin(const QString &server, const QString &username,

@@ -15,6 +15,8 @@ public:
     std::optional<FontChoice> chooseFont(const QString &face, int size) override;
     std::optional<qint32> chooseColour(qint32 colour) override;
     void showErrorReport(const ErrorReport &report) override;
+    // frmRunSummary over the active window.
+    void showRunSummary(const RunSummary &summary) override;
     // frmFTPLogin, made on first use and reused.
     std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
                                            const QString &password) override;

@@ -174,7 +174,8 @@ private slots:
                               "OutputDest=//DIFFDIR//\nOutputDir=OUT\n";
         QTest::addRow("settings file and --recurse")
             << QStringList{"a.png 40x30", "sub/b.jpg 40x30"} << sized << QStringList{"--recurse"} << 0
-            << QStringList{"[1/2] a.png\n[2/2] sub/b.jpg\n", "Done: Process Finished!"}
+            << QStringList{"[1/2] a.png\n[2/2] sub/b.jpg\n",
+                           "Done: Process Finished!\n  Done: 2, Skipped: 0, Failed: 0, Deleted to trash: 0, Uploaded: 0\n"}
             << QStringList{"out/p_a.png 10x12", "out/sub/p_b.jpg 10x12"};
         QTest::addRow("without --recurse only the folder itself")
             << QStringList{"a.png 40x30", "sub/b.jpg 40x30"} << sized << QStringList() << 0

@@ -136,6 +136,12 @@ public:
     void setStatus(const QString &) override {}
     void report(const QString &line) override { reports << line; }
     QStringList reports; // the lines the run reported
+    std::optional<vexl::RunSummary> summary; // what the run told at its end
+    void runFinished(const vexl::RunSummary &s) override
+    {
+        summary = s;
+        BatchHost::runFinished(s);
+    }
     void setImageText(const QString &) override {}
     void setSceneText(const QString &) override {}
     void setProgressRange(int, int maximum) override { progressMax = maximum; }

@@ -223,6 +223,9 @@ private slots:
             QVERIFY(!QFileInfo::exists(original));
             QCOMPARE(checksum(trashed), sum);
             QVERIFY(QFileInfo(remote).size() > 0);
+            QVERIFY(b.host.summary && b.host.summary->ftp);
+            QCOMPARE((QList<int>{b.host.summary->done, b.host.summary->uploaded, b.host.summary->trashed}),
+                     (QList<int>{1, 1, 1}));
         } else {
             QCOMPARE(checksum(original), sum);
             QVERIFY(!QFileInfo::exists(trashed));
