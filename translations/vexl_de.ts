@@ -7,6 +7,38 @@
         <source>Overflow (count): at most 32767 images can be processed in one run</source>
         <translation>Überlauf (Anzahl): In einem Durchlauf können höchstens 32767 Bilder verarbeitet werden</translation>
     </message>
+    <message>
+        <source>No result was published.</source>
+        <translation>Es wurde kein Ergebnis gespeichert.</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 images were not processed.</source>
+        <translation>Angehalten: %1 Bilder wurden nicht verarbeitet.</translation>
+    </message>
+    <message>
+        <source>%1 images were not processed.</source>
+        <translation>%1 Bilder wurden nicht verarbeitet.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: its result would overwrite another image or its result.</source>
+        <translation>%1 übersprungen: Das Ergebnis würde ein anderes Bild oder dessen Ergebnis überschreiben.</translation>
+    </message>
+    <message>
+        <source>No image was written.</source>
+        <translation>Es wurde kein Bild geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 was replaced for good (no trash could take it: %2).</source>
+        <translation>%1 wurde endgültig ersetzt (kein Papierkorb konnte die Datei aufnehmen: %2).</translation>
+    </message>
+    <message>
+        <source>The name is taken by another image of this run or by its result.</source>
+        <translation>Der Name ist bereits durch ein anderes Bild dieses Durchlaufs oder dessen Ergebnis belegt.</translation>
+    </message>
+    <message>
+        <source>%1 was deleted for good (no trash could take it: %2).</source>
+        <translation>%1 wurde endgültig gelöscht (kein Papierkorb konnte die Datei aufnehmen: %2).</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -465,6 +497,77 @@
     <message>
         <source>No program is set up to open web pages, so &quot;[URL]&quot; could not be opened.\n\nChoose a web browser in your desktop&apos;s default applications settings, then try again.</source>
         <translation>Es ist kein Programm zum Öffnen von Webseiten eingerichtet, daher konnte &quot;[URL]&quot; nicht geöffnet werden.\n\nWählen Sie in den Einstellungen der Standardanwendungen Ihrer Arbeitsumgebung einen Webbrowser und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Image workers run unconfined: this kernel offers no Landlock, so a hostile image could reach your files.</source>
+        <translation>Bild-Worker laufen ohne Einschränkung: Dieser Kernel bietet kein Landlock, daher könnte ein bösartiges Bild Ihre Dateien erreichen.</translation>
+    </message>
+    <message>
+        <source>Image workers are confined to the run&apos;s folders, but this kernel&apos;s Landlock (ABI [ABI]) cannot keep them off the network.</source>
+        <translation>Bild-Worker sind auf die Ordner des Durchlaufs beschränkt, aber das Landlock dieses Kernels (ABI [ABI]) kann ihnen das Netzwerk nicht verwehren.</translation>
+    </message>
+    <message>
+        <source>Image workers run unconfined: VEXL_NO_SANDBOX is set.</source>
+        <translation>Bild-Worker laufen ohne Einschränkung: VEXL_NO_SANDBOX ist gesetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Done: %1</source>
+        <translation>Erledigt: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Deleted to trash: %1</source>
+        <translation>In den Papierkorb verschoben: %1</translation>
+    </message>
+    <message>
+        <source>Uploaded: %1</source>
+        <translation>Hochgeladen: %1</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>Nicht verarbeitet</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Antwort: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
@@ -1565,6 +1668,76 @@
         <source>Set Background Colour</source>
         <translation>Hintergrundfarbe festlegen</translation>
     </message>
+    <message>
+        <source>Preview Names...</source>
+        <translation>Namen vorab anzeigen...</translation>
+    </message>
+    <message>
+        <source>Show the name each ticked image will get, before anything is written.</source>
+        <translation>Zeigt den Namen, den jedes angehakte Bild bekommt, bevor etwas geschrieben wird.</translation>
+    </message>
+</context>
+<context>
+    <name>frmNamePreview</name>
+    <message>
+        <source>Name Preview</source>
+        <translation>Namensvorschau</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Start &gt;&gt;&gt;</source>
+        <translation>Start &gt;&gt;&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>frmRunSummary</name>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Was geschah</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Ausgabeordner öffnen</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>In die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1654,6 +1827,68 @@
     <message>
         <source>%1 entries skipped (unusable names or paths too long)</source>
         <translation>%1 Einträge übersprungen (unbrauchbare Namen oder zu lange Pfade)</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmNamePreview</name>
+    <message>
+        <source>No number left: the run stops here.</source>
+        <translation>Keine Nummer mehr frei: Der Lauf endet hier.</translation>
+    </message>
+    <message>
+        <source>One file per scene (# is the scene number).</source>
+        <translation>Eine Datei pro Szene (# ist die Szenennummer).</translation>
+    </message>
+    <message>
+        <source>Values in [ ] are filled in from the result.</source>
+        <translation>Werte in [ ] werden aus dem Ergebnis eingesetzt.</translation>
+    </message>
+    <message>
+        <source>Numbers skipped (name taken): %1</source>
+        <translation>Übersprungene Nummern (Name vergeben): %1</translation>
+    </message>
+    <message>
+        <source>Name collision: an earlier image gets %1; this one is skipped if you go on.</source>
+        <translation>Namenskonflikt: Ein früheres Bild erhält %1; dieses wird übersprungen, wenn Sie fortfahren.</translation>
+    </message>
+    <message>
+        <source>Name collision: %1 is another ticked image; this one is skipped if you go on.</source>
+        <translation>Namenskonflikt: %1 ist ein anderes angehaktes Bild; dieses wird übersprungen, wenn Sie fortfahren.</translation>
+    </message>
+    <message>
+        <source>Name collision: %1 is another file; this one is skipped if you go on.</source>
+        <translation>Namenskonflikt: %1 ist eine andere Datei; dieses wird übersprungen, wenn Sie fortfahren.</translation>
+    </message>
+    <message>
+        <source>The settings give no output name: %1</source>
+        <translation>Die Einstellungen ergeben keinen Ausgabenamen: %1</translation>
+    </message>
+    <message>
+        <source>Images: %1, into %2</source>
+        <translation>Bilder: %1, nach %2</translation>
+    </message>
+    <message>
+        <source>Name collisions (the run asks before it starts): %1</source>
+        <translation>Namenskonflikte (der Lauf fragt vor dem Start): %1</translation>
+    </message>
+    <message>
+        <source>Numbers skipped because a file has that name: %1</source>
+        <translation>Übersprungene Nummern, weil eine Datei so heißt: %1</translation>
+    </message>
+    <message>
+        <source>Names completed from the result during the run: %1</source>
+        <translation>Namen, die während des Laufs aus dem Ergebnis vervollständigt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmRunSummary</name>
+    <message>
+        <source>No program is set up to open the folder %1.</source>
+        <translation>Es ist kein Programm zum Öffnen des Ordners %1 eingerichtet.</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Ausgabeordner öffnen</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,38 @@
         <source>Overflow (count): at most 32767 images can be processed in one run</source>
         <translation>Desbordamiento (recuento): se pueden procesar como máximo 32767 imágenes en una ejecución</translation>
     </message>
+    <message>
+        <source>No result was published.</source>
+        <translation>No se guardó ningún resultado.</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 images were not processed.</source>
+        <translation>Detenido: %1 imágenes no se procesaron.</translation>
+    </message>
+    <message>
+        <source>%1 images were not processed.</source>
+        <translation>%1 imágenes no se procesaron.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: its result would overwrite another image or its result.</source>
+        <translation>Se omitió %1: su resultado sobrescribiría otra imagen o su resultado.</translation>
+    </message>
+    <message>
+        <source>No image was written.</source>
+        <translation>No se escribió ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>%1 was replaced for good (no trash could take it: %2).</source>
+        <translation>%1 se reemplazó definitivamente (ninguna papelera pudo aceptarlo: %2).</translation>
+    </message>
+    <message>
+        <source>The name is taken by another image of this run or by its result.</source>
+        <translation>El nombre ya lo usa otra imagen de esta ejecución o su resultado.</translation>
+    </message>
+    <message>
+        <source>%1 was deleted for good (no trash could take it: %2).</source>
+        <translation>%1 se eliminó definitivamente (ninguna papelera pudo aceptarlo: %2).</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -465,6 +497,77 @@
     <message>
         <source>No program is set up to open web pages, so &quot;[URL]&quot; could not be opened.\n\nChoose a web browser in your desktop&apos;s default applications settings, then try again.</source>
         <translation>No hay ningún programa configurado para abrir páginas web, por lo que no se pudo abrir &quot;[URL]&quot;.\n\nElija un navegador web en la configuración de aplicaciones predeterminadas de su escritorio y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Image workers run unconfined: this kernel offers no Landlock, so a hostile image could reach your files.</source>
+        <translation>Los procesos de imagen se ejecutan sin restricciones: este kernel no ofrece Landlock, así que una imagen maliciosa podría llegar a sus archivos.</translation>
+    </message>
+    <message>
+        <source>Image workers are confined to the run&apos;s folders, but this kernel&apos;s Landlock (ABI [ABI]) cannot keep them off the network.</source>
+        <translation>Los procesos de imagen están limitados a las carpetas de la ejecución, pero el Landlock de este kernel (ABI [ABI]) no puede impedirles el acceso a la red.</translation>
+    </message>
+    <message>
+        <source>Image workers run unconfined: VEXL_NO_SANDBOX is set.</source>
+        <translation>Los procesos de imagen se ejecutan sin restricciones: VEXL_NO_SANDBOX está activado.</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Done: %1</source>
+        <translation>Hechas: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Omitidas: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fallidas: %1</translation>
+    </message>
+    <message>
+        <source>Deleted to trash: %1</source>
+        <translation>Movidas a la papelera: %1</translation>
+    </message>
+    <message>
+        <source>Uploaded: %1</source>
+        <translation>Subidas: %1</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fallida</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Omitida</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>No procesadas</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Respuesta: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -1565,6 +1668,76 @@
         <source>Set Background Colour</source>
         <translation>Establecer color de fondo</translation>
     </message>
+    <message>
+        <source>Preview Names...</source>
+        <translation>Vista previa de nombres...</translation>
+    </message>
+    <message>
+        <source>Show the name each ticked image will get, before anything is written.</source>
+        <translation>Muestra el nombre que recibirá cada imagen marcada, antes de escribir nada.</translation>
+    </message>
+</context>
+<context>
+    <name>frmNamePreview</name>
+    <message>
+        <source>Name Preview</source>
+        <translation>Vista previa de nombres</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Carpeta de salida</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nombre nuevo</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Start &gt;&gt;&gt;</source>
+        <translation>Iniciar &gt;&gt;&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>frmRunSummary</name>
+    <message>
+        <source>Image</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Qué ocurrió</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Abrir carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Copiar al portapapeles</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1654,6 +1827,68 @@
     <message>
         <source>%1 entries skipped (unusable names or paths too long)</source>
         <translation>%1 entradas omitidas (nombres inutilizables o rutas demasiado largas)</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmNamePreview</name>
+    <message>
+        <source>No number left: the run stops here.</source>
+        <translation>No quedan números: el proceso se detiene aquí.</translation>
+    </message>
+    <message>
+        <source>One file per scene (# is the scene number).</source>
+        <translation>Un archivo por escena (# es el número de escena).</translation>
+    </message>
+    <message>
+        <source>Values in [ ] are filled in from the result.</source>
+        <translation>Los valores entre [ ] se toman del resultado.</translation>
+    </message>
+    <message>
+        <source>Numbers skipped (name taken): %1</source>
+        <translation>Números omitidos (nombre ocupado): %1</translation>
+    </message>
+    <message>
+        <source>Name collision: an earlier image gets %1; this one is skipped if you go on.</source>
+        <translation>Conflicto de nombres: una imagen anterior recibe %1; esta se omite si continúa.</translation>
+    </message>
+    <message>
+        <source>Name collision: %1 is another ticked image; this one is skipped if you go on.</source>
+        <translation>Conflicto de nombres: %1 es otra imagen marcada; esta se omite si continúa.</translation>
+    </message>
+    <message>
+        <source>Name collision: %1 is another file; this one is skipped if you go on.</source>
+        <translation>Conflicto de nombres: %1 es otro archivo; esta se omite si continúa.</translation>
+    </message>
+    <message>
+        <source>The settings give no output name: %1</source>
+        <translation>La configuración no da ningún nombre de salida: %1</translation>
+    </message>
+    <message>
+        <source>Images: %1, into %2</source>
+        <translation>Imágenes: %1, en %2</translation>
+    </message>
+    <message>
+        <source>Name collisions (the run asks before it starts): %1</source>
+        <translation>Conflictos de nombres (el proceso pregunta antes de empezar): %1</translation>
+    </message>
+    <message>
+        <source>Numbers skipped because a file has that name: %1</source>
+        <translation>Números omitidos porque ya hay un archivo con ese nombre: %1</translation>
+    </message>
+    <message>
+        <source>Names completed from the result during the run: %1</source>
+        <translation>Nombres que se completan con el resultado durante el proceso: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmRunSummary</name>
+    <message>
+        <source>No program is set up to open the folder %1.</source>
+        <translation>No hay ningún programa configurado para abrir la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Abrir carpeta de salida</translation>
     </message>
 </context>
 </TS>

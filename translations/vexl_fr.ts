@@ -7,6 +7,38 @@
         <source>Overflow (count): at most 32767 images can be processed in one run</source>
         <translation>Dépassement (nombre) : au plus 32767 images peuvent être traitées en une seule exécution</translation>
     </message>
+    <message>
+        <source>No result was published.</source>
+        <translation>Aucun résultat n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 images were not processed.</source>
+        <translation>Arrêté : %1 images n&apos;ont pas été traitées.</translation>
+    </message>
+    <message>
+        <source>%1 images were not processed.</source>
+        <translation>%1 images n&apos;ont pas été traitées.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: its result would overwrite another image or its result.</source>
+        <translation>%1 ignorée : son résultat écraserait une autre image ou son résultat.</translation>
+    </message>
+    <message>
+        <source>No image was written.</source>
+        <translation>Aucune image n&apos;a été écrite.</translation>
+    </message>
+    <message>
+        <source>%1 was replaced for good (no trash could take it: %2).</source>
+        <translation>%1 a été remplacé définitivement (aucune corbeille n&apos;a pu le recevoir : %2).</translation>
+    </message>
+    <message>
+        <source>The name is taken by another image of this run or by its result.</source>
+        <translation>Le nom est déjà pris par une autre image de ce traitement ou par son résultat.</translation>
+    </message>
+    <message>
+        <source>%1 was deleted for good (no trash could take it: %2).</source>
+        <translation>%1 a été supprimé définitivement (aucune corbeille n&apos;a pu le recevoir : %2).</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -465,6 +497,77 @@
     <message>
         <source>No program is set up to open web pages, so &quot;[URL]&quot; could not be opened.\n\nChoose a web browser in your desktop&apos;s default applications settings, then try again.</source>
         <translation>Aucun programme n&apos;est configuré pour ouvrir les pages web, « [URL] » n&apos;a donc pas pu être ouvert.\n\nChoisissez un navigateur web dans les applications par défaut de votre bureau, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Image workers run unconfined: this kernel offers no Landlock, so a hostile image could reach your files.</source>
+        <translation>Les processus d&apos;image s&apos;exécutent sans confinement : ce noyau n&apos;offre pas Landlock, une image malveillante pourrait donc atteindre vos fichiers.</translation>
+    </message>
+    <message>
+        <source>Image workers are confined to the run&apos;s folders, but this kernel&apos;s Landlock (ABI [ABI]) cannot keep them off the network.</source>
+        <translation>Les processus d&apos;image sont confinés aux dossiers du traitement, mais le Landlock de ce noyau (ABI [ABI]) ne peut pas leur interdire le réseau.</translation>
+    </message>
+    <message>
+        <source>Image workers run unconfined: VEXL_NO_SANDBOX is set.</source>
+        <translation>Les processus d&apos;image s&apos;exécutent sans confinement : VEXL_NO_SANDBOX est défini.</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Done: %1</source>
+        <translation>Terminées : %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Ignorées : %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Échouées : %1</translation>
+    </message>
+    <message>
+        <source>Deleted to trash: %1</source>
+        <translation>Mises à la corbeille : %1</translation>
+    </message>
+    <message>
+        <source>Uploaded: %1</source>
+        <translation>Envoyées : %1</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Ignorée</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>Non traitées</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Réponse : %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
@@ -1565,6 +1668,76 @@
         <source>Set Background Colour</source>
         <translation>Définir la couleur de fond</translation>
     </message>
+    <message>
+        <source>Preview Names...</source>
+        <translation>Aperçu des noms...</translation>
+    </message>
+    <message>
+        <source>Show the name each ticked image will get, before anything is written.</source>
+        <translation>Affiche le nom que recevra chaque image cochée, avant que rien ne soit écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>frmNamePreview</name>
+    <message>
+        <source>Name Preview</source>
+        <translation>Aperçu des noms</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nouveau nom</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Start &gt;&gt;&gt;</source>
+        <translation>Démarrer &gt;&gt;&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>frmRunSummary</name>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Ce qui s&apos;est passé</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Ouvrir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Copier dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1654,6 +1827,68 @@
     <message>
         <source>%1 entries skipped (unusable names or paths too long)</source>
         <translation>%1 entrées ignorées (noms inutilisables ou chemins trop longs)</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmNamePreview</name>
+    <message>
+        <source>No number left: the run stops here.</source>
+        <translation>Plus aucun numéro libre : le traitement s&apos;arrête ici.</translation>
+    </message>
+    <message>
+        <source>One file per scene (# is the scene number).</source>
+        <translation>Un fichier par scène (# est le numéro de scène).</translation>
+    </message>
+    <message>
+        <source>Values in [ ] are filled in from the result.</source>
+        <translation>Les valeurs entre [ ] sont tirées du résultat.</translation>
+    </message>
+    <message>
+        <source>Numbers skipped (name taken): %1</source>
+        <translation>Numéros sautés (nom déjà pris) : %1</translation>
+    </message>
+    <message>
+        <source>Name collision: an earlier image gets %1; this one is skipped if you go on.</source>
+        <translation>Conflit de noms : une image précédente reçoit %1 ; celle-ci est ignorée si vous continuez.</translation>
+    </message>
+    <message>
+        <source>Name collision: %1 is another ticked image; this one is skipped if you go on.</source>
+        <translation>Conflit de noms : %1 est une autre image cochée ; celle-ci est ignorée si vous continuez.</translation>
+    </message>
+    <message>
+        <source>Name collision: %1 is another file; this one is skipped if you go on.</source>
+        <translation>Conflit de noms : %1 est un autre fichier ; celle-ci est ignorée si vous continuez.</translation>
+    </message>
+    <message>
+        <source>The settings give no output name: %1</source>
+        <translation>Les réglages ne donnent aucun nom de sortie : %1</translation>
+    </message>
+    <message>
+        <source>Images: %1, into %2</source>
+        <translation>Images : %1, dans %2</translation>
+    </message>
+    <message>
+        <source>Name collisions (the run asks before it starts): %1</source>
+        <translation>Conflits de noms (le traitement demande avant de commencer) : %1</translation>
+    </message>
+    <message>
+        <source>Numbers skipped because a file has that name: %1</source>
+        <translation>Numéros sautés car un fichier porte déjà ce nom : %1</translation>
+    </message>
+    <message>
+        <source>Names completed from the result during the run: %1</source>
+        <translation>Noms complétés à partir du résultat pendant le traitement : %1</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmRunSummary</name>
+    <message>
+        <source>No program is set up to open the folder %1.</source>
+        <translation>Aucun programme n&apos;est configuré pour ouvrir le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Ouvrir le dossier de sortie</translation>
     </message>
 </context>
 </TS>

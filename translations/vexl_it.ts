@@ -7,6 +7,38 @@
         <source>Overflow (count): at most 32767 images can be processed in one run</source>
         <translation>Overflow (conteggio): in un&apos;esecuzione si possono elaborare al massimo 32767 immagini</translation>
     </message>
+    <message>
+        <source>No result was published.</source>
+        <translation>Nessun risultato è stato salvato.</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 images were not processed.</source>
+        <translation>Interrotto: %1 immagini non sono state elaborate.</translation>
+    </message>
+    <message>
+        <source>%1 images were not processed.</source>
+        <translation>%1 immagini non sono state elaborate.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: its result would overwrite another image or its result.</source>
+        <translation>%1 saltata: il suo risultato sovrascriverebbe un&apos;altra immagine o il suo risultato.</translation>
+    </message>
+    <message>
+        <source>No image was written.</source>
+        <translation>Non è stata scritta alcuna immagine.</translation>
+    </message>
+    <message>
+        <source>%1 was replaced for good (no trash could take it: %2).</source>
+        <translation>%1 è stato sostituito definitivamente (nessun cestino ha potuto accoglierlo: %2).</translation>
+    </message>
+    <message>
+        <source>The name is taken by another image of this run or by its result.</source>
+        <translation>Il nome è già usato da un&apos;altra immagine di questa elaborazione o dal suo risultato.</translation>
+    </message>
+    <message>
+        <source>%1 was deleted for good (no trash could take it: %2).</source>
+        <translation>%1 è stato eliminato definitivamente (nessun cestino ha potuto accoglierlo: %2).</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -465,6 +497,77 @@
     <message>
         <source>No program is set up to open web pages, so &quot;[URL]&quot; could not be opened.\n\nChoose a web browser in your desktop&apos;s default applications settings, then try again.</source>
         <translation>Nessun programma è impostato per aprire le pagine web, quindi non è stato possibile aprire &quot;[URL]&quot;.\n\nScegliere un browser web nelle applicazioni predefinite del desktop, quindi riprovare.</translation>
+    </message>
+    <message>
+        <source>Image workers run unconfined: this kernel offers no Landlock, so a hostile image could reach your files.</source>
+        <translation>I processi delle immagini vengono eseguiti senza confinamento: questo kernel non offre Landlock, quindi un&apos;immagine malevola potrebbe raggiungere i tuoi file.</translation>
+    </message>
+    <message>
+        <source>Image workers are confined to the run&apos;s folders, but this kernel&apos;s Landlock (ABI [ABI]) cannot keep them off the network.</source>
+        <translation>I processi delle immagini sono confinati nelle cartelle dell&apos;elaborazione, ma il Landlock di questo kernel (ABI [ABI]) non può impedire loro l&apos;accesso alla rete.</translation>
+    </message>
+    <message>
+        <source>Image workers run unconfined: VEXL_NO_SANDBOX is set.</source>
+        <translation>I processi delle immagini vengono eseguiti senza confinamento: VEXL_NO_SANDBOX è impostato.</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Done: %1</source>
+        <translation>Completate: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Saltate: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Non riuscite: %1</translation>
+    </message>
+    <message>
+        <source>Deleted to trash: %1</source>
+        <translation>Spostate nel cestino: %1</translation>
+    </message>
+    <message>
+        <source>Uploaded: %1</source>
+        <translation>Caricate: %1</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Non riuscita</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Saltata</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>Non elaborate</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Risposta: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -1565,6 +1668,76 @@
         <source>Set Background Colour</source>
         <translation>Imposta colore di sfondo</translation>
     </message>
+    <message>
+        <source>Preview Names...</source>
+        <translation>Anteprima dei nomi...</translation>
+    </message>
+    <message>
+        <source>Show the name each ticked image will get, before anything is written.</source>
+        <translation>Mostra il nome che riceverà ogni immagine spuntata, prima di scrivere qualsiasi cosa.</translation>
+    </message>
+</context>
+<context>
+    <name>frmNamePreview</name>
+    <message>
+        <source>Name Preview</source>
+        <translation>Anteprima dei nomi</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nuovo nome</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Start &gt;&gt;&gt;</source>
+        <translation>Avvia &gt;&gt;&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>frmRunSummary</name>
+    <message>
+        <source>Image</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Cosa è successo</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Risposta</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Apri cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Copia negli appunti</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1654,6 +1827,68 @@
     <message>
         <source>%1 entries skipped (unusable names or paths too long)</source>
         <translation>%1 voci saltate (nomi inutilizzabili o percorsi troppo lunghi)</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmNamePreview</name>
+    <message>
+        <source>No number left: the run stops here.</source>
+        <translation>Nessun numero rimasto: l&apos;elaborazione si ferma qui.</translation>
+    </message>
+    <message>
+        <source>One file per scene (# is the scene number).</source>
+        <translation>Un file per scena (# è il numero della scena).</translation>
+    </message>
+    <message>
+        <source>Values in [ ] are filled in from the result.</source>
+        <translation>I valori tra [ ] vengono presi dal risultato.</translation>
+    </message>
+    <message>
+        <source>Numbers skipped (name taken): %1</source>
+        <translation>Numeri saltati (nome già in uso): %1</translation>
+    </message>
+    <message>
+        <source>Name collision: an earlier image gets %1; this one is skipped if you go on.</source>
+        <translation>Conflitto di nomi: un&apos;immagine precedente riceve %1; questa viene saltata se prosegui.</translation>
+    </message>
+    <message>
+        <source>Name collision: %1 is another ticked image; this one is skipped if you go on.</source>
+        <translation>Conflitto di nomi: %1 è un&apos;altra immagine spuntata; questa viene saltata se prosegui.</translation>
+    </message>
+    <message>
+        <source>Name collision: %1 is another file; this one is skipped if you go on.</source>
+        <translation>Conflitto di nomi: %1 è un altro file; questa viene saltata se prosegui.</translation>
+    </message>
+    <message>
+        <source>The settings give no output name: %1</source>
+        <translation>Le impostazioni non danno alcun nome di destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Images: %1, into %2</source>
+        <translation>Immagini: %1, in %2</translation>
+    </message>
+    <message>
+        <source>Name collisions (the run asks before it starts): %1</source>
+        <translation>Conflitti di nomi (l&apos;elaborazione chiede prima di iniziare): %1</translation>
+    </message>
+    <message>
+        <source>Numbers skipped because a file has that name: %1</source>
+        <translation>Numeri saltati perché un file ha già quel nome: %1</translation>
+    </message>
+    <message>
+        <source>Names completed from the result during the run: %1</source>
+        <translation>Nomi completati dal risultato durante l&apos;elaborazione: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmRunSummary</name>
+    <message>
+        <source>No program is set up to open the folder %1.</source>
+        <translation>Nessun programma è configurato per aprire la cartella %1.</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Apri cartella di destinazione</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,38 @@
         <source>Overflow (count): at most 32767 images can be processed in one run</source>
         <translation>Overloop (aantal): per run kunnen hoogstens 32767 afbeeldingen worden verwerkt</translation>
     </message>
+    <message>
+        <source>No result was published.</source>
+        <translation>Er is geen resultaat opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Stopped: %1 images were not processed.</source>
+        <translation>Gestopt: %1 afbeeldingen zijn niet verwerkt.</translation>
+    </message>
+    <message>
+        <source>%1 images were not processed.</source>
+        <translation>%1 afbeeldingen zijn niet verwerkt.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: its result would overwrite another image or its result.</source>
+        <translation>%1 overgeslagen: het resultaat zou een andere afbeelding of het resultaat ervan overschrijven.</translation>
+    </message>
+    <message>
+        <source>No image was written.</source>
+        <translation>Er is geen afbeelding geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 was replaced for good (no trash could take it: %2).</source>
+        <translation>%1 is definitief vervangen (geen prullenbak kon het opnemen: %2).</translation>
+    </message>
+    <message>
+        <source>The name is taken by another image of this run or by its result.</source>
+        <translation>De naam is al in gebruik door een andere afbeelding van deze verwerking of door het resultaat ervan.</translation>
+    </message>
+    <message>
+        <source>%1 was deleted for good (no trash could take it: %2).</source>
+        <translation>%1 is definitief verwijderd (geen prullenbak kon het opnemen: %2).</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -465,6 +497,77 @@
     <message>
         <source>No program is set up to open web pages, so &quot;[URL]&quot; could not be opened.\n\nChoose a web browser in your desktop&apos;s default applications settings, then try again.</source>
         <translation>Er is geen programma ingesteld om webpagina&apos;s te openen, dus &quot;[URL]&quot; kon niet worden geopend.\n\nKies een webbrowser bij de standaardtoepassingen van uw bureaublad en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Image workers run unconfined: this kernel offers no Landlock, so a hostile image could reach your files.</source>
+        <translation>Beeldprocessen draaien zonder afscherming: deze kernel biedt geen Landlock, dus een kwaadaardige afbeelding zou uw bestanden kunnen bereiken.</translation>
+    </message>
+    <message>
+        <source>Image workers are confined to the run&apos;s folders, but this kernel&apos;s Landlock (ABI [ABI]) cannot keep them off the network.</source>
+        <translation>Beeldprocessen zijn beperkt tot de mappen van de verwerking, maar de Landlock van deze kernel (ABI [ABI]) kan ze niet van het netwerk weren.</translation>
+    </message>
+    <message>
+        <source>Image workers run unconfined: VEXL_NO_SANDBOX is set.</source>
+        <translation>Beeldprocessen draaien zonder afscherming: VEXL_NO_SANDBOX is ingesteld.</translation>
+    </message>
+</context>
+<context>
+    <name>RunSummary</name>
+    <message>
+        <source>Done: %1</source>
+        <translation>Klaar: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Overgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Deleted to trash: %1</source>
+        <translation>Naar de prullenbak: %1</translation>
+    </message>
+    <message>
+        <source>Uploaded: %1</source>
+        <translation>Geüpload: %1</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Overgeslagen</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>Not processed</source>
+        <translation>Niet verwerkt</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Antwoord: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
     </message>
 </context>
 <context>
@@ -1565,6 +1668,76 @@
         <source>Set Background Colour</source>
         <translation>Achtergrondkleur instellen</translation>
     </message>
+    <message>
+        <source>Preview Names...</source>
+        <translation>Namen vooraf bekijken...</translation>
+    </message>
+    <message>
+        <source>Show the name each ticked image will get, before anything is written.</source>
+        <translation>Toont de naam die elke aangevinkte afbeelding krijgt, voordat er iets wordt geschreven.</translation>
+    </message>
+</context>
+<context>
+    <name>frmNamePreview</name>
+    <message>
+        <source>Name Preview</source>
+        <translation>Naamvoorbeeld</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Afbeelding</translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <translation>Uitvoermap</translation>
+    </message>
+    <message>
+        <source>New Name</source>
+        <translation>Nieuwe naam</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Start &gt;&gt;&gt;</source>
+        <translation>Start &gt;&gt;&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>frmRunSummary</name>
+    <message>
+        <source>Image</source>
+        <translation>Afbeelding</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Uitkomst</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>Wat er gebeurde</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwoord</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Uitvoermap openen</translation>
+    </message>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation>Naar klembord kopiëren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>frmSelectOutputDir</name>
@@ -1654,6 +1827,68 @@
     <message>
         <source>%1 entries skipped (unusable names or paths too long)</source>
         <translation>%1 items overgeslagen (onbruikbare namen of te lange paden)</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmNamePreview</name>
+    <message>
+        <source>No number left: the run stops here.</source>
+        <translation>Geen nummer meer vrij: de verwerking stopt hier.</translation>
+    </message>
+    <message>
+        <source>One file per scene (# is the scene number).</source>
+        <translation>Eén bestand per scène (# is het scènenummer).</translation>
+    </message>
+    <message>
+        <source>Values in [ ] are filled in from the result.</source>
+        <translation>Waarden tussen [ ] worden uit het resultaat ingevuld.</translation>
+    </message>
+    <message>
+        <source>Numbers skipped (name taken): %1</source>
+        <translation>Overgeslagen nummers (naam bezet): %1</translation>
+    </message>
+    <message>
+        <source>Name collision: an earlier image gets %1; this one is skipped if you go on.</source>
+        <translation>Naamconflict: een eerdere afbeelding krijgt %1; deze wordt overgeslagen als u doorgaat.</translation>
+    </message>
+    <message>
+        <source>Name collision: %1 is another ticked image; this one is skipped if you go on.</source>
+        <translation>Naamconflict: %1 is een andere aangevinkte afbeelding; deze wordt overgeslagen als u doorgaat.</translation>
+    </message>
+    <message>
+        <source>Name collision: %1 is another file; this one is skipped if you go on.</source>
+        <translation>Naamconflict: %1 is een ander bestand; deze wordt overgeslagen als u doorgaat.</translation>
+    </message>
+    <message>
+        <source>The settings give no output name: %1</source>
+        <translation>De instellingen leveren geen uitvoernaam op: %1</translation>
+    </message>
+    <message>
+        <source>Images: %1, into %2</source>
+        <translation>Afbeeldingen: %1, naar %2</translation>
+    </message>
+    <message>
+        <source>Name collisions (the run asks before it starts): %1</source>
+        <translation>Naamconflicten (de verwerking vraagt het vóór de start): %1</translation>
+    </message>
+    <message>
+        <source>Numbers skipped because a file has that name: %1</source>
+        <translation>Overgeslagen nummers omdat er al een bestand met die naam is: %1</translation>
+    </message>
+    <message>
+        <source>Names completed from the result during the run: %1</source>
+        <translation>Namen die tijdens de verwerking uit het resultaat worden aangevuld: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vexl::frmRunSummary</name>
+    <message>
+        <source>No program is set up to open the folder %1.</source>
+        <translation>Er is geen programma ingesteld om de map %1 te openen.</translation>
+    </message>
+    <message>
+        <source>Open Output Folder</source>
+        <translation>Uitvoermap openen</translation>
     </message>
 </context>
 </TS>
