@@ -9,6 +9,7 @@
 #include "support/messages.h"
 #include "support/offthread.h"
 #include "engineworker.h"
+#include "runjournal.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -290,6 +291,7 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
 
         m_cleanedFolders.clear();
         m_publishedIds.clear();
+        m_journal = std::make_unique<RunJournal>();
         planCollisions();
 
         if (m_isFTP)
@@ -561,8 +563,13 @@ void BatchRun::processImage(const QString &item)
                             ++m_scenesPublished;
                             // 20. the upload of an FTP destination; a failed upload
                             // ends the run with the original in place.
-                            if (m_isFTP)
-                                ftpStep(m_ftp->UploadStep(m_outputPath, m_subFolder, s.ReplicateSubDirs && m_in->recurse));
+                            if (m_isFTP) {
+                                const FtpStepResult sent = m_ftp->UploadStep(m_outputPath, m_subFolder,
+                                                                             s.ReplicateSubDirs && m_in->recurse);
+                                if (sent == FtpStepResult::Ok)
+                                    m_journal->uploaded(m_ftp->connection().Name, m_ftp->lastUploadedPath());
+                                ftpStep(sent);
+                            }
                         }
                     }
                 }
@@ -754,6 +761,10 @@ bool BatchRun::publishResult()
     }
     op(QStringLiteral("Publishing ") + m_outputPath);
     const auto published = [this] {
+        if (m_moveOriginal)
+            m_journal->moved(m_workPath, m_outputPath);
+        else if (!m_isFTP) // a staged copy is journalled once uploaded
+            m_journal->published(m_outputPath);
         m_published = true;
         m_resultId = IdentityOf(m_outputPath);
         m_publishedIds << m_resultId;
@@ -794,16 +805,19 @@ bool BatchRun::publishResult()
                 return false;
             }
             // What is replaced stays recoverable.
-            const QString trashError = MoveToTrash(m_outputPath);
+            QString trashPath;
+            const QString trashError = MoveToTrash(m_outputPath, &trashPath);
             if (!trashError.isEmpty()) {
                 const QString error = RenameReplacing(m_workPath, m_outputPath);
                 if (!error.isEmpty()) {
                     askCopyFailed(error);
                     return false;
                 }
+                m_journal->replaced(m_outputPath, QString()); // gone: an undo keeps this result
                 report(trRun("%1 was replaced for good (no trash could take it: %2).").arg(m_outputPath, trashError));
                 return published();
             }
+            m_journal->replaced(m_outputPath, trashPath);
             op(QStringLiteral("Moved to the trash: ") + m_outputPath);
         }
         QString error;
@@ -846,9 +860,12 @@ void BatchRun::deleteSource()
     if (!original.valid || original == m_resultId)
         return; // moved to its new name, or worked on in place
     op(QStringLiteral("Delete Old (") + m_fullInput + QLatin1Char(')'));
-    const QString trashError = MoveToTrash(m_fullInput);
-    if (trashError.isEmpty())
+    QString trashPath;
+    const QString trashError = MoveToTrash(m_fullInput, &trashPath);
+    if (trashError.isEmpty()) {
+        m_journal->originalTrashed(m_fullInput, trashPath);
         return;
+    }
     QFile source(m_fullInput);
     if (source.remove()) {
         report(trRun("%1 was deleted for good (no trash could take it: %2).").arg(m_fullInput, trashError));

@@ -73,6 +73,12 @@ public:
     virtual std::optional<LoginAnswer> promptLogin(const QString &server, const QString &username,
                                                    const QString &password);
 
+    // A file chooser: a name to save under (`save`) or a file to open, starting
+    // at `start`, offering `filter` ("Settings files (*.ini)"); no value when
+    // cancelled. Without an implementation nothing is chosen.
+    virtual std::optional<QString> chooseFile(bool save, const QString &title, const QString &start,
+                                              const QString &filter);
+
     static DialogService &current();
     // Installs `service` (not owned); nullptr restores the service installed at start.
     static void setCurrent(DialogService *service);
