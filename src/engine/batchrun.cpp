@@ -806,6 +806,7 @@ bool BatchRun::publishResult()
             }
             // What is replaced stays recoverable.
             QString trashPath;
+            m_journal->trashing(m_outputPath);
             const QString trashError = MoveToTrash(m_outputPath, &trashPath);
             if (!trashError.isEmpty()) {
                 const QString error = RenameReplacing(m_workPath, m_outputPath);
@@ -861,6 +862,7 @@ void BatchRun::deleteSource()
         return; // moved to its new name, or worked on in place
     op(QStringLiteral("Delete Old (") + m_fullInput + QLatin1Char(')'));
     QString trashPath;
+    m_journal->trashing(m_fullInput);
     const QString trashError = MoveToTrash(m_fullInput, &trashPath);
     if (trashError.isEmpty()) {
         m_journal->originalTrashed(m_fullInput, trashPath);

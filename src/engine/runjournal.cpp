@@ -148,6 +148,11 @@ void RunJournal::published(const QString &path)
     append({QStringLiteral("out"), path, QString::number(size), QString::number(mtime)});
 }
 
+void RunJournal::trashing(const QString &path)
+{
+    append({QStringLiteral("trashing"), path});
+}
+
 void RunJournal::replaced(const QString &path, const QString &trashPath)
 {
     append({QStringLiteral("replaced"), path, trashPath});
@@ -169,7 +174,7 @@ void RunJournal::uploaded(const QString &connection, const QString &remotePath)
     append({QStringLiteral("upload"), connection, remotePath});
 }
 
-QList<RunJournal::Record> RunJournal::read(const QString &file)
+QList<RunJournal::Record> RunJournal::read(const QString &file, QDateTime *started)
 {
     QList<Record> records;
     QFile f(file);
@@ -179,6 +184,8 @@ QList<RunJournal::Record> RunJournal::read(const QString &file)
     const QList<QByteArray> lines = all.split('\n');
     if (lines.isEmpty() || !lines.first().startsWith(kHeader))
         return records;
+    if (started)
+        *started = QDateTime::fromString(QString::fromUtf8(lines.first().split('\t').value(1)), Qt::ISODate);
     // The last piece follows the last line end: empty, or a line cut off.
     for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
         const QStringList fields = QString::fromUtf8(lines.at(i)).split(QLatin1Char('\t'));
@@ -192,6 +199,7 @@ QList<RunJournal::Record> RunJournal::read(const QString &file)
             r.other = unescaped(fields.value(2));
             r.size = fields.value(3).toLongLong();
             r.mtimeNs = fields.value(4).toLongLong();
+        } else if (r.kind == QLatin1String("trashing")) {
         } else if (r.kind == QLatin1String("replaced") || r.kind == QLatin1String("original")
                    || r.kind == QLatin1String("upload")) {
             r.other = unescaped(fields.value(2));

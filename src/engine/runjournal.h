@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,9 @@ public:
 
     // A result published under `path` (its size and modification time are taken now).
     void published(const QString &path);
+    // `path` is about to go to the trash: a run killed before the step's own
+    // record still leaves the file findable there.
+    void trashing(const QString &path);
     // A file at `path` that a publish replaced, now at `trashPath`.
     void replaced(const QString &path, const QString &trashPath);
     // An original the run moved to the trash.
@@ -41,7 +45,7 @@ public:
     // One record read back.
     struct Record
     {
-        QString kind;          // "out", "replaced", "original", "moved", "upload"
+        QString kind;          // "out", "trashing", "replaced", "original", "moved", "upload"
         QString path;          // out/replaced/original: the place; moved: the old name; upload: the connection
         QString other;         // replaced/original: the trash path; moved: the new name; upload: the remote path
         qint64 size = -1;      // out/moved: the file as the run left it
@@ -49,7 +53,8 @@ public:
     };
     // The records of `file`, in the order they were written; a last line cut
     // off by a crash is left out. Empty when there is no journal.
-    static QList<Record> read(const QString &file);
+    // `started` (when given) gets the run's start time.
+    static QList<Record> read(const QString &file, QDateTime *started = nullptr);
     // The size and modification time (ns) of `path`; -1 when it is not there.
     static std::pair<qint64, qint64> stamp(const QString &path);
 

@@ -12,7 +12,9 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTimer>
+#include <QUrl>
 
 namespace vexl {
 
@@ -35,6 +37,36 @@ Restored restoreFromTrash(const QString &trashPath, const QString &place, QStrin
     }
     QFile::remove(trashed.dir().filePath(QStringLiteral("../info/") + trashed.fileName() + QStringLiteral(".trashinfo")));
     return Restored::Done;
+}
+
+// Where the home trash keeps the file last trashed from `place` at or after
+// `since`, as its trash record says; "" when it holds none.
+QString findInTrash(const QString &place, const QDateTime &since)
+{
+    const QDir info(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash/info"));
+    QString best;
+    QDateTime bestDate;
+    for (const QString &name : info.entryList({QStringLiteral("*.trashinfo")}, QDir::Files | QDir::Hidden)) {
+        QFile f(info.filePath(name));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        QString path;
+        QDateTime date;
+        for (const QByteArray &line : f.readAll().split('\n')) {
+            if (line.startsWith("Path="))
+                path = QUrl::fromPercentEncoding(line.mid(5).trimmed());
+            else if (line.startsWith("DeletionDate="))
+                date = QDateTime::fromString(QString::fromUtf8(line.mid(13).trimmed()), Qt::ISODate);
+        }
+        // The record's time is local and whole seconds.
+        if (path != place || !date.isValid() || (since.isValid() && date.addSecs(1) < since))
+            continue;
+        if (best.isEmpty() || date >= bestDate) {
+            best = info.filePath(QStringLiteral("../files/") + name.chopped(10));
+            bestDate = date;
+        }
+    }
+    return best;
 }
 
 } // namespace
@@ -66,13 +98,21 @@ UndoBatch::Step UndoBatch::restoreStep(const QString &place, const QString &tras
 UndoBatch::UndoBatch(const QString &journalFile)
     : m_journal(journalFile)
 {
-    const QList<RunJournal::Record> records = RunJournal::read(journalFile);
+    QDateTime started;
+    const QList<RunJournal::Record> records = RunJournal::read(journalFile, &started);
     QHash<QString, qsizetype> pendingReplaced; // place -> index into `records`
+    QStringList pendingTrash;                  // places about to go to the trash
     QSet<qsizetype> consumed;
     QList<Step> steps;
     for (qsizetype i = 0; i < records.size(); ++i) {
         const RunJournal::Record &r = records.at(i);
         Step s;
+        if (r.kind == QLatin1String("trashing")) {
+            pendingTrash << r.path;
+            continue;
+        }
+        if (r.kind == QLatin1String("replaced") || r.kind == QLatin1String("original"))
+            pendingTrash.removeOne(r.path);
         if (r.kind == QLatin1String("replaced")) {
             pendingReplaced.insert(r.path, i);
             continue;
@@ -110,6 +150,13 @@ UndoBatch::UndoBatch(const QString &journalFile)
         if (r.other.isEmpty())
             continue;
         steps.insert(0, restoreStep(r.path, r.other));
+    }
+    // A run killed between a file's trip to the trash and its record: the
+    // trash's own record of it is used.
+    for (const QString &place : std::as_const(pendingTrash)) {
+        const QString trashed = findInTrash(place, started.toLocalTime());
+        if (!trashed.isEmpty())
+            steps.insert(0, restoreStep(place, trashed));
     }
     for (qsizetype i = steps.size() - 1; i >= 0; --i)
         m_steps << steps.at(i);

@@ -36,6 +36,8 @@ private slots:
             << QStringList{"b.png", "th_a.png"}; // one folder
         QTest::addRow("original's place taken after the run")
             << "deleteOld" << "takePlace" << false << QStringList{"a.png", "b.png"} << QStringList();
+        QTest::addRow("killed after trashing an original") << "deleteOld" << "dropLastRecord" << true << QStringList()
+                                                           << QStringList();
         QTest::addRow("journal cut off by a crash")
             << "plain" << "cutJournal" << true << QStringList() << QStringList{"th_b.png"};
     }
@@ -71,6 +73,13 @@ private slots:
             QVERIFY(writeFile(renamed, "edited since"));
         if (after == QLatin1String("takePlace"))
             QVERIFY(writeFile(b.inPath(QStringLiteral("a.png")), "a new file under the old name"));
+        if (after == QLatin1String("dropLastRecord")) { // the original went to the trash, its record did not follow
+            QFile journal(RunJournal::defaultFile());
+            QVERIFY(journal.open(QIODevice::ReadWrite));
+            QByteArray all = journal.readAll();
+            QVERIFY(all.endsWith('\n') && all.contains("\noriginal\t"));
+            QVERIFY(journal.resize(all.lastIndexOf("\noriginal\t") + 1));
+        }
         if (after == QLatin1String("cutJournal")) {
             QFile journal(RunJournal::defaultFile());
             QVERIFY(journal.resize(journal.size() - 3));
