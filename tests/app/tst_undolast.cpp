@@ -69,6 +69,38 @@ private slots:
         QCOMPARE(run(world, {QStringLiteral("--undo-last"), QStringLiteral("--answer"), QStringLiteral("yes")}, &out), 0);
         QCOMPARE(out.endsWith(QStringLiteral("There is no batch to undo.\n")), answer == QLatin1String("yes"));
     }
+
+    // A run killed half-way (SIGKILL: no clean-up at all) is undone from what
+    // its journal holds: every original is back as it was.
+    void killedRunIsUndone()
+    {
+        TestWorld world;
+        const QString pics = world.path(QStringLiteral("pics"));
+        for (int i = 0; i < 12; ++i)
+            QVERIFY(makeImage(pics + QStringLiteral("/p%1.png").arg(i), 400, 300, unsigned(i + 1)));
+        QMap<QString, QByteArray> before;
+        for (const QString &name : QDir(pics).entryList(QDir::Files))
+            before.insert(name, checksum(pics + QLatin1Char('/') + name));
+        QVERIFY(writeFile(world.path(QStringLiteral("config/VEXLLite/VEXLLite.conf")),
+                          "[Settings]\nDeleteOld=1\nMiscGreyscale=1\nIgnoreOverwriteWarnings=1\n"));
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), world.path(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), world.path(QStringLiteral("data")));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(VEXL_EXE), {QStringLiteral("--batch"), QStringLiteral("--answer"), QStringLiteral("yes"), pics});
+        const QString journal = world.path(QStringLiteral("data/vexl-dovo/last-batch.journal"));
+        QTRY_VERIFY_WITH_TIMEOUT(fileBytes(journal).count("\noriginal\t") >= 2 || p.state() == QProcess::NotRunning, 30000);
+        p.kill();
+        QVERIFY(p.waitForFinished(10000));
+
+        QString out;
+        QCOMPARE(run(world, {QStringLiteral("--undo-last"), QStringLiteral("--answer"), QStringLiteral("yes")}, &out), 0);
+        QMap<QString, QByteArray> after;
+        for (const QString &name : QDir(pics).entryList(QDir::Files))
+            after.insert(name, checksum(pics + QLatin1Char('/') + name));
+        QCOMPARE(after, before);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestUndoLast)
