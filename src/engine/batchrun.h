@@ -92,6 +92,8 @@ public:
     const MetaRecord &meta() const { return m_meta; }
     MetaRecord &meta() { return m_meta; }
     const ProcessLog &log() const { return m_log; }
+    // The work done ahead of the run in progress (none: one worker, or not running).
+    const LookAhead *lookAhead() const { return m_lookAhead.get(); }
 
     // Meta-variable substitution. ReplaceMeta escapes "%" as "\%" for the image
     // engine (overlay text); ReplaceMetaForName resolves the same tokens for a

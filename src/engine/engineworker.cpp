@@ -22,6 +22,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <spawn.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -88,6 +89,30 @@ bool writeFrame(int fd, const QByteArray &payload)
     const quint32 size = quint32(payload.size());
     return writeAll(fd, reinterpret_cast<const char *>(&size), sizeof size)
         && writeAll(fd, payload.constData(), size_t(payload.size()));
+}
+
+// A frame to a worker that may have died since its last answer: writing into
+// its closed pipe must fail the call, not raise SIGPIPE, which would end the
+// whole program. SIGPIPE is held back for this thread while writing, and one
+// raised by the write is taken off again.
+bool writeFrameToWorker(int fd, const QByteArray &payload)
+{
+    sigset_t pipeSignal, before;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    sigset_t pending;
+    sigemptyset(&pending);
+    ::pthread_sigmask(SIG_BLOCK, &pipeSignal, &before);
+    sigpending(&pending);
+    const bool wasPending = sigismember(&pending, SIGPIPE) == 1;
+    const bool ok = writeFrame(fd, payload);
+    if (!ok && errno == EPIPE && !wasPending) {
+        const timespec none{0, 0};
+        while (::sigtimedwait(&pipeSignal, nullptr, &none) < 0 && errno == EINTR) {
+        }
+    }
+    ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    return ok;
 }
 
 bool readFrame(int fd, QByteArray *payload, int timeoutMs, bool *timedOut)
@@ -336,14 +361,28 @@ void EngineWorker::stop()
 WorkerReply EngineWorker::call(const QString &tool, const QStringList &args)
 {
     WorkerReply reply;
-    if (m_pid < 0 && !start(&reply.failure))
-        return reply;
     QByteArray request;
     QDataStream out(&request, QIODevice::WriteOnly);
     out << tool << args;
+    // A worker that died between calls (killed, out of memory) never got this
+    // one: a new worker takes it.
+    for (int attempt = 0;; ++attempt) {
+        if (m_pid < 0 && !start(&reply.failure))
+            return reply;
+        if (writeFrameToWorker(m_toWorker, request))
+            break;
+        const pid_t pid = m_pid;
+        reap();
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        if (attempt > 0) {
+            reply.failure = signalText(status);
+            return reply;
+        }
+    }
     QByteArray answer;
     bool timedOut = false;
-    if (writeFrame(m_toWorker, request) && readFrame(m_fromWorker, &answer, kAnswerTimeoutMs, &timedOut)) {
+    if (readFrame(m_fromWorker, &answer, kAnswerTimeoutMs, &timedOut)) {
         QDataStream in(answer);
         in >> reply.ok >> reply.text >> reply.failure;
         return reply;

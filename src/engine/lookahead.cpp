@@ -119,6 +119,15 @@ bool LookAhead::takeMogrify(const QStringList &options, const QString &file)
     return true;
 }
 
+bool LookAhead::holds(int index) const
+{
+    std::lock_guard lock(m_mutex);
+    for (const Result &r : m_results)
+        if (r.index == index)
+            return true;
+    return false;
+}
+
 void LookAhead::endImage(int index, const QStringList &upcomingSources)
 {
     std::lock_guard lock(m_mutex);

@@ -58,6 +58,8 @@ public:
     int threads() const { return m_ahead; }
     int taken() const { return m_taken.load(); }
     int madeAhead() const { return m_made.load(); }
+    // A result made ahead for image `index` is held.
+    bool holds(int index) const;
 
     static constexpr qint64 kMaxHeldBytes = 96LL * 1024 * 1024;
 
@@ -81,7 +83,7 @@ private:
     QThreadPool m_threads;
     int m_ahead;
 
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::condition_variable m_jobDone;
     QSet<int> m_running; // images being worked on ahead now
     int m_current = -1;

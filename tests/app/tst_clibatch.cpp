@@ -159,43 +159,112 @@ private slots:
         QCOMPARE(QDir(in).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.png")});
     }
 
-    // A settings file may name a connection of the user's own store; good values pass.
-    void goodSettingsFileNamesTheUsersConnection()
+    // Whole runs from a settings file: what is printed, the exit status and the
+    // files left. "name WxH" is an image made for the run (".heic", ".webp" by
+    // ImageMagick), "name" alone a file that is no image; OUT is the output folder.
+    void runs_data()
     {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("printed"); // on stdout, in this order
+        QTest::addColumn<QStringList>("results"); // "out/name WxH" made, or "in/name" still there
+        const QString sized = "DimensionMethod=4\nDimensionWidth=10\nDimensionHeight=12\nRenamePrefix=p_\nMiscAntialias=0\n"
+                              "OutputDest=//DIFFDIR//\nOutputDir=OUT\n";
+        QTest::addRow("settings file and --recurse")
+            << QStringList{"a.png 40x30", "sub/b.jpg 40x30"} << sized << QStringList{"--recurse"} << 0
+            << QStringList{"[1/2] a.png\n[2/2] sub/b.jpg\n", "Done: Process Finished!"}
+            << QStringList{"out/p_a.png 10x12", "out/sub/p_b.jpg 10x12"};
+        QTest::addRow("without --recurse only the folder itself")
+            << QStringList{"a.png 40x30", "sub/b.jpg 40x30"} << sized << QStringList() << 0
+            << QStringList{"[1/1] a.png\n"} << QStringList{"out/p_a.png 10x12"};
+        QTest::addRow("phone photos to JPEG with the capture tokens")
+            << QStringList{"IMG_0001.heic 60x40", "small.webp 20x10"}
+            << "DimensionMethod=1\nDimensionWidth=30\nDimensionHeight=30\nDimensionShrinkOnly=1\nMiscAutoOrient=1\n"
+               "MiscAntialias=0\nOutputFormat=3\nSequentialNumber=1\nRenamePrefix=[ORIGNAME]_\n"
+               "OutputDest=//DIFFDIR//\nOutputDir=OUT\n"
+            << QStringList() << 0 << QStringList{"[1/2] IMG_0001.heic\n[2/2] small.webp\n"}
+            << QStringList{"out/IMG_0001_0.jpg 30x20", "out/small_1.jpg 20x10"};
+        QTest::addRow("no answer ends the run at the delete warning")
+            << QStringList{"a.png 20x20"} << "DeleteOld=1\nMiscAntialias=0\n" << QStringList() << 1
+            << QStringList{"Delete Warning: "} << QStringList{"in/a.png"};
+        const QString broken = "RenamePrefix=t_\nMiscAntialias=1\n";
+        QTest::addRow("answer no ends the run at the first question")
+            << QStringList{"a_broken.png", "b_good.png 20x20"} << broken << QStringList{"--answer", "no"} << 1
+            << QStringList{"ImageMagick Error: ", "[Yes/No] -> No"} << QStringList{"in/a_broken.png"};
+        QTest::addRow("answer yes goes on")
+            << QStringList{"a_broken.png", "b_good.png 20x20"} << broken << QStringList{"--answer", "yes"} << 0
+            << QStringList{"ImageMagick Error: ", "[Yes/No] -> Yes"} << QStringList{"in/t_b_good.png 20x20"};
+        // a connection of the user's own store, named by the settings file: taken, and tried
+        QTest::addRow("a saved connection of the user")
+            << QStringList{"a.png 20x20"}
+            << "OutputDest=//FTP: Mine//\nJpgQuality=100\nMiscRotate=0\nMiscRotateAngle=0\nTextOverlayColour=-16777216\n"
+            << QStringList() << 1 << QStringList{"[FTP] Connecting to server", "Connection refused."} << QStringList{"in/a.png"};
+    }
+    void runs()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, options);
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QStringList, printed);
+        QFETCH(QStringList, results);
         TestWorld world;
-        const QString in = world.path(QStringLiteral("in"));
-        QVERIFY(makeImage(in + QStringLiteral("/a.png"), 20, 20));
+        const QString in = world.path("in");
+        QDir().mkpath(in);
+        QDir().mkpath(world.path("out"));
+        for (const QString &file : files) {
+            const QString path = in + '/' + file.section(' ', 0, 0);
+            const QString size = file.section(' ', 1);
+            if (size.isEmpty())
+                QVERIFY(writeFile(path, "not an image"));
+            else if (path.endsWith(".heic") || path.endsWith(".webp"))
+                QVERIFY(runConvert({"-size", size, "gradient:red-blue", path}));
+            else
+                QVERIFY(makeImage(path, size.section('x', 0, 0).toInt(), size.section('x', 1).toInt()));
+        }
         {
-            QDir().mkpath(world.path(QStringLiteral("config/VEXLLite")));
-            QSettings user(world.path(QStringLiteral("config/VEXLLite/VEXLLite.conf")), QSettings::IniFormat);
-            vexl::FTPConnection c;
-            c.Name = QStringLiteral("Mine");
-            c.Server = QStringLiteral("127.0.0.1");
-            c.Port = 1; // nothing listens: the run fails at its connection
+            QDir().mkpath(world.path("config/VEXLLite"));
+            QSettings user(world.path("config/VEXLLite/VEXLLite.conf"), QSettings::IniFormat);
+            vexl::FTPConnection c; // nothing listens on port 1: a run to it fails at its connection
+            c.Name = "Mine";
+            c.Server = "127.0.0.1";
+            c.Port = 1;
             c.IsAnnonymous = true;
             c.Timeout = 2;
             vexl::SaveFTPConnections(user, {c});
         }
-        const QString ini = writeSettings(world, QStringLiteral("OutputDest=//FTP: Mine//\nJpgQuality=100\nMiscRotate=0\n"
-                                                                "MiscRotateAngle=0\nTextOverlayColour=-16777216\n"));
-        const Result r = runBatch(world, {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
-        QCOMPARE(r.code, 1);
-        QVERIFY2(r.out.contains(QStringLiteral("127.0.0.1")) || r.out.contains(QStringLiteral("FTP")), qPrintable(r.out));
+        const QString ini = writeSettings(world, QString(options).replace("OUT", world.path("out")));
+        const Result r = runBatch(world, QStringList{"--batch", in, "--settings", ini} + args);
+        QCOMPARE(r.code, code);
+        qsizetype at = 0;
+        for (const QString &text : printed) {
+            at = r.out.indexOf(text, at);
+            QVERIFY2(at >= 0, qPrintable(text + " not in:\n" + r.out));
+        }
+        for (const QString &result : results) {
+            const QString path = world.path(result.section(' ', 0, 0));
+            const QString size = result.section(' ', 1);
+            QVERIFY2(QFile::exists(path), qPrintable(result));
+            if (!size.isEmpty())
+                QCOMPARE(imageSize(path), qMakePair(size.section('x', 0, 0).toInt(), size.section('x', 1).toInt()));
+        }
+        const qsizetype made = filesIn(world.path("out")).size() + filesIn(world.path("out/sub")).size();
+        QCOMPARE(made, results.filter(QRegularExpression("^out/")).size());
     }
 
     // Names the listing passes over: one line each and the count on stderr.
     void skippedEntriesAreListed()
     {
         TestWorld world;
-        const QString in = world.path(QStringLiteral("in"));
-        QVERIFY(makeImage(in + QStringLiteral("/a.png"), 20, 20));
-        QVERIFY(writeFile(in + QStringLiteral("/bad\nname.png"), "x"));
-        const QString ini = writeSettings(world, QStringLiteral("RenamePrefix=t_\n"));
-        const Result r = runBatch(world, {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
+        const QString in = world.path("in");
+        QVERIFY(makeImage(in + "/a.png", 20, 20));
+        QVERIFY(writeFile(in + "/bad\nname.png", "x"));
+        const Result r = runBatch(world, {"--batch", in, "--settings", writeSettings(world, "RenamePrefix=t_\n")});
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.err, QStringLiteral("Skipped (unusable name or path too long): %1/bad\\x0aname.png\n"
-                                       "1 entries skipped\n").arg(in));
-        QVERIFY(QFile::exists(in + QStringLiteral("/t_a.png")));
+        QCOMPARE(r.err, QString("Skipped (unusable name or path too long): %1/bad\\x0aname.png\n1 entries skipped\n").arg(in));
+        QVERIFY(QFile::exists(in + "/t_a.png"));
     }
 
     void helpAndVersion_data()
@@ -325,81 +394,6 @@ private slots:
         QVERIFY(help.out.contains(QStringLiteral("--batch")));
     }
 
-    void settingsFileAndRecursionAreHonoured()
-    {
-        TestWorld world;
-        const QString in = world.path(QStringLiteral("in"));
-        const QString out = world.path(QStringLiteral("out"));
-        QDir().mkpath(out);
-        QVERIFY(makeImage(in + QStringLiteral("/a.png"), 40, 30));
-        QVERIFY(makeImage(in + QStringLiteral("/sub/b.jpg"), 40, 30));
-        const QString ini = writeSettings(world, QStringLiteral("DimensionMethod=4\nDimensionWidth=10\nDimensionHeight=12\n"
-                                                                "RenamePrefix=p_\nMiscAntialias=0\nOutputDest=//DIFFDIR//\n"
-                                                                "OutputDir=%1\n").arg(out));
-        const Result r = runBatch(world, {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini,
-                                          QStringLiteral("--recurse")});
-        QCOMPARE(r.code, 0);
-        QVERIFY2(r.out.contains(QStringLiteral("[1/2] a.png\n[2/2] sub/b.jpg\n")), qPrintable(r.out));
-        QVERIFY(r.out.contains(QStringLiteral("Done: Process Finished!")));
-        QCOMPARE(imageSize(out + QStringLiteral("/p_a.png")), qMakePair(10, 12));
-        QCOMPARE(imageSize(out + QStringLiteral("/sub/p_b.jpg")), qMakePair(10, 12));
-        // Without --recurse only the folder itself is listed.
-        const Result flat = runBatch(world, {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
-        QVERIFY(flat.out.contains(QStringLiteral("[1/1] a.png\n")));
-    }
-
-    // An iPhone folder to JPEG from the command line: HEIC and WebP listed,
-    // the new options and tokens read from the settings file.
-    void phonePhotosAndNewOptions()
-    {
-        TestWorld world;
-        const QString in = world.path(QStringLiteral("in"));
-        const QString out = world.path(QStringLiteral("out"));
-        QDir().mkpath(out);
-        QDir().mkpath(in);
-        QVERIFY(runConvert({QStringLiteral("-size"), QStringLiteral("60x40"), QStringLiteral("gradient:red-blue"),
-                            in + QStringLiteral("/IMG_0001.heic")}));
-        QVERIFY(runConvert({QStringLiteral("-size"), QStringLiteral("20x10"), QStringLiteral("xc:green"),
-                            in + QStringLiteral("/small.webp")}));
-        const QString ini = writeSettings(
-            world, QStringLiteral("DimensionMethod=1\nDimensionWidth=30\nDimensionHeight=30\nDimensionShrinkOnly=1\n"
-                                  "MiscAutoOrient=1\nMiscAntialias=0\nOutputFormat=3\nSequentialNumber=1\n"
-                                  "RenamePrefix=[ORIGNAME]_\nOutputDest=//DIFFDIR//\nOutputDir=%1\n").arg(out));
-        const Result r = runBatch(world, {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
-        QCOMPARE(r.code, 0);
-        QVERIFY2(r.out.contains(QStringLiteral("[1/2] IMG_0001.heic\n[2/2] small.webp\n")), qPrintable(r.out));
-        QCOMPARE(QDir(out).entryList(QDir::Files), (QStringList{"IMG_0001_0.jpg", "small_1.jpg"}));
-        QCOMPARE(imageSize(out + QStringLiteral("/IMG_0001_0.jpg")), qMakePair(30, 20));
-        QCOMPARE(imageSize(out + QStringLiteral("/small_1.jpg")), qMakePair(20, 10));
-    }
-
-    // The answer given to every question decides how far the run goes.
-    void answers_data()
-    {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("secondDone");
-        QTest::addRow("no ends at the first question") << "no" << 1 << false;
-        QTest::addRow("yes goes on") << "yes" << 0 << true;
-    }
-    void answers()
-    {
-        QFETCH(QString, answer);
-        QFETCH(int, code);
-        QFETCH(bool, secondDone);
-        TestWorld world;
-        const QString in = world.path(QStringLiteral("in"));
-        QVERIFY(writeFile(in + QStringLiteral("/a_broken.png"), "not an image"));
-        QVERIFY(makeImage(in + QStringLiteral("/b_good.png"), 20, 20));
-        const QString ini = writeSettings(world, QStringLiteral("RenamePrefix=t_\nMiscAntialias=1\n"));
-        const Result r = runBatch(world, {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini,
-                                          QStringLiteral("--answer"), answer});
-        QCOMPARE(r.code, code);
-        QVERIFY2(r.out.contains(QStringLiteral("ImageMagick Error: ")), qPrintable(r.out));
-        QVERIFY(r.out.contains(QStringLiteral("[Yes/No] -> ") + (answer == QLatin1String("yes") ? "Yes" : "No")));
-        QCOMPARE(QFile::exists(in + QStringLiteral("/t_b_good.png")), secondDone);
-    }
-
     // Two workers give what one gives: the same names, formats and bytes, on a
     // mixed folder with numbers and meta values in the names.
     void workersGiveTheSameResults_data()
@@ -488,18 +482,6 @@ private slots:
         const Result r = runBatch(world, {"--batch", world.path(), "--workers", value});
         QCOMPARE(r.code, 2);
         QVERIFY2(r.err.contains("--workers takes a number from 0 to 64"), qPrintable(r.err));
-    }
-
-    void noAnswerRefusesTheDeleteWarning()
-    {
-        TestWorld world;
-        const QString in = world.path(QStringLiteral("in"));
-        QVERIFY(makeImage(in + QStringLiteral("/a.png"), 20, 20));
-        const QString ini = writeSettings(world, QStringLiteral("DeleteOld=1\nMiscAntialias=0\n"));
-        const Result r = runBatch(world, {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
-        QCOMPARE(r.code, 1);
-        QVERIFY(r.out.startsWith(QStringLiteral("Delete Warning: ")));
-        QCOMPARE(QDir(in).entryList(QDir::Files), QStringList{QStringLiteral("a.png")});
     }
 
     // Two runs at once into one folder, numbering and deleting: every original

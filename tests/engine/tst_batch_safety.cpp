@@ -4,10 +4,16 @@
 // final name decodes completely.
 
 #include "batchfixture.h"
+#include "engine/engineworker.h"
 #include "engine/outputplan.h"
+#include "support/apppaths.h"
 #include "support/safefile.h"
 
 #include <QDirIterator>
+
+#include <atomic>
+#include <csignal>
+#include <thread>
 
 using namespace vexl;
 using namespace vexl::test;
@@ -55,13 +61,45 @@ bool decodesCompletely(const QString &path)
     p.start(QStringLiteral("convert"), {QStringLiteral("-regard-warnings"), path, QStringLiteral("null:")});
     return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
+
+// A process at work (running, not waiting for its next call).
+bool atWork(pid_t pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    const QByteArray text = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+    const qsizetype close = text.lastIndexOf(')');
+    return close > 0 && text.mid(close + 2, 1) == "R";
+}
 } // namespace
 
 class TestBatchSafety : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<EngineWorkerPool> m_pool;
+
 private slots:
+    // Every case runs with one image worker, and with two (images worked on
+    // ahead of the one being committed).
+    void initTestCase_data()
+    {
+        QTest::addColumn<int>("workers");
+        QTest::addRow("1 worker") << 1;
+        QTest::addRow("2 workers") << 2;
+    }
+    void initTestCase() { qputenv("VEXL_WORKER_EXE", VEXL_EXE); }
+    void init()
+    {
+        QFETCH_GLOBAL(int, workers);
+        m_pool = std::make_unique<EngineWorkerPool>(workers);
+        ImageEngine::setDefaultWorkerPool(m_pool.get());
+    }
+    void cleanup()
+    {
+        ImageEngine::setDefaultWorkerPool(nullptr);
+        m_pool.reset();
+    }
+
     void faultCases_data()
     {
         QTest::addColumn<QString>("setup");
@@ -212,6 +250,87 @@ private slots:
                 QVERIFY2(decodesCompletely(f.outPath(name)), qPrintable(name));
         for (const QString &name : f.inFiles())
             QVERIFY2(decodesCompletely(f.inPath(name)), qPrintable(name));
+    }
+
+    // A worker killed in the middle of an image fails that image alone, with
+    // its ImageMagick question; the run goes on with a new worker.
+    void killedWorkerFailsOneImage()
+    {
+        BatchFixture f;
+        f.s.DimensionMethod = 1;
+        f.s.DimensionWidth = f.s.DimensionHeight = QStringLiteral("60");
+        f.s.MiscAntialias = false;
+        QVERIFY(f.addImage(QStringLiteral("a.jpg"), 80, 60, 1));
+        QVERIFY(f.addImage(QStringLiteral("b.png"), 2400, 1800, 2)); // long enough to be caught at work
+        QVERIFY(f.addImage(QStringLiteral("c.jpg"), 80, 60, 3));
+        std::atomic<int> position{0};
+        std::atomic<bool> over{false};
+        std::atomic<int> kills{0};
+        f.host.onImage = [&](int p, int, const QString &) { position = p; };
+        f.yes();
+        std::thread killer([&] {
+            // While image 2 is worked on, every worker at work is killed (one
+            // working ahead on image 3 too: the run then makes image 3 itself).
+            for (int i = 0; i < 30000 && !over; ++i) {
+                if (position == 2)
+                    for (pid_t pid : m_pool->pids())
+                        if (atWork(pid) && ::kill(pid, SIGKILL) == 0)
+                            ++kills;
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+        f.go();
+        over = true;
+        killer.join();
+        QVERIFY(kills > 0);
+        QCOMPARE(f.host.titles(), (QStringList{"ImageMagick Error", "Done"}));
+        QVERIFY2(f.host.asked.first().text.contains(QStringLiteral("the image worker stopped unexpectedly (signal 9")),
+                 qPrintable(f.host.asked.first().text));
+        QCOMPARE(f.outFiles(), (QStringList{"a.jpg", "c.jpg"}));
+        QCOMPARE(imageSize(f.outPath(QStringLiteral("c.jpg"))), qMakePair(60, 45));
+    }
+
+    // A run that ends early (No to a question, or Stop) while later images were
+    // already worked on ahead leaves what a serial run leaves: the results of
+    // the images before, none of later ones, no work file anywhere, every
+    // original as it was.
+    void endedRunLeavesWhatASerialRunLeaves_data()
+    {
+        QTest::addColumn<bool>("stop");
+        QTest::addColumn<QStringList>("outAfter");
+        QTest::addRow("No to the question of image 3") << false << QStringList{"a.jpg", "b.jpg"};
+        QTest::addRow("Stop during image 3") << true << QStringList{"a.jpg", "b.jpg", "c.jpg"};
+    }
+    void endedRunLeavesWhatASerialRunLeaves()
+    {
+        QFETCH_GLOBAL(int, workers);
+        QFETCH(bool, stop);
+        QFETCH(QStringList, outAfter);
+        BatchFixture f;
+        f.s.DimensionMethod = 1;
+        f.s.DimensionWidth = f.s.DimensionHeight = QStringLiteral("50");
+        f.s.MiscAntialias = false;
+        unsigned seed = 0;
+        for (const char *name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "f.jpg"})
+            QVERIFY(f.addImage(QLatin1String(name), 120, 90, ++seed));
+        if (!stop)
+            QVERIFY(writeFile(f.inPath(QStringLiteral("c.jpg")), "not an image"));
+        const QMap<QString, QByteArray> originals = checksums(f.in);
+        f.host.onImage = [&](int position, int, const QString &) {
+            if (position != 3)
+                return;
+            // Image 4 is worked on ahead before image 3 is committed.
+            if (workers > 1)
+                QTRY_VERIFY_WITH_TIMEOUT(f.run.lookAhead() && f.run.lookAhead()->holds(3), 10000);
+            if (stop)
+                f.run.requestStop();
+        };
+        f.host.answers.push_back(MsgAnswer::No);
+        f.go();
+        QCOMPARE(f.host.titles(), stop ? QStringList{"Done"} : (QStringList{"ImageMagick Error", "Done"}));
+        QCOMPARE(f.outFiles(), outAfter);
+        QCOMPARE(checksums(f.in), originals);
+        QCOMPARE(BatchFixture::filesBelow(AppPaths::tempFolder()), QStringList());
     }
 
     // Where no trash can take a file (here a file stands where the trash would

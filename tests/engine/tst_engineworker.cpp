@@ -128,6 +128,14 @@ private slots:
         QVERIFY2(slow.result().contains("the image worker stopped unexpectedly (signal 9"), qPrintable(slow.result()));
         QCOMPARE(engine.Identify({"-format", "%w", src}), "40");
         QVERIFY(pool.pids() != first);
+
+        // Killed between calls: the next call goes to a new worker (and writing
+        // to the dead one does not end this process with SIGPIPE).
+        const pid_t idle = pool.pids().at(0);
+        ::kill(idle, SIGKILL);
+        QTRY_VERIFY(!alive(idle));
+        QCOMPARE(engine.Identify({"-format", "%w", src}), "40");
+        QVERIFY(pool.pids().at(0) != idle);
     }
 
     // Two workers work at the same time, each in its own process.

@@ -35,27 +35,15 @@ private slots:
             << QSize(200, 100) << 4 << "30" << "70" << false << QSize(30, 70) << false << "a.png";
         QTest::addRow("per cent 50 of 1001x600: halves to even")
             << QSize(1001, 600) << 1 << "50" << "50" << true << QSize(500, 300) << false << "a.png";
-        QTest::addRow("per cent 50 of 1003x601, fix: halves to even")
-            << QSize(1003, 601) << 4 << "50" << "50" << true << QSize(502, 300) << false << "a.png";
         QTest::addRow("per cent 150 and 25, fix")
             << QSize(20, 40) << 4 << "150" << "25" << true << QSize(30, 10) << false << "a.png";
         // Only Shrink: resized only when larger than the box in a dimension the method uses.
-        QTest::addRow("shrink, box: larger image")
-            << QSize(200, 100) << 1 << "80" << "80" << false << QSize(80, 40) << true << "a.png";
-        QTest::addRow("shrink, box: smaller image kept")
-            << QSize(60, 30) << 1 << "80" << "80" << false << QSize(60, 30) << true << "a.png";
         QTest::addRow("shrink, box: larger in height only")
             << QSize(60, 100) << 1 << "80" << "80" << false << QSize(48, 80) << true << "a.png";
-        QTest::addRow("shrink, width: larger image")
-            << QSize(200, 100) << 2 << "50" << "1" << false << QSize(50, 25) << true << "a.png";
         QTest::addRow("shrink, width: narrower image kept")
             << QSize(40, 300) << 2 << "50" << "1" << false << QSize(40, 300) << true << "a.png";
-        QTest::addRow("shrink, height: larger image")
-            << QSize(200, 100) << 3 << "1" << "20" << false << QSize(40, 20) << true << "a.png";
         QTest::addRow("shrink, height: lower image kept")
             << QSize(300, 10) << 3 << "1" << "20" << false << QSize(300, 10) << true << "a.png";
-        QTest::addRow("shrink, fix: larger image")
-            << QSize(200, 100) << 4 << "30" << "70" << false << QSize(30, 70) << true << "a.png";
         QTest::addRow("shrink, fix: smaller image kept")
             << QSize(20, 60) << 4 << "30" << "70" << false << QSize(20, 60) << true << "a.png";
         QTest::addRow("shrink, per cent above 100 keeps the size")
@@ -125,60 +113,28 @@ private slots:
         QCOMPARE(imageSize(f.outPath(QStringLiteral("a.png"))), qMakePair(expected.width(), expected.height()));
     }
 
-    // Phone photos and WebP in, any format out; "Don't Change" keeps theirs.
-    void photoFormats_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<int>("format");
-        QTest::addColumn<QString>("expectedName");
-        QTest::addColumn<QString>("expectedFormat");
-        QTest::addRow("HEIC to JPG") << "IMG_0001.heic" << 3 << "IMG_0001.jpg" << "JPEG";
-        QTest::addRow("HEIF to JPG") << "IMG_0002.HEIF" << 3 << "IMG_0002.jpg" << "JPEG";
-        QTest::addRow("AVIF to JPG") << "photo.avif" << 3 << "photo.jpg" << "JPEG";
-        QTest::addRow("HEIC kept as it is") << "IMG_0001.heic" << 0 << "IMG_0001.heic" << "HEIC";
-        QTest::addRow("AVIF kept as it is") << "photo.avif" << 0 << "photo.avif" << "HEIC";
-        QTest::addRow("WebP read, to PNG") << "web.webp" << 5 << "web.png" << "PNG";
-        QTest::addRow("WebP kept as it is") << "web.webp" << 0 << "web.webp" << "WEBP";
-    }
-    void photoFormats()
-    {
-        QFETCH(QString, source);
-        QFETCH(int, format);
-        QFETCH(QString, expectedName);
-        QFETCH(QString, expectedFormat);
-        BatchFixture f;
-        f.s.OutputFormat = format;
-        f.s.DimensionMethod = 1; // resized and flipped on the way: read, changed, written
-        f.s.DimensionWidth = f.s.DimensionHeight = QStringLiteral("32");
-        f.s.MiscFlipHoriz = true;
-        f.add(source);
-        QVERIFY(source.endsWith(QLatin1String(".jpg")) ? makeImage(f.inPath(source), 48, 32)
-                                                        : makeMagickImage(f.inPath(source), 48, 32));
-        QCOMPARE(f.go(), BatchOutcome::Finished);
-        QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
-        QCOMPARE(f.outFiles(), QStringList{expectedName});
-        QCOMPARE(formatOf(f.outPath(expectedName)), expectedFormat);
-        QCOMPARE(scenesOf(f.outPath(expectedName)), QStringLiteral("1 ") + expectedFormat);
-        QCOMPARE(QSize(f.run.meta().width, f.run.meta().height), QSize(32, 21));
-    }
-
-    // WebP: the quality field applies; an animation is read as scenes.
-    void webp_data()
+    // Phone photos, WebP and animations in, any format out, flipped and resized
+    // on the way; "Don't Change" keeps theirs. Expected: name and "scenes format"
+    // of each output.
+    void formatsInAndOut_data()
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<int>("scenes");
         QTest::addColumn<int>("format");
         QTest::addColumn<bool>("allScenes");
-        QTest::addColumn<QStringList>("expected"); // name and "scenes format" of each output
+        QTest::addColumn<QStringList>("expected");
+        QTest::addRow("HEIC to JPG") << "IMG_0001.heic" << 1 << 3 << false << QStringList{"IMG_0001.jpg", "1 JPEG"};
+        QTest::addRow("HEIF to JPG") << "IMG_0002.HEIF" << 1 << 3 << false << QStringList{"IMG_0002.jpg", "1 JPEG"};
+        QTest::addRow("AVIF kept as it is") << "photo.avif" << 1 << 0 << false << QStringList{"photo.avif", "1 HEIC"};
+        QTest::addRow("WebP read, to PNG") << "web.webp" << 1 << 5 << false << QStringList{"web.png", "1 PNG"};
         QTest::addRow("animated WebP to PNG: first scene")
             << "anim.webp" << 3 << 5 << false << QStringList{"anim.png", "1 PNG"};
         QTest::addRow("animated WebP to PNG: every scene")
             << "anim.webp" << 3 << 5 << true << QStringList{"anim1.png", "1 PNG", "anim2.png", "1 PNG", "anim3.png", "1 PNG"};
         QTest::addRow("animated WebP kept whole") << "anim.webp" << 3 << 0 << true << QStringList{"anim.webp", "3 WEBP"};
         QTest::addRow("animated GIF to WEBP kept whole") << "anim.gif" << 3 << 9 << true << QStringList{"anim.webp", "3 WEBP"};
-        QTest::addRow("still WebP to JPG") << "still.webp" << 1 << 3 << true << QStringList{"still.jpg", "1 JPEG"};
     }
-    void webp()
+    void formatsInAndOut()
     {
         QFETCH(QString, source);
         QFETCH(int, scenes);
@@ -188,18 +144,21 @@ private slots:
         BatchFixture f;
         f.s.OutputFormat = format;
         f.s.AniExtractAllScenes = allScenes;
-        f.s.MiscFlipVert = true;
+        f.s.DimensionMethod = 1;
+        f.s.DimensionWidth = f.s.DimensionHeight = QStringLiteral("32");
+        f.s.MiscFlipHoriz = true;
         f.add(source);
-        QVERIFY(source.endsWith(QLatin1String(".gif")) ? makeAnimatedGif(f.inPath(source), scenes)
-                                                        : makeMagickImage(f.inPath(source), 24, 16, scenes));
+        QVERIFY(source.endsWith(QLatin1String(".gif")) ? makeAnimatedGif(f.inPath(source), scenes, 48, 32)
+                                                        : makeMagickImage(f.inPath(source), 48, 32, scenes));
         QCOMPARE(f.go(), BatchOutcome::Finished);
         QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
         QStringList names;
-        for (int i = 0; i < expected.size(); i += 2)
+        for (int i = 0; i < expected.size(); i += 2) {
             names << expected.at(i);
-        QCOMPARE(f.outFiles(), names);
-        for (int i = 0; i < expected.size(); i += 2)
             QCOMPARE(scenesOf(f.outPath(expected.at(i))), expected.at(i + 1));
+        }
+        QCOMPARE(f.outFiles(), names);
+        QCOMPARE(QSize(f.run.meta().width, f.run.meta().height), QSize(32, 21));
     }
 
     void webpQuality()
@@ -232,7 +191,6 @@ private slots:
         QTest::addRow("6: turned right") << 6 << true << QSize(20, 40) << qRgb(0, 0, 255) << false;
         QTest::addRow("8: turned left") << 8 << true << QSize(20, 40) << qRgb(0, 255, 0) << false;
         QTest::addRow("6, option off: as stored") << 6 << false << QSize(40, 20) << qRgb(255, 0, 0) << false;
-        QTest::addRow("no orientation tag") << 0 << true << QSize(40, 20) << qRgb(255, 0, 0) << false;
         QTest::addRow("8, the only operation, originals deleted") << 8 << true
             << QSize(10, 20) << qRgb(0, 255, 0) << true;
     }
@@ -407,7 +365,8 @@ private slots:
         QCOMPARE(f.outFiles(), QStringList{});
     }
 
-    // The format of the file's content; the source beside it untouched.
+    // The format of the file's content, beside its untouched source (every
+    // format against convert's own output: tst_batch_pixels).
     void formatChange_data()
     {
         QTest::addColumn<QString>("source");
@@ -415,16 +374,8 @@ private slots:
         QTest::addColumn<int>("caseRule");
         QTest::addColumn<QString>("expectedName");
         QTest::addColumn<QString>("expectedFormat");
-        QTest::addRow("BMP") << "photo.jpg" << 1 << 0 << "photo.bmp" << "BMP";
-        QTest::addRow("GIF") << "photo.jpg" << 2 << 0 << "photo.gif" << "GIF";
-        QTest::addRow("JPG") << "photo.png" << 3 << 0 << "photo.jpg" << "JPEG";
-        QTest::addRow("PCX") << "photo.jpg" << 4 << 0 << "photo.pcx" << "PCX";
         QTest::addRow("PNG, greyscale") << "photo.jpg" << 5 << 0 << "photo.png" << "PNG";
-        QTest::addRow("TIFF") << "photo.jpg" << 6 << 0 << "photo.tiff" << "TIFF";
-        QTest::addRow("MIFF") << "photo.jpg" << 7 << 0 << "photo.miff" << "MIFF";
         QTest::addRow("TGA") << "photo.jpg" << 8 << 0 << "photo.tga" << "TGA";
-        QTest::addRow("WEBP") << "photo.jpg" << 9 << 0 << "photo.webp" << "WEBP";
-        QTest::addRow("TIFF under an upper-case name") << "photo.jpg" << 6 << 2 << "PHOTO.TIFF" << "TIFF";
         QTest::addRow("upper-case name beside its source") << "PHOTO.jpg" << 3 << 2 << "PHOTO.JPG" << "JPEG";
     }
     void formatChange()

@@ -1,23 +1,13 @@
-// Text overlay: placement, meta tokens in the stamp, colours and font files.
+// Text overlay: placement, an unwritable label, colours and font files. What
+// the stamp reads (meta tokens, per cent signs) is compared pixel by pixel in
+// tst_batch_pixels.
 #include "batchfixture.h"
 
 #include "engine/textoverlay.h"
-#include "support/apppaths.h"
 #include "support/fontfile.h"
 
 using namespace vexl;
 using namespace vexl::test;
-
-namespace {
-QSize labelSize(const QString &text)
-{
-    const QString label = AppPaths::tempFile(QStringLiteral("ref.png"));
-    OverlayFont font;
-    font.face = QStringLiteral("Liberation Sans");
-    font.size = 20;
-    return MakeTextLabel(label, text, font) ? QImage(label).size() : QSize();
-}
-} // namespace
 
 class TestTextOverlay : public QObject
 {
@@ -49,22 +39,6 @@ private slots:
         QVERIFY(!dark.isEmpty());
         QCOMPARE(qMin(2, dark.center().x() * 3 / 300), position % 3); // left, centre, right
         QCOMPARE(qMin(2, dark.center().y() * 3 / 150), position / 3); // top, middle, bottom
-    }
-
-    void stampResolvesMetaAndKeepsThePercentSign()
-    {
-        BatchFixture f;
-        f.s.TextOverlay = true;
-        f.s.TextOverlayText = QStringLiteral("[FNAME] [width]x[HEIGHT] 50% off");
-        f.s.TextOverlayFace = QStringLiteral("Liberation Sans");
-        f.s.TextOverlaySize = 20;
-        QVERIFY(f.addImage(QStringLiteral("photo.jpg"), 640, 480));
-        QCOMPARE(f.go(), BatchOutcome::Finished);
-        QCOMPARE(f.host.titles(), QStringList{QStringLiteral("Done")});
-        // The run's label is the one of the resolved text, per-cent sign drawn.
-        const QSize made = QImage(AppPaths::tempFile(QStringLiteral("ottmpimg.png"))).size();
-        QCOMPARE(made, labelSize(QStringLiteral("photo 640x480 50\\% off")));
-        QVERIFY(labelSize(QStringLiteral("50\\% off")).width() > labelSize(QStringLiteral("50 off")).width() + 5);
     }
 
     void unreadableLabelAsksAndGoesOn()

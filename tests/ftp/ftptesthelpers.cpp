@@ -61,8 +61,6 @@ ScriptedFtpServer::ScriptedFtpServer(Delivery d) : m_delivery(d)
                 uploads.append(*bytes + s->readAll());
                 delete bytes;
                 send("226 Transfer complete\r\n");
-                if (onUploadConfirmed)
-                    onUploadConfirmed();
             });
         }
     });

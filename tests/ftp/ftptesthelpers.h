@@ -14,7 +14,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include <functional>
 
 namespace vexl::test {
 
@@ -52,18 +51,14 @@ public:
     void closeControl(); // once everything queued is out
     QByteArray pasvReply(const QString &host = QStringLiteral("127.0.0.1")) const;
 
-    // Further connections are refused (those open stay).
-    void stopListening() { m_server.close(); }
-
     QList<QByteArray> commands;
     int connections = 0;
     bool controlClosed = false;
     QList<QTcpSocket *> dataSockets;
     // With confirmUploads, each data connection is read to its end, kept in
-    // `uploads` and answered "226"; then onUploadConfirmed runs.
+    // `uploads` and answered "226".
     bool confirmUploads = false;
     QList<QByteArray> uploads;
-    std::function<void()> onUploadConfirmed;
 
 private:
     void pump();

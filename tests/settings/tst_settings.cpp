@@ -134,7 +134,6 @@ private slots:
         QTest::addRow("later check box as text") << "MiscAutoOrient" << "on";
         QTest::addRow("font size beyond 16 bits") << "TextOverlaySize" << "99999";
         QTest::addRow("colour beyond 32 bits") << "TextOverlayColour" << "4294967296";
-        QTest::addRow("check box as text") << "MiscBevel" << "yes";
         QTest::addRow("boolean as text") << "TextOverlayBGTrans" << "maybe";
     }
 
@@ -194,7 +193,6 @@ private slots:
         QTest::addRow("a connection") << "//FTP: Work site//" << 3;
         QTest::addRow("deleted connection") << "//FTP: Gone//" << 0;
         QTest::addRow("no surrounding slashes") << "DIFFDIR" << 0;
-        QTest::addRow("only a leading pair") << "//DIFFDIR" << 0;
         QTest::addRow("connection name without FTP prefix") << "//Home//" << 0;
         QTest::addRow("the configure command is no destination") << "//Configure FTP Servers...//" << 0;
         QTest::addRow("letter case counts") << "//FTP: home//" << 0;
