@@ -336,8 +336,9 @@ int undoLast(const QCommandLineParser &parser)
     const QString answer = parser.value(QStringLiteral("answer")).toLower();
     if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
         return refuse(QStringLiteral("--answer must be yes or no."));
-    if (parser.isSet(QStringLiteral("batch")) || parser.isSet(QStringLiteral("dry-run")))
-        return refuse(QStringLiteral("--undo-last goes without --batch and --dry-run."));
+    if (parser.isSet(QStringLiteral("batch")) || parser.isSet(QStringLiteral("dry-run"))
+        || parser.isSet(QStringLiteral("recurse")) || !parser.positionalArguments().isEmpty())
+        return refuse(QStringLiteral("--undo-last takes only --answer and --settings."));
     QTextStream out(stdout);
     UndoBatch undo;
     const QString title = QCoreApplication::translate("UndoBatch", "Undo Last Batch");
