@@ -53,12 +53,14 @@ void frmMain::wirePresets()
     connect(m_mnuSaveSettingsAs, &QAction::triggered, this, &frmMain::mnuSaveSettingsAs_Click);
     connect(m_mnuLoadSettings, &QAction::triggered, this, &frmMain::mnuLoadSettings_Click);
 
-    QMenu *images = m_ui->mnuImages;
-    QAction *top = images->actions().value(0);
+    // In the program's menu after the FTP connections (the Images menu is also
+    // the image list's context menu).
+    QMenu *program = m_ui->mnuFile;
+    const QList<QAction *> items = program->actions();
+    const qsizetype at = items.indexOf(m_ui->mnuFTPConnections);
     m_mnuUndoLastBatch = new QAction(this);
     m_mnuUndoLastBatch->setObjectName(QStringLiteral("mnuUndoLastBatch"));
-    images->insertAction(top, m_mnuUndoLastBatch);
-    images->insertSeparator(top);
+    program->insertAction(items.value(at + 1), m_mnuUndoLastBatch);
     connect(m_mnuUndoLastBatch, &QAction::triggered, this, &frmMain::mnuUndoLastBatch_Click);
     retranslatePresets();
 }
