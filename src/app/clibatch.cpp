@@ -3,6 +3,7 @@
 
 #include "engine/batchrun.h"
 #include "engine/outputplan.h"
+#include "engine/undobatch.h"
 #include "ftp/ftpsession.h"
 #include "support/dirhandle.h"
 #include "support/fileprocs.h"
@@ -176,6 +177,11 @@ const CliOption kOptions[] = {
     {"dry-run", nullptr, nullptr,
      "Plan the run and print \"input -> output\" for every image (names, numbers and the name collisions the "
      "run would ask about), touching nothing."},
+    {"undo-last", nullptr, nullptr,
+     "Undo the last batch: list what will be done, ask (answered by --answer), then rename results back, remove "
+     "results unchanged since the run, restore from the trash what they replaced and the originals, and delete "
+     "uploaded files on the server. Exit 0 when everything was undone or there was nothing to undo, 1 when "
+     "something was kept (each is listed) or the answer was no."},
     // Taken out of the arguments before the parser sees them (see main.cpp);
     // listed here for --help.
     {"workers", "N", nullptr,
@@ -341,6 +347,50 @@ int printPlan(const ProcessSettings &settings, const BatchInput &input)
     out << plan.size() << " images planned, nothing written" << Qt::endl;
     return 0;
 }
+
+// --undo-last: the steps, the question with its answer, then each result.
+int undoLast(const QCommandLineParser &parser)
+{
+    const QString answer = parser.value(QStringLiteral("answer")).toLower();
+    if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
+        return refuse(QStringLiteral("--answer must be yes or no."));
+    if (parser.isSet(QStringLiteral("batch")) || parser.isSet(QStringLiteral("dry-run"))
+        || parser.isSet(QStringLiteral("recurse")) || !parser.positionalArguments().isEmpty())
+        return refuse(QStringLiteral("--undo-last takes only --answer and --settings."));
+    QTextStream out(stdout);
+    UndoBatch undo;
+    const QString title = QCoreApplication::translate("UndoBatch", "Undo Last Batch");
+    if (undo.nothingToDo()) {
+        out << title << ": " << UndoBatch::nothingText() << Qt::endl;
+        return 0;
+    }
+    out << title << ": " << UndoBatch::questionText() << '\n';
+    for (const QString &line : undo.plan())
+        out << "  " << line << '\n';
+    const bool yes = answer == QLatin1String("yes");
+    out << "[Yes/No] -> " << (yes ? "Yes" : "No") << Qt::endl;
+    if (!yes)
+        return 1;
+    // The connections of uploads: a --settings file's own, then the user's.
+    FTPConnectionList connections;
+    try {
+        if (parser.isSet(QStringLiteral("settings"))) {
+            SettingsStore file(parser.value(QStringLiteral("settings")));
+            connections = LoadFTPConnections(file.raw());
+        }
+        SettingsStore user;
+        for (const FTPConnection &c : LoadFTPConnections(user.raw()))
+            if (FindFTPConnection(connections, c.Name).second < 0)
+                connections << c;
+    } catch (const VexlError &e) {
+        QTextStream(stderr) << "Settings: FTP connections: " << e.description << Qt::endl;
+    }
+    const bool all = undo.run(connections);
+    for (const QString &line : undo.results())
+        out << "  " << line << '\n';
+    out << UndoBatch::doneText(all) << Qt::endl;
+    return all ? 0 : 1;
+}
 } // namespace
 
 bool WantsCommandLine(const QStringList &arguments)
@@ -376,6 +426,8 @@ int RunCommandLine(const QStringList &arguments)
             return refuse(QStringLiteral("Only one FOLDER may be given."));
         return RunSandboxCheck(parser.positionalArguments().value(0));
     }
+    if (parser.isSet(QStringLiteral("undo-last")))
+        return undoLast(parser);
     if (!parser.isSet(QStringLiteral("batch"))) {
         const QString used = parser.optionNames().value(0, QStringLiteral("workers"));
         return refuse(QStringLiteral("--%1 goes with --batch.").arg(used));

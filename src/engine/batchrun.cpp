@@ -10,6 +10,7 @@
 #include "support/offthread.h"
 #include "engineworker.h"
 #include "workersandbox.h"
+#include "runjournal.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -341,6 +342,7 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
 
         m_cleanedFolders.clear();
         m_publishedIds.clear();
+        m_journal = std::make_unique<RunJournal>();
         planCollisions();
 
         if (m_isFTP)
@@ -622,8 +624,13 @@ void BatchRun::processImage(const QString &item)
                             // 20. the upload of an FTP destination; a failed upload
                             // ends the run with the original in place.
                             if (m_isFTP) {
-                                ftpStep(m_ftp->UploadStep(m_outputPath, m_subFolder, s.ReplicateSubDirs && m_in->recurse));
-                                ++m_summary.uploaded;
+                                const FtpStepResult sent = m_ftp->UploadStep(m_outputPath, m_subFolder,
+                                                                             s.ReplicateSubDirs && m_in->recurse);
+                                if (sent == FtpStepResult::Ok) {
+                                    m_journal->uploaded(m_ftp->connection().Name, m_ftp->lastUploadedPath());
+                                    ++m_summary.uploaded;
+                                }
+                                ftpStep(sent);
                             }
                         }
                     }
@@ -819,6 +826,10 @@ bool BatchRun::publishResult()
     }
     op(QStringLiteral("Publishing ") + m_outputPath);
     const auto published = [this] {
+        if (m_moveOriginal)
+            m_journal->moved(m_workPath, m_outputPath);
+        else if (!m_isFTP) // a staged copy is journalled once uploaded
+            m_journal->published(m_outputPath);
         m_published = true;
         m_resultId = IdentityOf(m_outputPath);
         m_publishedIds << m_resultId;
@@ -859,16 +870,20 @@ bool BatchRun::publishResult()
                 return false;
             }
             // What is replaced stays recoverable.
-            const QString trashError = MoveToTrash(m_outputPath);
+            QString trashPath;
+            m_journal->trashing(m_outputPath);
+            const QString trashError = MoveToTrash(m_outputPath, &trashPath);
             if (!trashError.isEmpty()) {
                 const QString error = RenameReplacing(m_workPath, m_outputPath);
                 if (!error.isEmpty()) {
                     askCopyFailed(error);
                     return false;
                 }
+                m_journal->replaced(m_outputPath, QString()); // gone: an undo keeps this result
                 report(QCoreApplication::translate("BatchRun", "%1 was replaced for good (no trash could take it: %2).").arg(m_outputPath, trashError));
                 return published();
             }
+            m_journal->replaced(m_outputPath, trashPath);
             op(QStringLiteral("Moved to the trash: ") + m_outputPath);
             ++m_summary.trashed;
         }
@@ -912,8 +927,11 @@ void BatchRun::deleteSource()
     if (!original.valid || original == m_resultId)
         return; // moved to its new name, or worked on in place
     op(QStringLiteral("Delete Old (") + m_fullInput + QLatin1Char(')'));
-    const QString trashError = MoveToTrash(m_fullInput);
+    QString trashPath;
+    m_journal->trashing(m_fullInput);
+    const QString trashError = MoveToTrash(m_fullInput, &trashPath);
     if (trashError.isEmpty()) {
+        m_journal->originalTrashed(m_fullInput, trashPath);
         ++m_summary.trashed;
         return;
     }

@@ -20,6 +20,8 @@
 
 namespace vexl {
 
+class RunJournal;
+
 // What the batch takes from the main window besides the options.
 struct BatchInput
 {
@@ -200,6 +202,7 @@ private:
     QSet<QString> m_cleanedFolders;
     std::unique_ptr<FtpUploadHost> m_ftpHost;
     std::unique_ptr<FtpBatchUpload> m_ftp;
+    std::unique_ptr<RunJournal> m_journal; // what this run did, for "Undo Last Batch"
 
     // Per image
     QString m_subFolder;

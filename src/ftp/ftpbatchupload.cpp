@@ -426,6 +426,7 @@ FtpStepResult FtpBatchUpload::UploadStep(const QString &stagedPath, const QStrin
             step(kFrm, QStringLiteral("FTP: arStatusOk"));
             m_host.ftpTransfer(-1, 0);
             QFile::remove(stagedPath);
+            m_lastUploaded = remotePath;
             return FtpStepResult::Ok;
         case arStatusCancel:
             step(kFrm, QStringLiteral("FTP: arStatusCancel"));

@@ -93,6 +93,8 @@ public:
     // The run's "Set Initial Stuff" starts the per-image steps with no folder known.
     void ClearDirectoryCache() { m_dirCache.clear(); }
     const FTPConnection &connection() const { return m_conn; }
+    // The server's path of the last file UploadStep sent completely.
+    const QString &lastUploadedPath() const { return m_lastUploaded; }
     const QStringList &directoryCache() const { return m_dirCache; }
     CFtpClient *client() const { return m_client; }
 
@@ -139,6 +141,7 @@ private:
     int m_failedReopens = 0;   // re-opens that failed since the session was last open
     QString m_reopenFailure;   // why the last re-open failed: "description (number)"
     qint64 m_bytesSent = 0; // of the upload in progress
+    QString m_lastUploaded;
 
     int m_connectResult = arStatusError;
     bool m_connectDone = false;

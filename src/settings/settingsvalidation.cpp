@@ -131,14 +131,21 @@ QStringList connectionNames(QSettings &store)
 
 QString ValidateSettingsFile(const QString &file, const QString &userStoreFile)
 {
+    const QList<SettingsProblem> problems = SettingsFileProblems(file, userStoreFile);
+    return problems.isEmpty() ? QString() : problems.first().line;
+}
+
+QList<SettingsProblem> SettingsFileProblems(const QString &file, const QString &userStoreFile)
+{
+    QList<SettingsProblem> problems;
     const QString head = QStringLiteral("Settings file %1: ").arg(file);
     QFile probe(file);
     if (!QFileInfo(file).isFile() || !probe.open(QIODevice::ReadOnly))
-        return head + QStringLiteral("cannot be read (%1)").arg(probe.errorString());
+        return {{QString(), head + QStringLiteral("cannot be read (%1)").arg(probe.errorString())}};
     probe.close();
     QSettings ini(file, QSettings::IniFormat);
     if (ini.status() != QSettings::NoError || !ini.childGroups().contains(QLatin1String(SettingsStore::SettingsGroup)))
-        return head + QStringLiteral("cannot be read: not a settings file with a [Settings] group");
+        return {{QString(), head + QStringLiteral("cannot be read: not a settings file with a [Settings] group")}};
 
     for (const Range &r : kRanges) {
         const QString key = QStringLiteral("Settings/") + QLatin1String(r.key);
@@ -147,8 +154,8 @@ QString ValidateSettingsFile(const QString &file, const QString &userStoreFile)
         const qint64 min = (r.inUse && r.inUse(ini)) ? qMax<qint64>(r.min, 1) : r.min;
         const QString text = valueOf(ini, r.key);
         if (!inRange(r, text, min))
-            return head + QStringLiteral("%1 = \"%2\" is not allowed (allowed: %3)")
-                              .arg(QLatin1String(r.key), text, rangeText(r, min));
+            problems << SettingsProblem{QLatin1String(r.key), head + QStringLiteral("%1 = \"%2\" is not allowed (allowed: %3)")
+                                                                         .arg(QLatin1String(r.key), text, rangeText(r, min))};
     }
 
     const QString dest = valueOf(ini, "OutputDest");
@@ -162,11 +169,12 @@ QString ValidateSettingsFile(const QString &file, const QString &userStoreFile)
             known = connectionNames(ini).contains(m.captured(1)) || connectionNames(user).contains(m.captured(1));
         }
         if (!known)
-            return head + QStringLiteral("OutputDest = \"%1\" is not allowed (allowed: //SAMEDIR//, //DIFFDIR//, "
-                                         "or //FTP: name// of a saved connection)")
-                              .arg(dest);
+            problems << SettingsProblem{QStringLiteral("OutputDest"),
+                                        head + QStringLiteral("OutputDest = \"%1\" is not allowed (allowed: //SAMEDIR//, "
+                                                              "//DIFFDIR//, or //FTP: name// of a saved connection)")
+                                                   .arg(dest)};
     }
-    return QString();
+    return problems;
 }
 
 } // namespace vexl

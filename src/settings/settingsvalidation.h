@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace vexl {
@@ -15,5 +16,14 @@ namespace vexl {
 // Returns an empty text when the file is good, else one line naming the file,
 // the key and the allowed range.
 QString ValidateSettingsFile(const QString &file, const QString &userStoreFile);
+
+// The same checks, every refused value: one entry per key (the key empty when
+// the file as a whole cannot be read).
+struct SettingsProblem
+{
+    QString key;
+    QString line;
+};
+QList<SettingsProblem> SettingsFileProblems(const QString &file, const QString &userStoreFile);
 
 } // namespace vexl

@@ -112,4 +112,9 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
     return DialogService::current().message(text, buttons, icon, title);
 }
 
+std::optional<QString> DialogService::chooseFile(bool, const QString &, const QString &, const QString &)
+{
+    return std::nullopt;
+}
+
 } // namespace vexl

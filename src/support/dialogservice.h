@@ -77,6 +77,12 @@ public:
     // message box: the heading "Process Finished!" under the title "Done".
     virtual void showRunSummary(const RunSummary &summary);
 
+    // A file chooser: a name to save under (`save`) or a file to open, starting
+    // at `start`, offering `filter` ("Settings files (*.ini)"); no value when
+    // cancelled. Without an implementation nothing is chosen.
+    virtual std::optional<QString> chooseFile(bool save, const QString &title, const QString &start,
+                                              const QString &filter);
+
     static DialogService &current();
     // Installs `service` (not owned); nullptr restores the service installed at start.
     static void setCurrent(DialogService *service);

@@ -225,13 +225,16 @@ bool trashReady(const QString &path)
 }
 } // namespace
 
-QString MoveToTrash(const QString &path)
+QString MoveToTrash(const QString &path, QString *trashPath)
 {
     if (!trashReady(path))
         return QCoreApplication::translate("SafeFile", "no trash can take this file");
     QFile file(path);
-    if (file.moveToTrash())
+    if (file.moveToTrash()) {
+        if (trashPath)
+            *trashPath = file.fileName();
         return QString();
+    }
     return file.errorString().isEmpty() ? QCoreApplication::translate("SafeFile", "no trash can take this file") : file.errorString();
 }
 

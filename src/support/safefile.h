@@ -45,8 +45,9 @@ PublishStatus RenameNoReplace(const QString &from, const QString &to, QString *e
 // rename(2): replaces `to`. "" or the reason.
 QString RenameReplacing(const QString &from, const QString &to);
 
-// Moves a file to the desktop trash. "" or the reason it could not.
-QString MoveToTrash(const QString &path);
+// Moves a file to the desktop trash. "" or the reason it could not; on success
+// `trashPath` (when given) gets where the file now lies in the trash.
+QString MoveToTrash(const QString &path, QString *trashPath = nullptr);
 
 // Reserves `finalPath` for this process: Reserved when no file of that name
 // exists, no live process holds a lock on it and this process's lock file could

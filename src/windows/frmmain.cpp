@@ -261,6 +261,7 @@ frmMain::frmMain(const QStringList &arguments, QWidget *parent)
     connectFtpUi();
     wireCommands();
     wireChrome();
+    wirePresets();
     // The error reports of the dialogs carry this window's settings.
     SetSettingsReportSource([this] {
         ReportExtras extras;
@@ -852,6 +853,7 @@ void frmMain::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         m_ui->retranslateUi(this);
+        retranslatePresets();
         if (auto *bg = m_mnuTextOverlayCol ? m_mnuTextOverlayCol->findChild<QMenu *>(QStringLiteral("mnuBGCol")) : nullptr)
             bg->setTitle(QCoreApplication::translate("frmMain", "Set Background Colour"));
         if (m_skippedEntries > 0)

@@ -12,6 +12,7 @@
 class QFileSystemModel;
 class QLineEdit;
 class QListWidgetItem;
+class QAction;
 class QMenu;
 class QUrl;
 
@@ -116,6 +117,11 @@ public slots:
     void mnuXPStyle_Click();
     void mnuEnableContextMenu_Click();
     void mnuAbout_Click();
+    void mnuSaveSettingsAs_Click();
+    void mnuLoadSettings_Click();
+    void mnuUndoLastBatch_Click();
+    // Applies the preset `file` to the options and the destination.
+    void loadPreset(const QString &file);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -183,6 +189,9 @@ private:
 
     // Window chrome (frmmain_chrome.cpp)
     void wireChrome();
+    void wirePresets();
+    void retranslatePresets();
+    void rebuildRecentPresets();
     void restoreWindowGeometry(SettingsStore &store);
     void placeSplitter();
     void applyMinimumSize();
@@ -200,6 +209,10 @@ private:
     void rememberMetaSelection(QLineEdit *target);
 
     std::unique_ptr<Ui::frmMain> m_ui;
+    QAction *m_mnuSaveSettingsAs = nullptr;
+    QAction *m_mnuLoadSettings = nullptr;
+    QMenu *m_mnuRecentPresets = nullptr;
+    QAction *m_mnuUndoLastBatch = nullptr;
     QFileSystemModel *m_fsModel = nullptr;
     frmGo *m_go = nullptr;
     frmFTPConnections *m_frmFTPConnections = nullptr;

@@ -8,9 +8,11 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMainWindow>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -87,6 +89,16 @@ std::optional<QString> WidgetDialogService::chooseFolder(const QString &start, c
     if (!chooser)
         chooser = new frmSelectOutputDir(owner());
     return chooser->choose(start, title);
+}
+
+std::optional<QString> WidgetDialogService::chooseFile(bool save, const QString &title, const QString &start,
+                                                      const QString &filter)
+{
+    const QString file = save ? QFileDialog::getSaveFileName(owner(), title, start, filter)
+                              : QFileDialog::getOpenFileName(owner(), title, start, filter);
+    if (file.isEmpty())
+        return std::nullopt;
+    return file;
 }
 
 std::optional<FontChoice> WidgetDialogService::chooseFont(const QString &face, int size)

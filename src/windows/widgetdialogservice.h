@@ -12,6 +12,8 @@ public:
     MsgAnswer message(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override;
     std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) override;
     std::optional<QString> chooseFolder(const QString &start, const QString &title) override;
+    std::optional<QString> chooseFile(bool save, const QString &title, const QString &start,
+                                      const QString &filter) override;
     std::optional<FontChoice> chooseFont(const QString &face, int size) override;
     std::optional<qint32> chooseColour(qint32 colour) override;
     void showErrorReport(const ErrorReport &report) override;

@@ -53,6 +53,7 @@ public:
     void answer(MsgAnswer a) { m_answers.push_back(a); }
     void answerInput(std::optional<QString> text) { m_inputs.push_back(std::move(text)); }
     void answerFolder(std::optional<QString> folder) { m_folders.push_back(std::move(folder)); }
+    void answerFile(std::optional<QString> file) { m_files.push_back(std::move(file)); }
     void answerLogin(std::optional<LoginAnswer> login) { m_logins.push_back(std::move(login)); }
     void answerFont(std::optional<FontChoice> font) { m_fonts.push_back(std::move(font)); }
     void answerColour(std::optional<qint32> colour) { m_colours.push_back(colour); }
@@ -73,6 +74,11 @@ public:
     {
         record(ShownDialog::Input, start, title);
         return takeNext(m_folders);
+    }
+    std::optional<QString> chooseFile(bool, const QString &title, const QString &start, const QString &) override
+    {
+        record(ShownDialog::Input, start, title);
+        return takeNext(m_files);
     }
     void showErrorReport(const vexl::ErrorReport &report) override
     {
@@ -101,6 +107,7 @@ private:
     std::deque<MsgAnswer> m_answers;
     std::deque<std::optional<QString>> m_inputs;
     std::deque<std::optional<QString>> m_folders;
+    std::deque<std::optional<QString>> m_files;
     std::deque<std::optional<LoginAnswer>> m_logins;
     std::deque<std::optional<FontChoice>> m_fonts;
     std::deque<std::optional<qint32>> m_colours;
