@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <cerrno>
 
@@ -886,6 +887,10 @@ qint16 BatchRun::GetNumScenes(const QString &path)
 {
     try {
         ImageEngine engine;
+        // Counting a long animation's frames decodes all of them: the window
+        // stays served meanwhile.
+        QCoreApplication *app = QCoreApplication::instance();
+        engine.setServeEventsWhileWorking(app && QThread::currentThread() == app->thread());
         // identify repeats the "%n" text once per scene ("333" for three scenes);
         // the line end keeps the first count apart from the next.
         const QString text = engine.Identify({QStringLiteral("-format"), QStringLiteral("%n\n"), path});
