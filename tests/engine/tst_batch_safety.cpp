@@ -114,6 +114,9 @@ private slots:
         QTest::addRow("gif: extraction into a read-only folder keeps the GIF")
             << "gif png delete readonly older" << QStringList{"ImageMagick Error", "Done"} << "Read-only"
             << QStringList{"anim.gif"} << QStringList{"anim.png"};
+        QTest::addRow("gif: a folder in the way of scene 2, answered No: scene 1 kept, no scene written ahead left")
+            << "gif png all dir2 no" << QStringList{"Copy Error", "Done"} << "Is a directory"
+            << QStringList{"anim.gif"} << QStringList{"anim1.png"};
         QTest::addRow("case-only rename onto a pending input: skipped after asking")
             << "case same delete" << QStringList{"Name Collision", "Done"}
             << "These images would overwrite another image or its result:\r\nPhoto.png, photo.png -> photo.png\r\n\r\n"
@@ -166,6 +169,7 @@ private slots:
         f.s.DeleteOld = has("delete");
         f.s.OutputFormat = has("png") ? 5 : 0;
         f.s.MiscFlipHoriz = has("flop");
+        f.s.AniExtractAllScenes = has("all");
         f.s.Case = has("case") || has("caseab") ? 1 : 0;
         f.s.RenamePrefix = has("prefix") || has("prefixpair") ? QStringLiteral("th_")
             : has("meta")                                    ? QStringLiteral("[WIDTH]_")
@@ -208,6 +212,8 @@ private slots:
             QVERIFY(makeImage(older, 12, 12, 7));
             originals.insert(older, checksum(older));
         }
+        if (has("dir2"))
+            QVERIFY(QDir().mkpath(f.outPath(QStringLiteral("anim2.png"))));
         if (has("full"))
             mount->fill();
         if (has("readonly"))
