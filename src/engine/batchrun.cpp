@@ -16,8 +16,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <cerrno>
+#include <thread>
+#include <vector>
+
+#include <sys/stat.h>
 
 namespace vexl {
 
@@ -554,6 +559,12 @@ void BatchRun::processImage(const QString &item)
     }
     m_sceneNumber = 1;
     m_scenesPublished = 0;
+    // Scenes written ahead and not reached do not outlast the image.
+    struct ScenesAheadEnd
+    {
+        BatchRun *run;
+        ~ScenesAheadEnd() { run->dropScenesAhead(); }
+    } scenesAheadEnd{this};
 
     for (;;) {
         // 9. per scene
@@ -674,18 +685,120 @@ OverlayScenes BatchRun::sceneKind() const
     return MultiSceneType(m_ext) == QLatin1String("gif") ? OverlayScenes::EveryFrame : OverlayScenes::EveryPage;
 }
 
+// The state of a file that changes with every write or replacement of it.
+static QByteArray fileState(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return QByteArray();
+    return QByteArray::number(quint64(st.st_dev)) + ' ' + QByteArray::number(quint64(st.st_ino)) + ' '
+        + QByteArray::number(qint64(st.st_size)) + ' ' + QByteArray::number(qint64(st.st_ctim.tv_sec)) + '.'
+        + QByteArray::number(qint64(st.st_ctim.tv_nsec)) + ' ' + QByteArray::number(qint64(st.st_mtim.tv_nsec));
+}
+
 // Writes one scene to the work file; the reason it could not, or nothing.
 QString BatchRun::extractScene(int scene)
 {
+    m_writtenScene = WrittenScene();
+    m_syncedWork = WrittenScene();
+    const auto ahead = m_scenesAhead.constFind(m_workPath);
+    if (ahead != m_scenesAhead.cend()) {
+        const WrittenScene written = ahead.value();
+        m_scenesAhead.erase(ahead);
+        if (fileState(m_workPath) == written.stat) { // written and flushed ahead, untouched since
+            m_writtenScene = m_syncedWork = written;
+            return QString();
+        }
+        QFile::remove(m_workPath);
+    }
     try {
         if (!m_scenes)
             m_scenes = std::make_unique<SceneSource>(m_fullInput, MultiSceneType(m_ext) == QLatin1String("gif"),
                                                      !m_extractAllScenes, true);
         m_scenes->write(scene, m_workPath, m_jpgQuality);
+        // What identify would read back from it, known now.
+        const QByteArray state = fileState(m_workPath);
+        if (!state.isEmpty())
+            m_writtenScene = WrittenScene{m_workPath, state, m_scenes->describe(scene, QFileInfo(m_workPath).size())};
+        if (m_extractAllScenes && !state.isEmpty())
+            writeScenesAhead(scene);
         return QString();
     } catch (const VexlError &e) {
         return e.description;
     }
+}
+
+bool BatchRun::writtenSceneMeta(const QString &format, QString *text) const
+{
+    if (m_writtenScene.text.isEmpty() || format != QLatin1String("%w %h - %b bleh") || m_writtenScene.path != m_workPath
+        || fileState(m_workPath) != m_writtenScene.stat)
+        return false;
+    *text = m_writtenScene.text;
+    return true;
+}
+
+QString BatchRun::sceneOutputName(int sceneNumber) const
+{
+    return m_finalNewBase + QStringLiteral("%1").arg(sceneNumber, m_sceneNumberFormat.size(), 10, QLatin1Char('0'))
+        + QLatin1Char('.') + m_newExt;
+}
+
+// After scene `scene` was written to the work file: the next scenes are
+// written to theirs, and all of them are flushed to disk at once (the flushes
+// run side by side, so the file system commits them together). Each file is
+// still on disk before its name is published; a scene that cannot be written
+// ahead is simply left to its own turn, which meets the failure and asks.
+void BatchRun::writeScenesAhead(int scene)
+{
+    if (!m_scenes || !m_scenesAhead.isEmpty())
+        return;
+    QStringList batch{m_workPath};
+    for (int j = scene + 1; j < qMin(m_scenes->count(), scene + kScenesAhead); ++j) {
+        const QString work = WorkPathFor(AddBackslash(m_outputFolder) + sceneOutputName(j + 1));
+        if (QFileInfo::exists(work) || QFileInfo(work).isSymLink())
+            break;
+        try {
+            m_scenes->write(j, work, m_jpgQuality);
+        } catch (const VexlError &) {
+            QFile::remove(work);
+            break;
+        }
+        const QByteArray state = fileState(work);
+        if (state.isEmpty())
+            break;
+        m_scenesAhead.insert(work, WrittenScene{work, state, m_scenes->describe(j, QFileInfo(work).size())});
+        batch << work;
+    }
+    const QList<bool> synced = RunServingEvents([batch] {
+        std::vector<std::thread> threads;
+        QList<bool> ok(batch.size(), false);
+        for (qsizetype i = 0; i < batch.size(); ++i)
+            threads.emplace_back([&, i] { ok[i] = SyncFile(batch.at(i)).isEmpty(); });
+        for (std::thread &t : threads)
+            t.join();
+        return ok;
+    });
+    for (qsizetype i = 0; i < batch.size(); ++i) {
+        if (i == 0) {
+            if (synced.at(0))
+                m_syncedWork = m_writtenScene;
+        } else if (!synced.at(i)) { // its own turn writes it again and reports what fails
+            m_scenesAhead.remove(batch.at(i));
+            QFile::remove(batch.at(i));
+        }
+    }
+}
+
+void BatchRun::dropScenesAhead()
+{
+    for (const WrittenScene &w : std::as_const(m_scenesAhead))
+        QFile::remove(w.path);
+    m_scenesAhead.clear();
+}
+
+bool BatchRun::workFileSynced() const
+{
+    return !m_syncedWork.path.isEmpty() && m_syncedWork.path == m_workPath && fileState(m_workPath) == m_syncedWork.stat;
 }
 
 void BatchRun::reserveNumberedName()
@@ -745,14 +858,14 @@ void BatchRun::produceWorkingFile()
     const ProcessSettings &s = *m_s;
     if (m_aniToNonAni && m_extractAllScenes) {
         op(QStringLiteral("Extract All Scenes"));
-        m_newBase = m_finalNewBase + QStringLiteral("%1").arg(m_sceneNumber, m_sceneNumberFormat.size(), 10,
-                                                               QLatin1Char('0'));
-        m_outputImageFName = m_newBase + QLatin1Char('.') + m_newExt;
+        m_outputImageFName = sceneOutputName(m_sceneNumber);
+        m_newBase = m_outputImageFName.left(m_outputImageFName.size() - m_newExt.size() - 1);
         m_outputPath = AddBackslash(m_outputFolder) + m_outputImageFName;
         m_tmpOutputImage = m_outputPath;
     }
     m_workPath = WorkPathFor(m_outputPath);
-    QFile::remove(m_workPath);
+    if (!m_scenesAhead.contains(m_workPath))
+        QFile::remove(m_workPath);
     {
         const QFileInfo target(m_outputPath);
         if (target.isDir() && !target.isSymLink()) { // a folder in the way: nothing to make
@@ -817,7 +930,7 @@ bool BatchRun::publishResult()
         m_publishedIds << m_resultId;
         return true;
     }
-    if (!m_moveOriginal) {
+    if (!m_moveOriginal && !workFileSynced()) {
         const QString error = SyncFile(m_workPath);
         if (!error.isEmpty()) {
             askCopyFailed(error);
@@ -972,6 +1085,10 @@ qint16 BatchRun::GetNumScenes(const QString &path)
 {
     try {
         ImageEngine engine;
+        // Counting a long animation's frames decodes all of them: the window
+        // stays served meanwhile.
+        QCoreApplication *app = QCoreApplication::instance();
+        engine.setServeEventsWhileWorking(app && QThread::currentThread() == app->thread());
         // identify repeats the "%n" text once per scene ("333" for three scenes);
         // the line end keeps the first count apart from the next.
         const QString text = engine.Identify({QStringLiteral("-format"), QStringLiteral("%n\n"), path});

@@ -12,6 +12,7 @@
 
 #include "support/safefile.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -169,6 +170,10 @@ private:
     // Writes scene `scene` (0-based) of the input to the output path, decoding
     // the input once per image.
     QString extractScene(int scene);
+    // Identify's text for the scene just extracted, while its work file is as
+    // it was written (no step changed it since) and `format` is the one the
+    // scene was described in; false otherwise.
+    bool writtenSceneMeta(const QString &format, QString *text) const;
 
     // Meta variables and overlay
     void GetMetaData();
@@ -227,6 +232,22 @@ private:
     bool m_aniToNonAni = false;
     bool m_multiScene = false;      // kept whole with several scenes (frames or pages)
     std::unique_ptr<SceneSource> m_scenes; // the input's scenes while they are extracted
+    struct WrittenScene
+    {
+        QString path;
+        QByteArray stat; // device, inode, size and change time when written
+        QString text;    // identify's "%w %h - %b bleh" of it
+    } m_writtenScene;
+    // Extract All Scenes: the work files of the next scenes, written and
+    // flushed to disk together with the current one (one flush of the file
+    // system's journal for many small files instead of one each). By work path.
+    QHash<QString, WrittenScene> m_scenesAhead;
+    WrittenScene m_syncedWork; // the work file as it was when flushed to disk
+    static constexpr int kScenesAhead = 16;
+    QString sceneOutputName(int sceneNumber) const;
+    void writeScenesAhead(int scene);
+    void dropScenesAhead();
+    bool workFileSynced() const;
     qint16 m_sceneCount = 1;
     qint16 m_sceneNumber = 1;
     QString m_sceneNumberFormat;

@@ -10,6 +10,10 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QFile>
@@ -193,6 +197,24 @@ QString signalText(int status)
             .arg(WTERMSIG(status))
             .arg(QString::fromLocal8Bit(strsignal(WTERMSIG(status))));
     return QStringLiteral("the image worker stopped unexpectedly (exit code %1)").arg(WEXITSTATUS(status));
+}
+
+// The work files a worker that died left beside the files of its call
+// (".vexl-<random>-<worker>.<run>.work..."): that worker's alone, for other
+// workers may be writing theirs in the same folder.
+void removeWorkFilesOf(pid_t worker, const QStringList &args)
+{
+    const QRegularExpression own(QStringLiteral("^\\.vexl-[0-9a-z]+-%1\\.%2\\.work").arg(worker).arg(RunProcessId()));
+    QSet<QString> folders;
+    for (const QString &arg : args)
+        if (arg.contains(QLatin1Char('/')))
+            folders.insert(QFileInfo(arg).absolutePath());
+    for (const QString &folder : std::as_const(folders)) {
+        const QDir dir(folder);
+        for (const QString &name : dir.entryList({QStringLiteral(".vexl-*")}, QDir::Files | QDir::Hidden | QDir::System))
+            if (own.match(name).hasMatch())
+                QFile::remove(dir.filePath(name));
+    }
 }
 
 } // namespace
@@ -444,6 +466,7 @@ WorkerReply EngineWorker::call(const QString &tool, const QStringList &args)
         ::kill(pid, SIGKILL);
     int status = 0;
     ::waitpid(pid, &status, 0);
+    removeWorkFilesOf(pid, args);
     reply.ok = false;
     reply.failure = timedOut ? QStringLiteral("the image worker gave no answer for %1 seconds")
                                    .arg(kAnswerTimeoutMs / 1000)

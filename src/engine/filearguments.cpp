@@ -56,12 +56,14 @@ QString plainExtension(const QString &fileName)
 
 // Work files are hidden when they have an extension. Without one they must not
 // start with a dot: "mogrify -format" cuts a name at its last dot. Hidden ones
-// carry the process id (".vexl-<random>.<pid>.work.<ext>"), so a later run
-// removes those a killed one left.
+// carry the id of the process that makes them and of the run
+// (".vexl-<random>-<maker>.<run>.work.<ext>"), so a later run removes those a
+// killed run left, and the run those of a worker that died.
 QString workStem(bool hidden)
 {
     const QString random = QString::number(QRandomGenerator::system()->generate64(), 36);
-    return hidden ? QStringLiteral(".vexl-") + random + QLatin1Char('.') + QString::number(RunProcessId())
+    return hidden ? QStringLiteral(".vexl-") + random + QLatin1Char('-') + QString::number(qint64(::getpid())) + QLatin1Char('.')
+            + QString::number(RunProcessId())
             + QStringLiteral(".work")
                   : QStringLiteral("vexl-work-") + random;
 }

@@ -480,6 +480,16 @@ SceneSource::SceneSource(const QString &path, bool animation, bool firstOnly, bo
 
 SceneSource::~SceneSource() = default;
 
+QString SceneSource::describe(int index, qint64 fileBytes) const
+{
+    if (index < 0 || size_t(index) >= m_data->scenes.size() || fileBytes < 0)
+        return QString();
+    const Image *scene = m_data->scenes[size_t(index)];
+    char size[MaxTextExtent];
+    FormatMagickSize(MagickSizeType(fileBytes), MagickFalse, size);
+    return QStringLiteral("%1 %2 - %3 bleh").arg(scene->columns).arg(scene->rows).arg(QString::fromLatin1(size));
+}
+
 int SceneSource::count() const
 {
     return int(m_data->scenes.size());

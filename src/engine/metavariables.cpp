@@ -79,7 +79,9 @@ void BatchRun::GetMetaData()
                                                      : QStringLiteral("%w %h - %b bleh");
     QString result;
     try {
-        result = m_engine->Identify({QStringLiteral("-format"), format, m_workPath});
+        // A scene just extracted is described by the extraction itself.
+        if (!writtenSceneMeta(format, &result))
+            result = m_engine->Identify({QStringLiteral("-format"), format, m_workPath});
     } catch (const VexlError &e) {
         QString text = MsgX("msgIdentifyFailed");
         text.replace(QStringLiteral("[IMAGE]"), m_outputPath).replace(QStringLiteral("[ERROR]"), e.withLine());

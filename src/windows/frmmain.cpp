@@ -6,6 +6,7 @@
 
 #include "support/dirhandle.h"
 #include "settings/fieldrules.h"
+#include "foldericonprovider.h"
 #include "frmgo.h"
 #include "settings/settingsreport.h"
 #include "settings/settingsstore.h"
@@ -112,6 +113,10 @@ frmMain::frmMain(const QStringList &arguments, QWidget *parent)
 
     // Folder tree: folders of the file system, hidden ones left out.
     m_fsModel = new QFileSystemModel(this);
+    // One for every window, never freed: the model's background thread may use
+    // it until the model is quite gone.
+    static FolderIconProvider *const folderIcons = new FolderIconProvider;
+    m_fsModel->setIconProvider(folderIcons);
     m_fsModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_fsModel->setRootPath(QStringLiteral("/"));
     m_ui->tvwFolders->setModel(m_fsModel);

@@ -254,6 +254,29 @@ private slots:
         QCOMPARE(f.host.progressValues, (QList<int>{0, 1, 2}));
     }
 
+    // Names made of each extracted scene's meta values read what identify says
+    // of that scene's file as published, for the scenes written ahead too.
+    void extractedScenesNamedByTheirMetaValues()
+    {
+        BatchFixture f;
+        f.s.OutputFormat = 5;
+        f.s.AniExtractAllScenes = true;
+        f.s.RenameSuffix = QStringLiteral("_[WIDTH]x[HEIGHT]_[FSIZE]");
+        f.s.DimensionMethod = 4; // the scenes change after they are written
+        f.s.DimensionWidth = QStringLiteral("12");
+        f.s.DimensionHeight = QStringLiteral("9");
+        addGif(f, 12);
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        const QStringList out = f.outFiles();
+        QCOMPARE(out.size(), 12);
+        for (const QString &name : out) {
+            QProcess identify;
+            identify.start(QStringLiteral("identify"), {QStringLiteral("-format"), QStringLiteral("anim_%wx%h_%b"), f.outPath(name)});
+            QVERIFY(identify.waitForFinished(30000));
+            QVERIFY2(name.startsWith(QString::fromLatin1(identify.readAllStandardOutput())), qPrintable(name));
+        }
+    }
+
     // Stop during a GIF's scenes finishes them. A failing scene ends the image
     // and keeps the GIF despite Delete Old; the next image's failure is answered
     // No, ending the run. Nothing that failed is published.
