@@ -578,6 +578,117 @@
     </message>
 </context>
 <context>
+    <name>UndoBatch</name>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation>Letzten Stapel rückgängig machen</translation>
+    </message>
+    <message>
+        <source>There is no batch to undo.</source>
+        <translation>Es gibt keinen Stapel, der rückgängig gemacht werden kann.</translation>
+    </message>
+    <message>
+        <source>Undo the last batch? This will:</source>
+        <translation>Den letzten Stapel rückgängig machen? Dabei wird:</translation>
+    </message>
+    <message>
+        <source>The last batch was undone.</source>
+        <translation>Der letzte Stapel wurde rückgängig gemacht.</translation>
+    </message>
+    <message>
+        <source>The last batch was undone, except what is listed as kept.</source>
+        <translation>Der letzte Stapel wurde rückgängig gemacht, bis auf das, was als behalten aufgeführt ist.</translation>
+    </message>
+    <message>
+        <source>Rename %1 back to %2</source>
+        <translation>%1 wieder in %2 umbenennen</translation>
+    </message>
+    <message>
+        <source>Remove %1 and restore from the trash the file it replaced</source>
+        <translation>%1 entfernen und die davon ersetzte Datei aus dem Papierkorb wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Restore %1 from the trash</source>
+        <translation>%1 aus dem Papierkorb wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Delete %1 on the server of %2</source>
+        <translation>%1 auf dem Server von %2 löschen</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed or went since the batch</source>
+        <translation>%1 behalten: seit dem Stapel geändert oder verschwunden</translation>
+    </message>
+    <message>
+        <source>Kept %1: another file is at %2 now</source>
+        <translation>%1 behalten: unter %2 liegt jetzt eine andere Datei</translation>
+    </message>
+    <message>
+        <source>Kept %1: %2</source>
+        <translation>%1 behalten: %2</translation>
+    </message>
+    <message>
+        <source>Renamed %1 back to %2</source>
+        <translation>%1 wieder in %2 umbenannt</translation>
+    </message>
+    <message>
+        <source>Already gone: %1</source>
+        <translation>Bereits verschwunden: %1</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed since the batch</source>
+        <translation>%1 behalten: seit dem Stapel geändert</translation>
+    </message>
+    <message>
+        <source>Removed %1</source>
+        <translation>%1 entfernt</translation>
+    </message>
+    <message>
+        <source>Kept %1: the file it replaced is not in the trash</source>
+        <translation>%1 behalten: die davon ersetzte Datei ist nicht im Papierkorb</translation>
+    </message>
+    <message>
+        <source>Removed %1 and restored the file it replaced</source>
+        <translation>%1 entfernt und die davon ersetzte Datei wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Restored %1 from the trash</source>
+        <translation>%1 aus dem Papierkorb wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Left %1 in the trash: another file is in its place</source>
+        <translation>%1 im Papierkorb gelassen: an seiner Stelle liegt eine andere Datei</translation>
+    </message>
+    <message>
+        <source>Could not restore %1: it is no longer in the trash</source>
+        <translation>%1 konnte nicht wiederhergestellt werden: nicht mehr im Papierkorb</translation>
+    </message>
+    <message>
+        <source>Left %1 in the trash: %2</source>
+        <translation>%1 im Papierkorb gelassen: %2</translation>
+    </message>
+    <message>
+        <source>Not deleted on the server: %1 (%2)</source>
+        <translation>Nicht auf dem Server gelöscht: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>no saved connection &quot;%1&quot;</source>
+        <translation>keine gespeicherte Verbindung „%1“</translation>
+    </message>
+    <message>
+        <source>the connection &quot;%1&quot; has no saved password</source>
+        <translation>für die Verbindung „%1“ ist kein Kennwort gespeichert</translation>
+    </message>
+    <message>
+        <source>Deleted %1 on the server of %2</source>
+        <translation>%1 auf dem Server von %2 gelöscht</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
@@ -1676,6 +1787,14 @@
         <source>Show the name each ticked image will get, before anything is written.</source>
         <translation>Zeigt den Namen, den jedes angehakte Bild bekommt, bevor etwas geschrieben wird.</translation>
     </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Settings files (*.ini);;All files (*)</source>
+        <translation>Einstellungsdateien (*.ini);;Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>frmNamePreview</name>
@@ -1827,6 +1946,50 @@
     <message>
         <source>%1 entries skipped (unusable names or paths too long)</source>
         <translation>%1 Einträge übersprungen (unbrauchbare Namen oder zu lange Pfade)</translation>
+    </message>
+    <message>
+        <source>Save Settings As...</source>
+        <translation>Einstellungen speichern unter...</translation>
+    </message>
+    <message>
+        <source>Load Settings...</source>
+        <translation>Einstellungen laden...</translation>
+    </message>
+    <message>
+        <source>Recent Presets</source>
+        <translation>Zuletzt verwendete Vorlagen</translation>
+    </message>
+    <message>
+        <source>Undo Last Batch...</source>
+        <translation>Letzten Stapel rückgängig machen...</translation>
+    </message>
+    <message>
+        <source>Save Settings As</source>
+        <translation>Einstellungen speichern unter</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:
+%2</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Load Settings</source>
+        <translation>Einstellungen laden</translation>
+    </message>
+    <message>
+        <source>The settings could not be loaded:
+%1</source>
+        <translation>Die Einstellungen konnten nicht geladen werden:
+%1</translation>
+    </message>
+    <message>
+        <source>These values of %1 were refused; their fields keep what they held:</source>
+        <translation>Diese Werte aus %1 wurden abgelehnt; ihre Felder behalten ihren bisherigen Inhalt:</translation>
+    </message>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation>Letzten Stapel rückgängig machen</translation>
     </message>
 </context>
 <context>

@@ -578,6 +578,117 @@
     </message>
 </context>
 <context>
+    <name>UndoBatch</name>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation>Deshacer el último lote</translation>
+    </message>
+    <message>
+        <source>There is no batch to undo.</source>
+        <translation>No hay ningún lote que deshacer.</translation>
+    </message>
+    <message>
+        <source>Undo the last batch? This will:</source>
+        <translation>¿Deshacer el último lote? Se hará lo siguiente:</translation>
+    </message>
+    <message>
+        <source>The last batch was undone.</source>
+        <translation>Se ha deshecho el último lote.</translation>
+    </message>
+    <message>
+        <source>The last batch was undone, except what is listed as kept.</source>
+        <translation>Se ha deshecho el último lote, salvo lo que figura como conservado.</translation>
+    </message>
+    <message>
+        <source>Rename %1 back to %2</source>
+        <translation>Volver a renombrar %1 como %2</translation>
+    </message>
+    <message>
+        <source>Remove %1 and restore from the trash the file it replaced</source>
+        <translation>Eliminar %1 y restaurar desde la papelera el archivo al que sustituyó</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Eliminar %1</translation>
+    </message>
+    <message>
+        <source>Restore %1 from the trash</source>
+        <translation>Restaurar %1 desde la papelera</translation>
+    </message>
+    <message>
+        <source>Delete %1 on the server of %2</source>
+        <translation>Borrar %1 en el servidor de %2</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed or went since the batch</source>
+        <translation>Se conserva %1: ha cambiado o desaparecido desde el lote</translation>
+    </message>
+    <message>
+        <source>Kept %1: another file is at %2 now</source>
+        <translation>Se conserva %1: ahora hay otro archivo en %2</translation>
+    </message>
+    <message>
+        <source>Kept %1: %2</source>
+        <translation>Se conserva %1: %2</translation>
+    </message>
+    <message>
+        <source>Renamed %1 back to %2</source>
+        <translation>%1 se ha vuelto a renombrar como %2</translation>
+    </message>
+    <message>
+        <source>Already gone: %1</source>
+        <translation>Ya no existe: %1</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed since the batch</source>
+        <translation>Se conserva %1: ha cambiado desde el lote</translation>
+    </message>
+    <message>
+        <source>Removed %1</source>
+        <translation>%1 eliminado</translation>
+    </message>
+    <message>
+        <source>Kept %1: the file it replaced is not in the trash</source>
+        <translation>Se conserva %1: el archivo al que sustituyó no está en la papelera</translation>
+    </message>
+    <message>
+        <source>Removed %1 and restored the file it replaced</source>
+        <translation>%1 eliminado y restaurado el archivo al que sustituyó</translation>
+    </message>
+    <message>
+        <source>Restored %1 from the trash</source>
+        <translation>%1 restaurado desde la papelera</translation>
+    </message>
+    <message>
+        <source>Left %1 in the trash: another file is in its place</source>
+        <translation>%1 se ha dejado en la papelera: hay otro archivo en su lugar</translation>
+    </message>
+    <message>
+        <source>Could not restore %1: it is no longer in the trash</source>
+        <translation>No se pudo restaurar %1: ya no está en la papelera</translation>
+    </message>
+    <message>
+        <source>Left %1 in the trash: %2</source>
+        <translation>%1 se ha dejado en la papelera: %2</translation>
+    </message>
+    <message>
+        <source>Not deleted on the server: %1 (%2)</source>
+        <translation>No se ha borrado en el servidor: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>no saved connection &quot;%1&quot;</source>
+        <translation>no hay ninguna conexión guardada «%1»</translation>
+    </message>
+    <message>
+        <source>the connection &quot;%1&quot; has no saved password</source>
+        <translation>la conexión «%1» no tiene contraseña guardada</translation>
+    </message>
+    <message>
+        <source>Deleted %1 on the server of %2</source>
+        <translation>%1 borrado en el servidor de %2</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
@@ -1676,6 +1787,14 @@
         <source>Show the name each ticked image will get, before anything is written.</source>
         <translation>Muestra el nombre que recibirá cada imagen marcada, antes de escribir nada.</translation>
     </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... y %1 más</translation>
+    </message>
+    <message>
+        <source>Settings files (*.ini);;All files (*)</source>
+        <translation>Archivos de ajustes (*.ini);;Todos los archivos (*)</translation>
+    </message>
 </context>
 <context>
     <name>frmNamePreview</name>
@@ -1827,6 +1946,50 @@
     <message>
         <source>%1 entries skipped (unusable names or paths too long)</source>
         <translation>%1 entradas omitidas (nombres inutilizables o rutas demasiado largas)</translation>
+    </message>
+    <message>
+        <source>Save Settings As...</source>
+        <translation>Guardar ajustes como...</translation>
+    </message>
+    <message>
+        <source>Load Settings...</source>
+        <translation>Cargar ajustes...</translation>
+    </message>
+    <message>
+        <source>Recent Presets</source>
+        <translation>Ajustes recientes</translation>
+    </message>
+    <message>
+        <source>Undo Last Batch...</source>
+        <translation>Deshacer el último lote...</translation>
+    </message>
+    <message>
+        <source>Save Settings As</source>
+        <translation>Guardar ajustes como</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:
+%2</source>
+        <translation>No se pudieron guardar los ajustes en %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Load Settings</source>
+        <translation>Cargar ajustes</translation>
+    </message>
+    <message>
+        <source>The settings could not be loaded:
+%1</source>
+        <translation>No se pudieron cargar los ajustes:
+%1</translation>
+    </message>
+    <message>
+        <source>These values of %1 were refused; their fields keep what they held:</source>
+        <translation>Se rechazaron estos valores de %1; sus campos conservan lo que tenían:</translation>
+    </message>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation>Deshacer el último lote</translation>
     </message>
 </context>
 <context>

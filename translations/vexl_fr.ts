@@ -578,6 +578,117 @@
     </message>
 </context>
 <context>
+    <name>UndoBatch</name>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation>Annuler le dernier lot</translation>
+    </message>
+    <message>
+        <source>There is no batch to undo.</source>
+        <translation>Il n&apos;y a aucun lot à annuler.</translation>
+    </message>
+    <message>
+        <source>Undo the last batch? This will:</source>
+        <translation>Annuler le dernier lot ? Cela va :</translation>
+    </message>
+    <message>
+        <source>The last batch was undone.</source>
+        <translation>Le dernier lot a été annulé.</translation>
+    </message>
+    <message>
+        <source>The last batch was undone, except what is listed as kept.</source>
+        <translation>Le dernier lot a été annulé, sauf ce qui est indiqué comme conservé.</translation>
+    </message>
+    <message>
+        <source>Rename %1 back to %2</source>
+        <translation>Renommer %1 en %2</translation>
+    </message>
+    <message>
+        <source>Remove %1 and restore from the trash the file it replaced</source>
+        <translation>Supprimer %1 et restaurer depuis la corbeille le fichier qu&apos;il a remplacé</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <source>Restore %1 from the trash</source>
+        <translation>Restaurer %1 depuis la corbeille</translation>
+    </message>
+    <message>
+        <source>Delete %1 on the server of %2</source>
+        <translation>Supprimer %1 sur le serveur de %2</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed or went since the batch</source>
+        <translation>%1 conservé : modifié ou disparu depuis le lot</translation>
+    </message>
+    <message>
+        <source>Kept %1: another file is at %2 now</source>
+        <translation>%1 conservé : un autre fichier se trouve maintenant à %2</translation>
+    </message>
+    <message>
+        <source>Kept %1: %2</source>
+        <translation>%1 conservé : %2</translation>
+    </message>
+    <message>
+        <source>Renamed %1 back to %2</source>
+        <translation>%1 renommé en %2</translation>
+    </message>
+    <message>
+        <source>Already gone: %1</source>
+        <translation>Déjà disparu : %1</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed since the batch</source>
+        <translation>%1 conservé : modifié depuis le lot</translation>
+    </message>
+    <message>
+        <source>Removed %1</source>
+        <translation>%1 supprimé</translation>
+    </message>
+    <message>
+        <source>Kept %1: the file it replaced is not in the trash</source>
+        <translation>%1 conservé : le fichier qu&apos;il a remplacé n&apos;est pas dans la corbeille</translation>
+    </message>
+    <message>
+        <source>Removed %1 and restored the file it replaced</source>
+        <translation>%1 supprimé et le fichier qu&apos;il a remplacé restauré</translation>
+    </message>
+    <message>
+        <source>Restored %1 from the trash</source>
+        <translation>%1 restauré depuis la corbeille</translation>
+    </message>
+    <message>
+        <source>Left %1 in the trash: another file is in its place</source>
+        <translation>%1 laissé dans la corbeille : un autre fichier occupe sa place</translation>
+    </message>
+    <message>
+        <source>Could not restore %1: it is no longer in the trash</source>
+        <translation>Impossible de restaurer %1 : il n&apos;est plus dans la corbeille</translation>
+    </message>
+    <message>
+        <source>Left %1 in the trash: %2</source>
+        <translation>%1 laissé dans la corbeille : %2</translation>
+    </message>
+    <message>
+        <source>Not deleted on the server: %1 (%2)</source>
+        <translation>Non supprimé sur le serveur : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>no saved connection &quot;%1&quot;</source>
+        <translation>aucune connexion enregistrée « %1 »</translation>
+    </message>
+    <message>
+        <source>the connection &quot;%1&quot; has no saved password</source>
+        <translation>la connexion « %1 » n&apos;a pas de mot de passe enregistré</translation>
+    </message>
+    <message>
+        <source>Deleted %1 on the server of %2</source>
+        <translation>%1 supprimé sur le serveur de %2</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
@@ -1676,6 +1787,14 @@
         <source>Show the name each ticked image will get, before anything is written.</source>
         <translation>Affiche le nom que recevra chaque image cochée, avant que rien ne soit écrit.</translation>
     </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Settings files (*.ini);;All files (*)</source>
+        <translation>Fichiers de paramètres (*.ini);;Tous les fichiers (*)</translation>
+    </message>
 </context>
 <context>
     <name>frmNamePreview</name>
@@ -1827,6 +1946,50 @@
     <message>
         <source>%1 entries skipped (unusable names or paths too long)</source>
         <translation>%1 entrées ignorées (noms inutilisables ou chemins trop longs)</translation>
+    </message>
+    <message>
+        <source>Save Settings As...</source>
+        <translation>Enregistrer les paramètres sous...</translation>
+    </message>
+    <message>
+        <source>Load Settings...</source>
+        <translation>Charger des paramètres...</translation>
+    </message>
+    <message>
+        <source>Recent Presets</source>
+        <translation>Préréglages récents</translation>
+    </message>
+    <message>
+        <source>Undo Last Batch...</source>
+        <translation>Annuler le dernier lot...</translation>
+    </message>
+    <message>
+        <source>Save Settings As</source>
+        <translation>Enregistrer les paramètres sous</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:
+%2</source>
+        <translation>Impossible d&apos;enregistrer les paramètres dans %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>Load Settings</source>
+        <translation>Charger des paramètres</translation>
+    </message>
+    <message>
+        <source>The settings could not be loaded:
+%1</source>
+        <translation>Impossible de charger les paramètres :
+%1</translation>
+    </message>
+    <message>
+        <source>These values of %1 were refused; their fields keep what they held:</source>
+        <translation>Ces valeurs de %1 ont été refusées ; leurs champs gardent leur contenu :</translation>
+    </message>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation>Annuler le dernier lot</translation>
     </message>
 </context>
 <context>

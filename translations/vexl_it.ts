@@ -578,6 +578,117 @@
     </message>
 </context>
 <context>
+    <name>UndoBatch</name>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation>Annulla l&apos;ultimo lotto</translation>
+    </message>
+    <message>
+        <source>There is no batch to undo.</source>
+        <translation>Non c&apos;è nessun lotto da annullare.</translation>
+    </message>
+    <message>
+        <source>Undo the last batch? This will:</source>
+        <translation>Annullare l&apos;ultimo lotto? Verrà eseguito quanto segue:</translation>
+    </message>
+    <message>
+        <source>The last batch was undone.</source>
+        <translation>L&apos;ultimo lotto è stato annullato.</translation>
+    </message>
+    <message>
+        <source>The last batch was undone, except what is listed as kept.</source>
+        <translation>L&apos;ultimo lotto è stato annullato, tranne ciò che è elencato come mantenuto.</translation>
+    </message>
+    <message>
+        <source>Rename %1 back to %2</source>
+        <translation>Rinominare di nuovo %1 in %2</translation>
+    </message>
+    <message>
+        <source>Remove %1 and restore from the trash the file it replaced</source>
+        <translation>Rimuovere %1 e ripristinare dal cestino il file che ha sostituito</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Rimuovere %1</translation>
+    </message>
+    <message>
+        <source>Restore %1 from the trash</source>
+        <translation>Ripristinare %1 dal cestino</translation>
+    </message>
+    <message>
+        <source>Delete %1 on the server of %2</source>
+        <translation>Eliminare %1 sul server di %2</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed or went since the batch</source>
+        <translation>%1 mantenuto: è cambiato o sparito dopo il lotto</translation>
+    </message>
+    <message>
+        <source>Kept %1: another file is at %2 now</source>
+        <translation>%1 mantenuto: ora in %2 c&apos;è un altro file</translation>
+    </message>
+    <message>
+        <source>Kept %1: %2</source>
+        <translation>%1 mantenuto: %2</translation>
+    </message>
+    <message>
+        <source>Renamed %1 back to %2</source>
+        <translation>%1 rinominato di nuovo in %2</translation>
+    </message>
+    <message>
+        <source>Already gone: %1</source>
+        <translation>Già sparito: %1</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed since the batch</source>
+        <translation>%1 mantenuto: è cambiato dopo il lotto</translation>
+    </message>
+    <message>
+        <source>Removed %1</source>
+        <translation>%1 rimosso</translation>
+    </message>
+    <message>
+        <source>Kept %1: the file it replaced is not in the trash</source>
+        <translation>%1 mantenuto: il file che ha sostituito non è nel cestino</translation>
+    </message>
+    <message>
+        <source>Removed %1 and restored the file it replaced</source>
+        <translation>%1 rimosso e ripristinato il file che aveva sostituito</translation>
+    </message>
+    <message>
+        <source>Restored %1 from the trash</source>
+        <translation>%1 ripristinato dal cestino</translation>
+    </message>
+    <message>
+        <source>Left %1 in the trash: another file is in its place</source>
+        <translation>%1 lasciato nel cestino: al suo posto c&apos;è un altro file</translation>
+    </message>
+    <message>
+        <source>Could not restore %1: it is no longer in the trash</source>
+        <translation>Impossibile ripristinare %1: non è più nel cestino</translation>
+    </message>
+    <message>
+        <source>Left %1 in the trash: %2</source>
+        <translation>%1 lasciato nel cestino: %2</translation>
+    </message>
+    <message>
+        <source>Not deleted on the server: %1 (%2)</source>
+        <translation>Non eliminato sul server: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>no saved connection &quot;%1&quot;</source>
+        <translation>nessuna connessione salvata «%1»</translation>
+    </message>
+    <message>
+        <source>the connection &quot;%1&quot; has no saved password</source>
+        <translation>la connessione «%1» non ha una password salvata</translation>
+    </message>
+    <message>
+        <source>Deleted %1 on the server of %2</source>
+        <translation>%1 eliminato sul server di %2</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
@@ -1676,6 +1787,14 @@
         <source>Show the name each ticked image will get, before anything is written.</source>
         <translation>Mostra il nome che riceverà ogni immagine spuntata, prima di scrivere qualsiasi cosa.</translation>
     </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... e altri %1</translation>
+    </message>
+    <message>
+        <source>Settings files (*.ini);;All files (*)</source>
+        <translation>File di impostazioni (*.ini);;Tutti i file (*)</translation>
+    </message>
 </context>
 <context>
     <name>frmNamePreview</name>
@@ -1827,6 +1946,50 @@
     <message>
         <source>%1 entries skipped (unusable names or paths too long)</source>
         <translation>%1 voci saltate (nomi inutilizzabili o percorsi troppo lunghi)</translation>
+    </message>
+    <message>
+        <source>Save Settings As...</source>
+        <translation>Salva impostazioni con nome...</translation>
+    </message>
+    <message>
+        <source>Load Settings...</source>
+        <translation>Carica impostazioni...</translation>
+    </message>
+    <message>
+        <source>Recent Presets</source>
+        <translation>Preimpostazioni recenti</translation>
+    </message>
+    <message>
+        <source>Undo Last Batch...</source>
+        <translation>Annulla l&apos;ultimo lotto...</translation>
+    </message>
+    <message>
+        <source>Save Settings As</source>
+        <translation>Salva impostazioni con nome</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:
+%2</source>
+        <translation>Impossibile salvare le impostazioni in %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Load Settings</source>
+        <translation>Carica impostazioni</translation>
+    </message>
+    <message>
+        <source>The settings could not be loaded:
+%1</source>
+        <translation>Impossibile caricare le impostazioni:
+%1</translation>
+    </message>
+    <message>
+        <source>These values of %1 were refused; their fields keep what they held:</source>
+        <translation>Questi valori di %1 sono stati rifiutati; i loro campi mantengono il contenuto precedente:</translation>
+    </message>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation>Annulla l&apos;ultimo lotto</translation>
     </message>
 </context>
 <context>

@@ -578,6 +578,117 @@
     </message>
 </context>
 <context>
+    <name>UndoBatch</name>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation>Laatste batch ongedaan maken</translation>
+    </message>
+    <message>
+        <source>There is no batch to undo.</source>
+        <translation>Er is geen batch om ongedaan te maken.</translation>
+    </message>
+    <message>
+        <source>Undo the last batch? This will:</source>
+        <translation>De laatste batch ongedaan maken? Dit gebeurt dan:</translation>
+    </message>
+    <message>
+        <source>The last batch was undone.</source>
+        <translation>De laatste batch is ongedaan gemaakt.</translation>
+    </message>
+    <message>
+        <source>The last batch was undone, except what is listed as kept.</source>
+        <translation>De laatste batch is ongedaan gemaakt, behalve wat als behouden staat vermeld.</translation>
+    </message>
+    <message>
+        <source>Rename %1 back to %2</source>
+        <translation>%1 terug hernoemen naar %2</translation>
+    </message>
+    <message>
+        <source>Remove %1 and restore from the trash the file it replaced</source>
+        <translation>%1 verwijderen en het bestand dat het verving uit de prullenbak terugzetten</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Restore %1 from the trash</source>
+        <translation>%1 uit de prullenbak terugzetten</translation>
+    </message>
+    <message>
+        <source>Delete %1 on the server of %2</source>
+        <translation>%1 verwijderen op de server van %2</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed or went since the batch</source>
+        <translation>%1 behouden: gewijzigd of verdwenen sinds de batch</translation>
+    </message>
+    <message>
+        <source>Kept %1: another file is at %2 now</source>
+        <translation>%1 behouden: op %2 staat nu een ander bestand</translation>
+    </message>
+    <message>
+        <source>Kept %1: %2</source>
+        <translation>%1 behouden: %2</translation>
+    </message>
+    <message>
+        <source>Renamed %1 back to %2</source>
+        <translation>%1 teruggezet naar %2</translation>
+    </message>
+    <message>
+        <source>Already gone: %1</source>
+        <translation>Al verdwenen: %1</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed since the batch</source>
+        <translation>%1 behouden: gewijzigd sinds de batch</translation>
+    </message>
+    <message>
+        <source>Removed %1</source>
+        <translation>%1 verwijderd</translation>
+    </message>
+    <message>
+        <source>Kept %1: the file it replaced is not in the trash</source>
+        <translation>%1 behouden: het bestand dat het verving staat niet in de prullenbak</translation>
+    </message>
+    <message>
+        <source>Removed %1 and restored the file it replaced</source>
+        <translation>%1 verwijderd en het bestand dat het verving teruggezet</translation>
+    </message>
+    <message>
+        <source>Restored %1 from the trash</source>
+        <translation>%1 uit de prullenbak teruggezet</translation>
+    </message>
+    <message>
+        <source>Left %1 in the trash: another file is in its place</source>
+        <translation>%1 in de prullenbak gelaten: op zijn plaats staat een ander bestand</translation>
+    </message>
+    <message>
+        <source>Could not restore %1: it is no longer in the trash</source>
+        <translation>%1 kon niet worden teruggezet: het staat niet meer in de prullenbak</translation>
+    </message>
+    <message>
+        <source>Left %1 in the trash: %2</source>
+        <translation>%1 in de prullenbak gelaten: %2</translation>
+    </message>
+    <message>
+        <source>Not deleted on the server: %1 (%2)</source>
+        <translation>Niet verwijderd op de server: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>no saved connection &quot;%1&quot;</source>
+        <translation>geen opgeslagen verbinding &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the connection &quot;%1&quot; has no saved password</source>
+        <translation>de verbinding &quot;%1&quot; heeft geen opgeslagen wachtwoord</translation>
+    </message>
+    <message>
+        <source>Deleted %1 on the server of %2</source>
+        <translation>%1 verwijderd op de server van %2</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>
@@ -1676,6 +1787,14 @@
         <source>Show the name each ticked image will get, before anything is written.</source>
         <translation>Toont de naam die elke aangevinkte afbeelding krijgt, voordat er iets wordt geschreven.</translation>
     </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... en nog %1</translation>
+    </message>
+    <message>
+        <source>Settings files (*.ini);;All files (*)</source>
+        <translation>Instellingenbestanden (*.ini);;Alle bestanden (*)</translation>
+    </message>
 </context>
 <context>
     <name>frmNamePreview</name>
@@ -1827,6 +1946,50 @@
     <message>
         <source>%1 entries skipped (unusable names or paths too long)</source>
         <translation>%1 items overgeslagen (onbruikbare namen of te lange paden)</translation>
+    </message>
+    <message>
+        <source>Save Settings As...</source>
+        <translation>Instellingen opslaan als...</translation>
+    </message>
+    <message>
+        <source>Load Settings...</source>
+        <translation>Instellingen laden...</translation>
+    </message>
+    <message>
+        <source>Recent Presets</source>
+        <translation>Recente voorinstellingen</translation>
+    </message>
+    <message>
+        <source>Undo Last Batch...</source>
+        <translation>Laatste batch ongedaan maken...</translation>
+    </message>
+    <message>
+        <source>Save Settings As</source>
+        <translation>Instellingen opslaan als</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1:
+%2</source>
+        <translation>De instellingen konden niet worden opgeslagen in %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Load Settings</source>
+        <translation>Instellingen laden</translation>
+    </message>
+    <message>
+        <source>The settings could not be loaded:
+%1</source>
+        <translation>De instellingen konden niet worden geladen:
+%1</translation>
+    </message>
+    <message>
+        <source>These values of %1 were refused; their fields keep what they held:</source>
+        <translation>Deze waarden uit %1 zijn geweigerd; hun velden houden wat ze bevatten:</translation>
+    </message>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation>Laatste batch ongedaan maken</translation>
     </message>
 </context>
 <context>
