@@ -1,11 +1,12 @@
 // CFtpClient against a real server: pyftpdlib on 127.0.0.1 with a temporary
-// root, started for this test.
+// root, started for this test. Passive uploads of whole batches, listings and
+// one session after another: tst_batch_ftpupload and tst_ftpdialogs; a late
+// reply to a cancelled upload: tst_ftpclient_scripted.
 
 #include "ftptesthelpers.h"
 #include "testsupport.h"
 
 #include "ftp/csocket.h"
-#include "ftp/ftplisting.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -45,36 +46,12 @@ private slots:
             fi.isDir() ? QDir(fi.filePath()).removeRecursively() : QFile::remove(fi.filePath());
     }
 
-    // In active mode: passive listings are read in the scripted tests.
-    void listing()
-    {
-        QVERIFY(m_root.mkdir(QStringLiteral("sub")));
-        QVERIFY(writeFile(serverPath(QStringLiteral("a.jpg")), QByteArray(10, 'a')));
-        QVERIFY(writeFile(serverPath(QStringLiteral("my photo.png")), QByteArray(1234, 'p')));
-        CFtpClient client;
-        ClientRecorder rec(client);
-        QVERIFY(connectClient(client, rec, false));
-        client.EnumFiles();
-        QCOMPARE(rec.waitFor(QStringLiteral("OnEnumFiles")), int(arStatusOk));
-        const CFtpFiles &files = client.CurrentDirectoryFiles();
-        QCOMPARE(files.Count(), 3);
-        QVERIFY(files.Item(QStringLiteral("sub")).IsDirectory());
-        QCOMPARE(files.Item(QStringLiteral("a.jpg")).FileSize(), qint64(10));
-        QCOMPARE(files.Item(QStringLiteral("my photo.png")).FileSize(), qint64(1234));
-        QCOMPARE(files.Item(QStringLiteral("a.jpg")).LastWriteTime().date(),
-                 QFileInfo(serverPath(QStringLiteral("a.jpg"))).lastModified().toUTC().date()); // listed in UTC
-        QVERIFY(ParseListing(client.CurrentDirectoryListing()).has_value()); // the raw text is kept
-        QCOMPARE(rec.progress.last(), qint64(client.CurrentDirectoryListing().toUtf8().size()));
-        QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
-    }
-
     void upload_data()
     {
         QTest::addColumn<bool>("passive");
         QTest::addColumn<qsizetype>("size");
         QTest::addColumn<int>("chunk");
         QTest::addColumn<qint64>("offset"); // REST; the server holds the leading bytes
-        QTest::addRow("passive, several MiB") << true << qsizetype(5 * 1024 * 1024 + 123) << 8192 << qint64(0);
         QTest::addRow("active, several MiB") << false << qsizetype(5 * 1024 * 1024 + 123) << 8192 << qint64(0);
         QTest::addRow("passive, zero bytes") << true << qsizetype(0) << 1460 << qint64(0);
         QTest::addRow("passive, one byte past a chunk") << true << qsizetype(1461) << 1460 << qint64(0);
@@ -118,81 +95,10 @@ private slots:
         QCOMPARE(client.FtpSessionState(), int(ftpFreeState));
     }
 
-    void download_data()
-    {
-        QTest::addColumn<bool>("passive");
-        QTest::addColumn<QString>("remote");
-        QTest::addColumn<QByteArray>("localBefore"); // empty: no local file
-        QTest::addColumn<bool>("overwrite");
-        QTest::addColumn<QStringList>("rest");
-        QTest::addRow("passive, resumed") << true << "big.bin" << m_remote.left(1024 * 1024) << false
-                                          << QStringList{"REST 1048576"};
-        QTest::addRow("active, new file") << false << "big.bin" << QByteArray() << false << QStringList{};
-        QTest::addRow("overwrite replaces the local file")
-            << true << "big.bin" << QByteArray("stale content that is not the file") << true << QStringList{};
-        QTest::addRow("missing remote file leaves no local file") << true << "missing.bin" << QByteArray() << false
-                                                                  << QStringList{};
-    }
-
-    void download()
-    {
-        QFETCH(bool, passive);
-        QFETCH(QString, remote);
-        QFETCH(QByteArray, localBefore);
-        QFETCH(bool, overwrite);
-        QVERIFY(writeFile(serverPath(QStringLiteral("big.bin")), m_remote));
-        const QString local = localPath(QStringLiteral("down.bin"));
-        QFile::remove(local);
-        if (!localBefore.isEmpty())
-            QVERIFY(writeFile(local, localBefore));
-        CFtpClient client;
-        ClientRecorder rec(client);
-        QVERIFY(connectClient(client, rec, passive));
-        client.DownloadFile(remote, local, overwrite);
-        const int result = rec.waitFor(QStringLiteral("OnDownloadFile"), 1, 60000);
-        QTEST(rec.commands.filter(QStringLiteral("REST")), "rest");
-        QCOMPARE(rec.commands.last(), QStringLiteral("RETR ") + remote);
-        QCOMPARE(client.DataSocket().State(), int(sockClosed));
-        if (remote == QLatin1String("missing.bin")) {
-            QCOMPARE(result, int(arStatusError));
-            QCOMPARE(client.LastFtpError().Number(), 16550);
-            QVERIFY(!QFileInfo::exists(local));
-            return;
-        }
-        QCOMPARE(result, int(arStatusOk));
-        QVERIFY(readFile(local) == m_remote);
-        QCOMPARE(rec.progress.last(), qint64(m_remote.size()));
-        QVERIFY(rec.progress.first() > (overwrite ? 0 : localBefore.size()));
-    }
-
-    void cancelledUploadThenAnother()
-    {
-        const QByteArray small = randomBytes(3000);
-        QVERIFY(writeFile(localPath(QStringLiteral("big.bin")), randomBytes(8 * 1024 * 1024)));
-        QVERIFY(writeFile(localPath(QStringLiteral("small.bin")), small));
-        CFtpClient client;
-        ClientRecorder rec(client);
-        client.setSendBufferLenght(512);
-        QVERIFY(connectClient(client, rec));
-        connect(&client, &CFtpClient::OnDataTransferProgress, &client, [&] {
-            if (client.PendingMethod() == 9 && rec.progress.size() == 3)
-                client.CancelAsyncMethod();
-        });
-        client.UploadFile(localPath(QStringLiteral("big.bin")), QStringLiteral("big.bin"));
-        QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile")), int(arStatusCancel));
-        QCOMPARE(client.DataSocket().State(), int(sockClosed));
-        // The server's answer to the abandoned STOR must not end the next upload.
-        client.UploadFile(localPath(QStringLiteral("small.bin")), QStringLiteral("small.bin"));
-        QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile"), 2), int(arStatusOk));
-        QVERIFY(readFile(serverPath(QStringLiteral("small.bin"))) == small);
-    }
-
     void unicodePasswords_data()
     {
         QTest::addColumn<QString>("password");
-        QTest::addRow("cyrillic") << QStringLiteral("пароль");
         QTest::addRow("cjk") << QStringLiteral("密码パス");
-        QTest::addRow("latin-1") << QStringLiteral("pässwörd");
     }
 
     // Sent as UTF-8, the form the server knows (the stored form is pinned in
@@ -205,22 +111,6 @@ private slots:
         CFtpClient client;
         ClientRecorder rec(client);
         QVERIFY(vexl::test::login(client, rec, server.port(), QStringLiteral("uni"), password));
-    }
-
-    void secondMethodWhilePending()
-    {
-        QVERIFY(writeFile(serverPath(QStringLiteral("a.jpg")), "x"));
-        CFtpClient client;
-        ClientRecorder rec(client);
-        QVERIFY(connectClient(client, rec));
-        client.EnumFiles();
-        QCOMPARE(raised([&] { client.SetCurrentDirectory(QStringLiteral("/")); }),
-                 QStringLiteral("16007 CFtpClient.SetCurrentDirectory: Cannot execute the SetCurrentDirectory method. "
-                                "Waiting fot the server response on the previous command."));
-        QCOMPARE(client.PendingMethod(), 10);
-        QCOMPARE(rec.waitFor(QStringLiteral("OnEnumFiles")), int(arStatusOk));
-        QCOMPARE(client.CurrentDirectoryFiles().Count(), 1);
-        QCOMPARE(rec.count(QStringLiteral("OnSetCurrentDirectory")), 0);
     }
 
 private:
@@ -236,7 +126,6 @@ private:
     QTemporaryDir m_localDir;
     QDir m_root;
     PyFtpServer m_server;
-    QByteArray m_remote = randomBytes(3 * 1024 * 1024 + 7);
 };
 
 QTEST_GUILESS_MAIN(TestFtpClientLive)

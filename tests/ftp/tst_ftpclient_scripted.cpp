@@ -6,6 +6,7 @@
 #include "testsupport.h"
 
 #include "ftp/csocket.h"
+#include "ftp/ctimeout.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -489,6 +490,10 @@ private slots:
         QVERIFY(raised([&] { client.Connect(); }).startsWith(QLatin1String("5 CFtpClient.Connect:")));
         QCOMPARE(client.PendingMethod(), 0);
         QCOMPARE(client.FtpSessionState(), int(ftpClosed));
+        CTimeout watchdog; // more milliseconds than the system timer takes
+        watchdog.setTimeOutValue(3000000);
+        QCOMPARE(raised([&] { watchdog.StartTimer(); }),
+                 QStringLiteral("17002 MTimeOutSupport.RegisterTimer: Cannot create the timer"));
     }
 };
 
