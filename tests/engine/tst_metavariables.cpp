@@ -69,7 +69,6 @@ private slots:
         QTest::addRow("every token, any letter case")
             << "[EXT] [selnum] [SeqNum] [FSIZE] [NUMCOL] [MEGAPIX] [width]x[HEIGHT]" << "JPG 12 7 25.3KB 256 0.3 640x480"
             << "JPG 12 7 25.3KB 256 0.3 640x480";
-        QTest::addRow("repeated token") << "[SEQNUM]-[seqnum]" << "7-7" << "7-7";
         QTest::addRow("file name is left to the overlay") << "[FNAME]" << "[FNAME]" << "[FNAME]";
         QTest::addRow("per cent sign") << "50% off" << "50\\% off" << "50% off";
         QTest::addRow("line escapes removed") << "a\\nb\\rc" << "abc" << "abc";
@@ -222,7 +221,6 @@ private slots:
         QTest::addColumn<bool>("overlay");
         QTest::addColumn<QString>("expectedName");
         QTest::addColumn<QString>("expectedCamera");
-        QTest::addRow("other tokens only") << "[ORIGNAME]_" << false << "q_0.jpg" << "";
         QTest::addRow("in the stamp") << "[ORIGNAME]_" << true << "q_0.jpg" << "Phone";
         QTest::addRow("in the stamp switched off") << "" << false << "0.jpg" << "";
         QTest::addRow("in the prefix") << "[TIME]" << false << "12-00-000.jpg" << "Phone";
