@@ -72,7 +72,7 @@ private slots:
         f.s.TextOverlayText = QStringLiteral("x");
         f.s.RenameSuffix = QStringLiteral("_x");
         f.s.OutputDir = f.in;
-        f.input.recurse = true;
+        f.input.recurse = f.s.ReplicateSubDirs = true;
         const QStringList odd = {"c?.png", "c*.png", "photo[1].png", "s%d.png", "50%.png", "two words.png", "-dash.png",
                                  "@list.png", "~home.png", "png:c.png", "b{1,2}.png", QString::fromUtf8("été.png"),
                                  "we[i]rd %d dir/in.png"};

@@ -245,6 +245,10 @@ private slots:
         QCOMPARE(f.go(), BatchOutcome::Finished);
         // The image ends at the question: no meta data step asking again.
         QCOMPARE(f.host.titles(), (QStringList{"Identify Error", "Done"}));
+        const QString text = f.host.asked.first().text;
+        QVERIFY2(text.startsWith(QStringLiteral("Could not retrive information on \"%1\" because:\r\n(0) ")
+                                     .arg(f.outPath(QStringLiteral("a.png")))),
+                 qPrintable(text));
         QCOMPARE(imageSize(f.outPath(QStringLiteral("b.png"))), qMakePair(10, 5));
     }
 
