@@ -35,7 +35,7 @@ struct FtpBatch : BatchFixture
         Ftp() = FtpState{};
         // name, server, port, path, anonymous, user, password, passive, timeout
         Ftp().connections = {FTPConnection{QStringLiteral("Local"), QStringLiteral("127.0.0.1"), server.port(), QString(),
-                                           false, kUser, password, passive, passive ? 10 : 0}};
+                                           false, kUser, password, passive, 10}};
         s.OutputDir = basePath;
         input.outputDestIndex = 2;
         input.outputDestText = QStringLiteral("FTP: Local");
@@ -66,8 +66,7 @@ class TestBatchFtpUpload : public QObject
 private slots:
     // Every output uploaded byte for byte, in passive and in active mode; a
     // skipped image is neither uploaded nor left staged. A password beyond
-    // Latin-1 is sent as UTF-8, the form the server knows; a time-out of 0 is
-    // none (the active rows' connection has it).
+    // Latin-1 is sent as UTF-8, the form the server knows.
     void uploadsEveryOutputIntoTheBaseFolder_data()
     {
         QTest::addColumn<QString>("basePath");
@@ -75,7 +74,7 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<bool>("passive");
         QTest::addRow("empty base is the root") << QString() << QString() << kPassword << true;
-        QTest::addRow("base folder, active mode, UTF-8 password, no time-out")
+        QTest::addRow("base folder, active mode, UTF-8 password")
             << QStringLiteral("/photos") << QStringLiteral("photos/") << QStringLiteral("密码パス") << false;
     }
     void uploadsEveryOutputIntoTheBaseFolder()

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -490,7 +491,21 @@ private slots:
         QVERIFY(raised([&] { client.Connect(); }).startsWith(QLatin1String("5 CFtpClient.Connect:")));
         QCOMPARE(client.PendingMethod(), 0);
         QCOMPARE(client.FtpSessionState(), int(ftpClosed));
-        CTimeout watchdog; // more milliseconds than the system timer takes
+        // The watchdog: 0 is no time-out (the FTP windows pass a connection's
+        // own), a reset starts the count again, more milliseconds than the
+        // system timer takes are refused.
+        CTimeout watchdog;
+        watchdog.setTimeOutValue(0);
+        watchdog.StartTimer();
+        QVERIFY(!watchdog.isRunning());
+        watchdog.setTimeOutValue(1); // each reply or data block resets it: no time-out while they come
+        QSignalSpy fired(&watchdog, &CTimeout::TimeOut);
+        watchdog.StartTimer();
+        QTimer resetter;
+        QObject::connect(&resetter, &QTimer::timeout, &watchdog, &CTimeout::Reset);
+        resetter.start(300);
+        QVERIFY(!fired.wait(1600));
+        watchdog.StopTimer();
         watchdog.setTimeOutValue(3000000);
         QCOMPARE(raised([&] { watchdog.StartTimer(); }),
                  QStringLiteral("17002 MTimeOutSupport.RegisterTimer: Cannot create the timer"));
