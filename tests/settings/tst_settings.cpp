@@ -222,6 +222,7 @@ private slots:
         QTest::addRow("empty stays empty") << "" << false << false << 0 << "5" << "" << false << false;
         QTest::addRow("zero after a removed letter shows the zero message")
             << "0x" << false << false << 0 << "0" << "1" << false << true;
+        QTest::addRow("per cent refused") << "50%" << false << false << 0 << "50" << "50" << true << false;
         QTest::addRow("above the maximum gives the previous text") << "101" << false << false << 100 << "10" << "10" << false << false;
         QTest::addRow("at the maximum") << "100" << false << false << 100 << "10" << "100" << false << false;
         QTest::addRow("maximum 0 is none") << "99999" << false << false << 0 << "9999" << "99999" << false << false;
