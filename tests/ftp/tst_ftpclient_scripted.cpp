@@ -400,6 +400,18 @@ private slots:
         QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile")), int(arStatusOk));
     }
 
+    // A connection request no one takes is closed, not left hanging.
+    void unacceptedConnectionIsClosed()
+    {
+        CSocket listener;
+        listener.Bind(0, QStringLiteral("127.0.0.1"));
+        listener.Listen();
+        QTcpSocket caller;
+        QSignalSpy gone(&caller, &QTcpSocket::disconnected);
+        caller.connectToHost(QHostAddress::LocalHost, quint16(listener.LocalPort()));
+        QVERIFY(gone.wait(5000));
+    }
+
     // A server that stops reading: the bar stops at what has reached it, not at
     // what sits in this machine's queues.
     void uploadProgressCountsWhatLeft()
