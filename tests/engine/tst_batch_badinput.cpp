@@ -19,19 +19,32 @@ private slots:
         BatchFixture f;
         f.s.MiscAntialias = true;
         f.s.RenamePrefix = QStringLiteral("t_");
+        // A shrinking resize: the decode-size hint it gives must not let a
+        // declared giant through.
+        f.s.DimensionMethod = 1;
+        f.s.DimensionWidth = f.s.DimensionHeight = QStringLiteral("100");
+        f.s.DimensionShrinkOnly = true;
         QVERIFY(f.addImage(QStringLiteral("a_good.jpg"), 64, 48));
         const std::pair<const char *, QByteArray> bad[] = {
             {"b_text.jpg", "this is not an image\n"},
             {"c_zero.png", QByteArray()},
             {"d_truncated.jpg", fileBytes(f.inPath(QStringLiteral("a_good.jpg"))).left(300)},
             {"e_bomb.png", pngBomb(65000, 65000)},
+            {"e_bomb16k.png", pngBomb(16000, 16000)},
+            {"e_bomb.jpg", jpegBomb()},
+            {"e_tables.jpg", jpegDeclaring(60000, 60000)},
             {"f_frames.gif", gifOf(100000, 4, 4)},
+            {"f_frame.gif", gifOf(1, 65000, 65000)},
             {"g_svg.gif", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"60000\" height=\"60000\"/>"},
+            {"g_mvg.png", "push graphic-context\nviewbox 0 0 60000 60000\n"},
         };
         for (const auto &[name, bytes] : bad) {
             QVERIFY(writeFile(f.inPath(QLatin1String(name)), bytes));
             f.add(QLatin1String(name));
         }
+        // 100 KiB of text chunk inflating to 96 MiB: read without it.
+        QVERIFY(writeFile(f.inPath(QStringLiteral("y_text.png")), pngTextBomb(96)));
+        f.add(QStringLiteral("y_text.png"));
         QVERIFY(f.addImage(QStringLiteral("z_good.png"), 50, 40));
         const auto before = checksums(f.in);
         f.host.defaultAnswer = MsgAnswer::Yes;
@@ -47,6 +60,7 @@ private slots:
         QCOMPARE(f.host.titles(), expected << QStringLiteral("Done"));
         QCOMPARE(imageSize(f.outPath(QStringLiteral("t_a_good.jpg"))), qMakePair(64, 48));
         QCOMPARE(imageSize(f.outPath(QStringLiteral("t_z_good.png"))), qMakePair(50, 40));
+        QVERIFY(QFileInfo(f.outPath(QStringLiteral("t_y_text.png"))).size() < 64 * 1024);
         QCOMPARE(checksums(f.in), before);
     }
 
@@ -54,14 +68,21 @@ private slots:
     {
         BatchFixture f;
         f.s.MiscFlipHoriz = true;
+        f.s.TextOverlay = true; // a composite on the file as well
+        f.s.TextOverlayText = QStringLiteral("x");
         f.s.RenameSuffix = QStringLiteral("_x");
         f.s.OutputDir = f.in;
-        const QStringList odd = {"c?.png", "c*.png", "photo[1].png", "s%d.png", "50%.png", "two words.png", "-dash.png"};
+        f.input.recurse = f.s.ReplicateSubDirs = true;
+        const QStringList odd = {"c?.png", "c*.png", "photo[1].png", "s%d.png", "50%.png", "two words.png", "-dash.png",
+                                 "@list.png", "~home.png", "png:c.png", "b{1,2}.png", QString::fromUtf8("été.png"),
+                                 "we[i]rd %d dir/in.png"};
         for (int i = 0; i < odd.size(); ++i)
             QVERIFY(f.addImage(odd.at(i), 31 + i, 20, unsigned(i + 1)));
-        // Neighbours that a pattern would match.
+        // Neighbours that a pattern, a list file, a home folder, a coder
+        // prefix, braces or a folder pattern would reach.
         QMap<QString, QByteArray> neighbours;
-        for (const char *name : {"c1.png", "photo.png", "s1.png", "c1_x.png", "photo_x.png"}) {
+        for (const char *name : {"c1.png", "photo.png", "s1.png", "c1_x.png", "photo_x.png", "list.png", "home.png",
+                                 "c.png", "b1.png", "b2.png", "ete.png", "weird %d dir/in.png", "we[i]rd 0 dir/in.png"}) {
             QVERIFY(makeImage(f.inPath(QLatin1String(name)), 10, 10, 9));
             neighbours.insert(QLatin1String(name), checksum(f.inPath(QLatin1String(name))));
         }

@@ -27,14 +27,15 @@ struct FtpBatch : BatchFixture
     QString root = world.path(QStringLiteral("server"));
     PyFtpServer server;
 
-    explicit FtpBatch(const QString &basePath = QStringLiteral("/"))
+    explicit FtpBatch(const QString &basePath = QStringLiteral("/"), const QString &password = kPassword,
+                      bool passive = true)
     {
         QDir().mkpath(root);
-        QVERIFY2(server.start(root, kUser, kPassword), qPrintable(server.error()));
+        QVERIFY2(server.start(root, kUser, password), qPrintable(server.error()));
         Ftp() = FtpState{};
         // name, server, port, path, anonymous, user, password, passive, timeout
         Ftp().connections = {FTPConnection{QStringLiteral("Local"), QStringLiteral("127.0.0.1"), server.port(), QString(),
-                                           false, kUser, kPassword, true, 10}};
+                                           false, kUser, password, passive, 10}};
         s.OutputDir = basePath;
         input.outputDestIndex = 2;
         input.outputDestText = QStringLiteral("FTP: Local");
@@ -63,20 +64,26 @@ class TestBatchFtpUpload : public QObject
     Q_OBJECT
 
 private slots:
-    // Every output uploaded byte for byte; a skipped image is neither uploaded
-    // nor left staged.
+    // Every output uploaded byte for byte, in passive and in active mode; a
+    // skipped image is neither uploaded nor left staged. A password beyond
+    // Latin-1 is sent as UTF-8, the form the server knows.
     void uploadsEveryOutputIntoTheBaseFolder_data()
     {
         QTest::addColumn<QString>("basePath");
         QTest::addColumn<QString>("remoteFolder");
-        QTest::addRow("empty base is the root") << QString() << QString();
-        QTest::addRow("base folder") << QStringLiteral("/photos") << QStringLiteral("photos/");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("passive");
+        QTest::addRow("empty base is the root") << QString() << QString() << kPassword << true;
+        QTest::addRow("base folder, active mode, UTF-8 password")
+            << QStringLiteral("/photos") << QStringLiteral("photos/") << QStringLiteral("密码パス") << false;
     }
     void uploadsEveryOutputIntoTheBaseFolder()
     {
         QFETCH(QString, basePath);
         QFETCH(QString, remoteFolder);
-        FtpBatch b(basePath);
+        QFETCH(QString, password);
+        QFETCH(bool, passive);
+        FtpBatch b(basePath, password, passive);
         QDir(b.root).mkpath(QStringLiteral("photos"));
         b.s.MiscGreyscale = true;
         QVERIFY(b.addImage(QStringLiteral("one.png"), 60, 40, 1));
@@ -100,7 +107,8 @@ private slots:
             QCOMPARE(fileBytes(remote + it.key()), it.value());
         QCOMPARE(b.staged(), QStringList());
         QVERIFY(b.host.ftpLog.contains(QStringLiteral("PASS ****")));
-        QVERIFY(!b.host.ftpLog.join(QLatin1Char('\n')).contains(kPassword));
+        QVERIFY(!b.host.ftpLog.join(QLatin1Char('\n')).contains(password));
+        QCOMPARE(b.host.ftpLog.filter(QStringLiteral("PORT ")).isEmpty(), passive);
     }
 
     void replicatedFoldersCreateOnlyWhatIsMissing()

@@ -38,24 +38,20 @@ private slots:
         QTest::addColumn<QString>("setup");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("expected"); // "title:a word of the text"; "" = no question
-        const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No), cancel = int(MsgAnswer::Cancel);
-        QTest::addRow("delete old: asked even if nothing overwrites")
-            << "delete other prefix" << yes << "Delete Warning:";
+        // Delete Old asked, IMMINENT answered Yes or No, another folder and the
+        // warnings switched off: the main window's startWarnings table.
+        const int yes = int(MsgAnswer::Yes), cancel = int(MsgAnswer::Cancel);
         QTest::addRow("delete old answered Cancel: stores, starts")
             << "delete same resize" << cancel << "Delete Warning:";
-        QTest::addRow("same folder resize: IMMINENT") << "same resize" << yes << "Overwrite Warning:IMMINENT";
         QTest::addRow("same folder greyscale only: IMMINENT") << "same grey" << yes << "Overwrite Warning:IMMINENT";
         QTest::addRow("same folder through a link: IMMINENT") << "linked resize" << yes << "Overwrite Warning:IMMINENT";
-        QTest::addRow("IMMINENT answered No does not start") << "same resize" << no << "Overwrite Warning:IMMINENT";
         QTest::addRow("same folder format change only: MEDIUM") << "same format" << yes << "Overwrite Warning:MEDIUM";
         QTest::addRow("same folder resize, spaces: MEDIUM")
             << "same resize spaces" << cancel << "Overwrite Warning:MEDIUM";
         QTest::addRow("same folder with a prefix: none") << "same resize prefix" << yes << "";
         QTest::addRow("same folder with a suffix: none") << "same resize suffix" << yes << "";
         QTest::addRow("same folder numbered: none") << "same resize numbered" << yes << "";
-        QTest::addRow("other folder: none") << "other resize" << yes << "";
         QTest::addRow("same folder renaming only: none") << "same spaces" << yes << "";
-        QTest::addRow("warnings switched off: none even with delete old") << "ignore delete same resize" << no << "";
     }
     void startChecks()
     {
@@ -80,7 +76,7 @@ private slots:
         QStringList asked;
         int stored = 0;
         const bool started = BatchRun::StartChecks(
-            f.s, f.input.currentFolder, has("ignore") ? 1 : 0,
+            f.s, f.input.currentFolder, 0,
             [&](const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) {
                 const bool yesNoCancel = buttons == MsgButtons::YesNoCancel && icon == MsgIcon::Question;
                 asked << (yesNoCancel ? title : QStringLiteral("?")) + QLatin1Char(':') + text;

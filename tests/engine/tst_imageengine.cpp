@@ -1,8 +1,8 @@
-// The image engine: the coder allow-list, failure texts, hostile files, file
-// names taken literally, and events served during a call. (Label texts taken
-// literally: tst_batch_pixels' overlay rows.)
+// The image engine: failure texts and events served during a call. (Every
+// listed type written and read: tst_batch_pixels' scene rows, label texts taken
+// literally: its overlay rows; hostile files and file names taken literally,
+// through every call a batch makes: tst_batch_badinput.)
 #include "batchfixture.h"
-#include "hostilefiles.h"
 
 #include "support/vexlerror.h"
 
@@ -67,28 +67,6 @@ private slots:
         m_dir.reset();
     }
 
-    void readsEveryListedType_data()
-    {
-        QTest::addColumn<QString>("ext");
-        QTest::addColumn<QString>("magick");
-        for (const auto &[ext, magick] : {std::pair{"png", "PNG"}, {"jpg", "JPEG"}, {"jpeg", "JPEG"}, {"gif", "GIF"},
-                                          {"bmp", "BMP"}, {"tif", "TIFF"}, {"tga", "TGA"},
-                                          {"miff", "MIFF"}, {"pcx", "PCX"}})
-            QTest::addRow("%s", ext) << QString::fromLatin1(ext) << QString::fromLatin1(magick);
-    }
-    // Written and read back by the engine: the allow-list lets every type of the program through.
-    void readsEveryListedType()
-    {
-        QFETCH(QString, ext);
-        QFETCH(QString, magick);
-        QVERIFY(makeImage(p("src.png"), 40, 30));
-        ImageEngine engine;
-        QCOMPARE(failureOf([&] { engine.Convert({"-geometry", "20x15", p("src.png"), p("out." + ext)}); }), QString());
-        QCOMPARE(identify("%w %h %m", p("out." + ext)), QString("20 15 " + magick));
-        QCOMPARE(failureOf([&] { engine.Convert({"-geometry", "10x8", p("out." + ext), p("back.png")}); }), QString());
-        QCOMPARE(imageSize(p("back.png")), qMakePair(10, 8));
-    }
-
     void failuresCarryImageMagickText_data()
     {
         QTest::addColumn<QStringList>("call"); // the tool, then its arguments
@@ -129,111 +107,6 @@ private slots:
         QCOMPARE(error.source, "ImageEngine." + tool);
         QCOMPARE(checksums("."), before);
         QVERIFY(QFileInfo("folder.png").isDir());
-    }
-
-    void hostileFilesFailFast_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("readable"); // read without the hostile part
-        QTest::addRow("png 65000x65000") << "bomb.png" << pngBomb(65000, 65000) << false;
-        QTest::addRow("png 16000x16000") << "bomb16k.png" << pngBomb(16000, 16000) << false;
-        QTest::addRow("jpeg 65000x65000") << "bomb.jpg" << jpegBomb() << false;
-        // Scaled by the decode-size hint a resize gives, it would pass the size limit.
-        QTest::addRow("jpeg with tables declaring 60000x60000") << "tables.jpg" << jpegDeclaring(60000, 60000) << false;
-        QTest::addRow("gif frame 65000x65000") << "frame.gif" << gifOf(1, 65000, 65000) << false;
-        QTest::addRow("gif of 100000 frames") << "frames.gif" << gifOf(100000, 1, 1) << false;
-        const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"60000\" height=\"60000\">"
-                               "<rect width=\"60000\" height=\"60000\"/></svg>";
-        QTest::addRow("svg named gif") << "svg.gif" << svg << false;
-        QTest::addRow("mvg named png") << "mvg.png" << QByteArray("push graphic-context\nviewbox 0 0 60000 60000\n") << false;
-        // A text chunk of 100 KiB that inflates to 96 MiB: read without it.
-        QTest::addRow("png text bomb") << "text.png" << pngTextBomb(96) << true;
-    }
-    // Every call the batch makes on such a file fails within a second or two,
-    // with memory to spare, or works as fast on the file without its hostile
-    // part, which no output carries on.
-    void hostileFilesFailFast()
-    {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, readable);
-        QVERIFY(writeFile(p(name), bytes));
-        const QList<QStringList> calls{{"identify", "-format", "%w %h bleh"},
-                                       {"identify", "-format", "%w %h %k %b bleh"},
-                                       {"identify", "-format", "%n"},
-                                       {"mogrify", "-quality", "90", "-geometry", "100x100"},
-                                       {"convert", "-geometry", "100x100"}};
-        for (QStringList call : calls) {
-            const QString tool = call.takeFirst();
-            call << p(name);
-            if (tool == "convert")
-                call << p("out.png");
-            const qint64 rssBefore = peakRssKiB();
-            QElapsedTimer clock;
-            clock.start();
-            const QString error = failureOf([&] { runTool(tool, call); });
-            QVERIFY2(error.isEmpty() == readable, qPrintable(tool + ": " + error));
-            QVERIFY2(clock.elapsed() < 3000, qPrintable(tool));
-            QVERIFY2(peakRssKiB() - rssBefore < 100 * 1024 && peakRssKiB() < 300 * 1024, qPrintable(tool));
-        }
-        if (!readable) {
-            QCOMPARE(fileBytes(p(name)), bytes);
-        } else { // no output carries the text on (the file itself was changed in place)
-            QVERIFY(QFileInfo(p("out.png")).size() < 64 * 1024);
-            QVERIFY(QFileInfo(p(name)).size() < 64 * 1024);
-        }
-    }
-
-    void fileNamesAreData_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("neighbours"); // what a pattern reading of the name would hit
-        QTest::newRow("scene-like end") << "x.gif[1]" << QStringList{"x.gif"};
-        QTest::newRow("leading @") << "@list.png" << QStringList{"list.png"};
-        QTest::newRow("leading ~") << "~home.png" << QStringList{"home.png"};
-        QTest::newRow("coder prefix") << "png:c.png" << QStringList{"c.png"};
-        QTest::newRow("braces") << "b{1,2}.png" << QStringList{"b1.png", "b2.png"};
-        QTest::newRow("non-ASCII") << QString::fromUtf8("été.png") << QStringList{"ete.png"};
-        QTest::newRow("odd folder")
-            << "we[i]rd %d dir/in.png" << QStringList{"weird %d dir/in.png", "we[i]rd 0 dir/in.png"};
-    }
-    // Every call on a file of that name reads and writes exactly that file, named
-    // relative to the working folder (where a leading "-", "@" or "~" means most)
-    // and absolutely.
-    void fileNamesAreData()
-    {
-        QFETCH(QString, name);
-        QFETCH(QStringList, neighbours);
-        QDir().mkpath(QFileInfo(name).path());
-        QVERIFY(makeImage("seed.png", 60, 40));
-        QVERIFY(makeImage("overlay.png", 6, 6, 5));
-        for (const QString &n : neighbours)
-            QVERIFY(n.endsWith(".gif") ? makeAnimatedGif(n, 2) : makeImage(n, 50, 50, 3));
-        const auto before = checksums(".");
-        for (const QString &f : {name, m_dir->filePath(name)}) {
-            try {
-                ImageEngine engine;
-                engine.Convert({"-geometry", "30x20", "seed.png", f});
-                QCOMPARE(identify("%w %h", f), QString("30 20"));
-                engine.Mogrify({"-quality", "90", "-geometry", "15x10", f});
-                const QByteArray beforeOverlay = checksum(f);
-                engine.Composite({"-gravity", "center", "overlay.png", f, f});
-                QVERIFY(checksum(f) != beforeOverlay);
-                engine.Convert({f + "[0]", "scene0.png"});
-                engine.Convert({f, "copy.png"});
-                const QString suffix = QFileInfo(f).suffix().toLower();
-                if (QRegularExpression("^[a-z]+$").match(suffix).hasMatch())
-                    engine.Mogrify({"-format", suffix, f});
-            } catch (const VexlError &e) {
-                QFAIL(qPrintable(e.description));
-            }
-            QCOMPARE(imageSize(f), qMakePair(15, 10));
-            QCOMPARE(imageSize("copy.png"), qMakePair(15, 10));
-            QCOMPARE(imageSize("scene0.png"), qMakePair(15, 10));
-            QVERIFY(QFile::remove(f) && QFile::remove("copy.png") && QFile::remove("scene0.png"));
-        }
-        QCOMPARE(checksums("."), before); // nothing else written or changed, no work file left
     }
 
     // While a long call runs with events served, timers fire on the calling

@@ -6,10 +6,12 @@
 #include "testsupport.h"
 
 #include "ftp/csocket.h"
+#include "ftp/ctimeout.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -398,6 +400,18 @@ private slots:
         QCOMPARE(rec.waitFor(QStringLiteral("OnUploadFile")), int(arStatusOk));
     }
 
+    // A connection request no one takes is closed, not left hanging.
+    void unacceptedConnectionIsClosed()
+    {
+        CSocket listener;
+        listener.Bind(0, QStringLiteral("127.0.0.1"));
+        listener.Listen();
+        QTcpSocket caller;
+        QSignalSpy gone(&caller, &QTcpSocket::disconnected);
+        caller.connectToHost(QHostAddress::LocalHost, quint16(listener.LocalPort()));
+        QVERIFY(gone.wait(5000));
+    }
+
     // A server that stops reading: the bar stops at what has reached it, not at
     // what sits in this machine's queues.
     void uploadProgressCountsWhatLeft()
@@ -489,6 +503,24 @@ private slots:
         QVERIFY(raised([&] { client.Connect(); }).startsWith(QLatin1String("5 CFtpClient.Connect:")));
         QCOMPARE(client.PendingMethod(), 0);
         QCOMPARE(client.FtpSessionState(), int(ftpClosed));
+        // The watchdog: 0 is no time-out (the FTP windows pass a connection's
+        // own), a reset starts the count again, more milliseconds than the
+        // system timer takes are refused.
+        CTimeout watchdog;
+        watchdog.setTimeOutValue(0);
+        watchdog.StartTimer();
+        QVERIFY(!watchdog.isRunning());
+        watchdog.setTimeOutValue(1); // each reply or data block resets it: no time-out while they come
+        QSignalSpy fired(&watchdog, &CTimeout::TimeOut);
+        watchdog.StartTimer();
+        QTimer resetter;
+        QObject::connect(&resetter, &QTimer::timeout, &watchdog, &CTimeout::Reset);
+        resetter.start(300);
+        QVERIFY(!fired.wait(1600));
+        watchdog.StopTimer();
+        watchdog.setTimeOutValue(3000000);
+        QCOMPARE(raised([&] { watchdog.StartTimer(); }),
+                 QStringLiteral("17002 MTimeOutSupport.RegisterTimer: Cannot create the timer"));
     }
 };
 

@@ -116,18 +116,15 @@ private slots:
         QCOMPARE(files.Count(), 1);
     }
 
+    // Replies whole, cut in pieces and spread over lines are read in the
+    // scripted client's session table; here the forms it does not send.
     void reply_data()
     {
         QTest::addColumn<QByteArray>("buffer");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("length"); // -1: the whole buffer
         QTest::addColumn<QString>("message");
-        QTest::addRow("single line") << QByteArray("220 Ready\r\n") << 220 << 11 << "";
-        QTest::addRow("line without its end is not a reply yet") << QByteArray("220 Rea") << 0 << 0 << "";
         QTest::addRow("first reply of two") << QByteArray("150 Opening\r\n226 Done\r\n") << 150 << 13 << "";
-        QTest::addRow("multi-line reply") << QByteArray("220-Welcome\r\n220-to the host\r\n220 Ready\r\n") << 220 << -1
-                                          << "Welcome\r\nto the host";
-        QTest::addRow("multi-line reply still open") << QByteArray("220-Welcome\r\n220-more\r\n") << 0 << 0 << "";
         QTest::addRow("continuation without a code") << QByteArray("230-Hello\r\n  plain text\r\n230 OK\r\n") << 230 << -1
                                                      << "Hello\r\n  plain text";
         QTest::addRow("noise before the reply") << QByteArray("junk\r\n200 OK\r\n") << 200 << 14 << "";
@@ -152,7 +149,6 @@ private slots:
     {
         QTest::addColumn<QString>("reply");
         QTest::addColumn<QString>("address"); // "host:port", or "" for none
-        QTest::addRow("usual form") << "227 Entering Passive Mode (127,0,0,1,19,137)." << "127.0.0.1:5001";
         QTest::addRow("spaces in the list") << "227 Entering Passive Mode (10, 1, 2, 3, 0, 21)" << "10.1.2.3:21";
         QTest::addRow("without parentheses") << "227 Entering Passive Mode 192,168,0,9,4,1" << "192.168.0.9:1025";
         QTest::addRow("too few numbers") << "227 Entering Passive Mode (127,0,0,1,19)." << "";
