@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace vexl;
