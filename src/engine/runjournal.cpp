@@ -52,7 +52,11 @@ QString unescaped(const QString &field)
     return out;
 }
 
-bool writeAll(int fd, const QByteArray &bytes)
+// Written, and with `durable` on the disk before this returns. A record that
+// only lets an undo remove a result (a published output, an upload) needs no
+// flush of its own: a killed process loses nothing it wrote, and the next
+// durable record, or the end of the run, flushes it too.
+bool writeAll(int fd, const QByteArray &bytes, bool durable = true)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
@@ -63,7 +67,7 @@ bool writeAll(int fd, const QByteArray &bytes)
             return false;
         done += n;
     }
-    return ::fdatasync(fd) == 0;
+    return !durable || ::fdatasync(fd) == 0;
 }
 
 } // namespace
@@ -81,8 +85,10 @@ RunJournal::RunJournal(const QString &file)
 
 RunJournal::~RunJournal()
 {
-    if (m_fd >= 0)
+    if (m_fd >= 0) {
+        ::fdatasync(m_fd);
         ::close(m_fd);
+    }
 }
 
 std::pair<qint64, qint64> RunJournal::stamp(const QString &path)
@@ -131,21 +137,21 @@ bool RunJournal::begin()
     return true;
 }
 
-void RunJournal::append(const QStringList &fields)
+void RunJournal::append(const QStringList &fields, bool durable)
 {
     if (!begin())
         return;
     QStringList line;
     for (const QString &f : fields)
         line << escaped(f);
-    if (!writeAll(m_fd, (line.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8()) && m_failure.isEmpty())
+    if (!writeAll(m_fd, (line.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8(), durable) && m_failure.isEmpty())
         m_failure = SystemErrorText(errno);
 }
 
 void RunJournal::published(const QString &path)
 {
     const auto [size, mtime] = stamp(path);
-    append({QStringLiteral("out"), path, QString::number(size), QString::number(mtime)});
+    append({QStringLiteral("out"), path, QString::number(size), QString::number(mtime)}, false);
 }
 
 void RunJournal::trashing(const QString &path)
@@ -171,7 +177,7 @@ void RunJournal::moved(const QString &from, const QString &to)
 
 void RunJournal::uploaded(const QString &connection, const QString &remotePath)
 {
-    append({QStringLiteral("upload"), connection, remotePath});
+    append({QStringLiteral("upload"), connection, remotePath}, false);
 }
 
 QList<RunJournal::Record> RunJournal::read(const QString &file, QDateTime *started)

@@ -59,7 +59,7 @@ public:
     static std::pair<qint64, qint64> stamp(const QString &path);
 
 private:
-    void append(const QStringList &fields);
+    void append(const QStringList &fields, bool durable = true);
     bool begin();
 
     QString m_file;
