@@ -1,4 +1,5 @@
 #include "imageengine.h"
+#include "support/offthread.h"
 
 #include "engineworker.h"
 #include "lookahead.h"
@@ -196,16 +197,7 @@ bool smallWork(const ToolInfo &tool, const QStringList &args)
 // loop (painting, timers, a Stop button) until the work is done.
 Outcome serving(std::function<Outcome()> work)
 {
-    QFuture<Outcome> future = QtConcurrent::run(&workers(), std::move(work));
-    QFutureWatcher<Outcome> watcher;
-    QEventLoop loop;
-    QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(future);
-    if (!future.isFinished())
-        loop.exec();
-    // An application quitting ends every event loop early: the work is still
-    // waited for, so its files are in order when this returns.
-    return future.result();
+    return RunServingEvents(std::move(work), &workers());
 }
 
 // The name a call travels under to a worker process.
@@ -409,16 +401,7 @@ template <typename Fn>
 std::exception_ptr runMaybeServing(bool serveEvents, Fn fn)
 {
     ++g_calls;
-    if (!serveEvents || !QCoreApplication::instance() || QThread::currentThread() != QCoreApplication::instance()->thread())
-        return fn();
-    QFuture<std::exception_ptr> future = QtConcurrent::run(&workers(), fn);
-    QFutureWatcher<std::exception_ptr> watcher;
-    QEventLoop loop;
-    QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(future);
-    if (!future.isFinished())
-        loop.exec();
-    return future.result();
+    return serveEvents ? RunServingEvents(fn, &workers()) : fn();
 }
 
 [[noreturn]] void rethrowAs(std::exception_ptr failure, const char *source)
