@@ -752,22 +752,28 @@ void BatchRun::writeScenesAhead(int scene)
 {
     if (!m_scenes || !m_scenesAhead.isEmpty())
         return;
-    QStringList batch{m_workPath};
+    QList<int> ahead;
+    QStringList works;
     for (int j = scene + 1; j < qMin(m_scenes->count(), scene + kScenesAhead); ++j) {
         const QString work = WorkPathFor(AddBackslash(m_outputFolder) + sceneOutputName(j + 1));
         if (QFileInfo::exists(work) || QFileInfo(work).isSymLink())
             break;
-        try {
-            m_scenes->write(j, work, m_jpgQuality);
-        } catch (const VexlError &) {
-            QFile::remove(work);
+        ahead << j;
+        works << work;
+    }
+    const QList<bool> written = m_scenes->writeSeveral(ahead, works, m_jpgQuality);
+    QStringList batch{m_workPath};
+    for (qsizetype i = 0; i < ahead.size(); ++i) {
+        // Ahead scenes are kept up to the first that could not be written.
+        const QByteArray state = written.at(i) ? fileState(works.at(i)) : QByteArray();
+        if (state.isEmpty()) {
+            for (qsizetype k = i; k < ahead.size(); ++k)
+                QFile::remove(works.at(k));
             break;
         }
-        const QByteArray state = fileState(work);
-        if (state.isEmpty())
-            break;
-        m_scenesAhead.insert(work, WrittenScene{work, state, m_scenes->describe(j, QFileInfo(work).size())});
-        batch << work;
+        m_scenesAhead.insert(works.at(i), WrittenScene{works.at(i), state,
+                                                       m_scenes->describe(ahead.at(i), QFileInfo(works.at(i)).size())});
+        batch << works.at(i);
     }
     const QList<bool> synced = RunServingEvents([batch] {
         std::vector<std::thread> threads;
@@ -1085,13 +1091,16 @@ qint16 BatchRun::GetNumScenes(const QString &path)
 {
     try {
         ImageEngine engine;
-        // Counting a long animation's frames decodes all of them: the window
+        // Counting a long animation's frames walks all of them: the window
         // stays served meanwhile.
         QCoreApplication *app = QCoreApplication::instance();
         engine.setServeEventsWhileWorking(app && QThread::currentThread() == app->thread());
         // identify repeats the "%n" text once per scene ("333" for three scenes);
-        // the line end keeps the first count apart from the next.
-        const QString text = engine.Identify({QStringLiteral("-format"), QStringLiteral("%n\n"), path});
+        // the line end keeps the first count apart from the next. Pinged, the
+        // frames are counted without decoding their pixels (the same count: a
+        // frame that cannot be read fails the ping as it fails the decode), so
+        // an animation is decoded once, when its scenes are written.
+        const QString text = engine.Identify({QStringLiteral("-ping"), QStringLiteral("-format"), QStringLiteral("%n\n"), path});
         int i = 0;
         while (i < text.size() && !text.at(i).isDigit())
             ++i;

@@ -24,6 +24,7 @@
 #include <exception>
 #include <functional>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include <wand/MagickWand.h>
@@ -478,6 +479,42 @@ int SceneSource::count() const
     return int(m_data->scenes.size());
 }
 
+namespace {
+// Writes one scene of `scenes`; the failure, or nothing.
+std::exception_ptr writeScene(const std::vector<Image *> &scenes, const QString &path, int index,
+                              const QString &output, bool numeric, ulong q) noexcept
+{
+    try {
+        if (index < 0 || index >= int(scenes.size()))
+            throw VexlError{0, QStringLiteral("no scene %1 in `%2'").arg(index).arg(path), QString(), 0};
+        FileArguments files(MagickTool::Write, {output});
+        const QByteArray target = QFile::encodeName(files.arguments().last());
+        ExceptionInfo *exception = AcquireExceptionInfo();
+        Image *scene = CloneImage(scenes[size_t(index)], 0, 0, MagickTrue, exception);
+        QString reason = failureReason(scene ? MagickTrue : MagickFalse, exception);
+        exception = DestroyExceptionInfo(exception);
+        if (scene) {
+            ImageInfo *info = AcquireImageInfo();
+            CopyMagickString(info->filename, target.constData(), MaxTextExtent);
+            CopyMagickString(scene->filename, target.constData(), MaxTextExtent);
+            if (numeric)
+                info->quality = scene->quality = size_t(q);
+            const MagickBooleanType written = WriteImage(info, scene);
+            if (reason.isEmpty())
+                reason = failureReason(written, &scene->exception);
+            info = DestroyImageInfo(info);
+            DestroyImage(scene);
+        }
+        if (!reason.isEmpty())
+            throw VexlError{0, files.restoreNames(reason), QString(), 0};
+        files.commit();
+        return nullptr;
+    } catch (...) {
+        return std::current_exception();
+    }
+}
+} // namespace
+
 void SceneSource::write(int index, const QString &output, const QString &quality)
 {
     // A small scene is written at once (see smallWork).
@@ -485,39 +522,38 @@ void SceneSource::write(int index, const QString &output, const QString &quality
         && m_data->scenes[size_t(index)]->columns * m_data->scenes[size_t(index)]->rows <= 256 * 256;
     bool numeric = false;
     const ulong q = quality.toULong(&numeric);
-    const std::vector<Image *> &scenes = m_data->scenes;
-    const std::exception_ptr failure = runMaybeServing(m_serveEvents && !small, [&]() noexcept -> std::exception_ptr {
-        try {
-            if (index < 0 || index >= int(scenes.size()))
-                throw VexlError{0, QStringLiteral("no scene %1 in `%2'").arg(index).arg(m_path), QString(), 0};
-            FileArguments files(MagickTool::Write, {output});
-            const QByteArray target = QFile::encodeName(files.arguments().last());
-            ExceptionInfo *exception = AcquireExceptionInfo();
-            Image *scene = CloneImage(scenes[size_t(index)], 0, 0, MagickTrue, exception);
-            QString reason = failureReason(scene ? MagickTrue : MagickFalse, exception);
-            exception = DestroyExceptionInfo(exception);
-            if (scene) {
-                ImageInfo *info = AcquireImageInfo();
-                CopyMagickString(info->filename, target.constData(), MaxTextExtent);
-                CopyMagickString(scene->filename, target.constData(), MaxTextExtent);
-                if (numeric)
-                    info->quality = scene->quality = size_t(q);
-                const MagickBooleanType written = WriteImage(info, scene);
-                if (reason.isEmpty())
-                    reason = failureReason(written, &scene->exception);
-                info = DestroyImageInfo(info);
-                DestroyImage(scene);
-            }
-            if (!reason.isEmpty())
-                throw VexlError{0, files.restoreNames(reason), QString(), 0};
-            files.commit();
-            return nullptr;
-        } catch (...) {
-            return std::current_exception();
-        }
+    const std::exception_ptr failure = runMaybeServing(m_serveEvents && !small, [&]() noexcept {
+        return writeScene(m_data->scenes, m_path, index, output, numeric, q);
     });
     if (failure)
         rethrowAs(failure, "convert");
+}
+
+QList<bool> SceneSource::writeSeveral(const QList<int> &indexes, const QStringList &outputs, const QString &quality)
+{
+    if (indexes.size() != outputs.size() || indexes.isEmpty())
+        return QList<bool>(indexes.size(), false);
+    bool numeric = false;
+    const ulong q = quality.toULong(&numeric);
+    // The scenes are independent: each core takes every n-th of them. The
+    // source list is only read (each write works on its own clone).
+    const int threads = int(qBound(qsizetype(1), qsizetype(QThread::idealThreadCount()), indexes.size()));
+    const std::vector<Image *> &scenes = m_data->scenes;
+    const QString &path = m_path;
+    std::vector<char> written(size_t(indexes.size()), 0);
+    auto work = [&]() noexcept -> std::exception_ptr {
+        std::vector<std::thread> pool;
+        for (int t = 0; t < threads; ++t)
+            pool.emplace_back([&, t] {
+                for (qsizetype i = t; i < indexes.size(); i += threads)
+                    written[size_t(i)] = !writeScene(scenes, path, indexes.at(i), outputs.at(i), numeric, q);
+            });
+        for (std::thread &t : pool)
+            t.join();
+        return nullptr;
+    };
+    runMaybeServing(m_serveEvents, work);
+    return QList<bool>(written.begin(), written.end());
 }
 
 } // namespace vexl

@@ -110,6 +110,10 @@ public:
     // Writes scene `index` (0-based) to `output` in the format its extension
     // names, with `quality` ("-quality") when it is a number.
     void write(int index, const QString &output, const QString &quality = QString());
+    // Writes scene indexes[i] to outputs[i], as many at a time as there are
+    // cores; whether each was written (a failed one leaves no file).
+    QList<bool> writeSeveral(const QList<int> &indexes, const QStringList &outputs,
+                             const QString &quality = QString());
     // What identify's "%w %h - %b bleh" gives for scene `index` written to a
     // file of `fileBytes` bytes: the scene's size is known without reading the
     // file again.

@@ -20,10 +20,10 @@ namespace vexl {
 
 namespace {
 // "%n" repeats the count once per scene ("121212..." for 12 scenes); the line
-// end keeps the first count apart.
+// end keeps the first count apart. Pinged: the frames are counted, not decoded.
 int sceneCount(ImageEngine &engine, const QString &path)
 {
-    const QString text = engine.Identify({QStringLiteral("-format"), QStringLiteral("%n\n"), path});
+    const QString text = engine.Identify({QStringLiteral("-ping"), QStringLiteral("-format"), QStringLiteral("%n\n"), path});
     static const QRegularExpression first(QStringLiteral("(\\d+)"));
     const QRegularExpressionMatch m = first.match(text);
     return m.hasMatch() ? m.captured(1).toInt() : 0;
