@@ -917,12 +917,15 @@ void BatchRun::produceWorkingFile()
 
     status(QStringLiteral("Making ") + m_outputImageFName + QStringLiteral("..."));
     op(QStringLiteral("Copying '%1' to '%2'").arg(m_fullInput, m_outputPath));
+    const QByteArray sourceState = m_lookAhead ? LookAhead::stateOf(m_fullInput) : QByteArray();
     const QString error = RunServingEvents([src = m_fullInput, dst = m_workPath]() { return CopyToNewFile(src, dst); });
     if (!error.isEmpty()) {
         askCopyFailed(error);
         return;
     }
     m_workingFileMade = true;
+    if (m_lookAhead)
+        m_lookAhead->noteCopy(m_fullInput, sourceState, m_workPath);
 }
 
 bool BatchRun::publishResult()

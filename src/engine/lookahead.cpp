@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vexl {
@@ -65,6 +66,49 @@ QByteArray LookAhead::hashFile(const QString &path, bool *ok)
     return hash.result() + QByteArray::number(f.size());
 }
 
+QByteArray LookAhead::stateOf(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return QByteArray::number(quint64(st.st_dev)) + ' ' + QByteArray::number(quint64(st.st_ino)) + ' '
+        + QByteArray::number(qint64(st.st_size)) + ' ' + QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.'
+        + QByteArray::number(qint64(st.st_mtim.tv_nsec)) + ' ' + QByteArray::number(qint64(st.st_ctim.tv_sec)) + '.'
+        + QByteArray::number(qint64(st.st_ctim.tv_nsec));
+}
+
+// A copy made from a source that did not change while it was copied has the
+// source's bytes: it is known by the source's name and state, which is much
+// cheaper than reading and hashing a photo twice per image.
+QByteArray LookAhead::copyKey(const QString &source, const QByteArray &sourceState)
+{
+    return "copy of " + QFile::encodeName(QFileInfo(source).absoluteFilePath()) + '\0' + sourceState;
+}
+
+void LookAhead::noteCopy(const QString &source, const QByteArray &sourceState, const QString &copy)
+{
+    if (sourceState.isEmpty() || stateOf(source) != sourceState)
+        return;
+    const QByteArray copyState = stateOf(copy);
+    if (copyState.isEmpty())
+        return;
+    std::lock_guard lock(m_mutex);
+    m_copies.insert(copy, Copy{copyKey(source, sourceState), copyState});
+}
+
+QByteArray LookAhead::inputKey(const QString &file, bool *ok) const
+{
+    {
+        std::lock_guard lock(m_mutex);
+        const auto it = m_copies.constFind(file);
+        if (it != m_copies.cend() && stateOf(file) == it->state) {
+            *ok = true;
+            return it->key;
+        }
+    }
+    return hashFile(file, ok);
+}
+
 QString LookAhead::keyOf(const QByteArray &inputHash, const Step &step)
 {
     return QString::fromLatin1(inputHash.toHex()) + QLatin1Char('|') + step.suffix.toLower() + QLatin1Char('|')
@@ -75,6 +119,7 @@ void LookAhead::beginImage(int index)
 {
     std::lock_guard lock(m_mutex);
     m_recording.clear();
+    m_copies.clear();
     m_current = index;
 }
 
@@ -87,7 +132,7 @@ void LookAhead::recordMogrify(const QStringList &options, const QString &file)
 bool LookAhead::takeMogrify(const QStringList &options, const QString &file)
 {
     bool ok = false;
-    const QByteArray hash = hashFile(file, &ok);
+    const QByteArray hash = inputKey(file, &ok);
     if (!ok)
         return false;
     Result result;
@@ -186,16 +231,22 @@ void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int 
     const QString work = QDir(m_tempFolder).filePath(
         QStringLiteral(".ahead-%1-%2%3").arg(RunProcessId()).arg(index).arg(suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
     QFile::remove(work);
-    if (!QFile::copy(source, work))
+    const QByteArray sourceState = stateOf(source);
+    if (sourceState.isEmpty() || !QFile::copy(source, work))
         return;
     QFile::setPermissions(work, QFile::ReadOwner | QFile::WriteOwner);
+    // The first step's input is known by its source, the later ones by their bytes.
+    QByteArray firstKey;
+    if (stateOf(source) == sourceState)
+        firstKey = copyKey(source, sourceState);
     ImageEngine engine;
     engine.setWorkerPool(m_pool);
     for (const Step &step : recipe) {
         if (m_cancel || step.suffix != suffix)
             break;
-        bool ok = false;
-        const QByteArray hash = hashFile(work, &ok);
+        bool ok = !firstKey.isEmpty();
+        const QByteArray hash = ok ? firstKey : hashFile(work, &ok);
+        firstKey.clear();
         if (!ok)
             break;
         try {

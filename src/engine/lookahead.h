@@ -53,6 +53,15 @@ public:
     bool takeMogrify(const QStringList &options, const QString &file);
     // Records the step for the current image's recipe.
     void recordMogrify(const QStringList &options, const QString &file);
+    // The run copied `source` (in the state `sourceState` read before the
+    // copy) to `copy`, the current image's working file. While neither
+    // changes, the copy's bytes are known to be the source's without reading
+    // them again.
+    void noteCopy(const QString &source, const QByteArray &sourceState, const QString &copy);
+    // The state of a file that changes with every write or replacement of it
+    // (device, inode, size, modification and change times); empty when it
+    // cannot be read.
+    static QByteArray stateOf(const QString &path);
 
     // Numbers for tests and the benchmark.
     int threads() const { return m_ahead; }
@@ -71,6 +80,8 @@ private:
     };
     static QString keyOf(const QByteArray &inputHash, const Step &step);
     static QByteArray hashFile(const QString &path, bool *ok);
+    static QByteArray copyKey(const QString &source, const QByteArray &sourceState);
+    QByteArray inputKey(const QString &file, bool *ok) const;
     void workAhead(const QString &source, const QList<Step> &recipe, int index);
     struct Result
     {
@@ -91,6 +102,12 @@ private:
     QHash<QString, Result> m_results; // key -> the file after the step
     qint64 m_heldBytes = 0;
     QList<Step> m_recording;
+    struct Copy
+    {
+        QByteArray key;   // the source's identity
+        QByteArray state; // the copy's state when it was made
+    };
+    QHash<QString, Copy> m_copies; // the current image's working file
     QSet<int> m_scheduled; // images already worked on ahead (or being)
     std::atomic<bool> m_cancel{false};
     std::atomic<int> m_taken{0};

@@ -169,15 +169,19 @@ private slots:
     {
         QTest::addColumn<QStringList>("runOptions");
         QTest::addColumn<bool>("changeSource");
+        QTest::addColumn<bool>("changeWork");
         QTest::addColumn<bool>("taken");
-        QTest::addRow("same steps") << QStringList{"-geometry", "30x30"} << false << true;
-        QTest::addRow("other arguments") << QStringList{"-geometry", "31x31"} << false << false;
-        QTest::addRow("source changed meanwhile") << QStringList{"-geometry", "30x30"} << true << false;
+        QTest::addRow("same steps") << QStringList{"-geometry", "30x30"} << false << false << true;
+        QTest::addRow("other arguments") << QStringList{"-geometry", "31x31"} << false << false << false;
+        QTest::addRow("source changed meanwhile") << QStringList{"-geometry", "30x30"} << true << false << false;
+        QTest::addRow("working file changed after its copy")
+            << QStringList{"-geometry", "30x30"} << false << true << false;
     }
     void lookAheadTakesOnlyExactMatches()
     {
         QFETCH(QStringList, runOptions);
         QFETCH(bool, changeSource);
+        QFETCH(bool, changeWork);
         QFETCH(bool, taken);
         QTemporaryDir dir;
         const QString a = dir.filePath("a.jpg"), b = dir.filePath("b.jpg");
@@ -199,13 +203,17 @@ private slots:
             QVERIFY(makeImage(b, 60, 40, 3));
         ahead.beginImage(1);
         const QString work = dir.filePath("th_b.jpg");
+        const QByteArray sourceState = LookAhead::stateOf(b);
         QVERIFY(QFile::copy(b, work));
+        ahead.noteCopy(b, sourceState, work); // as the run does after making its working file
+        if (changeWork)
+            QVERIFY(makeImage(work, 60, 40, 3));
+        const QString serial = dir.filePath("serial.jpg");
+        QVERIFY(QFile::copy(work, serial));
         engine.Mogrify(runOptions + QStringList{work});
         QCOMPARE(ahead.taken(), taken ? 1 : 0);
 
         ImageEngine plain;
-        const QString serial = dir.filePath("serial.jpg");
-        QVERIFY(QFile::copy(b, serial));
         plain.Mogrify(runOptions + QStringList{serial});
         QCOMPARE(fileBytes(work), fileBytes(serial));
         QCOMPARE(QDir(dir.filePath("temp")).entryList(QDir::Files | QDir::Hidden), QStringList());
