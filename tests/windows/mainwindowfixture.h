@@ -112,6 +112,13 @@ struct Fixture
         else
             QTest::keyClicks(field, keys);
     }
+    // Presses Start; the titles of what the run showed.
+    QStringList start()
+    {
+        dialogs.clear();
+        click("cmdGo");
+        return dialogs.titles();
+    }
     void outputTo(const QString &folder)
     {
         choose("cmbOutput", 1);

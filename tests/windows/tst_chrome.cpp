@@ -51,7 +51,16 @@ private slots:
     {
         Fixture f;
         QVERIFY(makeImage(f.path("a.png"), 80, 60));
+        QVERIFY(makeAnimatedGif(f.path("anim.gif"), 12, 24, 16));
+        QVERIFY(writeFile(f.path("bad.png"), "not an image"));
         QVERIFY(f.open(f.pics));
+
+        // an animation's scene count in the caption (gone for a still image)
+        auto *frame = f.c<QGroupBox>("fraViewPictureOuter");
+        f.select("anim.gif");
+        QCOMPARE(frame->title(), "View Picture (Scene 1/12)");
+        QCOMPARE(f.label("lblImageDimensions")->text(), "Orig. Size: 24x16");
+        QVERIFY(QFile::exists(AppPaths::tempFile("tmpscene0.gif")));
 
         quint64 calls = ImageEngine::callCount();
         f.select("a.png");
@@ -59,6 +68,7 @@ private slots:
         QCOMPARE(ImageEngine::callCount() - calls, 2u); // identify, convert
         QCOMPARE(f.label("lblImageDimensions")->text(), "Orig. Size: 80x60");
         QCOMPARE(f.label("imgPreview")->pixmap().size(), QSize(140, 105));
+        QCOMPARE(frame->title(), "View Picture");
         const QImage before = f.label("imgPreview")->pixmap().toImage();
         const QImage fileBefore(f.path("a.png"));
 
@@ -87,33 +97,25 @@ private slots:
         f.action("mnuPreviewImages")->trigger(); // made again at once
         QCOMPARE(ImageEngine::callCount() - calls, 2u);
         QVERIFY(f.label("imgPreview")->isVisible());
-        QCOMPARE(stored("PreviewImages"), QString()); // stored when the window closes
-        f.w->close();
-        QCOMPARE(stored("PreviewImages"), "True");
-        QVERIFY(f.dialogs.shown.isEmpty());
-    }
-
-    void previewCaptionAndErrorLabel()
-    {
-        Fixture f;
-        QVERIFY(makeAnimatedGif(f.path("anim.gif"), 12, 24, 16));
-        QVERIFY(makeImage(f.path("b.png"), 30, 30));
-        QVERIFY(writeFile(f.path("bad.png"), "not an image"));
-        QVERIFY(f.open(f.pics));
-        auto *frame = f.c<QGroupBox>("fraViewPictureOuter");
-        f.select("anim.gif");
-        QCOMPARE(frame->title(), "View Picture (Scene 1/12)");
-        QCOMPARE(f.label("lblImageDimensions")->text(), "Orig. Size: 24x16");
-        QVERIFY(QFile::exists(AppPaths::tempFile("tmpscene0.gif")));
-        f.select("b.png");
-        QCOMPARE(frame->title(), "View Picture");
-
+        // an unreadable file's error in a label, not in a message
         f.select("bad.png");
         QLabel *error = f.label("lblViewPictureError");
         QVERIFY(error->isVisible());
         QVERIFY(!f.label("imgPreview")->isVisible() && !f.label("lblImageDimensions")->isVisible());
         QVERIFY2(error->text().startsWith("bad.png\n(8) "), qPrintable(error->text()));
         QCOMPARE(error->toolTip(), QString(error->text()).replace('\n', " - "));
+        QCOMPARE(stored("PreviewImages"), QString()); // stored when the window closes
+        // closing from the menu stores the settings and deletes the work files
+        const QStringList work{"preview.gif", "ottmpimg.png", "tmpscene0.gif"};
+        for (const QString &name : work)
+            QVERIFY(writeFile(AppPaths::tempFile(name), "x"));
+        f.action("mnuExit")->trigger();
+        QVERIFY(!f.w->isVisible());
+        for (const QString &name : work)
+            QVERIFY(!QFile::exists(AppPaths::tempFile(name)));
+        QCOMPARE(stored("PreviewImages"), "True");
+        QCOMPARE(stored("WindowWidth"), QString::number(f.w->frameGeometry().width() * 15));
+        QCOMPARE(stored("FileDir"), f.pics + '/');
         QVERIFY(f.dialogs.shown.isEmpty());
     }
 
@@ -164,12 +166,12 @@ private slots:
         f.list()->setCurrentItem(nullptr);
         const QByteArray sum = checksum(f.path("a.png"));
         const quint64 calls = ImageEngine::callCount();
-        UrlCatcher catcher;
+        auto catcher = std::make_unique<UrlCatcher>();
         for (const char *a : {"mnuOpenImage", "mnuFlipH", "mnuFlipV", "mnuInvert", "mnuGreyscale", "mnuRotate90"})
             f.action(a)->trigger();
         QCOMPARE(ImageEngine::callCount(), calls);
         QCOMPARE(checksum(f.path("a.png")), sum);
-        QVERIFY(catcher.urls.isEmpty() && f.dialogs.shown.isEmpty());
+        QVERIFY(catcher->urls.isEmpty() && f.dialogs.shown.isEmpty());
 
         f.select("a.png");
         f.action("mnuRotate90")->trigger();
@@ -183,18 +185,12 @@ private slots:
         // "Open Image" hands the file to the desktop, and so does a double click
         f.action("mnuOpenImage")->trigger();
         QTest::mouseDClick(f.label("imgPreview"), Qt::LeftButton);
-        QCOMPARE(catcher.urls, QList<QUrl>(2, QUrl::fromLocalFile(f.path("a.png"))));
+        QCOMPARE(catcher->urls, QList<QUrl>(2, QUrl::fromLocalFile(f.path("a.png"))));
         QVERIFY(f.dialogs.shown.isEmpty());
-    }
 
-    // With no image viewer or browser set up, one message says so and how to
-    // set one; no error report.
-    void nothingToOpenWith()
-    {
-        Fixture f;
-        QVERIFY(makeImage(f.path("a.png"), 40, 20, 3));
-        QVERIFY(f.open(f.pics));
-        f.select("a.png");
+        // With no image viewer or browser set up, one message says so and how to
+        // set one; no error report.
+        catcher.reset();
         const QByteArray path = qgetenv("PATH");
         const QString empty = f.world.path("nobin");
         QDir().mkpath(empty);
@@ -206,6 +202,28 @@ private slots:
         QVERIFY(f.dialogs.shown.at(0).text.startsWith("No program is set up to open images, so \"" + f.path("a.png")));
         QVERIFY(f.dialogs.shown.at(0).text.contains("default applications"));
         QVERIFY(f.dialogs.shown.at(1).text.contains("/donate\" could not be opened.\r\n"));
+
+        // A failing command reports and keeps the original (a JPEG cut short:
+        // ImageMagick cannot read it whole); no work file is left behind.
+        QVERIFY(makeImage(f.path("whole.jpg"), 64, 64));
+        const QByteArray cut = fileBytes(f.path("whole.jpg")).left(fileBytes(f.path("whole.jpg")).size() / 2);
+        QVERIFY(writeFile(f.path("cut.jpg"), cut));
+        f.w->RefreshFileList();
+        f.select("cut.jpg");
+        const QList<std::array<const char *, 3>> failures{
+            {"mnuFlipV", "Flip Error", "Could not flip image \"%1\" because:"},
+            {"mnuRotate180", "Flip Error", "Could not rotate image \"%1\" because:"},
+            {"mnuInvert", "Invert Error", "Could not invert colours of image \"%1\" because:"},
+            {"mnuGreyscale", "Greyscale Error", "Could not greyscale image \"%1\" because:"}};
+        for (const auto &[command, title, text] : failures) {
+            f.dialogs.clear();
+            f.action(command)->trigger();
+            QCOMPARE(f.dialogs.titles(), QStringList{title});
+            QVERIFY2(f.dialogs.shown.first().text.startsWith(QString(text).arg(f.path("cut.jpg")) + "\r\n(2) "),
+                     qPrintable(f.dialogs.shown.first().text));
+        }
+        QCOMPARE(fileBytes(f.path("cut.jpg")), cut);
+        QCOMPARE(QDir(f.pics).entryList(QDir::Files | QDir::Hidden), (QStringList{"a.png", "cut.jpg", "whole.jpg"}));
     }
 
     // The option panels keep their size when the window grows; the folder tree,
@@ -237,40 +255,6 @@ private slots:
         const QWidget *label = f.label("lblJpgQuality");
         const QWidget *field = f.edit("txtJPGQuality");
         QVERIFY2(field->x() - (label->x() + label->width()) < 40, qPrintable(QString::number(field->x())));
-    }
-
-    void failingCommandKeepsTheOriginal_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("text");
-        QTest::addRow("flip") << "mnuFlipV" << "Flip Error" << "Could not flip image \"%1\" because:";
-        QTest::addRow("rotate") << "mnuRotate180" << "Flip Error" << "Could not rotate image \"%1\" because:";
-        QTest::addRow("invert") << "mnuInvert" << "Invert Error" << "Could not invert colours of image \"%1\" because:";
-        QTest::addRow("greyscale") << "mnuGreyscale" << "Greyscale Error" << "Could not greyscale image \"%1\" because:";
-    }
-
-    void failingCommandKeepsTheOriginal()
-    {
-        QFETCH(QString, command);
-        QFETCH(QString, title);
-        QFETCH(QString, text);
-        Fixture f;
-        // a JPEG cut short: ImageMagick cannot read it whole
-        QVERIFY(makeImage(f.path("whole.jpg"), 64, 64));
-        const QByteArray whole = fileBytes(f.path("whole.jpg"));
-        const QByteArray cut = whole.left(whole.size() / 2);
-        QVERIFY(writeFile(f.path("cut.jpg"), cut));
-        QVERIFY(f.open(f.pics));
-        f.select("cut.jpg");
-        f.dialogs.clear();
-        f.action(command.toLatin1())->trigger();
-        QCOMPARE(f.dialogs.titles(), QStringList{title});
-        QVERIFY2(f.dialogs.shown.first().text.startsWith(text.arg(f.path("cut.jpg")) + "\r\n(2) "),
-                 qPrintable(f.dialogs.shown.first().text));
-        QCOMPARE(fileBytes(f.path("cut.jpg")), cut);
-        // no work file left behind
-        QCOMPARE(QDir(f.pics).entryList(QDir::Files | QDir::Hidden), (QStringList{"cut.jpg", "whole.jpg"}));
     }
 
     void overlayMetaAndSceneControls()
@@ -541,21 +525,6 @@ private slots:
         QTest::mouseDClick(f.c<QWidget>("fraOutput"), Qt::LeftButton, {}, QPoint(30, 4));
         QVERIFY(f.combo("cmbOutput")->isVisible());
         QCOMPARE(f.dialogs.shown.size(), 1);
-    }
-
-    void closingSavesAndDeletesTheWorkFiles()
-    {
-        Fixture f;
-        QVERIFY(f.open(f.pics));
-        const QStringList work{"preview.gif", "ottmpimg.png", "tmpscene0.gif"};
-        for (const QString &name : work)
-            QVERIFY(writeFile(AppPaths::tempFile(name), "x"));
-        f.action("mnuExit")->trigger();
-        QVERIFY(!f.w->isVisible());
-        for (const QString &name : work)
-            QVERIFY(!QFile::exists(AppPaths::tempFile(name)));
-        QCOMPARE(stored("WindowWidth"), QString::number(f.w->frameGeometry().width() * 15));
-        QCOMPARE(stored("FileDir"), f.pics + '/');
     }
 };
 

@@ -137,26 +137,17 @@ private slots:
         f.click("cmdBrowse");
         QCOMPARE(dir->text(), AddBackslash(f.out));
 
-        // "Configure FTP Servers..." opens the connections editor (closed here at
-        // once); the destination and its folder stay as they were
-        QTimer::singleShot(0, this, [] {
-            QWidget *editor = QApplication::activeModalWidget();
-            QVERIFY(editor && editor->objectName() == QLatin1String("frmFTPConnections"));
-            editor->close();
-        });
-        f.choose("cmbOutput", 5);
-        QCOMPARE(dest->currentIndex(), 1);
-        QCOMPARE(dir->text(), AddBackslash(f.out));
-
         f.choose("cmbOutput", 0);
         QCOMPARE(dir->text(), AddBackslash(f.pics));
         QVERIFY(!dir->isEnabled());
 
-        // Editing the connections keeps the chosen one by its name; when it is
-        // gone the same folder is chosen in full, not whatever took its place.
+        // "Configure FTP Servers..." opens the connections editor; editing keeps
+        // the chosen connection by its name and its folder; when it is gone the
+        // same folder is chosen in full, not whatever took its place.
         const auto removeInEditor = [&](const QString &name) {
             QTimer::singleShot(0, this, [&f, name] {
                 QWidget *editor = QApplication::activeModalWidget();
+                QVERIFY(editor && editor->objectName() == QLatin1String("frmFTPConnections"));
                 auto *list = editor->findChild<QListWidget *>("lstConnections");
                 list->setCurrentItem(list->findItems(name, Qt::MatchExactly).value(0));
                 f.dialogs.answer(MsgAnswer::Yes);
@@ -180,8 +171,8 @@ private slots:
     void unreadableStoredValues()
     {
         Fixture f;
-        storeValues({{"DimensionMethod", "abc"}, {"DimensionWidth", "640"}, {"RenamePrefix", "p_"},
-                     {"Tooltips", "sometimes"}, {"AniExtractAllScenes", "2"}, {"JpgQuality", ""}});
+        storeValues({{"DimensionMethod", "abc"}, {"Tooltips", "sometimes"}, {"AniExtractAllScenes", "2"},
+                     {"JpgQuality", ""}});
         QVERIFY(f.open(f.pics));
         QCOMPARE(f.dialogs.shown.size(), 2);
         const char *values[] = {"sometimes", "abc"};
@@ -193,12 +184,9 @@ private slots:
             QVERIFY(!d.report.fatal);
             QVERIFY2(d.report.description.contains(QLatin1String(values[i])), qPrintable(d.report.description));
         }
-        // the failed values keep their controls' values; loading went on
-        const ProcessSettings s = f.w->processSettings();
-        QCOMPARE(s.DimensionMethod, 0);
-        QCOMPARE(s.DimensionWidth, "640");
-        QCOMPARE(s.RenamePrefix, "p_");
-        QCOMPARE(s.JpgQuality, "75"); // an empty quality would fail every image
+        // the failed values keep their controls' values (the loader's own table:
+        // tst_settings::unreadableValue); an empty quality would fail every image
+        QCOMPARE(f.w->processSettings().JpgQuality, "75");
         QVERIFY(f.action("mnuTooltips")->isChecked());
         // only "1" means every scene; anything else is the first scene, without complaint
         QVERIFY(f.action("mnuAniExtract1stScene")->isChecked());
@@ -331,22 +319,6 @@ private slots:
         QCOMPARE(f.items(), (QStringList{"D.TIFF", "e.Pcx"}));
     }
 
-    void refreshKeepsTicks()
-    {
-        Fixture f;
-        makeFiles(f.pics, {"b.png", "c.jpg", "d.gif", "e.bmp"});
-        QVERIFY(f.open(f.pics));
-        f.tick("c.jpg", false);
-        f.tick("e.bmp", false);
-        makeFiles(f.pics, {"a.png", ".new.png"});
-        QVERIFY(QFile::remove(f.path("d.gif")));
-        f.w->RefreshFileList();
-        // the new file comes at the end, ticked; the gone one is gone; ticks are kept
-        QCOMPARE(f.items(), (QStringList{"b.png", "c.jpg", "e.bmp", "a.png"}));
-        QCOMPARE(f.ticked(), (QStringList{"b.png", "a.png"}));
-        QVERIFY(!f.c<QWidget>("fraLoadingList")->isVisible());
-    }
-
     void recursionPatternsAndInvert()
     {
         Fixture f;
@@ -395,6 +367,17 @@ private slots:
         Fixture f;
         makeFiles(f.pics, {"a.jpg", "b.JPEG", "c.Jpg", "d.tif", "e.TIFF", "f.png", "g.gif", "sub.jpg/h.gif"});
         QVERIFY(f.open(f.pics));
+        // a refresh keeps the ticks and drops a gone file; a new one comes at the end, ticked
+        f.tick("c.Jpg", false);
+        f.tick("e.TIFF", false);
+        makeFiles(f.pics, {"0.png", ".new.png"});
+        QVERIFY(QFile::remove(f.path("d.tif")));
+        f.w->RefreshFileList();
+        QCOMPARE(f.items(), (QStringList{"a.jpg", "b.JPEG", "c.Jpg", "e.TIFF", "f.png", "g.gif", "0.png"}));
+        QCOMPARE(f.ticked(), (QStringList{"a.jpg", "b.JPEG", "f.png", "g.gif", "0.png"}));
+        QVERIFY(!f.c<QWidget>("fraLoadingList")->isVisible());
+        QVERIFY(QFile::remove(f.path("0.png")));
+
         f.action("mnuRecurse")->trigger();
         f.action("mnuDeSelectAll")->trigger();
         f.action("mnuSelectJPG")->trigger(); // every spelling; the file's type, not its folder's
@@ -547,31 +530,25 @@ private slots:
         QTRY_VERIFY(f.c<QGroupBox>("fraViewPictureOuter")->title().endsWith("(Scene 1/3)"));
     }
 
+    // Answered No (Yes and Cancel: the engine's startChecks table and
+    // cancelSilencesWarningsAndLongNames): a question ends the run unstarted.
     void startWarnings_data()
     {
         QTest::addColumn<QString>("setup");
-        QTest::addColumn<MsgAnswer>("answer");
-        QTest::addColumn<QString>("title"); // empty: no question
+        QTest::addColumn<QString>("title"); // empty: no question, the run goes on
         QTest::addColumn<QString>("textStart");
-        QTest::addColumn<bool>("runs");
-        QTest::addRow("delete old, No") << "delete" << MsgAnswer::No << "Delete Warning"
-                                        << "You have selected to delete orignal images." << false;
-        QTest::addRow("same names, Yes") << "noprefix" << MsgAnswer::Yes << "Overwrite Warning"
-                                         << "There is an IMMINENT possibility" << true;
-        QTest::addRow("other folder") << "noprefix,otherfolder" << MsgAnswer::No << "" << "" << true;
-        QTest::addRow("auto-rotate alone alters the images") << "noprefix,noantialias,autoorient" << MsgAnswer::No
-                                                             << "Overwrite Warning" << "There is an IMMINENT possibility"
-                                                             << false;
-        QTest::addRow("nothing altered: no warning") << "noprefix,noantialias" << MsgAnswer::No << "" << "" << true;
+        QTest::addRow("delete old") << "delete" << "Delete Warning" << "You have selected to delete orignal images.";
+        QTest::addRow("other folder") << "noprefix,otherfolder" << "" << "";
+        QTest::addRow("auto-rotate alone alters the images")
+            << "noprefix,noantialias,autoorient" << "Overwrite Warning" << "There is an IMMINENT possibility";
+        QTest::addRow("nothing altered: no warning") << "noprefix,noantialias" << "" << "";
     }
 
     void startWarnings()
     {
         QFETCH(QString, setup);
-        QFETCH(MsgAnswer, answer);
         QFETCH(QString, title);
         QFETCH(QString, textStart);
-        QFETCH(bool, runs);
         Fixture f;
         makeImages(f.pics, {"a.png", "b.jpg"});
         const QByteArray before = checksum(f.path("a.png"));
@@ -584,21 +561,15 @@ private slots:
         f.check("chkAutoOrient")->setChecked(setup.contains("autoorient"));
         if (setup.contains("otherfolder"))
             f.outputTo(f.out);
-        f.dialogs.clear();
-        f.dialogs.answer(answer);
-
-        f.click("cmdGo");
 
         if (title.isEmpty()) {
-            QCOMPARE(f.dialogs.titles(), kDone);
+            QCOMPARE(f.start(), kDone);
         } else {
+            QCOMPARE(f.start(), QStringList{title});
             const ShownDialog q = f.dialogs.shown.value(0);
             QVERIFY2(q.text.startsWith(textStart), qPrintable(q.text));
             QVERIFY(q.text.endsWith("\r\n\r\nPress 'Cancel' to never see this message again, and continue."));
             QVERIFY(q.buttons == MsgButtons::YesNoCancel && q.icon == MsgIcon::Question);
-            QCOMPARE(f.dialogs.titles(), runs ? QStringList{title} + kDone : QStringList{title});
-        }
-        if (!runs) {
             QVERIFY2(!f.w->processingWindow(), "the processing window never opens");
             QCOMPARE(filesIn(f.pics), (QStringList{"a.png", "b.jpg"}));
             QCOMPARE(checksum(f.path("a.png")), before);
@@ -614,16 +585,13 @@ private slots:
         QVERIFY(f.open(f.pics));
         f.type("txtPrefix", QString());
         f.dialogs.answer(MsgAnswer::Cancel);
-        f.click("cmdGo");
-        QCOMPARE(f.dialogs.titles(), QStringList{"Overwrite Warning"} + kDone);
+        QCOMPARE(f.start(), QStringList{"Overwrite Warning"} + kDone);
         QCOMPARE(stored("IgnoreOverwriteWarnings"), "1");
 
         // later runs ask nothing, not even about deleting the originals
         f.check("chkDeleteOld")->setChecked(true);
         f.type("txtPrefix", "new_");
-        f.dialogs.clear();
-        f.click("cmdGo");
-        QCOMPARE(f.dialogs.titles(), kDone);
+        QCOMPARE(f.start(), kDone);
         QCOMPARE(filesIn(f.pics), QStringList{"new_" + name});
 
         // the long name stays inside the small processing window (no FTP panel)
@@ -661,9 +629,7 @@ private slots:
             QTest::mouseClick(stop, Qt::LeftButton);
             stopText = stop->isEnabled() ? QString() : stop->text();
         };
-        f.dialogs.clear();
-        f.click("cmdGo");
-
+        QCOMPARE(f.start(), kDone);
         QCOMPARE(watch.captions, (QStringList{"Processing Images (0/5)", "Processing Images (1/5)",
                                               "Processing Images (2/5)"}));
         QCOMPARE(outputsAtStop, (QStringList{"th_p1.png", "th_p2.png"}));
@@ -672,71 +638,40 @@ private slots:
         QCOMPARE(filesIn(f.out), (QStringList{"th_p1.png", "th_p2.png", "th_p3.png"}));
         QCOMPARE(imageSize(f.out + "/th_p3.png"), imageSize(f.path("p3.png")));
         QCOMPARE(f.texts("Done"), QStringList{"Process Finished!"});
-        QCOMPARE(f.dialogs.titles(), kDone);
         frmGo *go = f.w->processingWindow();
         QVERIFY(!go->isVisible());
         QCOMPARE(ctl<QProgressBar>(go, "proProcess")->value(), 3);
         QCOMPARE(ctl<QProgressBar>(go, "proProcess")->maximum(), 5);
 
-        // the window is reused with a working Stop button; Escape and closing do not end a run
+        // the window is reused with a working Stop button; Escape and closing do not
+        // end a run; an unticked image is left out; an empty quality becomes 75
         watch.captions.clear();
+        f.tick("p5.png", false);
+        f.edit("txtJPGQuality")->clear();
         bool stillShown = false;
         watch.onCaption = [&](QWidget *window, const QString &caption) {
-            if (caption != QLatin1String("Processing Images (1/5)"))
+            if (caption != QLatin1String("Processing Images (1/4)"))
                 return;
             QTest::keyClick(window, Qt::Key_Escape);
             window->close();
             stillShown = window->isVisible();
         };
-        f.dialogs.clear();
-        f.click("cmdGo");
+        QCOMPARE(f.start(), kDone);
         QCOMPARE(f.w->processingWindow(), go);
         QVERIFY(stillShown);
-        QCOMPARE(watch.captions.size(), 5);
+        QCOMPARE(watch.captions.size(), 4);
         QCOMPARE(ctl<QPushButton>(go, "cmdStopProcess")->text(), "Stop Processing Images");
-        QCOMPARE(filesIn(f.out).size(), 5);
-        QCOMPARE(f.dialogs.titles(), kDone);
+        QCOMPARE(filesIn(f.out), (QStringList{"th_p1.png", "th_p2.png", "th_p3.png", "th_p4.png"}));
+        QCOMPARE(f.edit("txtJPGQuality")->text(), "75");
+        QCOMPARE(f.ticked(), f.items()); // listed again after the run: every item ticked
 
         // a start with nothing ticked shows nothing of the last run
         f.click("cmdDeselectAll");
-        f.dialogs.clear();
-        f.click("cmdGo");
-        QCOMPARE(f.dialogs.titles(), QStringList{"No Images"});
+        QCOMPARE(f.start(), QStringList{"No Images"});
         QCOMPARE(go->imageText(), QString());
         QCOMPARE(go->statusText(), QString());
         QCOMPARE(ctl<QLabel>(go, "lblScene")->text(), QString());
         QCOMPARE(ctl<QProgressBar>(go, "proProcess")->value(), ctl<QProgressBar>(go, "proProcess")->minimum());
-    }
-
-    void copyToOtherFolder()
-    {
-        Fixture f;
-        const QStringList names{"a.png", "B.jpg", "c.bmp", "sub/d.png"};
-        makeImages(f.pics, names);
-        QList<QByteArray> sums;
-        for (const QString &n : names)
-            sums << checksum(f.path(n));
-        QVERIFY(f.open(f.pics)); // with the first-run settings: prefix "th_", antialias
-        f.action("mnuRecurse")->trigger();
-        QCOMPARE(f.items(), names);
-        f.outputTo(f.out);
-        f.tick("c.bmp", false);
-        f.edit("txtJPGQuality")->clear(); // becomes 75 at Start
-        f.dialogs.clear();
-
-        f.click("cmdGo");
-
-        QCOMPARE(f.dialogs.titles(), kDone);
-        QCOMPARE(f.edit("txtJPGQuality")->text(), "75");
-        QCOMPARE(filesIn(f.out), (QStringList{"th_B.jpg", "th_a.png"}));
-        QCOMPARE(filesIn(f.out + "/sub"), QStringList{"th_d.png"});
-        QCOMPARE(imageSize(f.out + "/th_a.png"), imageSize(f.path("a.png")));
-        QCOMPARE(imageSize(f.out + "/th_B.jpg"), imageSize(f.path("B.jpg")));
-        for (int i = 0; i < names.size(); ++i)
-            QCOMPARE(checksum(f.path(names.at(i))), sums.at(i));
-        // the list was emptied and listed again: every item ticked
-        QCOMPARE(f.items(), names);
-        QCOMPARE(f.ticked(), names);
     }
 };
 

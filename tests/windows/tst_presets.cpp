@@ -1,7 +1,4 @@
-// Presets and "Undo Last Batch" in the main window: a preset saved by the
-// window runs on its own on the command line with the window's results; a
-// preset's refused values are listed and keep their fields; the undo asks,
-// then takes the run back.
+// Presets and "Undo Last Batch" in the main window.
 
 #include "mainwindowfixture.h"
 #include "ftptesthelpers.h"
