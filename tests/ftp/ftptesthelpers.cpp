@@ -2,7 +2,6 @@
 
 #include <QDeadlineTimer>
 #include <QRandomGenerator>
-#include <QTest>
 
 #include <utility>
 
@@ -162,81 +161,6 @@ bool PyFtpServer::start(const QString &root, const QString &user, const QString 
     }
     m_port = quint16(m_process.readLine().trimmed().toUInt());
     return m_port != 0;
-}
-
-ClientRecorder::ClientRecorder(CFtpClient &client)
-{
-    using Event = void (CFtpClient::*)(int);
-    const std::pair<Event, const char *> events[] = {
-        {&CFtpClient::OnConnect, "OnConnect"},
-        {&CFtpClient::OnCreateDirectory, "OnCreateDirectory"},
-        {&CFtpClient::OnDeleteFile, "OnDeleteFile"},
-        {&CFtpClient::OnGetCurrentDirectory, "OnGetCurrentDirectory"},
-        {&CFtpClient::OnSetCurrentDirectory, "OnSetCurrentDirectory"},
-        {&CFtpClient::OnRemoveDirectory, "OnRemoveDirectory"},
-        {&CFtpClient::OnRenameFile, "OnRenameFile"},
-        {&CFtpClient::OnDownloadFile, "OnDownloadFile"},
-        {&CFtpClient::OnUploadFile, "OnUploadFile"},
-        {&CFtpClient::OnEnumFiles, "OnEnumFiles"},
-        {&CFtpClient::OnQuitSession, "OnQuitSession"}};
-    for (const auto &[event, name] : events)
-        connect(&client, event, this, [this, name](int r) { completions << QStringLiteral("%1:%2").arg(name).arg(r); });
-    connect(&client, &CFtpClient::OnStateChange, this, [this](int s) { states << s; });
-    connect(&client, &CFtpClient::OnDataTransferProgress, this, [this](qint64 n) { progress << n; });
-    connect(&client, &CFtpClient::SessionProtocolMessage, this, [this](const QString &text, int kind) {
-        (kind == FTP_USER_COMMAND ? commands : replies) << text;
-    });
-}
-
-int ClientRecorder::waitFor(const QString &event, int n, int timeoutMs)
-{
-    for (QDeadlineTimer deadline(timeoutMs); count(event) < n && !deadline.hasExpired();)
-        QTest::qWait(5);
-    const QStringList seen = completions.filter(event + QLatin1Char(':'));
-    return seen.size() >= n ? seen.at(n - 1).section(QLatin1Char(':'), 1).toInt() : -1;
-}
-
-bool login(CFtpClient &client, ClientRecorder &rec, quint16 port, const QString &user, const QString &password)
-{
-    client.setFtpServer(QStringLiteral("127.0.0.1"));
-    client.setRemotePort(port);
-    client.setUserName(user);
-    client.setPassword(password);
-    const int before = rec.count(QStringLiteral("OnConnect"));
-    client.Connect();
-    return rec.waitFor(QStringLiteral("OnConnect"), before + 1) == arStatusOk;
-}
-
-QByteArray randomBytes(qsizetype size)
-{
-    QByteArray b(size, Qt::Uninitialized);
-    QRandomGenerator::global()->fillRange(reinterpret_cast<quint32 *>(b.data()), size / 4);
-    for (qsizetype i = size / 4 * 4; i < size; ++i)
-        b[i] = char(i);
-    return b;
-}
-
-quint16 closedPort()
-{
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort(); // closed again when s goes
-}
-
-QString start(CFtpClient &client, const QString &method, const QString &a, const QString &b)
-{
-    if (method == QLatin1String("SetCurrentDirectory")) client.SetCurrentDirectory(a);
-    else if (method == QLatin1String("GetCurrentDirectory")) client.GetCurrentDirectory();
-    else if (method == QLatin1String("CreateDirectory")) client.CreateDirectory(a);
-    else if (method == QLatin1String("RemoveDirectory")) client.RemoveDirectory(a);
-    else if (method == QLatin1String("DeleteFile")) client.DeleteFile(a);
-    else if (method == QLatin1String("RenameFile")) client.RenameFile(a, b);
-    else if (method == QLatin1String("DownloadFile")) client.DownloadFile(a, b, false);
-    else if (method == QLatin1String("UploadFile")) client.UploadFile(a, b);
-    else if (method == QLatin1String("EnumFiles")) client.EnumFiles();
-    else if (method == QLatin1String("QuitSession")) client.QuitSession();
-    else qFatal("no method %s", qPrintable(method));
-    return QStringLiteral("On") + method;
 }
 
 } // namespace vexl::test

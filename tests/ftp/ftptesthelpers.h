@@ -1,10 +1,7 @@
 #pragma once
 
-// Helpers of the FTP client tests: a scripted control-connection server, a
-// real pyftpdlib server on 127.0.0.1, and a recorder of what a client reports.
-
-#include "ftp/cftpclient.h"
-#include "support/vexlerror.h"
+// Servers of the FTP tests: a scripted control-connection server and a real
+// pyftpdlib server on 127.0.0.1.
 
 #include <QHash>
 #include <QObject>
@@ -15,18 +12,6 @@
 #include <QTimer>
 
 namespace vexl::test {
-
-// "number source: description" of the error `call` raises, or "".
-template<typename F>
-QString raised(F &&call)
-{
-    try {
-        call();
-    } catch (const VexlError &e) {
-        return QStringLiteral("%1 %2: %3").arg(e.number).arg(e.source, e.description);
-    }
-    return QString();
-}
 
 // How the scripted server cuts its replies into TCP writes.
 enum class Delivery { Whole, ByteByByte, RandomFragments };
@@ -92,36 +77,5 @@ private:
     quint16 m_port = 0;
     QString m_error;
 };
-
-// Records what a client reports: completions as "OnConnect:0", user commands
-// and replies as shown, states and progress.
-class ClientRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    explicit ClientRecorder(CFtpClient &client);
-
-    QStringList completions;
-    QStringList commands;
-    QStringList replies;
-    QList<int> states;
-    QList<qint64> progress;
-
-    int count(const QString &event) const { return completions.filter(event + QLatin1Char(':')).size(); }
-    // Waits (bounded) for the n-th completion of `event`; its result, or -1.
-    int waitFor(const QString &event, int n = 1, int timeoutMs = 15000);
-};
-
-// Connects and logs in; true when OnConnect reported arStatusOk.
-bool login(CFtpClient &client, ClientRecorder &rec, quint16 port, const QString &user = QStringLiteral("user"),
-           const QString &password = QStringLiteral("pass"));
-
-QByteArray randomBytes(qsizetype size);
-quint16 closedPort(); // of 127.0.0.1, where nothing listens
-
-// Calls the client method named `method` ("RenameFile": a to b; "DownloadFile":
-// remote a to local b; "UploadFile": local a to remote b); returns its event.
-QString start(CFtpClient &client, const QString &method, const QString &a = {}, const QString &b = {});
 
 } // namespace vexl::test

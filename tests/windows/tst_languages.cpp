@@ -20,7 +20,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProcess>
 #include <QMenu>
 #include <QRegularExpression>
@@ -198,19 +197,14 @@ private slots:
             QTest::addRow("%s %s", language, where) << language << where << expected;
         };
         row("German", "main/cmbCase/item 2", "GROSSBUCHSTABEN");
-        row("German", "main/cmdGo", "Start >>>");
         row("German", "about/tabAbout/tab 2", "Imagemagick-Lizenz");
-        row("German", "ftpLogin/lblPassword", "Passwort:");
         row("Spanish", "error/lblTitle", "¡Se ha producido un error!");
         row("Spanish", "chooser/cmdOK", "Aceptar");
-        row("French", "main/lblPrefix", "Préfixe" + kNbsp + ":");
         row("French", "about/cmdSubmitBugError/tip",
             "Une erreur" + kNbsp + "? Je veux la connaître" + kNbsp + "! Signalez-la ici en ligne.");
         row("Italian", "main/txtPrefix/tip", "Testo da inserire all'inizio del nome del file.");
-        row("Italian", "chooser/cmdCancel", "Annulla");
         row("Italian", "ftpBrowser/mnuRename", "&Rinomina...");
         row("Dutch", "go/frmGo", "Afbeeldingen verwerken");
-        row("Dutch", "main/mnuBGCol", "Achtergrondkleur instellen");
     }
 
     void windowTexts()
@@ -229,30 +223,16 @@ private slots:
         QCOMPARE(shown(window, part[1], part.value(2, QStringLiteral("text"))), expected);
     }
 
-    // Qt's own texts (message-box buttons, a text field's edit menu) follow the
-    // language switch.
+    // Qt's own texts (message-box buttons, edit menus: one translator) follow
+    // the language switch.
     void qtTextsFollowTheLanguage()
     {
         Fixture f;
-        const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
-        const auto copy = [&f] {
-            // Undo, Redo, a line, Cut, Copy, ...
-            QMenu *menu = f.main.findChild<QLineEdit *>(QStringLiteral("txtTextOverlay"))->createStandardContextMenu();
-            const QString text = menu->actions().value(4)->text().section(QLatin1Char('\t'), 0, 0);
-            delete menu;
-            return text;
-        };
-        const struct
-        {
-            const char *item, *yes, *copy;
-        } languages[] = {
-            {"mnuLangGerman", "&Ja", "&Kopieren"}, {"mnuLangFrench", "&Oui", "Cop&ier"},
-            {"mnuLangEnglish", "&Yes", "&Copy"},
-        };
-        for (const auto &l : languages) {
-            f.main.findChild<QAction *>(QLatin1String(l.item))->trigger();
-            QCOMPARE(yes(), QString::fromUtf8(l.yes));
-            QCOMPARE(copy(), QString::fromUtf8(l.copy));
+        const std::pair<const char *, const char *> languages[] = {
+            {"mnuLangGerman", "&Ja"}, {"mnuLangFrench", "&Oui"}, {"mnuLangEnglish", "&Yes"}};
+        for (const auto &[item, yes] : languages) {
+            f.main.findChild<QAction *>(QLatin1String(item))->trigger();
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8(yes));
         }
     }
 
