@@ -603,6 +603,7 @@ void BatchRun::processImage(const QString &item)
         // 11-12. the working file under its work name. Nothing is produced into
         // a folder that could not be made.
         m_workingFileMade = false;
+        m_stepWroteState.clear();
         m_published = false;
         m_resultId = FileIdentity();
         m_moveOriginal = false;
@@ -685,17 +686,6 @@ OverlayScenes BatchRun::sceneKind() const
     return MultiSceneType(m_ext) == QLatin1String("gif") ? OverlayScenes::EveryFrame : OverlayScenes::EveryPage;
 }
 
-// The state of a file that changes with every write or replacement of it.
-static QByteArray fileState(const QString &path)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return QByteArray();
-    return QByteArray::number(quint64(st.st_dev)) + ' ' + QByteArray::number(quint64(st.st_ino)) + ' '
-        + QByteArray::number(qint64(st.st_size)) + ' ' + QByteArray::number(qint64(st.st_ctim.tv_sec)) + '.'
-        + QByteArray::number(qint64(st.st_ctim.tv_nsec)) + ' ' + QByteArray::number(qint64(st.st_mtim.tv_nsec));
-}
-
 // Writes one scene to the work file; the reason it could not, or nothing.
 QString BatchRun::extractScene(int scene)
 {
@@ -705,7 +695,7 @@ QString BatchRun::extractScene(int scene)
     if (ahead != m_scenesAhead.cend()) {
         const WrittenScene written = ahead.value();
         m_scenesAhead.erase(ahead);
-        if (fileState(m_workPath) == written.stat) { // written and flushed ahead, untouched since
+        if (FileState(m_workPath) == written.stat) { // written and flushed ahead, untouched since
             m_writtenScene = m_syncedWork = written;
             return QString();
         }
@@ -717,7 +707,7 @@ QString BatchRun::extractScene(int scene)
                                                      !m_extractAllScenes, true);
         m_scenes->write(scene, m_workPath, m_jpgQuality);
         // What identify would read back from it, known now.
-        const QByteArray state = fileState(m_workPath);
+        const QByteArray state = FileState(m_workPath);
         if (!state.isEmpty())
             m_writtenScene = WrittenScene{m_workPath, state, m_scenes->describe(scene, QFileInfo(m_workPath).size())};
         if (m_extractAllScenes && !state.isEmpty())
@@ -731,7 +721,7 @@ QString BatchRun::extractScene(int scene)
 bool BatchRun::writtenSceneMeta(const QString &format, QString *text) const
 {
     if (m_writtenScene.text.isEmpty() || format != QLatin1String("%w %h - %b bleh") || m_writtenScene.path != m_workPath
-        || fileState(m_workPath) != m_writtenScene.stat)
+        || FileState(m_workPath) != m_writtenScene.stat)
         return false;
     *text = m_writtenScene.text;
     return true;
@@ -765,7 +755,7 @@ void BatchRun::writeScenesAhead(int scene)
     QStringList batch{m_workPath};
     for (qsizetype i = 0; i < ahead.size(); ++i) {
         // Ahead scenes are kept up to the first that could not be written.
-        const QByteArray state = written.at(i) ? fileState(works.at(i)) : QByteArray();
+        const QByteArray state = written.at(i) ? FileState(works.at(i)) : QByteArray();
         if (state.isEmpty()) {
             for (qsizetype k = i; k < ahead.size(); ++k)
                 QFile::remove(works.at(k));
@@ -804,7 +794,7 @@ void BatchRun::dropScenesAhead()
 
 bool BatchRun::workFileSynced() const
 {
-    return !m_syncedWork.path.isEmpty() && m_syncedWork.path == m_workPath && fileState(m_workPath) == m_syncedWork.stat;
+    return !m_syncedWork.path.isEmpty() && m_syncedWork.path == m_workPath && FileState(m_workPath) == m_syncedWork.stat;
 }
 
 void BatchRun::reserveNumberedName()
@@ -917,7 +907,7 @@ void BatchRun::produceWorkingFile()
 
     status(QStringLiteral("Making ") + m_outputImageFName + QStringLiteral("..."));
     op(QStringLiteral("Copying '%1' to '%2'").arg(m_fullInput, m_outputPath));
-    const QByteArray sourceState = m_lookAhead ? LookAhead::stateOf(m_fullInput) : QByteArray();
+    const QByteArray sourceState = m_lookAhead ? FileState(m_fullInput) : QByteArray();
     const QString error = RunServingEvents([src = m_fullInput, dst = m_workPath]() { return CopyToNewFile(src, dst); });
     if (!error.isEmpty()) {
         askCopyFailed(error);

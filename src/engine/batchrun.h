@@ -254,6 +254,8 @@ private:
     bool m_skipRest = false;
     bool m_metaFailed = false;
     bool m_workingFileMade = false;
+    // The working file's state right after a step of this run wrote it.
+    QByteArray m_stepWroteState;
 
     // The summary of the run
     RunSummary m_summary;

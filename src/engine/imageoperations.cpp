@@ -79,6 +79,8 @@ void BatchRun::mogrifyStep(const QStringList &args)
 {
     try {
         m_engine->Mogrify(args);
+        if (!args.isEmpty() && args.last() == m_workPath)
+            m_stepWroteState = FileState(m_workPath);
     } catch (const VexlError &e) {
         QString text = MsgX("msgImageEngineFailed");
         text.replace(QStringLiteral("[CURROP]"), m_log.CurrentOperation()).replace(QStringLiteral("[ERROR]"), e.withLine());

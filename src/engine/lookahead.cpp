@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vexl {
@@ -66,17 +65,6 @@ QByteArray LookAhead::hashFile(const QString &path, bool *ok)
     return hash.result() + QByteArray::number(f.size());
 }
 
-QByteArray LookAhead::stateOf(const QString &path)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return {};
-    return QByteArray::number(quint64(st.st_dev)) + ' ' + QByteArray::number(quint64(st.st_ino)) + ' '
-        + QByteArray::number(qint64(st.st_size)) + ' ' + QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.'
-        + QByteArray::number(qint64(st.st_mtim.tv_nsec)) + ' ' + QByteArray::number(qint64(st.st_ctim.tv_sec)) + '.'
-        + QByteArray::number(qint64(st.st_ctim.tv_nsec));
-}
-
 // A copy made from a source that did not change while it was copied has the
 // source's bytes: it is known by the source's name and state, which is much
 // cheaper than reading and hashing a photo twice per image.
@@ -87,9 +75,9 @@ QByteArray LookAhead::copyKey(const QString &source, const QByteArray &sourceSta
 
 void LookAhead::noteCopy(const QString &source, const QByteArray &sourceState, const QString &copy)
 {
-    if (sourceState.isEmpty() || stateOf(source) != sourceState)
+    if (sourceState.isEmpty() || FileState(source) != sourceState)
         return;
-    const QByteArray copyState = stateOf(copy);
+    const QByteArray copyState = FileState(copy);
     if (copyState.isEmpty())
         return;
     std::lock_guard lock(m_mutex);
@@ -101,7 +89,7 @@ QByteArray LookAhead::inputKey(const QString &file, bool *ok) const
     {
         std::lock_guard lock(m_mutex);
         const auto it = m_copies.constFind(file);
-        if (it != m_copies.cend() && stateOf(file) == it->state) {
+        if (it != m_copies.cend() && FileState(file) == it->state) {
             *ok = true;
             return it->key;
         }
@@ -231,13 +219,13 @@ void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int 
     const QString work = QDir(m_tempFolder).filePath(
         QStringLiteral(".ahead-%1-%2%3").arg(RunProcessId()).arg(index).arg(suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
     QFile::remove(work);
-    const QByteArray sourceState = stateOf(source);
+    const QByteArray sourceState = FileState(source);
     if (sourceState.isEmpty() || !QFile::copy(source, work))
         return;
     QFile::setPermissions(work, QFile::ReadOwner | QFile::WriteOwner);
     // The first step's input is known by its source, the later ones by their bytes.
     QByteArray firstKey;
-    if (stateOf(source) == sourceState)
+    if (FileState(source) == sourceState)
         firstKey = copyKey(source, sourceState);
     ImageEngine engine;
     engine.setWorkerPool(m_pool);

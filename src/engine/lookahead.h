@@ -58,10 +58,6 @@ public:
     // changes, the copy's bytes are known to be the source's without reading
     // them again.
     void noteCopy(const QString &source, const QByteArray &sourceState, const QString &copy);
-    // The state of a file that changes with every write or replacement of it
-    // (device, inode, size, modification and change times); empty when it
-    // cannot be read.
-    static QByteArray stateOf(const QString &path);
 
     // Numbers for tests and the benchmark.
     int threads() const { return m_ahead; }

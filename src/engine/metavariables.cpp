@@ -75,13 +75,19 @@ void BatchRun::GetMetaData()
     op(QStringLiteral("Identify ") + m_outputPath);
     // The colour count is by far the costliest value: it is read only when a
     // name or the stamp asks for it; otherwise it keeps its previous value.
-    const QString format = mentionsColourCount(*m_s) ? QStringLiteral("%w %h %k %b bleh")
-                                                     : QStringLiteral("%w %h - %b bleh");
+    const bool colours = mentionsColourCount(*m_s);
+    const QString format = colours ? QStringLiteral("%w %h %k %b bleh") : QStringLiteral("%w %h - %b bleh");
+    // A file ImageMagick has just written, untouched since, is read only for
+    // its header: its size and byte count are all that is asked. Any other
+    // file is decoded whole, so a damaged one still raises its question.
+    QStringList args{QStringLiteral("-format"), format, m_workPath};
+    if (!colours && !m_stepWroteState.isEmpty() && FileState(m_workPath) == m_stepWroteState)
+        args.prepend(QStringLiteral("-ping"));
     QString result;
     try {
         // A scene just extracted is described by the extraction itself.
         if (!writtenSceneMeta(format, &result))
-            result = m_engine->Identify({QStringLiteral("-format"), format, m_workPath});
+            result = m_engine->Identify(args);
     } catch (const VexlError &e) {
         QString text = MsgX("msgIdentifyFailed");
         text.replace(QStringLiteral("[IMAGE]"), m_outputPath).replace(QStringLiteral("[ERROR]"), e.withLine());

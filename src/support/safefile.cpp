@@ -75,6 +75,17 @@ FileIdentity IdentityOf(const QString &path)
     return id;
 }
 
+QByteArray FileState(const QString &path)
+{
+    struct stat st {};
+    if (path.isEmpty() || ::stat(native(path).constData(), &st) != 0)
+        return {};
+    return QByteArray::number(quint64(st.st_dev)) + ' ' + QByteArray::number(quint64(st.st_ino)) + ' '
+        + QByteArray::number(qint64(st.st_size)) + ' ' + QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.'
+        + QByteArray::number(qint64(st.st_mtim.tv_nsec)) + ' ' + QByteArray::number(qint64(st.st_ctim.tv_sec)) + '.'
+        + QByteArray::number(qint64(st.st_ctim.tv_nsec));
+}
+
 QString WorkPathFor(const QString &finalPath)
 {
     const QFileInfo info(finalPath);

@@ -5,6 +5,7 @@
 // under their final name by one rename; replaced files and originals go to the
 // desktop trash; files left by a run that died are cleaned up later.
 
+#include <QByteArray>
 #include <QString>
 #include <sys/types.h>
 
@@ -25,6 +26,11 @@ struct FileIdentity
     bool operator==(const FileIdentity &o) const { return valid && o.valid && device == o.device && inode == o.inode; }
 };
 FileIdentity IdentityOf(const QString &path);
+
+// The state of a file that changes with every write or replacement of it
+// (device, inode, size, modification and change times); empty when it cannot
+// be read.
+QByteArray FileState(const QString &path);
 
 // ".<name>.<pid>.work.<ext>" beside `finalPath`: the extension stays last so the
 // image engine still reads and writes the format it names.

@@ -3,6 +3,7 @@
 #include "engine/engineworker.h"
 #include "engine/imageengine.h"
 #include "engine/lookahead.h"
+#include "support/safefile.h"
 #include "support/vexlerror.h"
 #include "testsupport.h"
 
@@ -203,7 +204,7 @@ private slots:
             QVERIFY(makeImage(b, 60, 40, 3));
         ahead.beginImage(1);
         const QString work = dir.filePath("th_b.jpg");
-        const QByteArray sourceState = LookAhead::stateOf(b);
+        const QByteArray sourceState = FileState(b);
         QVERIFY(QFile::copy(b, work));
         ahead.noteCopy(b, sourceState, work); // as the run does after making its working file
         if (changeWork)
