@@ -152,7 +152,8 @@ private slots:
             << QStringList{"out/p_a.png 10x12", "out/sub/p_b.jpg 10x12"};
         QTest::addRow("without --recurse only the folder itself, unusable names listed")
             << QStringList{"a.png 40x30", "sub/b.jpg 40x30", "bad\nname.png"} << sized << QStringList() << 0
-            << QStringList{"[1/1] a.png\n", "2>Skipped (unusable name or path too long): IN/bad\\x0aname.png\n1 entries skipped\n"}
+            << QStringList{"[1/1] a.png\n",
+                           "2>Skipped (unusable name or path too long): IN/bad\\x0aname.png\n1 entries skipped\n"}
             << QStringList{"out/p_a.png 10x12"};
         QTest::addRow("phone photos to JPEG with the capture tokens")
             << QStringList{"IMG_0001.heic 60x40", "small.webp 20x10"}

@@ -44,8 +44,9 @@ private slots:
         const ProgramRun r = runProgram(world, args, VEXL_EXE, confined);
         const QString said = r.out + r.err;
         const QString verdict = confined ? "denied" : "allowed";
-        for (const QString &line : {QString("Landlock ABI: %1").arg(abi), QString("Confinement active: ") + (confined ? "yes" : "no"),
-                                    "Read outside: " + verdict, "Write outside: " + verdict})
+        for (const QString &line : {QString("Landlock ABI: %1").arg(abi),
+                                    QString("Confinement active: ") + (confined ? "yes" : "no"), "Read outside: " + verdict,
+                                    "Write outside: " + verdict})
             QVERIFY2(said.contains(line), qPrintable(said));
         QCOMPARE(QDir(world.path()).entryList({"vexl-outside-*"}, QDir::Dirs), QStringList()); // cleaned up
         if (confined && abi < 4) {

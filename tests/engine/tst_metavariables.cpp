@@ -111,7 +111,8 @@ private slots:
             << "jpeg" << Exif{"  NIKON CORPORATION  ", "", "2021:07:14 09:30:05", ""} << "*_[CAMERA]"
             << "photo_NIKON CORPORATION.jpg";
         QTest::addRow("malformed date: file time")
-            << "jpeg" << Exif{"Canon", "", "2021-07-14 09:30:05", "soon"} << "[DATE]_[TIME]_*" << "2019-05-06_07-08-09_photo.jpg";
+            << "jpeg" << Exif{"Canon", "", "2021-07-14 09:30:05", "soon"} << "[DATE]_[TIME]_*"
+            << "2019-05-06_07-08-09_photo.jpg";
         QTest::addRow("hostile camera: no folders, no colons, not hidden")
             << "jpeg" << Exif{"../../etc", "a:b|c\x01", "", ""} << "*_[CAMERA]" << "photo_etc abc.jpg";
         QTest::addRow("500 characters of camera cut to 64")

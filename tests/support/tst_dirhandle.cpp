@@ -103,8 +103,9 @@ private slots:
                                        << QStringList{"b.png", "c.txt", "e.tiff", "noext", "notes.txt"};
         QTest::addRow("only separators match nothing") << "|" << false << false << false << QStringList{};
         QTest::addRow("empty filter matches nothing") << "" << false << false << false << QStringList{};
-        QTest::addRow("files, breadth-first") << "*.jpg" << false << true << false
-                                              << QStringList{"a.jpg", "m.jpg", "z.jpg", "a/a1.jpg", "B/b1.jpg", "a/deep/d.jpg"};
+        QTest::addRow("files, breadth-first")
+            << "*.jpg" << false << true << false
+            << QStringList{"a.jpg", "m.jpg", "z.jpg", "a/a1.jpg", "B/b1.jpg", "a/deep/d.jpg"};
         QTest::addRow("folders") << "*" << false << false << true << QStringList{"a", "B", "fake.jpg", "link"};
         QTest::addRow("folders, linked folder not descended")
             << "*" << false << true << true << QStringList{"a", "B", "fake.jpg", "link", "a/deep"};
