@@ -8,14 +8,6 @@
 using namespace vexl::test;
 
 namespace {
-// The exit status; what the program printed goes to `out`.
-int run(const TestWorld &world, const QStringList &args, QString *out)
-{
-    const ProgramRun r = runProgram(world, args);
-    *out = r.out;
-    return r.code;
-}
-
 QMap<QString, QByteArray> sums(const QString &folder)
 {
     QMap<QString, QByteArray> map;
@@ -53,22 +45,24 @@ private slots:
         TestWorld world;
         const QString pics = world.path("pics");
         QVERIFY(makeImage(pics + "/a.png", 30, 20));
-        QString out;
-        QCOMPARE(run(world, {"--undo-last"}, &out), 0);
-        QCOMPARE(out, "Undo Last Batch: There is no batch to undo.\n");
-        QCOMPARE(run(world, {"--batch", "--answer", "yes", pics}, &out), 0);
+        ProgramRun r = runProgram(world, {"--undo-last"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, "Undo Last Batch: There is no batch to undo.\n");
+        QCOMPARE(runProgram(world, {"--batch", "--answer", "yes", pics}).code, 0);
         if (changeOutput)
             QVERIFY(writeFile(pics + "/th_a.png", "edited"));
 
-        QCOMPARE(run(world, {"--undo-last", "--answer", answer}, &out), code);
-        QVERIFY2(out.startsWith("Undo Last Batch: Undo the last batch? This will:\n  Remove " + pics
-                                + "/th_a.png\n[Yes/No] -> "),
-                 qPrintable(out));
-        QCOMPARE(out.trimmed().split('\n').last(), last);
+        r = runProgram(world, {"--undo-last", "--answer", answer});
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.out.startsWith("Undo Last Batch: Undo the last batch? This will:\n  Remove " + pics
+                                  + "/th_a.png\n[Yes/No] -> "),
+                 qPrintable(r.out));
+        QCOMPARE(r.out.trimmed().split('\n').last(), last);
         QCOMPARE(QDir(pics).entryList(QDir::Files | QDir::Hidden), left);
         // Undone once: a second undo has nothing to do.
-        QCOMPARE(run(world, {"--undo-last", "--answer", "yes"}, &out), 0);
-        QCOMPARE(out.endsWith("There is no batch to undo.\n"), answer == "yes");
+        r = runProgram(world, {"--undo-last", "--answer", "yes"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out.endsWith("There is no batch to undo.\n"), answer == "yes");
     }
 
     // A run killed half-way (SIGKILL: no clean-up at all) is undone from what
