@@ -1,11 +1,10 @@
 // Image workers confined by Landlock, seen from outside: what --sandbox-check
 // reports, and batches that give the same results confined as unconfined.
 #include "engine/workersandbox.h"
-#include "testsupport.h"
+#include "trim_d.h"
 
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QTest>
 
 #include <sys/mount.h>
@@ -13,32 +12,6 @@
 
 using namespace vexl;
 using namespace vexl::test;
-
-namespace {
-struct Run
-{
-    int code = -1;
-    QString out;
-};
-
-Run run(const TestWorld &world, const QStringList &args, bool confined = true)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), world.path(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), world.path(QStringLiteral("data")));
-    env.remove(QStringLiteral("VEXL_NO_SANDBOX"));
-    if (!confined)
-        env.insert(QStringLiteral("VEXL_NO_SANDBOX"), QStringLiteral("1"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(VEXL_EXE), args);
-    Run r;
-    if (p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit)
-        r.code = p.exitCode();
-    r.out = QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
-    return r;
-}
-} // namespace
 
 class TestSandbox : public QObject
 {
@@ -63,23 +36,24 @@ private slots:
         if (abi == 0 && confined)
             QSKIP("this kernel offers no Landlock: workers run unconfined here");
         TestWorld world;
-        QStringList args{QStringLiteral("--sandbox-check")};
+        QStringList args{"--sandbox-check"};
         if (!folder.isEmpty()) {
             QDir().mkpath(world.path(folder));
             args << world.path(folder);
         }
-        const Run r = run(world, args, confined);
-        const QString verdict = confined ? QStringLiteral("denied") : QStringLiteral("allowed");
-        QVERIFY2(r.out.contains(QStringLiteral("Landlock ABI: %1").arg(abi)), qPrintable(r.out));
-        QVERIFY2(r.out.contains(QStringLiteral("Confinement active: ") + (confined ? "yes" : "no")), qPrintable(r.out));
-        QVERIFY2(r.out.contains(QStringLiteral("Read outside: ") + verdict), qPrintable(r.out));
-        QVERIFY2(r.out.contains(QStringLiteral("Write outside: ") + verdict), qPrintable(r.out));
+        const ProgramRun r = runProgram(world, args, VEXL_EXE, confined);
+        const QString said = r.out + r.err;
+        const QString verdict = confined ? "denied" : "allowed";
+        for (const QString &line : {QString("Landlock ABI: %1").arg(abi),
+                                    QString("Confinement active: ") + (confined ? "yes" : "no"), "Read outside: " + verdict,
+                                    "Write outside: " + verdict})
+            QVERIFY2(said.contains(line), qPrintable(said));
         QCOMPARE(QDir(world.path()).entryList({"vexl-outside-*"}, QDir::Dirs), QStringList()); // cleaned up
         if (confined && abi < 4) {
-            QVERIFY(r.out.contains(QStringLiteral("TCP connect: not confinable")));
+            QVERIFY(said.contains("TCP connect: not confinable"));
             QSKIP("Landlock below ABI 4 has no network rights: the TCP row cannot be denied here");
         }
-        QVERIFY2(r.out.contains(QStringLiteral("TCP connect: ") + verdict), qPrintable(r.out));
+        QVERIFY2(said.contains("TCP connect: " + verdict), qPrintable(said));
         QCOMPARE(r.code, confined ? 0 : 1);
     }
 
@@ -114,8 +88,9 @@ private slots:
             QVERIFY(writeFile(world.path("settings.ini"),
                               ("[Settings]\nOutputDest=//DIFFDIR//\nOutputDir=" + out + "\nRenamePrefix=r_\n" + settings)
                                   .toUtf8()));
-            const Run r = run(world, {"--batch", world.path("in"), "--settings", world.path("settings.ini")}, confined);
-            QVERIFY2(r.code == 0 && r.out.contains("Done: Process Finished!"), qPrintable(r.out));
+            const ProgramRun r = runProgram(world, {"--batch", world.path("in"), "--settings", world.path("settings.ini")},
+                                            VEXL_EXE, confined);
+            QVERIFY2(r.code == 0 && r.out.contains("Done: Process Finished!"), qPrintable(r.out + r.err));
             names[confined] = QDir(out).entryList(QDir::Files);
             results[confined] = QImage(out + '/' + names[confined].value(0)).convertToFormat(QImage::Format_ARGB32);
         }

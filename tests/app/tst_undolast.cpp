@@ -1,26 +1,19 @@
 // --undo-last on the command line: the steps shown, the question answered by
 // --answer, the exit status, and the run undone only once.
-#include "testsupport.h"
+#include "trim_d.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTest>
 
 using namespace vexl::test;
 
 namespace {
-int run(const TestWorld &world, const QStringList &args, QString *out)
+QMap<QString, QByteArray> sums(const QString &folder)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), world.path(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), world.path(QStringLiteral("data")));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(VEXL_EXE), args);
-    if (!p.waitForFinished(60000))
-        return -1;
-    *out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    QMap<QString, QByteArray> map;
+    for (const QString &name : QDir(folder).entryList(QDir::Files))
+        map.insert(name, checksum(folder + '/' + name));
+    return map;
 }
 } // namespace
 
@@ -50,24 +43,26 @@ private slots:
         QFETCH(QStringList, left);
         QFETCH(QString, last);
         TestWorld world;
-        const QString pics = world.path(QStringLiteral("pics"));
-        QVERIFY(makeImage(pics + QStringLiteral("/a.png"), 30, 20));
-        QString out;
-        QCOMPARE(run(world, {QStringLiteral("--undo-last")}, &out), 0);
-        QCOMPARE(out, QStringLiteral("Undo Last Batch: There is no batch to undo.\n"));
-        QCOMPARE(run(world, {QStringLiteral("--batch"), QStringLiteral("--answer"), QStringLiteral("yes"), pics}, &out), 0);
+        const QString pics = world.path("pics");
+        QVERIFY(makeImage(pics + "/a.png", 30, 20));
+        ProgramRun r = runProgram(world, {"--undo-last"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, "Undo Last Batch: There is no batch to undo.\n");
+        QCOMPARE(runProgram(world, {"--batch", "--answer", "yes", pics}).code, 0);
         if (changeOutput)
-            QVERIFY(writeFile(pics + QStringLiteral("/th_a.png"), "edited"));
+            QVERIFY(writeFile(pics + "/th_a.png", "edited"));
 
-        QCOMPARE(run(world, {QStringLiteral("--undo-last"), QStringLiteral("--answer"), answer}, &out), code);
-        QVERIFY2(out.startsWith(QStringLiteral("Undo Last Batch: Undo the last batch? This will:\n  Remove ") + pics
-                                + QStringLiteral("/th_a.png\n[Yes/No] -> ")),
-                 qPrintable(out));
-        QCOMPARE(out.trimmed().split(QLatin1Char('\n')).last(), last);
+        r = runProgram(world, {"--undo-last", "--answer", answer});
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.out.startsWith("Undo Last Batch: Undo the last batch? This will:\n  Remove " + pics
+                                  + "/th_a.png\n[Yes/No] -> "),
+                 qPrintable(r.out));
+        QCOMPARE(r.out.trimmed().split('\n').last(), last);
         QCOMPARE(QDir(pics).entryList(QDir::Files | QDir::Hidden), left);
         // Undone once: a second undo has nothing to do.
-        QCOMPARE(run(world, {QStringLiteral("--undo-last"), QStringLiteral("--answer"), QStringLiteral("yes")}, &out), 0);
-        QCOMPARE(out.endsWith(QStringLiteral("There is no batch to undo.\n")), answer == QLatin1String("yes"));
+        r = runProgram(world, {"--undo-last", "--answer", "yes"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out.endsWith("There is no batch to undo.\n"), answer == "yes");
     }
 
     // A run killed half-way (SIGKILL: no clean-up at all) is undone from what
@@ -75,31 +70,22 @@ private slots:
     void killedRunIsUndone()
     {
         TestWorld world;
-        const QString pics = world.path(QStringLiteral("pics"));
+        const QString pics = world.path("pics");
         for (int i = 0; i < 12; ++i)
-            QVERIFY(makeImage(pics + QStringLiteral("/p%1.png").arg(i), 400, 300, unsigned(i + 1)));
-        QMap<QString, QByteArray> before;
-        for (const QString &name : QDir(pics).entryList(QDir::Files))
-            before.insert(name, checksum(pics + QLatin1Char('/') + name));
-        QVERIFY(writeFile(world.path(QStringLiteral("config/VEXLLite/VEXLLite.conf")),
+            QVERIFY(makeImage(pics + QString("/p%1.png").arg(i), 400, 300, unsigned(i + 1)));
+        const QMap<QString, QByteArray> before = sums(pics);
+        QVERIFY(writeFile(world.path("config/VEXLLite/VEXLLite.conf"),
                           "[Settings]\nDeleteOld=1\nMiscGreyscale=1\nIgnoreOverwriteWarnings=1\n"));
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), world.path(QStringLiteral("config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), world.path(QStringLiteral("data")));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(VEXL_EXE), {QStringLiteral("--batch"), QStringLiteral("--answer"), QStringLiteral("yes"), pics});
-        const QString journal = world.path(QStringLiteral("data/vexl-dovo/last-batch.journal"));
+        useWorld(p, world);
+        p.start(VEXL_EXE, {"--batch", "--answer", "yes", pics});
+        const QString journal = world.path("data/vexl-dovo/last-batch.journal");
         QTRY_VERIFY_WITH_TIMEOUT(fileBytes(journal).count("\noriginal\t") >= 2 || p.state() == QProcess::NotRunning, 30000);
         p.kill();
         QVERIFY(p.waitForFinished(10000));
 
-        QString out;
-        QCOMPARE(run(world, {QStringLiteral("--undo-last"), QStringLiteral("--answer"), QStringLiteral("yes")}, &out), 0);
-        QMap<QString, QByteArray> after;
-        for (const QString &name : QDir(pics).entryList(QDir::Files))
-            after.insert(name, checksum(pics + QLatin1Char('/') + name));
-        QCOMPARE(after, before);
+        QCOMPARE(runProgram(world, {"--undo-last", "--answer", "yes"}).code, 0);
+        QCOMPARE(sums(pics), before);
     }
 };
 

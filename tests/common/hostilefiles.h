@@ -12,17 +12,6 @@
 
 namespace vexl::test {
 
-inline quint32 crc32(const QByteArray &data)
-{
-    quint32 c = 0xffffffffu;
-    for (const char ch : data) {
-        c ^= quint8(ch);
-        for (int k = 0; k < 8; ++k)
-            c = (c >> 1) ^ (0xedb88320u & (0u - (c & 1u)));
-    }
-    return ~c;
-}
-
 inline QByteArray be32(quint32 v)
 {
     const char b[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
@@ -37,7 +26,9 @@ inline QByteArray le16(quint16 v)
 
 inline QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
 {
-    return be32(quint32(data.size())) + type + data + be32(crc32(type + data));
+    const QByteArray checked = type + data;
+    return be32(quint32(data.size())) + checked
+           + be32(quint32(::crc32(0, reinterpret_cast<const Bytef *>(checked.constData()), uInt(checked.size()))));
 }
 
 // A PNG of a few KiB whose header claims a grey image of w x h.

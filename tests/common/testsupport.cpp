@@ -22,11 +22,6 @@ QStringList titlesOf(const QList<ShownDialog> &dialogs)
     return t;
 }
 
-int countOf(const QList<ShownDialog> &dialogs, const QString &title)
-{
-    return int(titlesOf(dialogs).count(title));
-}
-
 namespace {
 MsgAnswer recordQuestion(QList<ShownDialog> &log, std::deque<MsgAnswer> &script, MsgAnswer fallback,
                          const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)

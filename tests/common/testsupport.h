@@ -26,9 +26,8 @@ struct ShownDialog
     vexl::ErrorReport report;
 };
 
-// The titles of `dialogs` in order, and how many have `title`.
+// The titles of `dialogs` in order.
 QStringList titlesOf(const QList<ShownDialog> &dialogs);
-int countOf(const QList<ShownDialog> &dialogs, const QString &title);
 // The next scripted answer, or `fallback` when the script has run out.
 template <class T>
 T takeNext(std::deque<T> &script, T fallback = T())
@@ -61,7 +60,7 @@ public:
 
     QList<ShownDialog> shown;
     QStringList titles() const { return titlesOf(shown); }
-    int count(const QString &title) const { return countOf(shown, title); }
+    int count(const QString &title) const { return int(titles().count(title)); }
     void clear() { shown.clear(); }
 
     MsgAnswer message(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override;
@@ -123,7 +122,6 @@ public:
     QList<ShownDialog> asked;
     QList<vexl::ErrorReport> errors;
     QList<int> progressValues;
-    int progressMax = -1;
     bool ftpMode = false;
     std::function<void(int position, int count, const QString &item)> onImage;
     // The FTP panel and the login prompt (answered from `logins`, cancelled when it runs out).
@@ -134,7 +132,7 @@ public:
     int loginPrompts = 0;
 
     QStringList titles() const { return titlesOf(asked); }
-    int count(const QString &title) const { return countOf(asked, title); }
+    int count(const QString &title) const { return int(titles().count(title)); }
 
     MsgAnswer ask(const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title) override;
     void reportError(const vexl::ErrorReport &report) override { errors << report; }
@@ -151,7 +149,7 @@ public:
     }
     void setImageText(const QString &) override {}
     void setSceneText(const QString &) override {}
-    void setProgressRange(int, int maximum) override { progressMax = maximum; }
+    void setProgressRange(int, int) override {}
     void setProgressValue(int v) override { progressValues << v; }
     void setFtpMode(bool ftp) override { ftpMode = ftp; }
     void doEvents() override {}
@@ -163,7 +161,6 @@ public:
     void clearFtpLog() override { ftpLog.clear(); }
     void ftpLogLine(const QString &text, int) override { ftpLog << text; }
     void setFtpStatus(const QString &text) override { ftpStatuses << text; }
-    void setFtpTransfer(const QString &) override {}
     void setFtpProgress(int percent) override
     {
         if (onFtpProgress)

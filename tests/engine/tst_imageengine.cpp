@@ -1,7 +1,5 @@
-// The image engine: failure texts and events served during a call. (Every
-// listed type written and read: tst_batch_pixels' scene rows, label texts taken
-// literally: its overlay rows; hostile files and file names taken literally,
-// through every call a batch makes: tst_batch_badinput.)
+// The image engine: failure texts and events served during a call (formats,
+// labels and hostile files: tst_batch_pixels and tst_batch_badinput).
 #include "batchfixture.h"
 
 #include "support/vexlerror.h"
@@ -15,11 +13,6 @@ using namespace vexl;
 using namespace vexl::test;
 
 namespace {
-
-QString identify(const QString &format, const QString &file)
-{
-    return ImageEngine().Identify({QStringLiteral("-format"), format, file});
-}
 
 void runTool(const QString &tool, const QStringList &args)
 {
@@ -52,7 +45,6 @@ class TestImageEngine : public QObject
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_cwd;
-    QString p(const QString &name) const { return m_dir->filePath(name); }
 
 private slots:
     void init()
@@ -71,8 +63,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("call"); // the tool, then its arguments
         QTest::addColumn<QString>("text");
-        QTest::addRow("bevel too wide")
-            << QStringList{"mogrify", "-raise", "30x30", "small.png"} << "exceed bevel width";
+        QTest::addRow("bevel too wide") << QStringList{"mogrify", "-raise", "30x30", "small.png"} << "exceed bevel width";
         QTest::addRow("no folder") << QStringList{"convert", "small.png", "no/such/out.png"} << "unable to open image";
         QTest::addRow("text named jpg") << QStringList{"identify", "-format", "%w", "text.jpg"} << "text.jpg";
         QTest::addRow("truncated jpeg") << QStringList{"convert", "cut.jpg", "out.png"} << "Premature end of JPEG file";
@@ -114,8 +105,8 @@ private slots:
     // them, and a failure still arrives as an exception.
     void servesEventsWhileWorking()
     {
-        QVERIFY(makeImage(p("big.png"), 800, 800));
-        QVERIFY(makeImage(p("small.png"), 20, 20));
+        QVERIFY(makeImage("big.png", 800, 800));
+        QVERIFY(makeImage("small.png", 20, 20));
         ImageEngine engine;
         int ticks = 0;
         QString nested;
@@ -123,10 +114,10 @@ private slots:
         timer.setInterval(5);
         QObject::connect(&timer, &QTimer::timeout, [&] {
             if (++ticks == 2)
-                nested = identify("%wx%h", p("small.png"));
+                nested = ImageEngine().Identify({"-format", "%wx%h", "small.png"});
         });
         timer.start();
-        QCOMPARE(failureOf([&] { engine.Mogrify({"-rotate", "33", p("big.png")}); }), QString());
+        QCOMPARE(failureOf([&] { engine.Mogrify({"-rotate", "33", "big.png"}); }), QString());
         QCOMPARE(ticks, 0); // not serving by default
 
         engine.setServeEventsWhileWorking(true);
@@ -134,7 +125,7 @@ private slots:
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu0);
         QElapsedTimer wall;
         wall.start();
-        QCOMPARE(failureOf([&] { engine.Mogrify({"-rotate", "33", p("big.png")}); }), QString());
+        QCOMPARE(failureOf([&] { engine.Mogrify({"-rotate", "33", "big.png"}); }), QString());
         const double wallMs = double(wall.elapsed());
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu1);
         const double cpuMs = (cpu1.tv_sec - cpu0.tv_sec) * 1e3 + (cpu1.tv_nsec - cpu0.tv_nsec) / 1e6;
@@ -142,7 +133,7 @@ private slots:
         QCOMPARE(nested, QString("20x20"));
         QVERIFY2(cpuMs < wallMs / 2, qPrintable(QStringLiteral("%1 of %2 ms").arg(cpuMs).arg(wallMs)));
         timer.stop();
-        const QString error = failureOf([&] { engine.Mogrify({"-raise", "50x50", p("small.png")}); });
+        const QString error = failureOf([&] { engine.Mogrify({"-raise", "50x50", "small.png"}); });
         QVERIFY2(error.contains("size must exceed bevel width"), qPrintable(error));
     }
 };

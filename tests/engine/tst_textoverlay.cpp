@@ -1,6 +1,5 @@
-// Text overlay: placement, an unwritable label, colours and font files. What
-// the stamp reads (meta tokens, per cent signs) is compared pixel by pixel in
-// tst_batch_pixels.
+// Text overlay: placement, an unwritable label, colours and font files (what
+// the stamp reads: tst_batch_pixels).
 #include "batchfixture.h"
 
 #include "engine/textoverlay.h"

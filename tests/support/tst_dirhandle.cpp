@@ -85,66 +85,49 @@ private slots:
         QCOMPARE(vexl::IsLike(text, pattern), like);
     }
 
-    void filter_data()
+    // Only regular, non-hidden files; a fifo, a dangling link and a folder named
+    // like an image are not files.
+    void listing_data()
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<bool>("invert");
-        QTest::addColumn<QStringList>("expected");
-
-        QTest::addRow("one pattern") << "*.jpg" << false << QStringList{"a.jpg"};
-        QTest::addRow("list, names compared lower-cased")
-            << "*.png|*.jpg|*.jpeg" << false << QStringList{"a.jpg", "b.png", "d.JPEG"};
-        QTest::addRow("filter lower-cased") << "*.PNG" << false << QStringList{"b.png"};
-        QTest::addRow("empty pieces ignored") << "|*.txt||" << false << QStringList{"c.txt"};
-        QTest::addRow("inverted list")
-            << "*.jpg|*.jpeg" << true << QStringList{"b.png", "c.txt", "e.tiff", "noext"};
-        QTest::addRow("only separators match nothing") << "|" << false << QStringList{};
-        QTest::addRow("empty filter matches nothing") << "" << false << QStringList{};
-    }
-
-    void filter()
-    {
-        QFETCH(QString, filter);
-        QFETCH(bool, invert);
-        QFETCH(QStringList, expected);
-        QTemporaryDir tmp;
-        makeFiles(tmp.path(), {"a.jpg", "b.png", "c.txt", "d.JPEG", "e.tiff", "noext"});
-        QCOMPARE(list(tmp.path(), filter, invert, false, false), expected);
-    }
-
-    void tree_data()
-    {
-        QTest::addColumn<QString>("filter");
         QTest::addColumn<bool>("recurse");
         QTest::addColumn<bool>("dirs");
         QTest::addColumn<QStringList>("expected");
-
-        // Only regular, non-hidden files; a fifo, a dangling link and a folder
-        // named like an image are not files.
+        QTest::addRow("one pattern") << "*.jpg" << false << false << false << QStringList{"a.jpg", "m.jpg", "z.jpg"};
+        QTest::addRow("list, names compared lower-cased")
+            << "*.png|*.jpg|*.jpeg" << false << false << false << QStringList{"a.jpg", "b.png", "d.JPEG", "m.jpg", "z.jpg"};
+        QTest::addRow("filter lower-cased") << "*.PNG" << false << false << false << QStringList{"b.png"};
+        QTest::addRow("empty pieces ignored") << "|*.txt||" << false << false << false << QStringList{"c.txt", "notes.txt"};
+        QTest::addRow("inverted list") << "*.jpg|*.jpeg" << true << false << false
+                                       << QStringList{"b.png", "c.txt", "e.tiff", "noext", "notes.txt"};
+        QTest::addRow("only separators match nothing") << "|" << false << false << false << QStringList{};
+        QTest::addRow("empty filter matches nothing") << "" << false << false << false << QStringList{};
         QTest::addRow("files, breadth-first")
-            << "*.jpg" << true << false
-            << QStringList{"m.jpg", "z.jpg", "a/a1.jpg", "B/b1.jpg", "a/deep/d.jpg"};
-        QTest::addRow("folders") << "*" << false << true << QStringList{"a", "B", "fake.jpg", "link"};
+            << "*.jpg" << false << true << false
+            << QStringList{"a.jpg", "m.jpg", "z.jpg", "a/a1.jpg", "B/b1.jpg", "a/deep/d.jpg"};
+        QTest::addRow("folders") << "*" << false << false << true << QStringList{"a", "B", "fake.jpg", "link"};
         QTest::addRow("folders, linked folder not descended")
-            << "*" << true << true << QStringList{"a", "B", "fake.jpg", "link", "a/deep"};
+            << "*" << false << true << true << QStringList{"a", "B", "fake.jpg", "link", "a/deep"};
         QTest::addRow("non-matching folders still descended")
-            << "[!a]*" << true << true << QStringList{"B", "fake.jpg", "link", "a/deep"};
+            << "[!a]*" << false << true << true << QStringList{"B", "fake.jpg", "link", "a/deep"};
     }
-
-    void tree()
+    void listing()
     {
         QFETCH(QString, filter);
+        QFETCH(bool, invert);
         QFETCH(bool, recurse);
         QFETCH(bool, dirs);
         QFETCH(QStringList, expected);
         QTemporaryDir tmp;
         const QString root = tmp.path();
-        makeFiles(root, {"z.jpg", "m.jpg", ".hidden.jpg", "notes.txt", "B/b1.jpg", "a/a1.jpg",
-                         "a/deep/d.jpg", "a/.cache/c.jpg", ".thumbs/t.jpg", "fake.jpg/inner.png"});
+        makeFiles(root, {"a.jpg", "b.png", "c.txt", "d.JPEG", "e.tiff", "noext", "z.jpg", "m.jpg", ".hidden.jpg",
+                         "notes.txt", "B/b1.jpg", "a/a1.jpg", "a/deep/d.jpg", "a/.cache/c.jpg", ".thumbs/t.jpg",
+                         "fake.jpg/inner.png"});
         QVERIFY(QFile::link(root + "/a", root + "/link"));
         QVERIFY(QFile::link(root + "/nowhere.jpg", root + "/dangling.jpg"));
         QCOMPARE(::mkfifo(QFile::encodeName(root + "/fifo.jpg").constData(), 0644), 0);
-        QCOMPARE(list(root, filter, false, recurse, dirs), expected);
+        QCOMPARE(list(root, filter, invert, recurse, dirs), expected);
     }
 
     void sortedIgnoringCase()
