@@ -1,7 +1,7 @@
 // The command-line batch run as the user runs it: arguments, exit codes, what
 // it prints, and the settings it reads.
 #include "settings/ftpconnections.h"
-#include "trim_d.h"
+#include "programrun.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,7 @@
 // Image workers confined by Landlock, seen from outside: what --sandbox-check
 // reports, and batches that give the same results confined as unconfined.
 #include "engine/workersandbox.h"
-#include "trim_d.h"
+#include "programrun.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,6 +1,6 @@
 // --undo-last on the command line: the steps shown, the question answered by
 // --answer, the exit status, and the run undone only once.
-#include "trim_d.h"
+#include "programrun.h"
 
 #include <QDir>
 #include <QTest>
