@@ -203,8 +203,13 @@ private slots:
         {
             QSettings user(world.path("config/VEXLLite/VEXLLite.conf"), QSettings::IniFormat);
             // Nothing listens on port 1: a run to it fails at its connection.
-            vexl::SaveFTPConnections(user, {{.Name = "Mine", .Server = "127.0.0.1", .Port = 1, .IsAnnonymous = true,
-                                             .Timeout = 2}});
+            vexl::FTPConnection mine;
+            mine.Name = "Mine";
+            mine.Server = "127.0.0.1";
+            mine.Port = 1;
+            mine.IsAnnonymous = true;
+            mine.Timeout = 2;
+            vexl::SaveFTPConnections(user, {mine});
         }
         const QString ini = writeSettings(world, QString(options).replace("OUT", world.path("out")));
         const ProgramRun r = runProgram(world, QStringList{"--batch", in, "--settings", ini} + args);
