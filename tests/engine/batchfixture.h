@@ -1,7 +1,6 @@
 #pragma once
 
-// A batch run on real files: input and output folders, the "Reset All Settings"
-// values and the scripted host, inside one private test world.
+// A batch run on real files with the "Reset All Settings" values, in one private test world.
 
 #include "engine/batchrun.h"
 #include "engine/imageengine.h"
@@ -229,8 +228,7 @@ inline bool makeJpegWithExif(const QString &path, const QImage &image, const QBy
     return f.open(QIODevice::WriteOnly) && f.write(jpeg) == jpeg.size();
 }
 
-// An image in a format only ImageMagick writes here (HEIC, AVIF, WebP): a
-// gradient of the given size; `scenes` above 1 makes an animation.
+// An image only ImageMagick writes here (HEIC, AVIF, WebP); `scenes` above 1: an animation.
 inline bool makeMagickImage(const QString &path, int width, int height, int scenes = 1)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -82,8 +82,7 @@ class TestBatchPixels : public QObject
 private slots:
     void initTestCase() { QVERIFY(QFileInfo(m_font).isFile()); }
 
-    // Overlay texts: the stamp reads exactly what was typed, after the meta
-    // tokens, whatever characters it holds.
+    // The stamp reads exactly what was typed (after the meta tokens), whatever it holds.
     void overlayText_data()
     {
         QTest::addColumn<QString>("typed");

@@ -87,6 +87,7 @@ private slots:
         QTEST(shown, "planned");
 
         // The run makes exactly the planned files (the images in collision are skipped).
+        const QList<PlannedImage> full = OutputPlanner(f.s, f.input, OutputPlanner::runOutputBase(f.s, f.input), false).plan();
         const QStringList before = f.outFiles();
         f.yes();
         QCOMPARE(f.go(), BatchOutcome::Finished);
@@ -102,6 +103,10 @@ private slots:
             expected += matching;
         }
         QCOMPARE(made.size(), expected);
+        // So does the full plan the run reads, scene by scene.
+        for (const PlannedImage &p : full)
+            for (const QString &out : p.collision == CollisionKind::None ? p.outputs : QStringList())
+                QVERIFY2(made.filter(namePattern(QFileInfo(out).fileName())).size() == 1, qPrintable(out));
     }
 
     void tenThousandNamesOpenNoImage()

@@ -73,8 +73,7 @@ class TestBatchSafety : public QObject
     std::unique_ptr<EngineWorkerPool> m_pool;
 
 private slots:
-    // Every case runs with one image worker, and with two (images worked on
-    // ahead of the one being committed).
+    // Every case runs with one image worker, and with two (working ahead).
     void initTestCase_data()
     {
         QTest::addColumn<int>("workers");
