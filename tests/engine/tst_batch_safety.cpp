@@ -137,8 +137,10 @@ private slots:
         QTest::addRow("operation into a full folder: original kept")
             << "full delete flop" << "big.bmp" << QStringList{"Copy Error", "Done"} << "No space left on device"
             << QStringList{"big.bmp"} << QStringList{"filler.bin"};
-        // Delete Old: the result is the source's own file, which stays.
         QTest::addRow("work in place: the original goes to the trash")
+            << "same flop" << "a.png" << done << "" << QStringList{"a.png"} << QStringList{};
+        // Delete Old: the result is the source's own file, which stays.
+        QTest::addRow("work in place with Delete Old: the result stays")
             << "same flop delete" << "a.png" << done << "" << QStringList{"a.png"} << QStringList{};
         QTest::addRow("older output replaced: it goes to the trash")
             << "older flop delete" << "a.png" << done << "" << QStringList{} << QStringList{"a.png"};
