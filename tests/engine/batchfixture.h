@@ -1,7 +1,6 @@
 #pragma once
 
-// A batch run on real files: input and output folders, the "Reset All Settings"
-// values and the scripted host, inside one private test world.
+// A batch run on real files with the "Reset All Settings" values, in one private test world.
 
 #include "engine/batchrun.h"
 #include "engine/imageengine.h"
@@ -100,15 +99,17 @@ inline quint64 inode(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? quint64(st.st_ino) : 0;
 }
 
-// The format a file really holds ("PNG", "JPEG", ...), asked of the command-line identify.
-inline QString formatOf(const QString &path)
+// What the command-line identify prints for `path` with `format` ("%m": the
+// format a file really holds, "PNG", "JPEG", ...); "" when it fails.
+inline QString identifyText(const QString &path, const QString &format = QStringLiteral("%m"))
 {
     QProcess p;
-    p.start(QStringLiteral("identify"), {QStringLiteral("-format"), QStringLiteral("%m"), path});
+    p.start(QStringLiteral("identify"), {QStringLiteral("-format"), format, path});
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         return QString();
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 }
+inline QString formatOf(const QString &path) { return identifyText(path); }
 
 // A PNG of four solid quadrants: red top left, green top right, blue bottom left, white bottom right.
 inline bool makeQuadrants(const QString &path, int width = 20, int height = 20)
@@ -144,15 +145,10 @@ inline QByteArray le32(quint32 v)
 
 inline QByteArray exifBlock(const ExifFields &e)
 {
-    const auto put16 = [&e](QByteArray &b, quint16 v) {
-        const char big[] = {char(v >> 8), char(v)};
-        const char little[] = {char(v), char(v >> 8)};
-        b.append(e.bigEndian ? big : little, 2);
-    };
-    const auto put32 = [&e](QByteArray &b, quint32 v) {
-        const char big[] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
-        const char little[] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
-        b.append(e.bigEndian ? big : little, 4);
+    // `size` bytes of `v` in the block's byte order.
+    const auto put = [&e](QByteArray &b, quint32 v, int size) {
+        for (int i = 0; i < size; ++i)
+            b += char(v >> 8 * (e.bigEndian ? size - 1 - i : i));
     };
     struct Entry { quint16 tag; quint16 type; QByteArray value; };
     // One directory at `at` with its out-of-line values after it; `next` is
@@ -161,31 +157,29 @@ inline QByteArray exifBlock(const ExifFields &e)
         QByteArray dir;
         QByteArray extra;
         const quint32 dataAt = at + 2 + 12 * entries.size() + 4;
-        put16(dir, quint16(entries.size()));
+        put(dir, quint16(entries.size()), 2);
         for (const Entry &en : entries) {
-            put16(dir, en.tag);
-            put16(dir, en.type);
+            put(dir, en.tag, 2);
+            put(dir, en.type, 2);
             if (en.type == 2) {
                 const QByteArray text = en.value + '\0';
-                put32(dir, quint32(text.size()));
+                put(dir, quint32(text.size()), 4);
                 if (text.size() <= 4) {
                     dir += text.leftJustified(4, '\0');
                 } else {
-                    put32(dir, dataAt + quint32(extra.size()));
+                    put(dir, dataAt + quint32(extra.size()), 4);
                     extra += text;
                     if (extra.size() % 2)
                         extra += '\0';
                 }
-            } else if (en.type == 3) {
-                put32(dir, 1);
-                put16(dir, quint16(en.value.toInt()));
-                put16(dir, 0);
-            } else {
-                put32(dir, 1);
-                put32(dir, quint32(en.value.toUInt()));
+            } else { // one SHORT (left in the four value bytes) or LONG
+                put(dir, 1, 4);
+                put(dir, en.value.toUInt(), en.type == 3 ? 2 : 4);
+                if (en.type == 3)
+                    put(dir, 0, 2);
             }
         }
-        put32(dir, 0);
+        put(dir, 0, 4);
         *next = at + quint32(dir.size() + extra.size());
         return dir + extra;
     };
@@ -199,7 +193,7 @@ inline QByteArray exifBlock(const ExifFields &e)
     if (!e.dateTime.isEmpty())
         ifd0 << Entry{0x0132, 2, e.dateTime};
     QByteArray block = e.bigEndian ? QByteArray("MM\0*", 4) : QByteArray("II*\0", 4);
-    put32(block, 8);
+    put(block, 8, 4);
     quint32 next = 0;
     if (!e.dateTimeOriginal.isEmpty()) {
         // The EXIF directory pointer's value is known only once the first
@@ -234,8 +228,7 @@ inline bool makeJpegWithExif(const QString &path, const QImage &image, const QBy
     return f.open(QIODevice::WriteOnly) && f.write(jpeg) == jpeg.size();
 }
 
-// An image in a format only ImageMagick writes here (HEIC, AVIF, WebP): a
-// gradient of the given size; `scenes` above 1 makes an animation.
+// An image only ImageMagick writes here (HEIC, AVIF, WebP); `scenes` above 1: an animation.
 inline bool makeMagickImage(const QString &path, int width, int height, int scenes = 1)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -256,11 +249,7 @@ inline bool makeMagickImage(const QString &path, int width, int height, int scen
 // Scenes and format as the command-line identify sees them ("3 WEBP").
 inline QString scenesOf(const QString &path)
 {
-    QProcess p;
-    p.start(QStringLiteral("identify"), {QStringLiteral("-format"), QStringLiteral("%m\n"), path});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QString();
-    const QStringList lines = QString::fromLocal8Bit(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines = identifyText(path, QStringLiteral("%m\n")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return lines.isEmpty() ? QString() : QStringLiteral("%1 %2").arg(lines.size()).arg(lines.first());
 }
 

@@ -1,6 +1,5 @@
 // A batch whose destination is a saved connection, against a real pyftpdlib
-// server on 127.0.0.1: staging, upload, replicated folders, the login rules,
-// Stop, and a session the server closed.
+// server on 127.0.0.1 (a scripted one for the command line).
 
 #include "batchfixture.h"
 #include "ftptesthelpers.h"
@@ -8,6 +7,7 @@
 #include "ftp/ftptypes.h"
 #include "settings/settingsstore.h"
 #include "settings/ftpconnections.h"
+#include "engine/undobatch.h"
 
 #include <QSettings>
 
@@ -33,7 +33,6 @@ struct FtpBatch : BatchFixture
         QDir().mkpath(root);
         QVERIFY2(server.start(root, kUser, password), qPrintable(server.error()));
         Ftp() = FtpState{};
-        // name, server, port, path, anonymous, user, password, passive, timeout
         Ftp().connections = {FTPConnection{QStringLiteral("Local"), QStringLiteral("127.0.0.1"), server.port(), QString(),
                                            false, kUser, password, passive, 10}};
         s.OutputDir = basePath;
@@ -42,21 +41,6 @@ struct FtpBatch : BatchFixture
     }
     QStringList staged() const { return QDir(world.path(QStringLiteral("program/Temp"))).entryList(QDir::Files); }
 };
-
-// The command-line batch of the images in `in`, with `connection` saved and
-// chosen as the destination in its settings file.
-void startCli(QProcess &cli, TestWorld &world, const QString &in, const FTPConnection &connection)
-{
-    const QString ini = world.path(QStringLiteral("cli.ini"));
-    {
-        QSettings store(ini, QSettings::IniFormat);
-        SaveFTPConnections(store, {connection});
-        store.setValue(QStringLiteral("Settings/OutputDest"), QStringLiteral("//FTP: %1//").arg(connection.Name));
-        store.setValue(QStringLiteral("Settings/OutputDir"), QStringLiteral("/"));
-    }
-    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vexl-dovo"),
-              {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
-}
 } // namespace
 
 class TestBatchFtpUpload : public QObject
@@ -64,8 +48,7 @@ class TestBatchFtpUpload : public QObject
     Q_OBJECT
 
 private slots:
-    // Every output uploaded byte for byte, in passive and in active mode; a
-    // skipped image is neither uploaded nor left staged. A password beyond
+    // A skipped image is neither uploaded nor left staged; a password beyond
     // Latin-1 is sent as UTF-8, the form the server knows.
     void uploadsEveryOutputIntoTheBaseFolder_data()
     {
@@ -121,9 +104,7 @@ private slots:
             QVERIFY(b.addImage(QLatin1String(item)));
 
         QCOMPARE(b.go(), BatchOutcome::Finished);
-        // The base folder at the connection; nothing for the image already there;
-        // a/b tried, then each level tested in order and only the missing one
-        // made; nothing for the second image of a/b.
+        // a/b tried, then each level tested in order and only the missing one made.
         QCOMPARE(b.host.ftpLog.filter(QRegularExpression(QStringLiteral("^(CWD|MKD) "))),
                  (QStringList{"CWD /base", "CWD /base/a/b", "CWD /base", "CWD /base/a", "CWD /base/a/b", "MKD /base/a/b",
                               "CWD /base/a/b"}));
@@ -156,7 +137,6 @@ private slots:
         QFETCH(QStringList, passwords);
         QFETCH(bool, remember);
         QFETCH(QString, last);
-        QFETCH(int, retryQuestions);
         FtpBatch b;
         Ftp().connections.first().Password = storedPassword;
         for (const QString &a : answers)
@@ -168,7 +148,7 @@ private slots:
 
         b.go();
         QCOMPARE(b.host.asked.last().title + QStringLiteral(": ") + b.host.asked.last().text, last);
-        QCOMPARE(b.host.count(QStringLiteral("Incorrect Login")), retryQuestions);
+        QTEST(b.host.count(QStringLiteral("Incorrect Login")), "retryQuestions");
         QCOMPARE(b.host.loginPrompts, int(passwords.size()));
         QCOMPARE(QFileInfo::exists(b.root + QStringLiteral("/one.png")), last.startsWith(QLatin1String("Done")));
         if (remember) { // the connection's login now, and in the store
@@ -177,9 +157,8 @@ private slots:
         }
     }
 
-    // Delete-originals to a server: the original goes to the trash only after the
-    // server confirmed the upload; a stopped, dropped or refused upload keeps it,
-    // and a cut-off remote file is removed (and said so).
+    // The original goes to the trash only after the server confirmed the upload;
+    // a cut-off remote file is removed (and said so).
     void originalLeavesOnlyAfterTheUpload_data()
     {
         QTest::addColumn<QString>("fault");
@@ -198,7 +177,6 @@ private slots:
     void originalLeavesOnlyAfterTheUpload()
     {
         QFETCH(QString, fault);
-        QFETCH(int, outcome);
         QFETCH(QString, last);
         QFETCH(QString, reported);
         FtpBatch b;
@@ -221,7 +199,7 @@ private slots:
                 QVERIFY(b.server.start(b.root, kUser, kPassword, port));
             }
         };
-        QCOMPARE(int(b.go()), outcome);
+        QTEST(int(b.go()), "outcome");
         QVERIFY2((b.host.asked.last().title + QStringLiteral(": ") + b.host.asked.last().text).startsWith(last),
                  qPrintable(b.host.asked.last().text));
         QCOMPARE(b.staged(), QStringList());
@@ -247,10 +225,13 @@ private slots:
     void serverClosedSessionIsReopened_data()
     {
         QTest::addColumn<bool>("serverBack");
-        QTest::addRow("server back") << true;
-        // Every re-open refused: the question, with its cause, at most twice
-        // more, then the run ends as for No.
-        QTest::addRow("server stays away") << false;
+        QTest::addColumn<int>("questions"); // "Connection Closed"
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QStringList>("uploaded");
+        // The new session goes back to the base folder before the upload.
+        QTest::addRow("server back") << true << 1 << "Process Finished!" << QStringList{"one.png", "two.png"};
+        // Every re-open refused: the question, with its cause, at most twice more, then as for No.
+        QTest::addRow("server stays away") << false << 3 << "Process Aborted." << QStringList{"one.png"};
     }
     void serverClosedSessionIsReopened()
     {
@@ -270,26 +251,18 @@ private slots:
                 QVERIFY(b.server.start(b.root, kUser, kPassword, port));
         };
         b.yes(10);
-        if (!serverBack) {
-            QCOMPARE(b.go(), BatchOutcome::Aborted);
-            QCOMPARE(b.host.count(QStringLiteral("Connection Closed")), 3);
-            QCOMPARE(b.host.asked.last().text, QStringLiteral("Process Aborted."));
-            const QString refused = QStringLiteral("Re-opening the connection failed: Connection refused. (10061)");
-            QVERIFY(!b.host.asked.at(0).text.contains(refused));
-            QVERIFY(b.host.asked.at(1).text.endsWith(QStringLiteral("\r\n\r\n") + refused));
-            QVERIFY(b.host.asked.at(2).text.endsWith(refused));
-            QCOMPARE(QDir(b.root + QStringLiteral("/base")).entryList(QDir::Files), QStringList{"one.png"});
-            QCOMPARE(b.staged(), QStringList());
-            return;
-        }
-        QCOMPARE(b.go(), BatchOutcome::Finished);
-        QCOMPARE(b.host.count(QStringLiteral("Connection Closed")), 1);
-        // The new session goes back to the base folder before the upload.
-        QCOMPARE(QDir(b.root + QStringLiteral("/base")).entryList(QDir::Files), (QStringList{"one.png", "two.png"}));
+        QCOMPARE(b.go(), serverBack ? BatchOutcome::Finished : BatchOutcome::Aborted);
+        QTEST(b.host.count(QStringLiteral("Connection Closed")), "questions");
+        QTEST(b.host.asked.last().text, "last");
+        const QString refused = QStringLiteral("Re-opening the connection failed: Connection refused. (10061)");
+        QVERIFY(!b.host.asked.at(0).text.contains(refused));
+        for (int i = 1; i < b.host.count(QStringLiteral("Connection Closed")); ++i)
+            QVERIFY2(b.host.asked.at(i).text.endsWith(QStringLiteral("\r\n\r\n") + refused), qPrintable(b.host.asked.at(i).text));
+        QTEST(QDir(b.root + QStringLiteral("/base")).entryList(QDir::Files), "uploaded");
+        QCOMPARE(b.staged(), QStringList());
     }
 
-    // A name no FTP command can carry ends the run with a message naming it,
-    // not with an error report.
+    // A name no FTP command can carry ends the run with a message, not an error report.
     void unsendableNames_data()
     {
         QTest::addColumn<QString>("prefix");
@@ -319,88 +292,85 @@ private slots:
         QCOMPARE(b.staged(), QStringList());
     }
 
-    // The command-line batch against a scripted server: QUIT goes out before
-    // the process ends. (The bounded re-open, answered yes every time, is
-    // serverClosedSessionIsReopened's "server stays away".)
-    void commandLineQuitsBeforeExit()
+    // An FTP run undone: uploads deleted on the server (one already gone there
+    // reported), originals back from the trash.
+    void undoesAnFtpRun()
     {
-        BatchFixture b;
-        ScriptedFtpServer server;
-        server.reply("STOR", "150 Ok to send data\r\n");
-        server.confirmUploads = true;
-        QVERIFY(makeImage(b.inPath(QStringLiteral("one.png")), 20, 10));
-        QProcess cli;
-        startCli(cli, b.world, b.in,
-                 FTPConnection{QStringLiteral("Local"), QStringLiteral("127.0.0.1"), server.port(), QString(), false,
-                               QStringLiteral("user"), QStringLiteral("pass"), true, 10});
-        // The scripted server lives in this process: serve it while the batch runs.
-        QVERIFY(QTest::qWaitFor([&] { return cli.state() == QProcess::NotRunning; }, 60000));
-        QVERIFY2(cli.exitCode() == 0, cli.readAllStandardOutput().constData());
-        QCOMPARE(server.uploads.size(), 1);
-        QCOMPARE(server.commands.last(), QByteArray("QUIT"));
+        FtpBatch b;
+        b.s.DeleteOld = true;
+        QVERIFY(b.addImage(QStringLiteral("a.png"), 40, 30, 1));
+        QVERIFY(b.addImage(QStringLiteral("b.png"), 30, 20, 2));
+        const QMap<QString, QByteArray> inBefore = checksums(b.in);
+        QCOMPARE(b.go(), BatchOutcome::Finished);
+        QCOMPARE(BatchFixture::filesBelow(b.root), (QStringList{"a.png", "b.png"}));
+        QCOMPARE(b.inFiles(), QStringList());
+        QVERIFY(QFile::remove(b.root + QStringLiteral("/b.png")));
+
+        UndoBatch undo;
+        QCOMPARE(undo.plan().filter(QStringLiteral("on the server of Local")).size(), 2);
+        QCOMPARE(undo.run(Ftp().connections), false);
+        QCOMPARE(BatchFixture::filesBelow(b.root), QStringList());
+        QCOMPARE(checksums(b.in), inBefore);
+        QCOMPARE(undo.results().filter(QStringLiteral("Deleted /a.png on the server of Local")).size(), 1);
+        QCOMPARE(undo.results().filter(QStringLiteral("Not deleted on the server: /b.png")).size(), 1);
     }
 
-    // The command-line batch to a saved connection: the FTP log on the terminal,
-    // and no login prompt to answer.
+    // The command-line batch to a saved connection: no login prompt, and QUIT
+    // before the process ends, on SIGTERM during a wait on the server too.
     void commandLine_data()
     {
         QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("stalled"); // the upload is never answered, then SIGTERM
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("expected");
-        QTest::addRow("saved password") << kPassword << 0 << "[FTP] PASS ****";
-        QTest::addRow("no saved password") << QString() << 1 << "Login details not given. Ending process.";
+        QTest::addColumn<QString>("ending"); // of what is printed
+        QTest::addRow("saved password")
+            << kPassword << false << 0
+            << "[FTP] STOR th_one.png\n[FTP] 150 Ok to send data\n[FTP] 226 Transfer complete\nDone: Process Finished!\n"
+               "  Done: 1, Skipped: 0, Failed: 0, Deleted to trash: 0, Uploaded: 1\n";
+        QTest::addRow("no saved password")
+            << QString() << false << 1 << "-> Cancel\nNo Login Details: Login details not given. Ending process.\n";
+        QTest::addRow("SIGTERM during the upload")
+            << kPassword << true << 1 << "[FTP] STOR th_one.png\nDone: Process Aborted.\n";
     }
     void commandLine()
     {
         QFETCH(QString, password);
-        QFETCH(int, exitCode);
-        QFETCH(QString, expected);
-        FtpBatch b;
-        QVERIFY(makeImage(b.inPath(QStringLiteral("one.png")), 20, 10));
-        Ftp().connections.first().Password = password;
-        QProcess cli;
-        startCli(cli, b.world, b.in, Ftp().connections.first());
-        QVERIFY(cli.waitForFinished(60000));
-        const QString out = QString::fromLocal8Bit(cli.readAllStandardOutput());
-        QCOMPARE(cli.exitCode(), exitCode);
-        QVERIFY2(out.contains(expected) && !out.contains(kPassword), qPrintable(out));
-        // First-run settings: the output is named with the default prefix.
-        QCOMPARE(QDir(b.root).entryList(QDir::Files), exitCode == 0 ? QStringList{"th_one.png"} : QStringList());
-    }
-
-    // SIGTERM while the command line waits on the server: the wait ends, the
-    // session is closed and the run ends with status 1.
-    void commandLineSignalClosesTheSession()
-    {
+        QFETCH(bool, stalled);
+        QFETCH(QString, ending);
         TestWorld world;
         ScriptedFtpServer server;
-        server.reply("USER", "331 Password required\r\n");
-        server.reply("PASS", "230 Logged in\r\n");
-        server.reply("TYPE", "200 Type set\r\n");
-        server.reply("CWD", "250 Okay\r\n");
-        server.reply("PWD", "257 \"/\" is the current directory\r\n");
-        server.reply("QUIT", "221 Bye\r\n");
-        server.reply("STOR", ""); // the upload is never answered
+        server.reply("STOR", stalled ? "" : "150 Ok to send data\r\n");
+        server.confirmUploads = true;
         const QString in = world.path(QStringLiteral("in"));
         QVERIFY(makeImage(in + QStringLiteral("/one.png"), 20, 10));
+        const QString ini = world.path(QStringLiteral("cli.ini"));
+        {
+            QSettings store(ini, QSettings::IniFormat);
+            SaveFTPConnections(store, {FTPConnection{QStringLiteral("Local"), QStringLiteral("127.0.0.1"), server.port(),
+                                                     QString(), false, kUser, password, true, 60}});
+            store.setValue(QStringLiteral("Settings/OutputDest"), QStringLiteral("//FTP: Local//"));
+            store.setValue(QStringLiteral("Settings/OutputDir"), QStringLiteral("/"));
+        }
         QProcess cli;
-        startCli(cli, world, in,
-                 FTPConnection{QStringLiteral("Scripted"), QStringLiteral("127.0.0.1"), server.port(), QString(), false,
-                               kUser, kPassword, true, 60});
+        cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vexl-dovo"),
+                  {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
         QVERIFY(cli.waitForStarted());
-        const auto waiting = [&server] { // on the upload
-            return !server.commands.isEmpty() && server.commands.last().startsWith("STOR");
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(waiting(), 20000);
-        QVERIFY2(cli.processId() > 0, server.commands.join(' ').constData());
-        QCOMPARE(::kill(pid_t(cli.processId()), SIGTERM), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(cli.state() == QProcess::NotRunning, 20000);
+        if (stalled) {
+            QTRY_VERIFY_WITH_TIMEOUT(!server.commands.isEmpty() && server.commands.last().startsWith("STOR"), 20000);
+            QCOMPARE(::kill(pid_t(cli.processId()), SIGTERM), 0);
+        }
+        // The scripted server lives in this process: serve it while the batch runs.
+        QTRY_VERIFY_WITH_TIMEOUT(cli.state() == QProcess::NotRunning, 60000);
         QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(cli.exitCode(), 1);
-        QTRY_VERIFY_WITH_TIMEOUT(server.controlClosed, 5000);
-        // The run ended through its own end (which closes the session), not by dying.
+        QTEST(cli.exitCode(), "exitCode");
         const QString out = QString::fromLocal8Bit(cli.readAllStandardOutput());
-        QVERIFY2(out.endsWith(QStringLiteral("[FTP] STOR th_one.png\nDone: Process Aborted.\n")), qPrintable(out));
+        QVERIFY2(out.endsWith(ending) && !out.contains(kPassword), qPrintable(out));
+        QCOMPARE(out.contains(QStringLiteral("[FTP] PASS ****")), !password.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(server.controlClosed || password.isEmpty(), 5000);
+        QCOMPARE(server.commands.value(server.commands.size() - 1), password.isEmpty() ? QByteArray() : QByteArray("QUIT"));
+        QCOMPARE(server.uploads.size(), password.isEmpty() ? 0 : 1);
+        if (!stalled && !password.isEmpty()) // the output named with the first-run prefix, whole
+            QCOMPARE(QImage::fromData(server.uploads.first()).size(), QSize(20, 10));
     }
 };
 

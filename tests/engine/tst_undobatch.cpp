@@ -1,8 +1,7 @@
-// "Undo Last Batch" on real runs: the run's journal, real files, the real
-// trash of the test's data folder, and a pyftpdlib server for uploads.
+// "Undo Last Batch" on real runs: the run's journal, real files and the real
+// trash of the test's data folder. (An FTP run: tst_batch_ftpupload.)
 
 #include "batchfixture.h"
-#include "ftptesthelpers.h"
 
 #include "engine/runjournal.h"
 #include "engine/undobatch.h"
@@ -48,17 +47,16 @@ private slots:
         QFETCH(bool, allUndone);
         QFETCH(QStringList, inLeft);
         QFETCH(QStringList, outLeft);
+        const auto is = [&run](const char *kind) { return run == QLatin1String(kind); };
         BatchFixture b;
-        b.s.MiscGreyscale = run != QLatin1String("renameOnly");
+        b.s.MiscGreyscale = !is("renameOnly");
         b.s.MiscAntialias = false;
-        b.s.RenamePrefix = QStringLiteral("th_");
-        b.s.DeleteOld = run == QLatin1String("deleteOld") || run == QLatin1String("renameOnly");
-        if (run == QLatin1String("renameOnly") || run == QLatin1String("inPlace")) {
+        b.s.RenamePrefix = is("inPlace") ? QString() : QStringLiteral("th_");
+        b.s.DeleteOld = is("deleteOld") || is("renameOnly");
+        if (is("renameOnly") || is("inPlace")) {
             b.input.outputDestIndex = 0;
             b.out = b.in;
         }
-        if (run == QLatin1String("inPlace"))
-            b.s.RenamePrefix.clear();
         QVERIFY(b.addImage(QStringLiteral("a.png"), 40, 30, 1));
         QVERIFY(b.addImage(QStringLiteral("b.png"), 30, 20, 2));
         if (run == QLatin1String("replacing"))
@@ -108,40 +106,6 @@ private slots:
         }
         QCOMPARE(results.contains(QStringLiteral("Kept")) || results.contains(QStringLiteral("Left")), !allUndone);
         QVERIFY(UndoBatch().nothingToDo()); // once only
-    }
-
-    // An FTP run: uploads deleted on the server (each listed, a file already
-    // gone there reported), originals back from the trash.
-    void undoesAnFtpRun()
-    {
-        BatchFixture b;
-        const QString root = b.world.path(QStringLiteral("server"));
-        QDir().mkpath(root);
-        PyFtpServer server;
-        QVERIFY2(server.start(root, QStringLiteral("vexl"), QStringLiteral("pw")), qPrintable(server.error()));
-        Ftp() = FtpState{};
-        Ftp().connections = {FTPConnection{QStringLiteral("Local"), QStringLiteral("127.0.0.1"), server.port(), QString(),
-                                           false, QStringLiteral("vexl"), QStringLiteral("pw"), true, 10}};
-        b.s.OutputDir = QStringLiteral("/");
-        b.input.outputDestIndex = 2;
-        b.input.outputDestText = QStringLiteral("FTP: Local");
-        b.s.DeleteOld = true;
-        b.s.RenamePrefix = QStringLiteral("th_");
-        QVERIFY(b.addImage(QStringLiteral("a.png"), 40, 30, 1));
-        QVERIFY(b.addImage(QStringLiteral("b.png"), 30, 20, 2));
-        const QMap<QString, QByteArray> inBefore = checksums(b.in);
-        QCOMPARE(b.go(), BatchOutcome::Finished);
-        QCOMPARE(BatchFixture::filesBelow(root), (QStringList{"th_a.png", "th_b.png"}));
-        QCOMPARE(b.inFiles(), QStringList());
-        QVERIFY(QFile::remove(root + QStringLiteral("/th_b.png"))); // gone on the server meanwhile
-
-        UndoBatch undo;
-        QCOMPARE(undo.plan().filter(QStringLiteral("on the server of Local")).size(), 2);
-        QCOMPARE(undo.run(Ftp().connections), false);
-        QCOMPARE(BatchFixture::filesBelow(root), QStringList());
-        QCOMPARE(checksums(b.in), inBefore);
-        QCOMPARE(undo.results().filter(QStringLiteral("Deleted /th_a.png on the server of Local")).size(), 1);
-        QCOMPARE(undo.results().filter(QStringLiteral("Not deleted on the server: /th_b.png")).size(), 1);
     }
 };
 
