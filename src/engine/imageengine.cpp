@@ -225,14 +225,16 @@ Outcome remote(EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &
 }
 
 // `done`, when given, is asked first (on the working thread): true means the
-// call's work is already in place.
+// call's work is already in place (and its text, if any, given).
+using MadeAhead = std::function<bool(QString *text)>;
 Outcome dispatch(bool serveEvents, EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args,
-                 std::function<bool()> done)
+                 MadeAhead done)
 {
     ++g_calls;
     std::function<Outcome()> work = [pool, &tool, args, done] {
-        if (done && done())
-            return Outcome{};
+        Outcome made;
+        if (done && done(&made.text))
+            return made;
         return pool ? remote(pool, tool, args) : runTool(tool, args);
     };
     if (!serveEvents || !QCoreApplication::instance() || smallWork(tool, args))
@@ -241,7 +243,7 @@ Outcome dispatch(bool serveEvents, EngineWorkerPool *pool, const ToolInfo &tool,
 }
 
 QString call(bool serveEvents, EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args,
-             std::function<bool()> done = {})
+             MadeAhead done = {})
 {
     ImageEngine::initialize();
     const Outcome out = dispatch(serveEvents, pool, tool, args, std::move(done));
@@ -359,11 +361,13 @@ void ImageEngine::CompositeScenes(const QStringList &args, bool animation)
 
 void ImageEngine::Mogrify(const QStringList &args)
 {
-    std::function<bool()> madeAhead;
+    MadeAhead madeAhead;
     if (m_lookAhead && !args.isEmpty()) {
         const QStringList options = args.mid(0, args.size() - 1);
         m_lookAhead->recordMogrify(options, args.last());
-        madeAhead = [la = m_lookAhead, options, file = args.last()] { return la->takeMogrify(options, file); };
+        madeAhead = [la = m_lookAhead, options, file = args.last()](QString *) {
+            return la->takeMogrify(options, file);
+        };
     }
     // With workers the hint is worked out in the worker: reading even a JPEG's
     // header is decoding, which is done confined, not in this process.
@@ -381,7 +385,15 @@ QString ImageEngine::runHere(const QString &tool, const QStringList &args)
 
 QString ImageEngine::Identify(const QStringList &args)
 {
-    return call(m_serveEvents, m_pool, kIdentify, args);
+    MadeAhead madeAhead;
+    if (m_lookAhead && !args.isEmpty()) {
+        const QStringList options = args.mid(0, args.size() - 1);
+        m_lookAhead->recordIdentify(options, args.last());
+        madeAhead = [la = m_lookAhead, options, file = args.last()](QString *text) {
+            return la->takeIdentify(options, file, text);
+        };
+    }
+    return call(m_serveEvents, m_pool, kIdentify, args, std::move(madeAhead));
 }
 
 struct SceneSource::Data

@@ -100,7 +100,32 @@ QByteArray LookAhead::inputKey(const QString &file, bool *ok) const
 QString LookAhead::keyOf(const QByteArray &inputHash, const Step &step)
 {
     return QString::fromLatin1(inputHash.toHex()) + QLatin1Char('|') + step.suffix.toLower() + QLatin1Char('|')
-        + step.options.join(QChar(0x1f));
+        + (step.identify ? QStringLiteral("identify|") : QString()) + step.options.join(QChar(0x1f));
+}
+
+// Identify's text is taken from work done ahead only when it depends on the
+// file's bytes alone: a format of sizes, colours, scene count and byte count.
+// A name, a folder or a time would be the copy's, not the file's.
+bool LookAhead::identifyMadeAhead(const QStringList &options)
+{
+    qsizetype format = -1;
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        if (options.at(i) == QLatin1String("-format") && i + 1 < options.size())
+            format = ++i;
+        else if (options.at(i) != QLatin1String("-ping"))
+            return false;
+    }
+    if (format < 0)
+        return false;
+    const QString &f = options.at(format);
+    for (qsizetype i = 0; i < f.size(); ++i) {
+        if (f.at(i) != QLatin1Char('%'))
+            continue;
+        if (i + 1 >= f.size() || !QStringLiteral("whkbn%").contains(f.at(i + 1)))
+            return false;
+        ++i;
+    }
+    return true;
 }
 
 void LookAhead::beginImage(int index)
@@ -114,7 +139,42 @@ void LookAhead::beginImage(int index)
 void LookAhead::recordMogrify(const QStringList &options, const QString &file)
 {
     std::lock_guard lock(m_mutex);
-    m_recording.append(Step{options, suffixOf(file)});
+    m_recording.append(Step{options, suffixOf(file), false});
+}
+
+void LookAhead::recordIdentify(const QStringList &options, const QString &file)
+{
+    if (!identifyMadeAhead(options))
+        return;
+    std::lock_guard lock(m_mutex);
+    m_recording.append(Step{options, suffixOf(file), true});
+}
+
+bool LookAhead::takeResult(const QString &key, Result *result)
+{
+    std::unique_lock lock(m_mutex);
+    m_jobDone.wait(lock, [&] { return m_results.contains(key) || !m_running.contains(m_current); });
+    auto it = m_results.find(key);
+    if (it == m_results.end())
+        return false;
+    *result = it.value();
+    m_heldBytes -= result->bytes.size();
+    m_results.erase(it);
+    return true;
+}
+
+bool LookAhead::takeIdentify(const QStringList &options, const QString &file, QString *text)
+{
+    if (!identifyMadeAhead(options))
+        return false;
+    bool ok = false;
+    const QByteArray input = inputKey(file, &ok);
+    Result result;
+    if (!ok || !takeResult(keyOf(input, Step{options, suffixOf(file), true}), &result))
+        return false;
+    *text = QString::fromUtf8(result.bytes);
+    ++m_taken;
+    return true;
 }
 
 bool LookAhead::takeMogrify(const QStringList &options, const QString &file)
@@ -124,17 +184,8 @@ bool LookAhead::takeMogrify(const QStringList &options, const QString &file)
     if (!ok)
         return false;
     Result result;
-    {
-        std::unique_lock lock(m_mutex);
-        const QString key = keyOf(hash, Step{options, suffixOf(file)});
-        m_jobDone.wait(lock, [&] { return m_results.contains(key) || !m_running.contains(m_current); });
-        auto it = m_results.find(key);
-        if (it == m_results.end())
-            return false;
-        result = it.value();
-        m_heldBytes -= result.bytes.size();
-        m_results.erase(it);
-    }
+    if (!takeResult(keyOf(hash, Step{options, suffixOf(file), false}), &result))
+        return false;
     // Replaced the way a step replaces its file: the new bytes under a hidden
     // name beside it, then one rename.
     const QFileInfo info(file);
@@ -147,6 +198,12 @@ bool LookAhead::takeMogrify(const QStringList &options, const QString &file)
     if (::rename(QFile::encodeName(work).constData(), QFile::encodeName(file).constData()) != 0) {
         QFile::remove(work);
         return false;
+    }
+    // The file now holds bytes known by their key: a later step on it needs no hash.
+    const QByteArray state = FileState(file);
+    if (!state.isEmpty() && !result.bytesKey.isEmpty()) {
+        std::lock_guard lock(m_mutex);
+        m_copies.insert(file, Copy{result.bytesKey, state});
     }
     ++m_taken;
     return true;
@@ -229,31 +286,38 @@ void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int 
         firstKey = copyKey(source, sourceState);
     ImageEngine engine;
     engine.setWorkerPool(m_pool);
+    bool ok = !firstKey.isEmpty();
+    QByteArray input = ok ? firstKey : hashFile(work, &ok); // what the next step reads
     for (const Step &step : recipe) {
-        if (m_cancel || step.suffix != suffix)
+        if (m_cancel || step.suffix != suffix || !ok)
             break;
-        bool ok = !firstKey.isEmpty();
-        const QByteArray hash = ok ? firstKey : hashFile(work, &ok);
-        firstKey.clear();
-        if (!ok)
-            break;
+        QByteArray bytes;
+        QByteArray bytesKey;
         try {
-            engine.Mogrify(step.options + QStringList{work});
+            if (step.identify) {
+                bytes = engine.Identify(step.options + QStringList{work}).toUtf8();
+            } else {
+                engine.Mogrify(step.options + QStringList{work});
+                QFile f(work);
+                if (!f.open(QIODevice::ReadOnly))
+                    break;
+                bytes = f.readAll();
+                bytesKey = QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256)
+                    + QByteArray::number(bytes.size());
+            }
         } catch (const VexlError &) {
             break; // the run meets the same failure itself, in its own order
         }
-        QFile f(work);
-        if (!f.open(QIODevice::ReadOnly))
-            break;
-        const QByteArray bytes = f.readAll();
         std::lock_guard lock(m_mutex);
         if (m_heldBytes + bytes.size() > kMaxHeldBytes)
             break;
-        const QString key = keyOf(hash, step);
+        const QString key = keyOf(input, step);
         if (!m_results.contains(key)) {
-            m_results.insert(key, Result{bytes, index});
+            m_results.insert(key, Result{bytes, index, bytesKey});
             m_heldBytes += bytes.size();
         }
+        if (!step.identify)
+            input = bytesKey;
         ++m_made;
         m_jobDone.notify_all();
     }

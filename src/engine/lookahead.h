@@ -53,6 +53,11 @@ public:
     bool takeMogrify(const QStringList &options, const QString &file);
     // Records the step for the current image's recipe.
     void recordMogrify(const QStringList &options, const QString &file);
+    // The same for an Identify call: its text is read ahead too, when its
+    // format asks only for what the file's bytes decide (sizes, colours,
+    // scenes), not for its name or times.
+    bool takeIdentify(const QStringList &options, const QString &file, QString *text);
+    void recordIdentify(const QStringList &options, const QString &file);
     // The run copied `source` (in the state `sourceState` read before the
     // copy) to `copy`, the current image's working file. While neither
     // changes, the copy's bytes are known to be the source's without reading
@@ -73,7 +78,9 @@ private:
     {
         QStringList options;
         QString suffix; // the file name's suffix, so the format chosen by name is the same
+        bool identify = false;
     };
+    static bool identifyMadeAhead(const QStringList &options);
     static QString keyOf(const QByteArray &inputHash, const Step &step);
     static QByteArray hashFile(const QString &path, bool *ok);
     static QByteArray copyKey(const QString &source, const QByteArray &sourceState);
@@ -81,9 +88,12 @@ private:
     void workAhead(const QString &source, const QList<Step> &recipe, int index);
     struct Result
     {
-        QByteArray bytes;
-        int index; // the image it was made for
+        QByteArray bytes;   // the file after a Mogrify step, or Identify's text
+        int index;          // the image it was made for
+        QByteArray bytesKey; // what a file holding `bytes` is known by
     };
+    // Waits for and takes the result for `key` (see takeMogrify).
+    bool takeResult(const QString &key, Result *result);
 
     EngineWorkerPool *m_pool;
     QString m_tempFolder;

@@ -123,21 +123,26 @@ private slots:
     void lookAheadTakesOnlyExactMatches_data()
     {
         QTest::addColumn<QStringList>("runOptions");
+        QTest::addColumn<QString>("format"); // of the identify after the step
         QTest::addColumn<bool>("changeSource");
         QTest::addColumn<bool>("changeWork");
-        QTest::addColumn<bool>("taken");
-        QTest::addRow("same steps") << QStringList{"-geometry", "30x30"} << false << false << true;
-        QTest::addRow("other arguments") << QStringList{"-geometry", "31x31"} << false << false << false;
-        QTest::addRow("source changed meanwhile") << QStringList{"-geometry", "30x30"} << true << false << false;
+        QTest::addColumn<int>("taken");
+        const QString meta = "%w %h %k %b bleh";
+        QTest::addRow("same steps") << QStringList{"-geometry", "30x30"} << meta << false << false << 2;
+        QTest::addRow("other arguments") << QStringList{"-geometry", "31x31"} << meta << false << false << 0;
+        QTest::addRow("source changed meanwhile") << QStringList{"-geometry", "30x30"} << meta << true << false << 0;
         QTest::addRow("working file changed after its copy")
-            << QStringList{"-geometry", "30x30"} << false << true << false;
+            << QStringList{"-geometry", "30x30"} << meta << false << true << 0;
+        QTest::addRow("identify asks for the file's name")
+            << QStringList{"-geometry", "30x30"} << "%w %f" << false << false << 1;
     }
     void lookAheadTakesOnlyExactMatches()
     {
         QFETCH(QStringList, runOptions);
+        QFETCH(QString, format);
         QFETCH(bool, changeSource);
         QFETCH(bool, changeWork);
-        QFETCH(bool, taken);
+        QFETCH(int, taken);
         QTemporaryDir dir;
         const QString a = dir.filePath("a.jpg"), b = dir.filePath("b.jpg");
         QVERIFY(makeImage(a, 60, 40, 1) && makeImage(b, 60, 40, 2));
@@ -152,8 +157,9 @@ private slots:
         ahead.beginImage(0);
         QVERIFY(QFile::copy(a, dir.filePath("th_a.jpg")));
         engine.Mogrify({"-geometry", "30x30", dir.filePath("th_a.jpg")});
+        engine.Identify({"-format", format, dir.filePath("th_a.jpg")});
         ahead.endImage(0, {b});
-        QTRY_COMPARE_WITH_TIMEOUT(ahead.madeAhead(), 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(ahead.madeAhead(), format.contains("%f") ? 1 : 2, 20000);
         if (changeSource)
             QVERIFY(makeImage(b, 60, 40, 3));
         ahead.beginImage(1);
@@ -166,11 +172,13 @@ private slots:
         const QString serial = dir.filePath("serial.jpg");
         QVERIFY(QFile::copy(work, serial));
         engine.Mogrify(runOptions + QStringList{work});
-        QCOMPARE(ahead.taken(), taken ? 1 : 0);
+        const QString text = engine.Identify({"-format", format, work});
+        QCOMPARE(ahead.taken(), taken);
 
         ImageEngine plain;
         plain.Mogrify(runOptions + QStringList{serial});
         QCOMPARE(fileBytes(work), fileBytes(serial));
+        QCOMPARE(text, plain.Identify({"-format", format, serial}).replace("serial.jpg", "th_b.jpg"));
         QCOMPARE(QDir(dir.filePath("temp")).entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(QDir(dir.path()).entryList({".*ahead*"}, QDir::Files | QDir::Hidden), QStringList());
     }
