@@ -172,6 +172,11 @@ private slots:
         QTest::addRow("answer yes goes on")
             << QStringList{"a_broken.png", "b_good.png 20x20"} << broken << QStringList{"--answer", "yes"} << 0
             << QStringList{"ImageMagick Error: ", "[Yes/No] -> Yes"} << QStringList{"in/t_b_good.png 20x20"};
+        // No step rewrites the copy: the meta step decodes the damaged original and asks.
+        QTest::addRow("a damaged copy asks at the meta step")
+            << QStringList{"a.jpg 20x20", "b_cut.jpg cut"} << "RenamePrefix=t_\nMiscAntialias=0\n"
+            << QStringList{"--answer", "yes"} << 0 << QStringList{"Identify Error: ", "[Yes/No] -> Yes"}
+            << QStringList{"in/t_a.jpg 20x20"};
         // a connection of the user's own store, named by the settings file: taken, and tried
         QTest::addRow("a saved connection of the user")
             << QStringList{"a.png 20x20"}
@@ -195,6 +200,8 @@ private slots:
             const QString size = file.section(' ', 1);
             if (size.isEmpty())
                 QVERIFY(writeFile(path, "not an image"));
+            else if (size == "cut") // a JPEG whose picture data ends early
+                QVERIFY(makeImage(path, 64, 48) && writeFile(path, fileBytes(path).first(fileBytes(path).size() * 3 / 4)));
             else if (path.endsWith(".heic") || path.endsWith(".webp"))
                 QVERIFY(runConvert({"-size", size, "gradient:red-blue", path}));
             else
