@@ -373,7 +373,9 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
         startLookAhead();
         while (m_index < m_count && !m_stopProcess) {
             if (m_lookAhead)
-                m_lookAhead->beginImage(m_index);
+                m_lookAhead->beginImage(m_index, m_index + 1 < m_count
+                                                     ? AddBackslash(m_in->currentFolder) + m_images.at(m_index + 1)
+                                                     : QString());
             processImage(m_images.at(m_index));
             lookAheadPast(m_index);
             op(QStringLiteral("Incrementing Progress Bar To %1").arg(m_progress + 1));

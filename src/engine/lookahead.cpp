@@ -49,7 +49,11 @@ LookAhead::LookAhead(EngineWorkerPool *pool, int threads, const QString &tempFol
 
 LookAhead::~LookAhead()
 {
-    m_cancel = true;
+    {
+        std::lock_guard lock(m_mutex);
+        m_cancel = true;
+    }
+    m_stepRecorded.notify_all();
     m_threads.clear();
     m_threads.waitForDone();
 }
@@ -128,26 +132,59 @@ bool LookAhead::identifyMadeAhead(const QStringList &options)
     return true;
 }
 
-void LookAhead::beginImage(int index)
+void LookAhead::beginImage(int index, const QString &nextSource)
 {
     std::lock_guard lock(m_mutex);
     m_recording.clear();
     m_copies.clear();
     m_current = index;
+    m_nextSource = nextSource;
 }
 
 void LookAhead::recordMogrify(const QStringList &options, const QString &file)
 {
-    std::lock_guard lock(m_mutex);
-    m_recording.append(Step{options, suffixOf(file), false});
+    record(Step{options, suffixOf(file), false});
 }
 
 void LookAhead::recordIdentify(const QStringList &options, const QString &file)
 {
-    if (!identifyMadeAhead(options))
-        return;
+    if (identifyMadeAhead(options))
+        record(Step{options, suffixOf(file), true});
+}
+
+// The first image's steps are recorded before each is made, so the next image
+// can make each step on the other worker at the same time instead of waiting
+// for the whole recipe.
+void LookAhead::record(const Step &step)
+{
     std::lock_guard lock(m_mutex);
-    m_recording.append(Step{options, suffixOf(file), true});
+    m_recording.append(step);
+    if (m_liveOpen) {
+        m_live.append(step);
+        m_stepRecorded.notify_all();
+    } else if (!m_liveStarted && m_imagesDone == 0 && !m_nextSource.isEmpty() && !m_cancel) {
+        m_liveStarted = m_liveOpen = true;
+        m_live = m_recording;
+        const int image = m_current + 1;
+        m_scheduled.insert(image);
+        m_threads.start([this, source = m_nextSource, image] { workAhead(source, {}, image, true); });
+    }
+}
+
+bool LookAhead::nextStep(bool live, const QList<Step> &recipe, qsizetype i, Step *step)
+{
+    if (!live) {
+        if (i >= recipe.size())
+            return false;
+        *step = recipe.at(i);
+        return true;
+    }
+    std::unique_lock lock(m_mutex);
+    m_stepRecorded.wait(lock, [&] { return i < m_live.size() || !m_liveOpen || m_cancel; });
+    if (i >= m_live.size() || m_cancel)
+        return false;
+    *step = m_live.at(i);
+    return true;
 }
 
 bool LookAhead::takeResult(const QString &key, Result *result)
@@ -221,6 +258,10 @@ bool LookAhead::holds(int index) const
 void LookAhead::endImage(int index, const QStringList &upcomingSources)
 {
     std::lock_guard lock(m_mutex);
+    if (m_liveOpen) {
+        m_liveOpen = false;
+        m_stepRecorded.notify_all();
+    }
     // Results for images already done will not be asked for any more.
     for (auto it = m_results.begin(); it != m_results.end();) {
         if (it.value().index <= index) {
@@ -247,16 +288,18 @@ void LookAhead::endImage(int index, const QStringList &upcomingSources)
             continue;
         m_scheduled.insert(image);
         const QString source = upcomingSources.at(j);
-        m_threads.start([this, source, recipe, image] { workAhead(source, recipe, image); });
+        m_threads.start([this, source, recipe, image] { workAhead(source, recipe, image, false); });
     }
 }
 
-void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int index)
+void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int index, bool live)
 {
+    Step first;
     {
         std::lock_guard lock(m_mutex);
-        if (m_cancel || recipe.isEmpty() || index <= m_current)
+        if (m_cancel || (recipe.isEmpty() && !live) || index <= m_current)
             return; // the run got there first
+        first = live ? m_live.first() : recipe.first();
         m_running.insert(index);
     }
     struct Done
@@ -272,7 +315,7 @@ void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int 
             self->m_jobDone.notify_all();
         }
     } done{this, index};
-    const QString suffix = recipe.first().suffix;
+    const QString suffix = first.suffix;
     const QString work = QDir(m_tempFolder).filePath(
         QStringLiteral(".ahead-%1-%2%3").arg(RunProcessId()).arg(index).arg(suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
     QFile::remove(work);
@@ -288,8 +331,9 @@ void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int 
     engine.setWorkerPool(m_pool);
     bool ok = !firstKey.isEmpty();
     QByteArray input = ok ? firstKey : hashFile(work, &ok); // what the next step reads
-    for (const Step &step : recipe) {
-        if (m_cancel || step.suffix != suffix || !ok)
+    Step step;
+    for (qsizetype i = 0; ok && nextStep(live, recipe, i, &step); ++i) {
+        if (m_cancel || step.suffix != suffix)
             break;
         QByteArray bytes;
         QByteArray bytesKey;

@@ -37,8 +37,10 @@ public:
     LookAhead &operator=(const LookAhead &) = delete;
 
     // The run starts on image `index`: the steps it makes from now on are
-    // recorded.
-    void beginImage(int index);
+    // recorded. `nextSource` (the full path of image index+1, if any) is
+    // worked on step by step alongside the first image that makes steps, so no
+    // worker waits for that image's recipe to be complete.
+    void beginImage(int index, const QString &nextSource = QString());
     // The run is done with image `index` (0-based, list order): when it made
     // steps, they become the recipe for the images still to come
     // (`upcomingSources`: full paths of images index+1, index+2, ...), which
@@ -85,7 +87,11 @@ private:
     static QByteArray hashFile(const QString &path, bool *ok);
     static QByteArray copyKey(const QString &source, const QByteArray &sourceState);
     QByteArray inputKey(const QString &file, bool *ok) const;
-    void workAhead(const QString &source, const QList<Step> &recipe, int index);
+    void record(const Step &step);
+    // Works `recipe` on image `index`; with `live`, the steps are those the
+    // run records for the image before it, taken as they come.
+    void workAhead(const QString &source, const QList<Step> &recipe, int index, bool live);
+    bool nextStep(bool live, const QList<Step> &recipe, qsizetype i, Step *step);
     struct Result
     {
         QByteArray bytes;   // the file after a Mogrify step, or Identify's text
@@ -108,6 +114,12 @@ private:
     QHash<QString, Result> m_results; // key -> the file after the step
     qint64 m_heldBytes = 0;
     QList<Step> m_recording;
+    QString m_nextSource;
+    // The first recipe, followed step by step while it is being recorded.
+    bool m_liveStarted = false;
+    bool m_liveOpen = false;
+    QList<Step> m_live;
+    std::condition_variable m_stepRecorded;
     struct Copy
     {
         QByteArray key;   // the source's identity

@@ -127,14 +127,17 @@ private slots:
         QTest::addColumn<bool>("changeSource");
         QTest::addColumn<bool>("changeWork");
         QTest::addColumn<int>("taken");
+        QTest::addColumn<bool>("follow"); // image 1 follows image 0 step by step
         const QString meta = "%w %h %k %b bleh";
-        QTest::addRow("same steps") << QStringList{"-geometry", "30x30"} << meta << false << false << 2;
-        QTest::addRow("other arguments") << QStringList{"-geometry", "31x31"} << meta << false << false << 0;
-        QTest::addRow("source changed meanwhile") << QStringList{"-geometry", "30x30"} << meta << true << false << 0;
+        QTest::addRow("same steps") << QStringList{"-geometry", "30x30"} << meta << false << false << 2 << false;
+        QTest::addRow("same steps, followed while recorded")
+            << QStringList{"-geometry", "30x30"} << meta << false << false << 2 << true;
+        QTest::addRow("other arguments") << QStringList{"-geometry", "31x31"} << meta << false << false << 0 << false;
+        QTest::addRow("source changed meanwhile") << QStringList{"-geometry", "30x30"} << meta << true << false << 0 << false;
         QTest::addRow("working file changed after its copy")
-            << QStringList{"-geometry", "30x30"} << meta << false << true << 0;
+            << QStringList{"-geometry", "30x30"} << meta << false << true << 0 << false;
         QTest::addRow("identify asks for the file's name")
-            << QStringList{"-geometry", "30x30"} << "%w %f" << false << false << 1;
+            << QStringList{"-geometry", "30x30"} << "%w %f" << false << false << 1 << true;
     }
     void lookAheadTakesOnlyExactMatches()
     {
@@ -143,6 +146,7 @@ private slots:
         QFETCH(bool, changeSource);
         QFETCH(bool, changeWork);
         QFETCH(int, taken);
+        QFETCH(bool, follow);
         QTemporaryDir dir;
         const QString a = dir.filePath("a.jpg"), b = dir.filePath("b.jpg");
         QVERIFY(makeImage(a, 60, 40, 1) && makeImage(b, 60, 40, 2));
@@ -154,10 +158,12 @@ private slots:
         engine.setWorkerPool(&pool);
         engine.setLookAhead(&ahead);
         // Image 0 teaches the recipe; image 1 is worked on ahead meanwhile.
-        ahead.beginImage(0);
+        ahead.beginImage(0, follow ? b : QString());
         QVERIFY(QFile::copy(a, dir.filePath("th_a.jpg")));
         engine.Mogrify({"-geometry", "30x30", dir.filePath("th_a.jpg")});
         engine.Identify({"-format", format, dir.filePath("th_a.jpg")});
+        if (follow) // made before image 0's recipe is complete
+            QTRY_VERIFY_WITH_TIMEOUT(ahead.holds(1), 20000);
         ahead.endImage(0, {b});
         QTRY_COMPARE_WITH_TIMEOUT(ahead.madeAhead(), format.contains("%f") ? 1 : 2, 20000);
         if (changeSource)
