@@ -706,7 +706,7 @@ QString BatchRun::extractScene(int scene)
     try {
         if (!m_scenes)
             m_scenes = std::make_unique<SceneSource>(m_fullInput, MultiSceneType(m_ext) == QLatin1String("gif"),
-                                                     !m_extractAllScenes, true);
+                                                     !m_extractAllScenes, true, m_engine->workerPool());
         m_scenes->write(scene, m_workPath, m_jpgQuality);
         // What identify would read back from it, known now.
         const QByteArray state = FileState(m_workPath);

@@ -59,6 +59,10 @@ public:
     WorkerReply call(const QString &tool, const QStringList &args);
 
     pid_t pid() const { return m_pid; }
+    // Which image's scenes (a SceneSource's id) the worker holds decoded, 0 for
+    // none; kept by the caller's side, forgotten with the process.
+    quint64 heldScenes() const { return m_pid < 0 ? 0 : m_heldScenes; }
+    void setHeldScenes(quint64 id) { m_heldScenes = id; }
     void stop();
     // The user's folders the worker may use. A running worker under other
     // folders is stopped; the next call starts one under these.
@@ -71,6 +75,7 @@ private:
     void reap();
 
     std::atomic<pid_t> m_pid{-1};
+    quint64 m_heldScenes = 0;
     WorkerFolders m_folders;
     int m_toWorker = -1;
     int m_fromWorker = -1;

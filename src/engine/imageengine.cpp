@@ -7,6 +7,7 @@
 #include "filearguments.h"
 #include "magicksetup.h"
 
+#include "support/safefile.h"
 #include "support/vexlerror.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QThread>
 #include <QRegularExpression>
+#include <QSet>
 #include <QFutureWatcher>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
@@ -211,10 +213,33 @@ const char *wireName(const ToolInfo &tool)
     return tool.name;
 }
 
+// The scene sources alive in this process (their ids).
+std::mutex g_sceneSourcesMutex;
+QSet<quint64> g_sceneSources;
+std::atomic<quint64> g_nextSceneSource{1};
+
+bool sceneSourceAlive(quint64 id)
+{
+    std::lock_guard lock(g_sceneSourcesMutex);
+    return g_sceneSources.contains(id);
+}
+
+// A worker still holding the scenes of a source that is done with lets them go
+// before its next call.
+void forgetStaleScenes(EngineWorker &worker)
+{
+    const quint64 held = worker.heldScenes();
+    if (held != 0 && !sceneSourceAlive(held)) {
+        worker.call(QStringLiteral("scenes-forget"), {});
+        worker.setHeldScenes(0);
+    }
+}
+
 // One call in a worker process; its failure comes back as the engine's error.
 Outcome remote(EngineWorkerPool *pool, const ToolInfo &tool, const QStringList &args) noexcept
 {
     auto lease = pool->acquire();
+    forgetStaleScenes(*lease);
     const WorkerReply reply = lease->call(QLatin1String(wireName(tool)), args);
     Outcome out;
     if (reply.ok)
@@ -376,6 +401,8 @@ void ImageEngine::Mogrify(const QStringList &args)
 
 QString ImageEngine::runHere(const QString &tool, const QStringList &args)
 {
+    if (tool.startsWith(QLatin1String("scenes")))
+        return SceneSource::runScenesHere(tool, args);
     for (const ToolInfo *t : {&kConvert, &kComposite, &kCompositeScenes, &kCompositeAnimation, &kMogrify, &kIdentify})
         if (tool == QLatin1String(wireName(*t)))
             return call(false, nullptr, *t, t == &kMogrify ? withJpegSizeHint(args) : args);
@@ -400,11 +427,21 @@ struct SceneSource::Data
 {
     Image *images = nullptr;
     std::vector<Image *> scenes; // the list's images by index (walking the list is linear)
+    // Decoded in workers: the scenes' sizes, and how a worker reads the source.
+    EngineWorkerPool *pool = nullptr;
+    quint64 id = 0;
+    QString mode;
+    std::vector<std::pair<qint64, qint64>> sizes;
     ~Data()
     {
         if (images)
             DestroyImageList(images);
+        if (id) {
+            std::lock_guard lock(g_sceneSourcesMutex);
+            g_sceneSources.remove(id);
+        }
     }
+    int count() const { return int(pool ? sizes.size() : scenes.size()); }
 };
 
 namespace {
@@ -432,13 +469,28 @@ std::exception_ptr runMaybeServing(bool serveEvents, Fn fn)
 }
 } // namespace
 
-SceneSource::SceneSource(const QString &path, bool animation, bool firstOnly, bool serveEvents)
+SceneSource::SceneSource(const QString &path, bool animation, bool firstOnly, bool serveEvents,
+                         EngineWorkerPool *pool)
     : m_path(path)
     , m_serveEvents(serveEvents)
     , m_data(std::make_unique<Data>())
 {
     ImageEngine::initialize();
     Data *data = m_data.get();
+    if (pool) {
+        data->pool = pool;
+        data->id = g_nextSceneSource++;
+        {
+            std::lock_guard lock(g_sceneSourcesMutex);
+            g_sceneSources.insert(data->id);
+        }
+        data->mode = QLatin1String(animation ? "a" : "s") + QLatin1String(firstOnly ? "1" : "*");
+        QStringList failures;
+        writeInWorkers({}, {}, QString(), &failures);
+        if (!failures.isEmpty())
+            throw VexlError{kEngineErrorNumber, failures.first(), QStringLiteral("ImageEngine.convert"), 0};
+        return;
+    }
     const std::exception_ptr failure = runMaybeServing(serveEvents, [&]() noexcept -> std::exception_ptr {
         try {
             FileArguments files(MagickTool::Identify, {firstOnly ? path + QStringLiteral("[0]") : path});
@@ -478,17 +530,19 @@ SceneSource::~SceneSource() = default;
 
 QString SceneSource::describe(int index, qint64 fileBytes) const
 {
-    if (index < 0 || size_t(index) >= m_data->scenes.size() || fileBytes < 0)
+    if (index < 0 || index >= m_data->count() || fileBytes < 0)
         return QString();
-    const Image *scene = m_data->scenes[size_t(index)];
+    const auto [columns, rows] = m_data->pool ? m_data->sizes[size_t(index)]
+                                              : std::pair<qint64, qint64>(m_data->scenes[size_t(index)]->columns,
+                                                                          m_data->scenes[size_t(index)]->rows);
     char size[MaxTextExtent];
     FormatMagickSize(MagickSizeType(fileBytes), MagickFalse, size);
-    return QStringLiteral("%1 %2 - %3 bleh").arg(scene->columns).arg(scene->rows).arg(QString::fromLatin1(size));
+    return QStringLiteral("%1 %2 - %3 bleh").arg(columns).arg(rows).arg(QString::fromLatin1(size));
 }
 
 int SceneSource::count() const
 {
-    return int(m_data->scenes.size());
+    return m_data->count();
 }
 
 namespace {
@@ -529,6 +583,12 @@ std::exception_ptr writeScene(const std::vector<Image *> &scenes, const QString 
 
 void SceneSource::write(int index, const QString &output, const QString &quality)
 {
+    if (m_data->pool) {
+        QStringList failures;
+        if (!writeInWorkers({index}, {output}, quality, &failures).value(0))
+            throw VexlError{kEngineErrorNumber, failures.value(0), QStringLiteral("ImageEngine.convert"), 0};
+        return;
+    }
     // A small scene is written at once (see smallWork).
     const bool small = index >= 0 && size_t(index) < m_data->scenes.size()
         && m_data->scenes[size_t(index)]->columns * m_data->scenes[size_t(index)]->rows <= 256 * 256;
@@ -545,6 +605,10 @@ QList<bool> SceneSource::writeSeveral(const QList<int> &indexes, const QStringLi
 {
     if (indexes.size() != outputs.size() || indexes.isEmpty())
         return QList<bool>(indexes.size(), false);
+    if (m_data->pool) {
+        QStringList failures;
+        return writeInWorkers(indexes, outputs, quality, &failures);
+    }
     bool numeric = false;
     const ulong q = quality.toULong(&numeric);
     // The scenes are independent: each core takes every n-th of them. The
@@ -566,6 +630,108 @@ QList<bool> SceneSource::writeSeveral(const QList<int> &indexes, const QStringLi
     };
     runMaybeServing(m_serveEvents, work);
     return QList<bool>(written.begin(), written.end());
+}
+
+// The caller's side: the scenes are shared out among the workers, each taking
+// every n-th of them in one call. Without scenes to write, one worker decodes
+// the source and tells its scenes' sizes. `failures` gets the reason of each
+// scene not written (or of a source that could not be read).
+QList<bool> SceneSource::writeInWorkers(const QList<int> &indexes, const QStringList &outputs, const QString &quality,
+                                        QStringList *failures)
+{
+    Data *data = m_data.get();
+    const int shares = int(qBound(qsizetype(1), qsizetype(data->pool->size()), indexes.size()));
+    std::vector<WorkerReply> replies(static_cast<size_t>(shares));
+    std::vector<char> written(size_t(indexes.size()), 0);
+    auto work = [&]() noexcept -> std::exception_ptr {
+        auto one = [&](int t) {
+            QStringList args{data->mode, m_path, quality};
+            for (qsizetype i = t; i < indexes.size(); i += shares)
+                args << QString::number(indexes.at(i)) << outputs.at(i);
+            auto lease = data->pool->acquire();
+            forgetStaleScenes(*lease);
+            replies[size_t(t)] = lease->call(QStringLiteral("scenes"), args);
+            lease->setHeldScenes(replies[size_t(t)].ok ? data->id : 0);
+        };
+        std::vector<std::thread> threads;
+        for (int t = 1; t < shares; ++t)
+            threads.emplace_back(one, t);
+        one(0);
+        for (std::thread &t : threads)
+            t.join();
+        return nullptr;
+    };
+    runMaybeServing(m_serveEvents, work);
+    for (int t = 0; t < shares; ++t) {
+        const WorkerReply &reply = replies[size_t(t)];
+        QStringList lines = reply.text.split(QLatin1Char('\n'));
+        if (!reply.ok || lines.isEmpty()) {
+            failures->append(reply.failure);
+            continue;
+        }
+        if (indexes.isEmpty()) {
+            for (qsizetype i = 1; i < lines.size(); ++i) {
+                const QStringList wh = lines.at(i).split(QLatin1Char(' '));
+                data->sizes.emplace_back(wh.value(0).toLongLong(), wh.value(1).toLongLong());
+            }
+            continue;
+        }
+        qsizetype line = 1;
+        for (qsizetype i = t; i < indexes.size(); i += shares, ++line) {
+            const QString result = lines.value(line);
+            written[size_t(i)] = result == QLatin1String("ok");
+            if (!written[size_t(i)])
+                failures->append(result.mid(1));
+        }
+    }
+    return QList<bool>(written.begin(), written.end());
+}
+
+// The worker's side. Answers the scene count, then for no scenes asked the
+// size of each ("W H" a line), or for each scene asked "ok" or "!" and why not.
+QString SceneSource::runScenesHere(const QString &tool, const QStringList &args)
+{
+    struct Held
+    {
+        QString mode;
+        QString path;
+        QByteArray state;
+        std::unique_ptr<SceneSource> source;
+    };
+    static Held held;
+    if (tool == QLatin1String("scenes-forget")) {
+        held = Held();
+        return QStringLiteral("ok");
+    }
+    if (tool != QLatin1String("scenes") || args.size() < 3 || args.size() % 2 == 0 || args.at(0).size() != 2)
+        throw VexlError{kEngineErrorNumber, QStringLiteral("unknown engine call \"%1\"").arg(tool),
+                        QStringLiteral("ImageEngine"), 0};
+    const QString &mode = args.at(0);
+    const QString &path = args.at(1);
+    const QByteArray state = FileState(path);
+    if (!held.source || held.mode != mode || held.path != path || state.isEmpty() || held.state != state) {
+        held = Held();
+        auto source = std::make_unique<SceneSource>(path, mode.at(0) == QLatin1Char('a'), mode.at(1) == QLatin1Char('1'),
+                                                    false);
+        held = Held{mode, path, state, std::move(source)};
+    }
+    SceneSource &source = *held.source;
+    QStringList lines{QString::number(source.count())};
+    if (args.size() == 3) {
+        for (const Image *scene : source.m_data->scenes)
+            lines << QStringLiteral("%1 %2").arg(scene->columns).arg(scene->rows);
+    }
+    for (qsizetype i = 3; i + 1 < args.size(); i += 2) {
+        bool ok = false;
+        const int index = args.at(i).toInt(&ok);
+        try {
+            source.write(ok ? index : -1, args.at(i + 1), args.at(2));
+            lines << QStringLiteral("ok");
+        } catch (const VexlError &e) {
+            lines << QLatin1Char('!') + QString(e.description).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace vexl

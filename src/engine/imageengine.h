@@ -96,11 +96,14 @@ private:
 // the whole picture users see (an optimised GIF's later frames are only the
 // parts that change). `firstOnly` reads the first scene alone.
 // Runs under the engine's limits and literal-name rules; failures throw
-// VexlError with ImageMagick's text.
+// VexlError with ImageMagick's text. With a worker pool the source is decoded
+// and its scenes written in the workers (each worker that writes some of them
+// decodes it once and keeps it until the source is done with), never here.
 class SceneSource
 {
 public:
-    SceneSource(const QString &path, bool animation, bool firstOnly, bool serveEvents);
+    SceneSource(const QString &path, bool animation, bool firstOnly, bool serveEvents,
+                EngineWorkerPool *pool = nullptr);
     ~SceneSource();
     SceneSource(const SceneSource &) = delete;
     SceneSource &operator=(const SceneSource &) = delete;
@@ -119,7 +122,14 @@ public:
     // file again.
     QString describe(int index, qint64 fileBytes) const;
 
+    // A worker's side of it: "scenes" writes scenes of the source it holds
+    // decoded (decoding it first when it holds another); "scenes-forget"
+    // lets the decoded source go.
+    static QString runScenesHere(const QString &tool, const QStringList &args);
+
 private:
+    QList<bool> writeInWorkers(const QList<int> &indexes, const QStringList &outputs, const QString &quality,
+                               QStringList *failures);
     struct Data;
     QString m_path;
     bool m_serveEvents = false;

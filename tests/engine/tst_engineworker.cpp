@@ -189,6 +189,43 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList({".*ahead*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 
+    // A GIF's scenes decoded and written in the workers: the same files, sizes
+    // and failures as in this process, and written under the workers' folders.
+    void scenesAreWrittenInWorkers()
+    {
+        QTemporaryDir dir;
+        const QString gif = dir.filePath("anim.gif"), cut = dir.filePath("cut.gif");
+        QVERIFY(makeAnimatedGif(gif, 3, 30, 20));
+        QFile::copy(gif, cut);
+        QVERIFY(QFile::resize(cut, 120));
+        QDir().mkpath(dir.filePath("out"));
+        EngineWorkerPool pool(2);
+        pool.setFolders(RunFolders(dir.path(), dir.filePath("out")));
+        SceneSource here(gif, true, false, false);
+        SceneSource there(gif, true, false, false, &pool);
+        QCOMPARE(there.count(), 3);
+        const QStringList outs{dir.filePath("out/a.png"), dir.filePath("out/b.png"), dir.filePath("out/c.png")};
+        QCOMPARE(there.writeSeveral({0, 1, 2}, outs), QList<bool>({true, true, true}));
+        for (int i = 0; i < 3; ++i) {
+            here.write(i, dir.filePath("here.png"));
+            QCOMPARE(fileBytes(outs.at(i)), fileBytes(dir.filePath("here.png")));
+            QCOMPARE(there.describe(i, 99), here.describe(i, 99));
+        }
+        QVERIFY_THROWS_EXCEPTION(VexlError, there.write(5, dir.filePath("out/d.png")));
+        QString failed[2];
+        for (EngineWorkerPool *p : {static_cast<EngineWorkerPool *>(nullptr), &pool}) {
+            try {
+                SceneSource damaged(cut, true, false, false, p);
+            } catch (const VexlError &e) {
+                failed[p ? 1 : 0] = e.description;
+            }
+        }
+        QVERIFY(!failed[0].isEmpty());
+        QCOMPARE(failed[1], failed[0]);
+        if (LandlockAbi() != 0) // confined: a folder the run does not name is out of reach
+            QCOMPARE(there.writeSeveral({0}, {dir.filePath("elsewhere.png")}), QList<bool>({false}));
+    }
+
     // A worker may use only the folders its run names; naming others replaces it.
     void workersUseOnlyTheirRunsFolders()
     {
