@@ -1,5 +1,4 @@
-// One main-window test's world: its own settings store and program folder,
-// scripted dialogs, a picture folder, an output folder and the window itself.
+// One main-window test's world: settings, scripted dialogs, picture and output folders, the window.
 #pragma once
 
 #include "engine/imageengine.h"

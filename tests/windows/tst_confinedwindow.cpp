@@ -1,5 +1,4 @@
-// The window's image work done by confined workers: each kind of work gives the
-// workers its own folders, and works within them.
+// The window's image work in confined workers: each kind of work gives them its own folders.
 #include "engine/engineworker.h"
 #include "mainwindowfixture.h"
 

@@ -1,8 +1,6 @@
-// The six languages: keys and menu ticks, the message rows each language
-// translates, a few window texts per language, and whole translations.
+// The six languages: keys and menu ticks, every window following the switch, whole translations.
+#include "mainwindowfixture.h"
 #include "windows/frmgo.h"
-#include "windows/frmmain.h"
-#include "settings/settingsstore.h"
 #include "windows/frmabout.h"
 #include "windows/frmerror.h"
 #include "windows/frmftpconnections.h"
@@ -10,42 +8,20 @@
 #include "windows/frmftpselectoutputdir.h"
 #include "windows/frmftptest.h"
 #include "windows/frmselectoutputdir.h"
-#include "support/languages.h"
 #include "support/messages.h"
-#include "testsupport.h"
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QProcess>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QSettings>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
-#include <QTest>
-
-#include <algorithm>
-#include <memory>
 
 using namespace vexl;
+using test::stored;
 
 namespace {
-
-const QString kNbsp(QChar(0x00A0));
-
-struct Fixture
-{
-    test::TestWorld world;
-    test::ScriptedDialogService dialogs;
-    frmMain main;
-    frmGo go{&main};
-    frmError error{&main};
-};
 
 // The caption, title or menu text of a control or window.
 QString caption(const QObject *o)
@@ -64,10 +40,10 @@ QString caption(const QObject *o)
     return w && w->isWindow() ? w->windowTitle() : QString();
 }
 
-// Every text a window shows: captions, titles, tooltips, list items, menu texts.
+// Every text a window shows: its title, captions, tooltips, list items, menu texts.
 QStringList allTexts(const QWidget *root)
 {
-    QStringList out;
+    QStringList out{root->windowTitle()};
     for (const QObject *o : root->findChildren<QObject *>()) {
         QStringList texts{o->objectName(), caption(o)};
         if (const auto *w = qobject_cast<const QWidget *>(o))
@@ -80,40 +56,6 @@ QStringList allTexts(const QWidget *root)
     return out;
 }
 
-// "text" (caption, title or menu text), "tip", "item N" of a list or "tab N" of
-// a tab strip.
-QString shown(const QWidget *window, const QString &control, const QString &what)
-{
-    const QObject *o = window->objectName() == control ? window : window->findChild<QObject *>(control);
-    if (!o)
-        return QStringLiteral("<no %1>").arg(control);
-    if (what == QLatin1String("tip"))
-        return qobject_cast<const QWidget *>(o)->toolTip();
-    if (what.startsWith(QLatin1String("item ")))
-        return qobject_cast<const QComboBox *>(o)->itemText(what.mid(5).toInt());
-    if (what.startsWith(QLatin1String("tab ")))
-        return qobject_cast<const QTabWidget *>(o)->tabText(what.mid(4).toInt());
-    return caption(o);
-}
-
-// One of the dialogs the main window opens on demand, built as it builds them.
-std::unique_ptr<QWidget> dialog(const QString &name, QWidget *main)
-{
-    if (name == QLatin1String("about"))
-        return std::make_unique<frmAbout>(main);
-    if (name == QLatin1String("chooser"))
-        return std::make_unique<frmSelectOutputDir>(main);
-    if (name == QLatin1String("ftpEditor"))
-        return std::make_unique<frmFTPConnections>(main);
-    if (name == QLatin1String("ftpTest"))
-        return std::make_unique<frmFTPTest>(main);
-    if (name == QLatin1String("ftpLogin"))
-        return std::make_unique<frmFTPLogin>(main);
-    if (name == QLatin1String("ftpBrowser"))
-        return std::make_unique<frmFTPSelectOutputDir>(main);
-    return nullptr;
-}
-
 QString ticked(const frmMain &w)
 {
     QStringList names;
@@ -124,12 +66,6 @@ QString ticked(const frmMain &w)
     return names.join(QLatin1Char(','));
 }
 
-QString storedLanguage()
-{
-    const QSettings ini(SettingsStore::userFile(), QSettings::IniFormat);
-    return ini.value(QStringLiteral("Settings/Language")).toString();
-}
-
 } // namespace
 
 class TestLanguages : public QObject
@@ -138,22 +74,24 @@ class TestLanguages : public QObject
 
 private slots:
     // Both names of a language give the same texts and tick its item; any other
-    // name gives English, ticks English and is stored as given. The FTP dialogs
-    // follow the language like every other window.
+    // name gives English, ticks English and is stored as given. Every window
+    // follows the language, already open or not, and so do Qt's own texts.
     void keysAndTicks()
     {
-        Fixture f;
-        const QStringList english = allTexts(&f.main);
-        const std::unique_ptr<QWidget> ftp[] = {dialog("ftpEditor", nullptr), dialog("ftpTest", nullptr),
-                                                dialog("ftpLogin", nullptr), dialog("ftpBrowser", nullptr)};
-        const auto ftpTexts = [&ftp] {
-            QStringList out;
-            for (const auto &w : ftp)
-                out << w->windowTitle() << allTexts(w.get());
+        test::TestWorld world;
+        test::ScriptedDialogService dialogs;
+        frmMain main;
+        const std::unique_ptr<QWidget> windows[] = {
+            std::make_unique<frmGo>(), std::make_unique<frmError>(), std::make_unique<frmAbout>(),
+            std::make_unique<frmSelectOutputDir>(), std::make_unique<frmFTPConnections>(),
+            std::make_unique<frmFTPTest>(), std::make_unique<frmFTPLogin>(), std::make_unique<frmFTPSelectOutputDir>()};
+        const auto texts = [&] {
+            QList<QStringList> out{allTexts(&main)};
+            for (const auto &w : windows)
+                out << allTexts(w.get());
             return out;
         };
-        const QStringList ftpEnglish = ftpTexts();
-        QVERIFY(ftpEnglish.join(QString()).contains(QLatin1String("Configure FTP Connections")));
+        const QList<QStringList> english = texts();
         const struct
         {
             const char *key, *nativeKey, *item;
@@ -163,82 +101,35 @@ private slots:
             {"Dutch", "Nederlands", "mnuLangDutch"},
         };
         for (const auto &l : languages) {
-            f.main.LoadLanguage(QString::fromUtf8(l.key));
-            const QStringList texts = allTexts(&f.main);
-            QVERIFY2(texts != english, l.key);
-            QCOMPARE(ticked(f.main), QLatin1String(l.item));
-            QCOMPARE(storedLanguage(), QString::fromUtf8(l.key));
-            QVERIFY2(ftpTexts() != ftpEnglish, l.key);
+            main.LoadLanguage(QString::fromUtf8(l.key));
+            const QList<QStringList> translated = texts();
+            for (qsizetype i = 0; i < english.size(); ++i)
+                QVERIFY2(translated.at(i) != english.at(i), qPrintable(english.at(i).first() + ' ' + l.key));
+            QCOMPARE(ticked(main), QLatin1String(l.item));
+            QCOMPARE(stored("Language"), QString::fromUtf8(l.key));
             QVERIFY2(Msg("msgProcessFinished") != QLatin1String("Process Finished!"), l.key); // the message table too
 
-            f.main.LoadLanguage(QString::fromUtf8(l.nativeKey));
-            QCOMPARE(allTexts(&f.main), texts);
-            QCOMPARE(ticked(f.main), QLatin1String(l.item));
-            QCOMPARE(storedLanguage(), QString::fromUtf8(l.nativeKey));
+            main.LoadLanguage(QString::fromUtf8(l.nativeKey));
+            QCOMPARE(texts(), translated);
+            QCOMPARE(ticked(main), QLatin1String(l.item));
+            QCOMPARE(stored("Language"), QString::fromUtf8(l.nativeKey));
         }
+        // the menu switches too; Qt's own texts (message-box buttons) follow
+        main.findChild<QAction *>(QStringLiteral("mnuLangGerman"))->trigger();
+        QCOMPARE(ticked(main), QStringLiteral("mnuLangGerman"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
         for (const QString &other : {QStringLiteral("Klingon"), QStringLiteral("german"), QStringLiteral("English")}) {
-            f.main.LoadLanguage(other);
-            QCOMPARE(allTexts(&f.main), english);
-            QCOMPARE(ticked(f.main), QStringLiteral("mnuLangEnglish"));
-            QCOMPARE(storedLanguage(), other);
+            main.LoadLanguage(other);
+            QCOMPARE(texts(), english);
+            QCOMPARE(ticked(main), QStringLiteral("mnuLangEnglish"));
+            QCOMPARE(stored("Language"), other);
             QCOMPARE(Msg("msgProcessFinished"), QStringLiteral("Process Finished!"));
-            QCOMPARE(ftpTexts(), ftpEnglish);
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
         }
     }
 
-    // A few texts of each window per language, translated or deliberately English:
-    // window/control[/tip, /item N or /tab N].
-    void windowTexts_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char *language, const char *where, const QString &expected) {
-            QTest::addRow("%s %s", language, where) << language << where << expected;
-        };
-        row("German", "main/cmbCase/item 2", "GROSSBUCHSTABEN");
-        row("German", "about/tabAbout/tab 2", "Imagemagick-Lizenz");
-        row("Spanish", "error/lblTitle", "¡Se ha producido un error!");
-        row("Spanish", "chooser/cmdOK", "Aceptar");
-        row("French", "about/cmdSubmitBugError/tip",
-            "Une erreur" + kNbsp + "? Je veux la connaître" + kNbsp + "! Signalez-la ici en ligne.");
-        row("Italian", "main/txtPrefix/tip", "Testo da inserire all'inizio del nome del file.");
-        row("Italian", "ftpBrowser/mnuRename", "&Rinomina...");
-        row("Dutch", "go/frmGo", "Afbeeldingen verwerken");
-    }
-
-    void windowTexts()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, where);
-        QFETCH(QString, expected);
-        Fixture f;
-        const QStringList part = where.split(QLatin1Char('/'));
-        const std::unique_ptr<QWidget> built = dialog(part[0], &f.main);
-        f.main.LoadLanguage(language);
-        const QWidget *window = built                            ? built.get()
-            : part[0] == QLatin1String("main")                   ? static_cast<QWidget *>(&f.main)
-            : part[0] == QLatin1String("go")                     ? static_cast<QWidget *>(&f.go)
-                                                                 : static_cast<QWidget *>(&f.error);
-        QCOMPARE(shown(window, part[1], part.value(2, QStringLiteral("text"))), expected);
-    }
-
-    // Qt's own texts (message-box buttons, edit menus: one translator) follow
-    // the language switch.
-    void qtTextsFollowTheLanguage()
-    {
-        Fixture f;
-        const std::pair<const char *, const char *> languages[] = {
-            {"mnuLangGerman", "&Ja"}, {"mnuLangFrench", "&Oui"}, {"mnuLangEnglish", "&Yes"}};
-        for (const auto &[item, yes] : languages) {
-            f.main.findChild<QAction *>(QLatin1String(item))->trigger();
-            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8(yes));
-        }
-    }
-
-    // Every text of the sources has a finished translation in every language,
-    // keeping the placeholders of its English text. The .ts files are first
-    // brought up to date with the sources, in a copy.
+    // Every text of the sources has a finished translation keeping its placeholders, in every
+    // language (the .ts files first brought up to date with the sources, in a copy).
     void translationsAreWhole_data()
     {
         QTest::addColumn<QString>("code");
@@ -280,8 +171,7 @@ private slots:
     }
 
 private:
-    // The .ts files updated from the sources as scripts/update-translations
-    // does, once per run, in a temporary folder.
+    // The .ts files updated as scripts/update-translations does, once per run, in a temporary folder.
     QString refreshedTranslations()
     {
         if (m_fresh)

@@ -1,13 +1,17 @@
-// The local folder chooser, the About box and the desktop entry of the folder verb.
+// Folder chooser, About box, folder verb entry, process log and error report (fatal: in a child).
 #include "support/appversion.h"
 #include "support/desktopintegration.h"
+#include "support/dialogservice.h"
 #include "windows/frmabout.h"
+#include "windows/frmerror.h"
 #include "windows/frmselectoutputdir.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -27,7 +31,6 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::addRow("good name") << std::optional<QString>("New Folder") << "New Folder" << QStringList();
         QTest::addRow("colon") << std::optional<QString>("a:b") << QString() << QStringList{"Make Folder Error"};
-        QTest::addRow("empty answer") << std::optional<QString>("") << QString() << QStringList();
         QTest::addRow("cancelled") << std::optional<QString>() << QString() << QStringList();
     }
 
@@ -41,9 +44,14 @@ private slots:
         const QString base = world.path("out");
         QVERIFY(QDir().mkpath(base + "/sub"));
         frmSelectOutputDir chooser;
-        QVERIFY(chooser.selectFolder(base));
         dialogs.answerInput(answer);
-        QTest::mouseClick(chooser.findChild<QPushButton *>("cmdMakeFolder"), Qt::LeftButton);
+        // OK gives the folder selected in the tree: the new one, or the one it was opened at
+        QTimer::singleShot(0, &chooser, [&] {
+            QTest::mouseClick(chooser.findChild<QPushButton *>("cmdMakeFolder"), Qt::LeftButton);
+            chooser.findChild<QPushButton *>("cmdOK")->click();
+        });
+        QCOMPARE(chooser.choose(base, "Select Output Directory:"),
+                 std::optional<QString>(created.isEmpty() ? base : base + '/' + created));
 
         QCOMPARE(dialogs.titles(), QStringList{"Make New Folder"} + messages);
         QVERIFY(dialogs.shown.first().text.endsWith("\r\n" + base));
@@ -60,60 +68,32 @@ private slots:
         }
     }
 
-    void chooserGivesTheFolder()
-    {
-        TestWorld world;
-        ScriptedDialogService dialogs;
-        const QString deep = world.path("a/b/c");
-        QVERIFY(QDir().mkpath(deep));
-        frmSelectOutputDir chooser;
-        // OK gives the folder the tree was opened at; Cancel gives nothing.
-        QTimer::singleShot(0, &chooser, [&] { chooser.findChild<QPushButton *>("cmdOK")->click(); });
-        QCOMPARE(chooser.choose(deep, "Select Output Directory:"), std::optional<QString>(deep));
-        QCOMPARE(chooser.windowTitle(), "Select Output Directory:");
-        QTimer::singleShot(0, &chooser, [&] { chooser.findChild<QPushButton *>("cmdCancel")->click(); });
-        QCOMPARE(chooser.choose(deep, "x"), std::nullopt);
-        QVERIFY(!chooser.selectFolder(world.path("missing")));
-    }
-
-    void aboutBox_data()
-    {
-        QTest::addColumn<QString>("licencePlace");
-        QTest::addRow("licence beside the program") << "program/ImageMagickLicense.txt";
-        QTest::addRow("licence in the installed share folder") << "share/vexl-dovo/ImageMagickLicense.txt";
-        QTest::addRow("licence missing") << "";
-    }
-
+    // The licence as installed, in ../share/vexl-dovo; when it is missing, a report.
     void aboutBox()
     {
-        QFETCH(QString, licencePlace);
-        const bool licencePresent = !licencePlace.isEmpty();
         TestWorld world;
         ScriptedDialogService dialogs;
-        // The build puts the licence beside the executables; an installation
-        // puts it in ../share/vexl-dovo.
-        if (licencePresent) {
-            QVERIFY(QDir().mkpath(QFileInfo(world.path(licencePlace)).path()));
-            QVERIFY(QFile::copy(QStringLiteral(VEXL_BUILT_LICENSE), world.path(licencePlace)));
-            QCOMPARE(frmAbout::LicenseFile(), world.path(licencePlace));
-        }
+        const QString installed = world.path("share/vexl-dovo/ImageMagickLicense.txt");
+        QVERIFY(QDir().mkpath(QFileInfo(installed).path()));
+        QVERIFY(QFile::copy(QStringLiteral(VEXL_BUILT_LICENSE), installed));
+        QCOMPARE(frmAbout::LicenseFile(), installed);
         frmAbout about;
         about.show();
         auto *licence = about.findChild<QPlainTextEdit *>("txtImageMagick");
         QCOMPARE(about.findChild<QLabel *>("lblVersion")->text(), GetAppVersion());
-        if (licencePresent) {
-            QVERIFY(licence->toPlainText().contains("Licensed under the ImageMagick License"));
-            QVERIFY(dialogs.shown.isEmpty());
-        } else {
-            QVERIFY(licence->toPlainText().isEmpty());
-            QCOMPARE(dialogs.titles(), QStringList{"About Error"});
-            const ErrorReport r = dialogs.shown.first().report;
-            QCOMPARE(r.operation, "Path: " + frmAbout::LicenseFile());
-            QCOMPARE(r.procedureName, "Form_Activate");
-            QCOMPARE(r.description, "(2) File not found");
-        }
+        QVERIFY(licence->toPlainText().contains("Licensed under the ImageMagick License"));
+        QVERIFY(dialogs.shown.isEmpty());
         about.hide();
         QVERIFY(licence->toPlainText().isEmpty());
+
+        QVERIFY(QFile::remove(installed));
+        about.show();
+        QVERIFY(licence->toPlainText().isEmpty());
+        QCOMPARE(dialogs.titles(), QStringList{"About Error"});
+        const ErrorReport r = dialogs.shown.first().report;
+        QCOMPARE(r.operation, "Path: " + frmAbout::LicenseFile());
+        QCOMPARE(r.procedureName, "Form_Activate");
+        QCOMPARE(r.description, "(2) File not found");
     }
 
     void folderVerbExec_data()
@@ -132,7 +112,63 @@ private slots:
         QFETCH(QString, exec);
         QCOMPARE(FolderVerbExec(program), exec);
     }
+
+    void errorReportDetailsAndLink()
+    {
+        const ErrorReport r{.title = "Processing Images Error", .description = "(3) Disk full", .windowName = "frmGo",
+                            .procedureName = "Form_Activate", .operation = "0> MAIN - Process Started",
+                            .settings = "txtWidth.Text = \"100\"\r\n", .errNumber = 61,
+                            .errSource = "ProcessLog.AddCurrOp", .errDescription = "Disk full"};
+        frmError dialog;
+        dialog.setReport(r);
+        QCOMPARE(dialog.windowTitle(), r.title);
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("lblID"))->text(), QStringLiteral("61"));
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("lblDescription"))->text(),
+                 QStringLiteral("Description: (3) Disk full"));
+        const QString details = frmError::DetailsText(r);
+        QCOMPARE(details, QStringLiteral("SOURCE: ProcessLog.AddCurrOp/Form_Activate\r\nNUMBER: 61\r\n"
+                                         "OPERATION: 0> MAIN - Process Started\r\nFATAL: False\r\n"
+                                         "DESCRIPTION: Disk full\r\nSETTINGS: \r\ntxtWidth.Text = \"100\"\r\n"));
+        const QString url = dialog.bugReportUrl();
+        QVERIFY(url.startsWith(WebBaseAddress() + QStringLiteral("feedback.php?type=bug&progid=52&progver=")));
+        QVERIFY(url.contains(QStringLiteral("&window=frmGo&desc=SOURCE%3A%20ProcessLog%2EAddCurrOp%2FForm%5FActivate%0DNUMBER%3A%2061%0D")));
+    }
+
+    // A fatal report ends the program once it is closed; a non-fatal one returns.
+    void fatalReportEndsTheProgram_data()
+    {
+        QTest::addColumn<bool>("fatal");
+        QTest::addRow("not fatal") << false;
+        QTest::addRow("fatal") << true;
+    }
+    void fatalReportEndsTheProgram()
+    {
+        QFETCH(bool, fatal);
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--report"), fatal ? QStringLiteral("fatal") : QStringLiteral("plain")});
+        QVERIFY(child.waitForFinished(20000));
+        const QByteArray out = child.readAllStandardOutput();
+        QVERIFY(child.readAllStandardError().contains("(7) Child failure"));
+        QCOMPARE(out.contains("after the report"), !fatal);
+        QCOMPARE(child.exitCode() != 0, fatal);
+    }
 };
 
-QTEST_MAIN(TestSupportWindows)
+int main(int argc, char **argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--report") == 0) {
+        // The terminal dialog service shows the report on stderr.
+        QCoreApplication app(argc, argv);
+        ErrorReport r;
+        r.description = QStringLiteral("(7) Child failure");
+        r.fatal = qstrcmp(argv[2], "fatal") == 0;
+        DisplayError(r);
+        printf("after the report\n");
+        return 0;
+    }
+    QApplication app(argc, argv);
+    TestSupportWindows t;
+    return QTest::qExec(&t, argc, argv);
+}
 #include "tst_supportwindows.moc"
