@@ -1,7 +1,6 @@
 #include "ftptesthelpers.h"
 
 #include <QDeadlineTimer>
-#include <QRandomGenerator>
 
 #include <utility>
 
@@ -94,19 +93,14 @@ void ScriptedFtpServer::pump()
         m_pump.stop();
         return;
     }
-    qsizetype n = m_outbox.size();
-    if (m_delivery == Delivery::ByteByByte)
-        n = 1;
-    else if (m_delivery == Delivery::RandomFragments)
-        n = qMin<qsizetype>(n, QRandomGenerator::global()->bounded(1, 8));
+    const qsizetype n = m_delivery == Delivery::ByteByByte ? 1 : m_outbox.size();
     m_control->write(m_outbox.left(n));
     m_control->flush();
     m_outbox.remove(0, n);
 }
 
 namespace {
-// Binds port 0 itself and prints the port it got, so there is no race for a
-// free port.
+// Binds port 0 itself and prints the port it got: no race for a free port.
 const char *const kServerScript = R"PY(
 import sys, logging
 from pyftpdlib.authorizers import DummyAuthorizer
@@ -116,11 +110,9 @@ root, user, password, port = sys.argv[1:5]
 logging.basicConfig(level=logging.ERROR)
 authorizer = DummyAuthorizer()
 authorizer.add_user(user, password, root, perm="elradfmwMT")
-class Handler(FTPHandler):
-    pass
-Handler.authorizer = authorizer
-Handler.auth_failed_timeout = 0.05  # answer a refused login at once
-server = FTPServer(("127.0.0.1", int(port)), Handler)
+FTPHandler.authorizer = authorizer
+FTPHandler.auth_failed_timeout = 0.05  # answer a refused login at once
+server = FTPServer(("127.0.0.1", int(port)), FTPHandler)
 print(server.socket.getsockname()[1], flush=True)
 server.serve_forever(handle_exit=True)
 )PY";
@@ -148,15 +140,11 @@ bool PyFtpServer::start(const QString &root, const QString &user, const QString 
     m_process.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-u"), QStringLiteral("-c"),
                                                          QString::fromLatin1(kServerScript), root, user, password,
                                                          QString::number(port)});
-    if (!m_process.waitForStarted(10000)) {
-        m_error = m_process.errorString();
-        return false;
-    }
     QDeadlineTimer deadline(15000);
     while (!m_process.canReadLine() && m_process.waitForReadyRead(int(deadline.remainingTime()))) {
     }
     if (!m_process.canReadLine()) {
-        m_error = QStringLiteral("pyftpdlib did not report its port");
+        m_error = QStringLiteral("pyftpdlib did not report its port: ") + m_process.errorString();
         return false;
     }
     m_port = quint16(m_process.readLine().trimmed().toUInt());

@@ -1,7 +1,6 @@
 #pragma once
 
-// Servers of the FTP tests: a scripted control-connection server and a real
-// pyftpdlib server on 127.0.0.1.
+// Servers of the FTP tests on 127.0.0.1: a scripted one and a real pyftpdlib one.
 
 #include <QHash>
 #include <QObject>
@@ -14,13 +13,12 @@
 namespace vexl::test {
 
 // How the scripted server cuts its replies into TCP writes.
-enum class Delivery { Whole, ByteByByte, RandomFragments };
+enum class Delivery { Whole, ByteByByte };
 
-// A control-connection server on 127.0.0.1 answering each verb from a table
-// (an empty reply answers nothing, "close" closes the connection). Received
-// command lines go to `commands`. It closes its side when the client does;
-// `controlClosed` tells the connection has ended either way.
-// A passive data listener on 127.0.0.1 keeps its connections in dataSockets.
+// A control-connection server answering each verb from a table (an empty reply
+// answers nothing, "close" closes the connection), keeping the command lines it
+// got; `controlClosed` tells the connection has ended, from either side. Its
+// passive data listener keeps its connections in dataSockets.
 class ScriptedFtpServer : public QObject
 {
     Q_OBJECT
@@ -39,8 +37,7 @@ public:
     int connections = 0;
     bool controlClosed = false;
     QList<QTcpSocket *> dataSockets;
-    // With confirmUploads, each data connection is read to its end, kept in
-    // `uploads` and answered "226".
+    // With confirmUploads, each data connection is read whole into `uploads`, then "226".
     bool confirmUploads = false;
     QList<QByteArray> uploads;
 
@@ -58,15 +55,13 @@ private:
     QHash<QByteArray, QByteArray> m_replies;
 };
 
-// A pyftpdlib server on 127.0.0.1 with one user and a root folder, started by
-// the test and stopped with this object.
+// A pyftpdlib server with one user and a root folder, stopped with this object.
 class PyFtpServer
 {
 public:
     PyFtpServer() = default;
     ~PyFtpServer();
-    // `port` 0 takes a free one; another port lets a stopped server come back
-    // where its clients knew it.
+    // `port` 0 takes a free one; another lets a stopped server come back where it was.
     bool start(const QString &root, const QString &user, const QString &password, quint16 port = 0);
     void stop();
     quint16 port() const { return m_port; }

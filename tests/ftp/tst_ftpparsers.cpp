@@ -1,5 +1,4 @@
-// The pure readers of the FTP client: directory listings, replies and 227
-// addresses.
+// The pure readers of the FTP client: directory listings, replies, 227 addresses.
 
 #include "ftp/ftplisting.h"
 #include "ftp/ftpreply.h"
@@ -28,22 +27,20 @@ private slots:
         QTest::addRow("unix line without group column")
             << "-rw-r--r-- 1 user 1234 Mar  3  2020 notes.txt\r\n"
             << QStringList{"notes.txt|1234|-|2020-03-03 00:00|-rw-r--r--|user||"};
-        QTest::addRow("symbolic links, one with a blank in its name")
-            << "lrwxrwxrwx 1 user group 6 Feb  1  2006 www -> public\r\n"
-               "lrwxrwxrwx 1 u g 9 Jan 12 12:34 my pics -> /srv/pics\r\n"
-            << QStringList{"www|6|-|2006-02-01 00:00|lrwxrwxrwx|user|group|public",
-                           "my pics|9|-|2024-01-12 12:34|lrwxrwxrwx|u|g|/srv/pics"};
-        QTest::addRow("month name inside the file name") << "-rw-r--r-- 1 u g 5 Mar  3 10:00 my jan 2 x\r\n"
-                                                         << QStringList{"my jan 2 x|5|-|2024-03-03 10:00|-rw-r--r--|u|g|"};
+        QTest::addRow("symbolic link with a blank in its name")
+            << "lrwxrwxrwx 1 u g 9 Feb  1  2006 my pics -> /srv/pics\r\n"
+            << QStringList{"my pics|9|-|2006-02-01 00:00|lrwxrwxrwx|u|g|/srv/pics"};
         QTest::addRow("bare line feeds, size above 2 GiB")
             << "-rw-r--r-- 1 u g 3221225472 Jan 12  2023 disk.iso\n" + a2 + "b\n"
             << QStringList{"disk.iso|3221225472|-|2023-01-12 00:00|-rw-r--r--|u|g|",
                            "b|2|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
         QTest::addRow("impossible unix date keeps the entry without a time")
             << "-rw-r--r-- 1 u g 5 Feb 30 12:34 odd\r\n" << QStringList{"odd|5|-||-rw-r--r--|u|g|"};
-        QTest::addRow("dos directory and file, size from the columns")
+        QTest::addRow("dos and iis lines, two- and four-digit years")
             << "01-12-07  03:45PM       <DIR>          docs\r\n11-30-98  12:05AM                 1234 readme.txt\r\n"
-            << QStringList{"docs|0|d|2007-01-12 15:45||||", "readme.txt|1234|-|1998-11-30 00:05||||"};
+               "12-31-2006  11:59PM       <DIR>          new folder\r\n"
+            << QStringList{"docs|0|d|2007-01-12 15:45||||", "readme.txt|1234|-|1998-11-30 00:05||||",
+                           "new folder|0|d|2006-12-31 23:59||||"};
         QTest::addRow("names differing only in case are two entries")
             << a1 + "Docs\r\n" + a2 + "docs\r\n"
             << QStringList{"Docs|1|-|2024-01-12 12:34|-rw-r--r--|u|g|", "docs|2|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
@@ -51,18 +48,12 @@ private slots:
                                                      << QStringList{"a|1|-|2024-01-12 12:34|-rw-r--r--|u|g|"};
         QTest::addRow("empty listing") << "" << QStringList{};
         // Names are taken by the columns of the date found: blanks and dates inside stay.
-        QTest::addRow("dates inside folder names")
+        QTest::addRow("date inside a folder name")
             << "drwxr-xr-x 2 u g 4096 Mar  3 10:00 x 1 jan 12 2020 y\r\n"
-               "drwxr-xr-x 2 u g 4096 Mar  3 10:00 x 2 feb 12 2021 y\r\n"
-            << QStringList{"x 1 jan 12 2020 y|4096|d|2024-03-03 10:00|drwxr-xr-x|u|g|",
-                           "x 2 feb 12 2021 y|4096|d|2024-03-03 10:00|drwxr-xr-x|u|g|"};
+            << QStringList{"x 1 jan 12 2020 y|4096|d|2024-03-03 10:00|drwxr-xr-x|u|g|"};
         QTest::addRow("single-space day, blanks in the name")
             << "-rw-r--r-- 1 u g 7 Mar 3 2023 my  notes .txt\r\n"
             << QStringList{"my  notes .txt|7|-|2023-03-03 00:00|-rw-r--r--|u|g|"};
-        QTest::addRow("iis, four-digit years")
-            << "12-31-2006  11:59PM       <DIR>          new folder\r\n"
-               "01-02-2007  09:05AM                 1234 read me.txt\r\n"
-            << QStringList{"new folder|0|d|2006-12-31 23:59||||", "read me.txt|1234|-|2007-01-02 09:05||||"};
         QTest::addRow("iso dates, long and full")
             << "-rw-r--r-- 1 u g 1234 2023-03-05 14:22 iso name.txt\r\n"
                "drwxr-xr-x 2 u g 4096 2023-03-06 08:01:59.123456789 +0100 dir\r\n"
@@ -101,15 +92,13 @@ private slots:
         QTEST(got, "entries");
     }
 
-    // Replies whole, cut in pieces and spread over lines are read in the
-    // scripted client's session table; here the forms it does not send.
+    // The reply forms the scripted client's session table does not send.
     void reply_data()
     {
         QTest::addColumn<QByteArray>("buffer");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("length"); // -1: the whole buffer
         QTest::addColumn<QString>("message");
-        QTest::addRow("first reply of two") << QByteArray("150 Opening\r\n226 Done\r\n") << 150 << 13 << "";
         QTest::addRow("continuation without a code") << QByteArray("230-Hello\r\n  plain text\r\n230 OK\r\n") << 230 << -1
                                                      << "Hello\r\n  plain text";
         QTest::addRow("noise before the reply") << QByteArray("junk\r\n200 OK\r\n") << 200 << 14 << "";
@@ -137,7 +126,6 @@ private slots:
         QTest::addRow("spaces in the list") << "227 Entering Passive Mode (10, 1, 2, 3, 0, 21)" << "10.1.2.3:21";
         QTest::addRow("without parentheses") << "227 Entering Passive Mode 192,168,0,9,4,1" << "192.168.0.9:1025";
         QTest::addRow("too few numbers") << "227 Entering Passive Mode (127,0,0,1,19)." << "";
-        QTest::addRow("not numbers") << "227 Entering Passive Mode (a,b,c,d,e,f)." << "";
         QTest::addRow("negative number") << "227 Entering Passive Mode (127,0,0,1,-1,5)." << "";
         QTest::addRow("port zero") << "227 Entering Passive Mode (127,0,0,1,0,0)." << "";
     }
@@ -149,8 +137,7 @@ private slots:
         QTEST(a ? QStringLiteral("%1:%2").arg(a->host).arg(a->port) : QString(), "address");
     }
 
-    // The folder of an FTP destination as the upload steps use it: "/" separators,
-    // no doubled slashes, always absolute.
+    // An FTP destination's folder as the uploads use it: "/" only, none doubled, absolute.
     void remotePath_data()
     {
         QTest::addColumn<QString>("in");
@@ -165,8 +152,7 @@ private slots:
     void remotePath()
     {
         QFETCH(QString, in);
-        QFETCH(QString, out);
-        QCOMPARE(NormaliseRemotePath(in), out);
+        QTEST(NormaliseRemotePath(in), "out");
     }
 };
 
