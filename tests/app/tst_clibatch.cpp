@@ -87,12 +87,10 @@ private slots:
         QTest::addColumn<QString>("named"); // what the line names besides the file
         const auto ini = [](const char *body) { return QByteArray("[Settings]\n") + body; };
         QTest::addRow("binary bytes") << QByteArray("\x89\r\n\x1a\n\0\xff[\x01=\x02\n", 12).repeated(40) << "[Settings]";
-        QTest::addRow("no [Settings] group") << QByteArray("[Other]\nJpgQuality=80\n") << "[Settings]";
         QTest::addRow("width -5") << ini("DimensionMethod=1\nDimensionWidth=-5\n") << "DimensionWidth";
         QTest::addRow("width 0 while resizing by width")
             << ini("DimensionMethod=2\nDimensionWidth=0\n") << "DimensionWidth";
         QTest::addRow("output format 99") << ini("OutputFormat=99\n") << "OutputFormat";
-        QTest::addRow("bevel 0 while bevelling") << ini("MiscBevel=1\nMiscBevelWidth=0\n") << "MiscBevelWidth";
         QTest::addRow("check box 2") << ini("MiscAntialias=2\n") << "MiscAntialias";
         QTest::addRow("menu tick yes") << ini("TextOverlayBGTrans=yes\n") << "TextOverlayBGTrans";
         QTest::addRow("a folder, not a file") << QByteArray() << "cannot be read";

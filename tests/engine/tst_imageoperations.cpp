@@ -73,7 +73,6 @@ private slots:
         QTest::addRow("AVIF kept as it is") << "photo.avif" << 0 << false << QStringList{"photo.avif", "1 HEIC"};
         QTest::addRow("animated WebP to PNG: every scene")
             << "anim.webp" << 5 << true << QStringList{"anim1.png", "1 PNG", "anim2.png", "1 PNG", "anim3.png", "1 PNG"};
-        QTest::addRow("animated WebP kept whole") << "anim.webp" << 0 << true << QStringList{"anim.webp", "3 WEBP"};
         QTest::addRow("animated GIF to WEBP kept whole") << "anim.gif" << 9 << true << QStringList{"anim.webp", "3 WEBP"};
     }
     void formatsInAndOut()
