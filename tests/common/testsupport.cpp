@@ -62,9 +62,8 @@ UrlCatcher::~UrlCatcher()
 TestWorld::TestWorld()
 {
     QVERIFY2(m_dir.isValid(), "temporary folder");
-    QDir(m_dir.path()).mkpath(QStringLiteral("config"));
-    QDir(m_dir.path()).mkpath(QStringLiteral("program/Temp"));
-    QDir(m_dir.path()).mkpath(QStringLiteral("data"));
+    for (const char *folder : {"config", "program/Temp", "data"})
+        QDir(m_dir.path()).mkpath(QLatin1String(folder));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(path(QStringLiteral("config"))));
     // The folder verb's desktop entry goes to the data folder's applications/.
     qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("data"))));
@@ -124,17 +123,13 @@ QPair<int, int> imageSize(const QString &path)
     QImageReader r(path);
     r.setDecideFormatFromContent(true);
     const QSize s = r.size();
-    if (!s.isValid())
-        return {-1, -1};
-    return {s.width(), s.height()};
+    return s.isValid() ? qMakePair(s.width(), s.height()) : qMakePair(-1, -1);
 }
 
 QByteArray fileBytes(const QString &path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QByteArray checksum(const QString &path)
@@ -146,9 +141,7 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return f.write(bytes) == bytes.size();
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 } // namespace vexl::test

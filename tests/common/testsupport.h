@@ -26,7 +26,6 @@ struct ShownDialog
     vexl::ErrorReport report;
 };
 
-// The titles of `dialogs` in order.
 QStringList titlesOf(const QList<ShownDialog> &dialogs);
 // The next scripted answer, or `fallback` when the script has run out.
 template <class T>
@@ -39,10 +38,9 @@ T takeNext(std::deque<T> &script, T fallback = T())
     return fallback;
 }
 
-// Answers dialogs from a script and records each one. Installed as the current
-// dialog service while it lives. Unscripted questions get `defaultAnswer`
-// (message boxes with only OK get OK); unscripted inputs, folders, logins, fonts
-// and colours are cancelled.
+// Answers dialogs from a script and records each one, as the current dialog
+// service while it lives. Unscripted questions get `defaultAnswer` (OK-only
+// boxes get OK); other unscripted dialogs are cancelled.
 class ScriptedDialogService final : public DialogService
 {
 public:

@@ -1,5 +1,5 @@
 // Engine calls in worker processes: the same results as in process, and a
-// worker that dies, is killed or hangs costs one call, never the caller.
+// worker that dies or is killed costs one call, never the caller.
 #include "engine/engineworker.h"
 #include "engine/imageengine.h"
 #include "engine/lookahead.h"
@@ -31,6 +31,18 @@ bool alive(pid_t pid)
     const qsizetype close = text.lastIndexOf(')');
     return close > 0 && text.mid(close + 2, 1) != "Z";
 }
+
+// An engine whose calls run in a pool of workers allowed `folders`.
+struct PooledEngine
+{
+    EngineWorkerPool pool;
+    ImageEngine engine;
+    explicit PooledEngine(const WorkerFolders &folders, int workers = 1) : pool(workers)
+    {
+        pool.setFolders(folders);
+        engine.setWorkerPool(&pool);
+    }
+};
 } // namespace
 
 class TestEngineWorker : public QObject
@@ -43,119 +55,39 @@ private slots:
         ImageEngine::initialize();
     }
 
-    // The same argument lists give the same bytes (or the same failure text) in
-    // a worker as in this process.
-    void sameResults_data()
-    {
-        QTest::addColumn<QString>("tool");
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<bool>("writes");
-        QTest::addRow("convert resize") << "convert" << QStringList{"-geometry", "20x15"} << true;
-        QTest::addRow("mogrify negate") << "mogrify" << QStringList{"-negate"} << false;
-        QTest::addRow("identify") << "identify" << QStringList{"-format", "%w %h %m\n"} << false;
-        QTest::addRow("failure") << "convert" << QStringList{"-rotate", "abc"} << true;
-    }
-    void sameResults()
-    {
-        QFETCH(QString, tool);
-        QFETCH(QStringList, options);
-        QFETCH(bool, writes);
-        QTemporaryDir dir;
-        EngineWorkerPool pool(1);
-        pool.setFolders(RunFolders(QString(), dir.path()));
-        QString results[2];
-        for (int remote = 0; remote < 2; ++remote) {
-            const QString src = dir.filePath(QStringLiteral("in%1 [1].jpg").arg(remote));
-            QVERIFY(makeImage(src, 40, 30, 3));
-            const QString dst = dir.filePath(QStringLiteral("out%1.jpg").arg(remote));
-            ImageEngine engine;
-            if (remote)
-                engine.setWorkerPool(&pool);
-            QStringList args = options;
-            args << src;
-            if (writes)
-                args << dst;
-            try {
-                if (tool == "convert")
-                    engine.Convert(args);
-                else if (tool == "mogrify")
-                    engine.Mogrify(args);
-                else
-                    results[remote] = engine.Identify(args).replace(src, "SRC");
-                results[remote] += QString::fromLatin1(fileBytes(writes ? dst : src).toHex());
-            } catch (const VexlError &e) {
-                results[remote] = e.source + ": " + QString(e.description).replace(src, "SRC").replace(dst, "DST");
-            }
-        }
-        QVERIFY(!results[0].isEmpty());
-        QCOMPARE(results[1], results[0]);
-    }
-
-    // SIGTERM and SIGINT are the main process's business: a worker ignores
-    // them. A worker killed between calls is replaced by the next call. (Killed
-    // in the middle of a call: tst_batch_safety's killedWorkerFailsOneImage.)
-    void killedWorkerFailsOneCall()
-    {
-        QTemporaryDir dir;
-        const QString src = dir.filePath("small.png");
-        QVERIFY(makeImage(src, 40, 30));
-        EngineWorkerPool pool(1);
-        pool.setFolders(RunFolders(QString(), dir.path()));
-        ImageEngine engine;
-        engine.setWorkerPool(&pool);
-        engine.Identify({"-format", "%w", src});
-        const std::vector<pid_t> first = pool.pids();
-        QCOMPARE(int(first.size()), 1);
-        ::kill(first[0], SIGTERM);
-        ::kill(first[0], SIGINT);
-        QCOMPARE(engine.Identify({"-format", "%w", src}), "40");
-        QCOMPARE(pool.pids(), first);
-        // Writing to the dead worker does not end this process with SIGPIPE.
-        const pid_t idle = first[0];
-        ::kill(idle, SIGKILL);
-        QTRY_VERIFY(!alive(idle));
-        QCOMPARE(engine.Identify({"-format", "%w", src}), "40");
-        QVERIFY(pool.pids().at(0) != idle);
-    }
-
     // Work made ahead is taken only for the same bytes and the same arguments;
     // what the run then holds is exactly what it would have made itself.
     void lookAheadTakesOnlyExactMatches_data()
     {
         QTest::addColumn<QStringList>("runOptions");
         QTest::addColumn<QString>("format"); // of the identify after the step
-        QTest::addColumn<bool>("changeSource");
-        QTest::addColumn<bool>("changeWork");
+        QTest::addColumn<QString>("changed"); // "source" meanwhile, "work" after its copy
         QTest::addColumn<int>("taken");
         QTest::addColumn<bool>("follow"); // image 1 follows image 0 step by step
         const QString meta = "%w %h %k %b bleh";
-        QTest::addRow("same steps") << QStringList{"-geometry", "30x30"} << meta << false << false << 2 << false;
-        QTest::addRow("same steps, followed while recorded")
-            << QStringList{"-geometry", "30x30"} << meta << false << false << 2 << true;
-        QTest::addRow("other arguments") << QStringList{"-geometry", "31x31"} << meta << false << false << 0 << false;
-        QTest::addRow("source changed meanwhile") << QStringList{"-geometry", "30x30"} << meta << true << false << 0 << false;
+        QTest::addRow("same steps") << QStringList{"-geometry", "30x30"} << meta << "" << 2 << false;
+        QTest::addRow("same steps, followed while recorded") << QStringList{"-geometry", "30x30"} << meta << "" << 2 << true;
+        QTest::addRow("other arguments") << QStringList{"-geometry", "31x31"} << meta << "" << 0 << false;
+        QTest::addRow("source changed meanwhile") << QStringList{"-geometry", "30x30"} << meta << "source" << 0 << false;
         QTest::addRow("working file changed after its copy")
-            << QStringList{"-geometry", "30x30"} << meta << false << true << 0 << false;
+            << QStringList{"-geometry", "30x30"} << meta << "work" << 0 << false;
         QTest::addRow("identify asks for the file's name")
-            << QStringList{"-geometry", "30x30"} << "%w %f" << false << false << 1 << true;
+            << QStringList{"-geometry", "30x30"} << "%w %f" << "" << 1 << true;
     }
     void lookAheadTakesOnlyExactMatches()
     {
         QFETCH(QStringList, runOptions);
         QFETCH(QString, format);
-        QFETCH(bool, changeSource);
-        QFETCH(bool, changeWork);
+        QFETCH(QString, changed);
         QFETCH(int, taken);
         QFETCH(bool, follow);
         QTemporaryDir dir;
         const QString a = dir.filePath("a.jpg"), b = dir.filePath("b.jpg");
         QVERIFY(makeImage(a, 60, 40, 1) && makeImage(b, 60, 40, 2));
         QDir().mkpath(dir.filePath("temp"));
-        EngineWorkerPool pool(2);
-        pool.setFolders(RunFolders(QString(), dir.path()));
-        LookAhead ahead(&pool, 1, dir.filePath("temp"));
-        ImageEngine engine;
-        engine.setWorkerPool(&pool);
+        PooledEngine pooled(RunFolders(QString(), dir.path()), 2);
+        LookAhead ahead(&pooled.pool, 1, dir.filePath("temp"));
+        ImageEngine &engine = pooled.engine;
         engine.setLookAhead(&ahead);
         // Image 0 teaches the recipe; image 1 is worked on ahead meanwhile.
         ahead.beginImage(0, follow ? b : QString());
@@ -166,14 +98,14 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(ahead.holds(1), 20000);
         ahead.endImage(0, {b});
         QTRY_COMPARE_WITH_TIMEOUT(ahead.madeAhead(), format.contains("%f") ? 1 : 2, 20000);
-        if (changeSource)
+        if (changed == "source")
             QVERIFY(makeImage(b, 60, 40, 3));
         ahead.beginImage(1);
-        const QString work = dir.filePath("th_b.jpg");
+        const QString work = dir.filePath("th_b [1].jpg"); // a name ImageMagick would read as a scene
         const QByteArray sourceState = FileState(b);
         QVERIFY(QFile::copy(b, work));
         ahead.noteCopy(b, sourceState, work); // as the run does after making its working file
-        if (changeWork)
+        if (changed == "work")
             QVERIFY(makeImage(work, 60, 40, 3));
         const QString serial = dir.filePath("serial.jpg");
         QVERIFY(QFile::copy(work, serial));
@@ -184,7 +116,7 @@ private slots:
         ImageEngine plain;
         plain.Mogrify(runOptions + QStringList{serial});
         QCOMPARE(fileBytes(work), fileBytes(serial));
-        QCOMPARE(text, plain.Identify({"-format", format, serial}).replace("serial.jpg", "th_b.jpg"));
+        QCOMPARE(text, plain.Identify({"-format", format, serial}).replace("serial.jpg", "th_b [1].jpg"));
         QCOMPARE(QDir(dir.filePath("temp")).entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(QDir(dir.path()).entryList({".*ahead*"}, QDir::Files | QDir::Hidden), QStringList());
     }
@@ -234,23 +166,22 @@ private slots:
         QTemporaryDir in, out;
         const QString src = in.filePath("in.png");
         QVERIFY(makeImage(src, 40, 30));
-        EngineWorkerPool pool(1);
-        pool.setFolders(RunFolders(in.path(), QString()));
-        ImageEngine engine;
-        engine.setWorkerPool(&pool);
-        QCOMPARE(engine.Identify({"-format", "%w", src}), "40");
-        const std::vector<pid_t> first = pool.pids();
-        QVERIFY_THROWS_EXCEPTION(VexlError, engine.Convert({src, out.filePath("a.png")}));
-        QVERIFY_THROWS_EXCEPTION(VexlError, engine.Mogrify({"-negate", src}));
+        PooledEngine p(RunFolders(in.path(), QString()));
+        QCOMPARE(p.engine.Identify({"-format", "%w", src}), "40");
+        const std::vector<pid_t> first = p.pool.pids();
+        QVERIFY_THROWS_EXCEPTION(VexlError, p.engine.Convert({src, out.filePath("a.png")}));
+        QVERIFY_THROWS_EXCEPTION(VexlError, p.engine.Mogrify({"-negate", src}));
         QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-        pool.setFolders(RunFolders(in.path(), out.path()));
-        engine.Convert({src, out.filePath("a.png")});
+        p.pool.setFolders(RunFolders(in.path(), out.path()));
+        p.engine.Convert({src, out.filePath("a.png")});
         QCOMPARE(imageSize(out.filePath("a.png")), qMakePair(40, 30));
-        QVERIFY(pool.pids() != first);
+        QVERIFY(p.pool.pids() != first);
     }
 
-    // No worker outlives its run: not when the pool ends, not when the main
-    // process is killed.
+    // SIGTERM and SIGINT are the main process's business: a worker ignores
+    // them. One killed between calls is replaced by the next call (killed in a
+    // call: tst_batch_safety). No worker outlives its run: not when the pool
+    // ends, not when the main process is killed.
     void noWorkerOutlivesItsRun()
     {
         QTemporaryDir dir;
@@ -258,13 +189,19 @@ private slots:
         QVERIFY(makeImage(src, 40, 30));
         pid_t pid = -1;
         {
-            EngineWorkerPool pool(1);
-            pool.setFolders(RunFolders(QString(), dir.path()));
-            ImageEngine e;
-            e.setWorkerPool(&pool);
-            e.Identify({"-format", "%w", src});
-            pid = pool.pids().at(0);
-            QVERIFY(alive(pid));
+            PooledEngine p(RunFolders(QString(), dir.path()));
+            QCOMPARE(p.engine.Identify({"-format", "%w", src}), "40");
+            const pid_t first = p.pool.pids().at(0);
+            ::kill(first, SIGTERM);
+            ::kill(first, SIGINT);
+            QCOMPARE(p.engine.Identify({"-format", "%w", src}), "40");
+            QCOMPARE(p.pool.pids().at(0), first);
+            // Writing to the dead worker does not end this process with SIGPIPE.
+            ::kill(first, SIGKILL);
+            QTRY_VERIFY(!alive(first));
+            QCOMPARE(p.engine.Identify({"-format", "%w", src}), "40");
+            pid = p.pool.pids().at(0);
+            QVERIFY(pid != first && alive(pid));
         }
         QVERIFY(!alive(pid));
 
@@ -285,12 +222,9 @@ int main(int argc, char **argv)
         // A main process that starts a worker, says its id, and waits to be killed.
         QCoreApplication app(argc, argv);
         qputenv("VEXL_WORKER_EXE", VEXL_EXE);
-        EngineWorkerPool pool(1);
-        pool.setFolders(RunFolders(QFileInfo(QString::fromLocal8Bit(argv[2])).absolutePath(), QString()));
-        ImageEngine e;
-        e.setWorkerPool(&pool);
-        e.Identify({"-format", "%w", QString::fromLocal8Bit(argv[2])});
-        printf("%d\n", int(pool.pids().at(0)));
+        PooledEngine p(RunFolders(QFileInfo(QString::fromLocal8Bit(argv[2])).absolutePath(), QString()));
+        p.engine.Identify({"-format", "%w", QString::fromLocal8Bit(argv[2])});
+        printf("%d\n", int(p.pool.pids().at(0)));
         fflush(stdout);
         ::pause();
         return 0;

@@ -1,5 +1,5 @@
-// Image operations on real images: resize, the large-image warning, the effects
-// and their failures, and the format change.
+// Image operations on real images: resize, the large-image warning, turning
+// photos upright, failed steps, and the format change.
 
 #include "batchfixture.h"
 #include "engine/captureinfo.h"
@@ -31,20 +31,15 @@ private slots:
         // Only Shrink: resized only when larger than the box in a dimension the method uses.
         QTest::addRow("shrink, box: larger in height only") << QSize(60, 100) << 1 << "80x80" << "shrink" << QSize(48, 80);
         QTest::addRow("shrink, width: narrower image kept") << QSize(40, 300) << 2 << "50x1" << "shrink" << QSize(40, 300);
-        QTest::addRow("shrink, height: lower image kept") << QSize(300, 10) << 3 << "1x20" << "shrink" << QSize(300, 10);
         QTest::addRow("shrink, fix: smaller image kept") << QSize(20, 60) << 4 << "30x70" << "shrink" << QSize(20, 60);
         QTest::addRow("shrink, per cent above 100 keeps the size")
             << QSize(20, 40) << 4 << "150x125" << "% shrink" << QSize(20, 40);
         QTest::addRow("shrink, JPEG smaller than a large box kept")
             << QSize(200, 150) << 1 << "300x300" << "shrink jpeg" << QSize(200, 150);
         QTest::addRow("shrink, per cent below 100") << QSize(20, 40) << 1 << "50x50" << "% shrink" << QSize(10, 20);
-        // The large-image warning is about the size really produced (no size: warned, No, nothing published).
+        // The large-image warning is about the size really produced.
         QTest::addRow("shrink, huge box, small image: nothing asked")
             << QSize(40, 30) << 1 << "9000x9000" << "shrink" << QSize(40, 30);
-        QTest::addRow("shrink, larger than a large box in width, small result: nothing asked")
-            << QSize(9001, 10) << 1 << "9000x700" << "shrink" << QSize(9000, 10);
-        QTest::addRow("shrink, larger than a large box: asked with the size produced")
-            << QSize(3001, 20) << 4 << "3000x2001" << "shrink" << QSize();
     }
     void resize()
     {
@@ -61,40 +56,29 @@ private slots:
         f.s.DimensionShrinkOnly = options.contains("shrink");
         const QString file = options.contains("jpeg") ? "a.jpg" : "a.png";
         QVERIFY(f.addImage(file, source.width(), source.height()));
-        f.host.answers.push_back(MsgAnswer::No);
         QCOMPARE(f.go(), BatchOutcome::Finished);
-        if (!expected.isValid()) {
-            QCOMPARE(f.host.titles(), (QStringList{"VEXL Dovo", "Done"}));
-            QVERIFY2(f.host.asked.first().text.contains('(' + box + ')'), qPrintable(f.host.asked.first().text));
-            QCOMPARE(f.outFiles(), QStringList());
-            return;
-        }
         QCOMPARE(f.host.titles(), QStringList{"Done"});
         QCOMPARE(imageSize(f.outPath(file)), qMakePair(expected.width(), expected.height()));
         QCOMPARE(QSize(f.run.meta().width, f.run.meta().height), expected);
     }
 
-    // Phone photos, WebP and animations in, any format out ("Don't Change" keeps
-    // theirs). Expected: name and "scenes format" of each output.
+    // Phone photos, WebP and animations ("anim": 3 scenes) in, any format out
+    // ("Don't Change" keeps theirs). Expected: name and "scenes format" of each output.
     void formatsInAndOut_data()
     {
         QTest::addColumn<QString>("source");
-        QTest::addColumn<int>("scenes");
         QTest::addColumn<int>("format");
         QTest::addColumn<bool>("allScenes");
         QTest::addColumn<QStringList>("expected");
-        QTest::addRow("AVIF kept as it is") << "photo.avif" << 1 << 0 << false << QStringList{"photo.avif", "1 HEIC"};
-        QTest::addRow("animated WebP to PNG: first scene")
-            << "anim.webp" << 3 << 5 << false << QStringList{"anim.png", "1 PNG"};
+        QTest::addRow("AVIF kept as it is") << "photo.avif" << 0 << false << QStringList{"photo.avif", "1 HEIC"};
         QTest::addRow("animated WebP to PNG: every scene")
-            << "anim.webp" << 3 << 5 << true << QStringList{"anim1.png", "1 PNG", "anim2.png", "1 PNG", "anim3.png", "1 PNG"};
-        QTest::addRow("animated WebP kept whole") << "anim.webp" << 3 << 0 << true << QStringList{"anim.webp", "3 WEBP"};
-        QTest::addRow("animated GIF to WEBP kept whole") << "anim.gif" << 3 << 9 << true << QStringList{"anim.webp", "3 WEBP"};
+            << "anim.webp" << 5 << true << QStringList{"anim1.png", "1 PNG", "anim2.png", "1 PNG", "anim3.png", "1 PNG"};
+        QTest::addRow("animated GIF to WEBP kept whole") << "anim.gif" << 9 << true << QStringList{"anim.webp", "3 WEBP"};
     }
     void formatsInAndOut()
     {
         QFETCH(QString, source);
-        QFETCH(int, scenes);
+        const int scenes = source.startsWith("anim") ? 3 : 1;
         QFETCH(int, format);
         QFETCH(bool, allScenes);
         QFETCH(QStringList, expected);
@@ -116,22 +100,6 @@ private slots:
         }
         QCOMPARE(f.outFiles(), names);
         QCOMPARE(QSize(f.run.meta().width, f.run.meta().height), QSize(32, 21));
-    }
-
-    void webpQuality()
-    {
-        qint64 sizes[2] = {0, 0};
-        const char *qualities[2] = {"10", "95"};
-        for (int i = 0; i < 2; ++i) {
-            BatchFixture f;
-            f.s.OutputFormat = 9;
-            f.s.JpgQuality = QLatin1String(qualities[i]);
-            QVERIFY(f.addImage("photo.png", 160, 120, 3));
-            QCOMPARE(f.go(), BatchOutcome::Finished);
-            QCOMPARE(formatOf(f.outPath("photo.webp")), "WEBP");
-            sizes[i] = QFileInfo(f.outPath("photo.webp")).size();
-        }
-        QVERIFY2(sizes[0] > 0 && sizes[0] * 2 < sizes[1], qPrintable(QString("%1 %2").arg(sizes[0]).arg(sizes[1])));
     }
 
     // A photo of four quadrants (red, green / blue, white) recorded as the
@@ -193,19 +161,19 @@ private slots:
     {
         QTest::addColumn<QString>("height");
         QTest::addColumn<QList<int>>("answers"); // one per warning
-        QTest::addColumn<QList<int>>("expectedWidths"); // of the results (a skipped image has none)
+        QTest::addColumn<int>("made"); // results, each 30 wide (a skipped image has none)
         const int yes = int(MsgAnswer::Yes), no = int(MsgAnswer::No), cancel = int(MsgAnswer::Cancel);
         // Width 30 by 300000: the product counts even where the height is not used.
-        QTest::addRow("Yes: resized, no second warning") << "300000" << QList<int>{yes} << QList<int>{30, 30};
-        QTest::addRow("No skips the image, the next asks again") << "300000" << QList<int>{no, yes} << QList<int>{30};
-        QTest::addRow("Cancel ends the run") << "300000" << QList<int>{cancel} << QList<int>{};
-        QTest::addRow("exactly 6 megapixels: no warning") << "200000" << QList<int>{} << QList<int>{30, 30};
+        QTest::addRow("Yes: resized, no second warning") << "300000" << QList<int>{yes} << 2;
+        QTest::addRow("No skips the image, the next asks again") << "300000" << QList<int>{no, yes} << 1;
+        QTest::addRow("Cancel ends the run") << "300000" << QList<int>{cancel} << 0;
+        QTest::addRow("exactly 6 megapixels: no warning") << "200000" << QList<int>{} << 2;
     }
     void largeImageWarning()
     {
         QFETCH(QString, height);
         QFETCH(QList<int>, answers);
-        QFETCH(QList<int>, expectedWidths);
+        QFETCH(int, made);
         BatchFixture f;
         f.s.DimensionMethod = 2;
         f.s.DimensionWidth = "30";
@@ -227,42 +195,18 @@ private slots:
             QVERIFY2(w.text.startsWith(head), qPrintable(w.text));
             QCOMPARE(w.buttons, MsgButtons::YesNoCancel);
         }
-        QCOMPARE(f.outFiles().size(), expectedWidths.size());
-        for (int i = 0; i < expectedWidths.size(); ++i) {
-            const QImage img(f.outPath(f.outFiles().at(i)));
-            QCOMPARE(img.width(), expectedWidths.at(i));
-            // A skipped image gets no further steps: it stays unmirrored.
-            QCOMPARE(img.pixel(0, 0) == qRgb(255, 0, 0), expectedWidths.at(i) == 20);
+        QCOMPARE(f.outFiles().size(), made);
+        for (const QString &name : f.outFiles()) {
+            const QImage img(f.outPath(name));
+            QCOMPARE(img.width(), 30);
+            QVERIFY(img.pixel(0, 0) != qRgb(255, 0, 0)); // the later steps ran: mirrored
         }
     }
 
-    // A bevel lights the top and left edges and darkens the others; rotated
-    // afterwards, the top and right edges would be lit.
-    void rotateRunsBeforeBevel()
-    {
-        BatchFixture f;
-        f.s.MiscRotate = f.s.MiscBevel = true;
-        f.s.MiscRotateAngle = "90";
-        f.s.MiscBevelWidth = "5";
-        QImage grey(40, 20, QImage::Format_RGB32);
-        grey.fill(qRgb(128, 128, 128));
-        QVERIFY(grey.save(f.inPath("g.png")));
-        f.add("g.png");
-        QCOMPARE(f.go(), BatchOutcome::Finished);
-        QCOMPARE(f.host.titles(), QStringList{"Done"});
-        const QImage img(f.outPath("g.png"));
-        QCOMPARE(img.size(), QSize(20, 40));
-        const int centre = qGray(img.pixel(10, 20));
-        QVERIFY(qGray(img.pixel(10, 1)) > centre);  // top lit
-        QVERIFY(qGray(img.pixel(1, 20)) > centre);  // left lit
-        QVERIFY(qGray(img.pixel(10, 38)) < centre); // bottom dark
-        QVERIFY(qGray(img.pixel(18, 20)) < centre); // right dark
-        QCOMPARE(qGray(img.pixel(10, 7)), centre);  // 5 pixels wide
-    }
-
-    // A failed step asks whether to go on (Yes). A failed bevel: the image gets
-    // its later steps; a failed rotation: no later step, no meta data step, not
-    // published; an unreadable image ends at the question.
+    // A failed step asks whether to go on (Yes). A failed bevel or stamp (no
+    // label can be written): the image gets its later steps; a failed rotation:
+    // no later step, no meta data step, not published; an unreadable image ends
+    // at the question.
     void failedStepAsks_data()
     {
         QTest::addColumn<QString>("step");
@@ -273,6 +217,10 @@ private slots:
             << "bevel" << "Bevel Error"
             << "Could not bevel image with a width of 50 pixels\r\nThe image may be too small for this bevel width.\r\n\r\n"
                "Do you want to continue processing images?"
+            << QStringList{"a.bmp"};
+        QTest::addRow("stamp whose label cannot be written")
+            << "label" << "Overlay Image Error"
+            << "Could not overlay text to on image \"OUT/a.bmp\"! Do you want to continue processing images?"
             << QStringList{"a.bmp"};
         QTest::addRow("rotation by abc") << "rotate" << "ImageMagick Error"
                                          << "ImageMagick Encountered and Error When Doing this:\r\n" << QStringList{};
@@ -288,6 +236,10 @@ private slots:
         BatchFixture f;
         f.s.MiscBevel = step == "bevel";
         f.s.MiscBevelWidth = "50";
+        f.s.TextOverlay = step == "label";
+        f.s.TextOverlayText = "hi";
+        if (step == "label")
+            QVERIFY(QDir(f.world.programFolder() + "/Temp").removeRecursively());
         f.s.MiscRotate = f.s.MiscInvert = step == "rotate";
         f.s.MiscRotateAngle = "abc";
         f.s.MiscFlipHoriz = step != "percent";
@@ -306,8 +258,11 @@ private slots:
         QCOMPARE(f.host.titles(), (QStringList{title, "Done"}));
         const ShownDialog &q = f.host.asked.first();
         QVERIFY2(q.text.startsWith(QString(text).replace("OUT", f.out)), qPrintable(q.text));
+        // ImageMagick's words name the caller's files, never the engine's own links and work files.
+        QVERIFY2(!q.text.contains("vexl-work") && !q.text.contains("/proc/self") && !q.text.contains("/.vexl-"),
+                 qPrintable(q.text));
         QCOMPARE(f.outFiles(), outputs);
-        if (step == "bevel") {
+        if (step == "bevel" || step == "label") {
             QCOMPARE(q.buttons, MsgButtons::YesNo);
             QCOMPARE(formatOf(f.outPath("a.bmp")), "BMP");
             QCOMPARE(QImage(f.outPath("a.bmp")).pixel(1, 1), qRgb(0, 255, 0)); // mirrored
@@ -320,41 +275,23 @@ private slots:
         }
     }
 
-    // The format of the file's content, beside its untouched source (every
-    // format against convert's own output: tst_batch_pixels).
-    void formatChange_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<int>("format");
-        QTest::addColumn<int>("caseRule");
-        QTest::addColumn<QString>("expectedName");
-        QTest::addColumn<QString>("expectedFormat");
-        QTest::addRow("PNG, greyscale") << "photo.jpg" << 5 << 0 << "photo.png" << "PNG";
-        QTest::addRow("upper-case name beside its source") << "PHOTO.jpg" << 3 << 2 << "PHOTO.JPG" << "JPEG";
-    }
+    // Beside its untouched source, under a name that differs from it only in
+    // letter case (every format against convert's own output: tst_batch_pixels).
     void formatChange()
     {
-        QFETCH(QString, source);
-        QFETCH(int, format);
-        QFETCH(int, caseRule);
-        QFETCH(QString, expectedName);
-        QFETCH(QString, expectedFormat);
         BatchFixture f;
-        f.s.OutputFormat = format;
-        f.s.Case = caseRule;
-        f.s.MiscGreyscale = format == 5;
+        f.s.OutputFormat = 3; // JPEG
+        f.s.Case = 2;         // upper case, the extension too
+        f.s.MiscGreyscale = true;
         f.s.OutputDir = f.in;
-        QVERIFY(f.addImage(source, 30, 20));
-        const QByteArray sum = checksum(f.inPath(source));
+        QVERIFY(f.addImage("PHOTO.jpg", 30, 20));
+        const QByteArray sum = checksum(f.inPath("PHOTO.jpg"));
         QCOMPARE(f.go(), BatchOutcome::Finished);
         QCOMPARE(f.host.titles(), QStringList{"Done"});
-        QStringList expected{source, expectedName};
-        expected.sort();
-        QCOMPARE(f.inFiles(), expected);
-        QCOMPARE(formatOf(f.inPath(expectedName)), expectedFormat);
-        QCOMPARE(checksum(f.inPath(source)), sum);
-        if (f.s.MiscGreyscale)
-            QVERIFY(QImage(f.inPath(expectedName)).allGray() && !QImage(f.inPath(source)).allGray());
+        QCOMPARE(f.inFiles(), (QStringList{"PHOTO.JPG", "PHOTO.jpg"}));
+        QCOMPARE(formatOf(f.inPath("PHOTO.JPG")), "JPEG");
+        QCOMPARE(checksum(f.inPath("PHOTO.jpg")), sum);
+        QVERIFY(QImage(f.inPath("PHOTO.JPG")).allGray() && !QImage(f.inPath("PHOTO.jpg")).allGray());
     }
 };
 
