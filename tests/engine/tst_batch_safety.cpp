@@ -3,6 +3,7 @@
 #include "batchfixture.h"
 #include "engine/engineworker.h"
 #include "support/apppaths.h"
+#include "support/safefile.h"
 
 #include <atomic>
 #include <csignal>
@@ -281,6 +282,27 @@ private slots:
         QTEST(f.outFiles(), "outAfter");
         QCOMPARE(checksums(f.in), originals);
         QCOMPARE(BatchFixture::filesBelow(AppPaths::tempFolder()), QStringList());
+    }
+
+    // A dead run's work and lock files are cleaned up; a live run's stay, its names taken.
+    void debris()
+    {
+        TestWorld world;
+        const QString dir = world.path(QStringLiteral("out/"));
+        QProcess live; // a process that is not this one
+        live.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QProcess dead;
+        dead.start(QStringLiteral("true"));
+        QVERIFY(live.waitForStarted() && dead.waitForFinished());
+        const QString l = QString::number(live.processId()), d = QString::number(dead.processId());
+        const QStringList kept{".0002.jpg." + l + ".lock", ".b.png." + l + ".work.png", ".hidden." + d, "c." + d + ".work.png"};
+        for (const QString &n : kept + QStringList{".a.png." + d + ".work.png", ".0001.jpg." + d + ".lock"})
+            QVERIFY(writeFile(dir + n, "x"));
+        QCOMPARE(RemoveDebris(dir), 2);
+        QCOMPARE(BatchFixture::filesBelow(dir), kept);
+        QCOMPARE(ReserveName(dir + QStringLiteral("0002.jpg")), NameReservation::Taken);
+        live.kill();
+        live.waitForFinished();
     }
 
 };
