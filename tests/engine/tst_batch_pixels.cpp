@@ -111,7 +111,6 @@ private slots:
         tool({"composite", "-quality", "75", "-background", "none", "-compose", "Over", "-gravity", "NorthWest", label,
               f.inPath("photo.png"), ref});
         QCOMPARE(differing(f.outPath("photo.png"), ref), 0);
-        // Not an empty stamp: the text shows.
         QVERIFY(differing(f.outPath("photo.png"), f.inPath("photo.png")) > 50);
     }
 

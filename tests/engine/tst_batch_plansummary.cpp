@@ -110,18 +110,6 @@ private slots:
         QCOMPARE(plan.last().outputs, QStringList{f.outPath("th_img09999.png")});
     }
 
-    // Two images of one name uploaded into their own sub-folders do not collide.
-    void uploadedSubFoldersDoNotCollide()
-    {
-        BatchFixture h;
-        h.s.ReplicateSubDirs = h.input.recurse = true;
-        h.add(QStringLiteral("x/a.png"));
-        h.add(QStringLiteral("y/a.png"));
-        QVERIFY(OutputPlanner::collisionQuestion(OutputPlanner(h.s, h.input, h.out, true).plan(), h.out).isEmpty());
-        h.s.ReplicateSubDirs = false;
-        QVERIFY(!OutputPlanner::collisionQuestion(OutputPlanner(h.s, h.input, h.out, true).plan(), h.out).isEmpty());
-    }
-
     // Something in the way of an output asks; Yes skips the image (source kept), No ends the run.
     void summaryCounts_data()
     {
