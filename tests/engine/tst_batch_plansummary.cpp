@@ -27,8 +27,7 @@ private slots:
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<bool>("numbered");
         QTest::addColumn<QStringList>("existing"); // files already in the output folder
-        // Per ticked image: its planned name, then "!" for a collision, "skip 2-4" for
-        // numbers passed over, "?" for a name completed from the result.
+        // Per image: its planned name, "!" a collision, "skip 2" numbers passed over, "?" known from the result.
         QTest::addColumn<QStringList>("planned");
 
         QTest::addRow("two images, one name") << QStringList{"a.jpg", "a.png", "c.png"} << "th_" << false
