@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 Q_DECLARE_METATYPE(vexl::BatchOutcome)
@@ -99,8 +100,7 @@ inline quint64 inode(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? quint64(st.st_ino) : 0;
 }
 
-// What the command-line identify prints for `path` with `format` ("%m": the
-// format a file really holds, "PNG", "JPEG", ...); "" when it fails.
+// What the command-line identify prints for `path` with `format` ("" when it fails).
 inline QString identifyText(const QString &path, const QString &format = QStringLiteral("%m"))
 {
     QProcess p;
@@ -123,9 +123,7 @@ inline bool makeQuadrants(const QString &path, int width = 20, int height = 20)
     return img.save(path, "PNG");
 }
 
-// EXIF data as a camera writes it: a TIFF structure with the first directory
-// (make, model, orientation, date) and the EXIF directory (original date). An
-// empty text or a zero orientation leaves the tag out.
+// EXIF data as a camera writes it; an empty text or a zero orientation leaves the tag out.
 struct ExifFields
 {
     QByteArray make;
@@ -151,8 +149,7 @@ inline QByteArray exifBlock(const ExifFields &e)
             b += char(v >> 8 * (e.bigEndian ? size - 1 - i : i));
     };
     struct Entry { quint16 tag; quint16 type; QByteArray value; };
-    // One directory at `at` with its out-of-line values after it; `next` is
-    // where the next directory may go.
+    // One directory at `at`, its out-of-line values after it; `next`: where the next may go.
     const auto directory = [&](const QList<Entry> &entries, quint32 at, quint32 *next) {
         QByteArray dir;
         QByteArray extra;
@@ -196,8 +193,7 @@ inline QByteArray exifBlock(const ExifFields &e)
     put(block, 8, 4);
     quint32 next = 0;
     if (!e.dateTimeOriginal.isEmpty()) {
-        // The EXIF directory pointer's value is known only once the first
-        // directory is laid out: lay it out twice.
+        // The EXIF directory's offset is known once the first is laid out: lay it out twice.
         QList<Entry> withPointer = ifd0;
         withPointer << Entry{0x8769, 4, "0"};
         directory(withPointer, 8, &next);
@@ -255,17 +251,13 @@ inline QString scenesOf(const QString &path)
 
 inline qint64 peakRssKiB()
 {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    static const QRegularExpression hwm(QStringLiteral("VmHWM:\\s+(\\d+)"));
-    return hwm.match(QString::fromLatin1(f.readAll())).captured(1).toLongLong();
+    struct rusage usage {};
+    return ::getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_maxrss : 0;
 }
 
 } // namespace vexl::test
 
-// Engine tests run in the C locale (a decimal point in numbers) unless a test
-// starts itself again in another locale (VEXL_KEEP_LOCALE).
+// Engine tests run in the C locale unless a test restarts itself in another (VEXL_KEEP_LOCALE).
 #define VEXL_ENGINE_TEST_MAIN(TestClass)                                                                             \
     int main(int argc, char **argv)                                                                                  \
     {                                                                                                                \

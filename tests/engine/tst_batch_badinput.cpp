@@ -1,5 +1,4 @@
-// A batch meets broken, hostile and oddly named files: each bad file costs one
-// question, every other image is processed, nothing else is touched.
+// Broken, hostile and oddly named files: one question each, nothing else touched.
 #include "batchfixture.h"
 #include "hostilefiles.h"
 
@@ -19,8 +18,7 @@ private slots:
         BatchFixture f;
         f.s.MiscAntialias = true;
         f.s.RenamePrefix = QStringLiteral("t_");
-        // A shrinking resize: the decode-size hint it gives must not let a
-        // declared giant through.
+        // A shrinking resize: its decode-size hint must not let a declared giant through.
         f.s.DimensionMethod = 1;
         f.s.DimensionWidth = f.s.DimensionHeight = QStringLiteral("100");
         f.s.DimensionShrinkOnly = true;
@@ -78,8 +76,7 @@ private slots:
                                  "we[i]rd %d dir/in.png"};
         for (int i = 0; i < odd.size(); ++i)
             QVERIFY(f.addImage(odd.at(i), 31 + i, 20, unsigned(i + 1)));
-        // Neighbours that a pattern, a list file, a home folder, a coder
-        // prefix, braces or a folder pattern would reach.
+        // Neighbours a pattern, list file, home folder, coder prefix or braces would reach.
         QMap<QString, QByteArray> neighbours;
         for (const char *name : {"c1.png", "photo.png", "s1.png", "c1_x.png", "photo_x.png", "list.png", "home.png",
                                  "c.png", "b1.png", "b2.png", "ete.png", "weird %d dir/in.png", "we[i]rd 0 dir/in.png"}) {
