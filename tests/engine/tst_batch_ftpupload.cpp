@@ -8,6 +8,10 @@
 #include "settings/ftpconnections.h"
 #include "engine/undobatch.h"
 
+#include <QSettings>
+
+#include <csignal>
+
 using namespace vexl;
 using namespace vexl::test;
 
@@ -198,6 +202,64 @@ private slots:
         QCOMPARE(checksums(b.in), originals);
         QCOMPARE(undo.results().filter(QStringLiteral("Deleted /base/big.png on the server of Local")).size(), 1);
         QCOMPARE(undo.results().filter(QStringLiteral("Not deleted on the server: /base/a/b/next.png")).size(), 1);
+    }
+
+    // The command-line batch to a saved connection: no login prompt, and QUIT
+    // before the process ends, on SIGTERM during a wait on the server too.
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("stalled"); // the upload is never answered, then SIGTERM
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("ending"); // of what is printed
+        QTest::addRow("saved password")
+            << kPassword << false << 0
+            << "[FTP] STOR th_one.png\n[FTP] 150 Ok to send data\n[FTP] 226 Transfer complete\nDone: Process Finished!\n"
+               "  Done: 1, Skipped: 0, Failed: 0, Deleted to trash: 0, Uploaded: 1\n";
+        QTest::addRow("no saved password")
+            << QString() << false << 1 << "-> Cancel\nNo Login Details: Login details not given. Ending process.\n";
+        QTest::addRow("SIGTERM during the upload")
+            << kPassword << true << 1 << "[FTP] STOR th_one.png\nDone: Process Aborted.\n";
+    }
+    void commandLine()
+    {
+        QFETCH(QString, password);
+        QFETCH(bool, stalled);
+        QFETCH(QString, ending);
+        TestWorld world;
+        ScriptedFtpServer server;
+        server.reply("STOR", stalled ? "" : "150 Ok to send data\r\n");
+        server.confirmUploads = true;
+        const QString in = world.path(QStringLiteral("in"));
+        QVERIFY(makeImage(in + QStringLiteral("/one.png"), 20, 10));
+        const QString ini = world.path(QStringLiteral("cli.ini"));
+        {
+            QSettings store(ini, QSettings::IniFormat);
+            SaveFTPConnections(store, {FTPConnection{QStringLiteral("Local"), QStringLiteral("127.0.0.1"), server.port(),
+                                                     QString(), false, kUser, password, true, 60}});
+            store.setValue(QStringLiteral("Settings/OutputDest"), QStringLiteral("//FTP: Local//"));
+            store.setValue(QStringLiteral("Settings/OutputDir"), QStringLiteral("/"));
+        }
+        QProcess cli;
+        cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vexl-dovo"),
+                  {QStringLiteral("--batch"), in, QStringLiteral("--settings"), ini});
+        QVERIFY(cli.waitForStarted());
+        if (stalled) {
+            QTRY_VERIFY_WITH_TIMEOUT(!server.commands.isEmpty() && server.commands.last().startsWith("STOR"), 20000);
+            QCOMPARE(::kill(pid_t(cli.processId()), SIGTERM), 0);
+        }
+        // The scripted server lives in this process: serve it while the batch runs.
+        QTRY_VERIFY_WITH_TIMEOUT(cli.state() == QProcess::NotRunning, 60000);
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+        QTEST(cli.exitCode(), "exitCode");
+        const QString out = QString::fromLocal8Bit(cli.readAllStandardOutput());
+        QVERIFY2(out.endsWith(ending) && !out.contains(kPassword), qPrintable(out));
+        QCOMPARE(out.contains(QStringLiteral("[FTP] PASS ****")), !password.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(server.controlClosed || password.isEmpty(), 5000);
+        QCOMPARE(server.commands.value(server.commands.size() - 1), password.isEmpty() ? QByteArray() : QByteArray("QUIT"));
+        QCOMPARE(server.uploads.size(), password.isEmpty() ? 0 : 1);
+        if (!stalled && !password.isEmpty()) // the output named with the first-run prefix, whole
+            QCOMPARE(QImage::fromData(server.uploads.first()).size(), QSize(20, 10));
     }
 };
 

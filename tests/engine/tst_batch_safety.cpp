@@ -284,6 +284,25 @@ private slots:
         QCOMPARE(BatchFixture::filesBelow(AppPaths::tempFolder()), QStringList());
     }
 
+    // Where no trash can take a file (here a file stands where the trash would
+    // be), it is removed for good, and said so.
+    void noTrash()
+    {
+        BatchFixture f;
+        QVERIFY(writeFile(f.world.path(QStringLiteral("data/Trash")), "a file where the trash would be"));
+        f.s.DeleteOld = f.s.MiscFlipHoriz = true;
+        QVERIFY(f.addImage(QStringLiteral("a.png"), 20, 10));
+        QVERIFY(makeImage(f.outPath(QStringLiteral("a.png")), 5, 5));
+        QCOMPARE(f.go(), BatchOutcome::Finished);
+        QCOMPARE(f.host.reports.size(), 2);
+        QVERIFY2(f.host.reports.at(0).startsWith(f.outPath(QStringLiteral("a.png")) + QStringLiteral(" was replaced for good")),
+                 qPrintable(f.host.reports.at(0)));
+        QVERIFY2(f.host.reports.at(1).startsWith(f.inPath(QStringLiteral("a.png")) + QStringLiteral(" was deleted for good")),
+                 qPrintable(f.host.reports.at(1)));
+        QCOMPARE(imageSize(f.outPath(QStringLiteral("a.png"))), qMakePair(20, 10));
+        QVERIFY(f.inFiles().isEmpty());
+    }
+
     // A dead run's work and lock files are cleaned up; a live run's stay, its names taken.
     void debris()
     {

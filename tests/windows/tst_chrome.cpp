@@ -317,6 +317,31 @@ private slots:
         QVERIFY(f.dialogs.shown.isEmpty());
     }
 
+    // An unknown key shows "Grey" and stores it; a choice from the menu is applied
+    // (installed faces for the scheme's fonts) and stored at once.
+    void colourSchemes()
+    {
+        Fixture f;
+        storeValues({{"Colour", "Purple"}});
+        QVERIFY(f.open(f.pics));
+        QCOMPARE(stored("Colour"), "Grey");
+        QVERIFY(f.action("mnuColourGrey")->isChecked());
+        const QWidget *frame = f.c<QWidget>("fraOutput");
+        QCOMPARE(f.w->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+        QCOMPARE(frame->palette().color(QPalette::WindowText), QColor(0, 0, 0xC0));
+        QCOMPARE(frame->font().family(), "Liberation Sans");
+
+        f.action("mnuColourLight")->trigger();
+        QCOMPARE(stored("Colour"), "Light");
+        QVERIFY(f.action("mnuColourLight")->isChecked() && !f.action("mnuColourGrey")->isChecked());
+        QCOMPARE(frame->palette().color(QPalette::Window), QColor(0xFB, 0xFB, 0xFD));
+        QCOMPARE(frame->font().family(), "DejaVu Sans");
+        QCOMPARE(f.c<QWidget>("cmdGo")->font().family(), "DejaVu Sans");
+        // fields keep the window's own face; the panels stay at 8 points
+        QCOMPARE(f.edit("txtOutputDir")->font().family(), "Liberation Sans");
+        QCOMPARE(frame->font().pointSize(), 8);
+    }
+
     void storedGeometry_data()
     {
         QTest::addColumn<bool>("sameScreen");
