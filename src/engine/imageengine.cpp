@@ -374,14 +374,29 @@ void ImageEngine::Convert(const QStringList &args)
     call(m_serveEvents, m_pool, kConvert, args);
 }
 
+// A composite of an overlay over a file in place (a stamp) is made ahead like
+// a Mogrify step; any other composite is not.
+static MadeAhead compositeAhead(LookAhead *lookAhead, const QStringList &args, char kind)
+{
+    const qsizetype n = args.size();
+    if (!lookAhead || n < 3 || args.at(n - 2) != args.at(n - 1))
+        return {};
+    const QStringList options = args.mid(0, n - 3);
+    lookAhead->recordComposite(options, args.at(n - 3), args.last(), kind);
+    return [lookAhead, options, overlay = args.at(n - 3), file = args.last(), kind](QString *) {
+        return lookAhead->takeComposite(options, overlay, file, kind);
+    };
+}
+
 void ImageEngine::Composite(const QStringList &args)
 {
-    call(m_serveEvents, m_pool, kComposite, args);
+    call(m_serveEvents, m_pool, kComposite, args, compositeAhead(m_lookAhead, args, 'c'));
 }
 
 void ImageEngine::CompositeScenes(const QStringList &args, bool animation)
 {
-    call(m_serveEvents, m_pool, animation ? kCompositeAnimation : kCompositeScenes, args);
+    call(m_serveEvents, m_pool, animation ? kCompositeAnimation : kCompositeScenes, args,
+         compositeAhead(m_lookAhead, args, animation ? 'a' : 's'));
 }
 
 void ImageEngine::Mogrify(const QStringList &args)

@@ -103,8 +103,12 @@ QByteArray LookAhead::inputKey(const QString &file, bool *ok) const
 
 QString LookAhead::keyOf(const QByteArray &inputHash, const Step &step)
 {
-    return QString::fromLatin1(inputHash.toHex()) + QLatin1Char('|') + step.suffix.toLower() + QLatin1Char('|')
-        + (step.identify ? QStringLiteral("identify|") : QString()) + step.options.join(QChar(0x1f));
+    QString key = QString::fromLatin1(inputHash.toHex()) + QLatin1Char('|') + step.suffix.toLower() + QLatin1Char('|')
+        + QLatin1Char(step.kind) + QLatin1Char('|');
+    if (step.composite())
+        key += QString::fromLatin1(QCryptographicHash::hash(step.overlay, QCryptographicHash::Blake2b_256).toHex())
+            + QLatin1Char('.') + step.overlaySuffix.toLower() + QLatin1Char('|');
+    return key + step.options.join(QChar(0x1f));
 }
 
 // Identify's text is taken from work done ahead only when it depends on the
@@ -143,13 +147,47 @@ void LookAhead::beginImage(int index, const QString &nextSource)
 
 void LookAhead::recordMogrify(const QStringList &options, const QString &file)
 {
-    record(Step{options, suffixOf(file), false});
+    record(Step{options, suffixOf(file), 'm', {}, {}});
 }
 
 void LookAhead::recordIdentify(const QStringList &options, const QString &file)
 {
     if (identifyMadeAhead(options))
-        record(Step{options, suffixOf(file), true});
+        record(Step{options, suffixOf(file), 'i', {}, {}});
+}
+
+// A stamp's overlay is small (a label): it is kept with the step, so the images
+// ahead get exactly the overlay this image got.
+LookAhead::Step LookAhead::compositeStep(const QStringList &options, const QString &overlay, const QString &file,
+                                         char kind, bool *ok)
+{
+    Step step{options, suffixOf(file), kind, {}, {}};
+    QFile f(overlay);
+    *ok = f.open(QIODevice::ReadOnly) && f.size() <= 16 * 1024 * 1024;
+    if (*ok)
+        step.overlay = f.readAll();
+    step.overlaySuffix = suffixOf(overlay);
+    return step;
+}
+
+void LookAhead::recordComposite(const QStringList &options, const QString &overlay, const QString &file, char kind)
+{
+    bool ok = false;
+    const Step step = compositeStep(options, overlay, file, kind, &ok);
+    if (ok)
+        record(step);
+}
+
+bool LookAhead::takeComposite(const QStringList &options, const QString &overlay, const QString &file, char kind)
+{
+    bool ok = false;
+    const Step step = compositeStep(options, overlay, file, kind, &ok);
+    const QByteArray input = ok ? inputKey(file, &ok) : QByteArray();
+    Result result;
+    if (!ok || !takeResult(keyOf(input, step), &result) || !putInPlace(result.bytes, result.bytesKey, file))
+        return false;
+    ++m_taken;
+    return true;
 }
 
 // The first image's steps are recorded before each is made, so the next image
@@ -207,7 +245,7 @@ bool LookAhead::takeIdentify(const QStringList &options, const QString &file, QS
     bool ok = false;
     const QByteArray input = inputKey(file, &ok);
     Result result;
-    if (!ok || !takeResult(keyOf(input, Step{options, suffixOf(file), true}), &result))
+    if (!ok || !takeResult(keyOf(input, Step{options, suffixOf(file), 'i', {}, {}}), &result))
         return false;
     *text = QString::fromUtf8(result.bytes);
     ++m_taken;
@@ -221,13 +259,20 @@ bool LookAhead::takeMogrify(const QStringList &options, const QString &file)
     if (!ok)
         return false;
     Result result;
-    if (!takeResult(keyOf(hash, Step{options, suffixOf(file), false}), &result))
+    if (!takeResult(keyOf(hash, Step{options, suffixOf(file), 'm', {}, {}}), &result)
+        || !putInPlace(result.bytes, result.bytesKey, file))
         return false;
-    // Replaced the way a step replaces its file: the new bytes under a hidden
-    // name beside it, then one rename.
+    ++m_taken;
+    return true;
+}
+
+// Replaced the way a step replaces its file: the new bytes under a hidden
+// name beside it, then one rename.
+bool LookAhead::putInPlace(const QByteArray &bytes, const QByteArray &bytesKey, const QString &file)
+{
     const QFileInfo info(file);
     const QString work = info.absolutePath() + QStringLiteral("/.%1.%2.ahead").arg(info.fileName()).arg(RunProcessId());
-    if (!writeFile(work, result.bytes)) {
+    if (!writeFile(work, bytes)) {
         QFile::remove(work);
         return false;
     }
@@ -238,11 +283,10 @@ bool LookAhead::takeMogrify(const QStringList &options, const QString &file)
     }
     // The file now holds bytes known by their key: a later step on it needs no hash.
     const QByteArray state = FileState(file);
-    if (!state.isEmpty() && !result.bytesKey.isEmpty()) {
+    if (!state.isEmpty() && !bytesKey.isEmpty()) {
         std::lock_guard lock(m_mutex);
-        m_copies.insert(file, Copy{result.bytesKey, state});
+        m_copies.insert(file, Copy{bytesKey, state});
     }
-    ++m_taken;
     return true;
 }
 
@@ -338,10 +382,28 @@ void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int 
         QByteArray bytes;
         QByteArray bytesKey;
         try {
-            if (step.identify) {
+            if (step.identify()) {
                 bytes = engine.Identify(step.options + QStringList{work}).toUtf8();
             } else {
-                engine.Mogrify(step.options + QStringList{work});
+                if (step.composite()) {
+                    const QString overlay = work + QStringLiteral("-overlay.") + step.overlaySuffix;
+                    const bool written = writeFile(overlay, step.overlay);
+                    const QStringList args = step.options + QStringList{overlay, work, work};
+                    try {
+                        if (!written)
+                            throw VexlError{0, QString(), QString(), 0};
+                        if (step.kind == 'c')
+                            engine.Composite(args);
+                        else
+                            engine.CompositeScenes(args, step.kind == 'a');
+                    } catch (...) {
+                        QFile::remove(overlay);
+                        throw;
+                    }
+                    QFile::remove(overlay);
+                } else {
+                    engine.Mogrify(step.options + QStringList{work});
+                }
                 QFile f(work);
                 if (!f.open(QIODevice::ReadOnly))
                     break;
@@ -360,7 +422,7 @@ void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int 
             m_results.insert(key, Result{bytes, index, bytesKey});
             m_heldBytes += bytes.size();
         }
-        if (!step.identify)
+        if (!step.identify())
             input = bytesKey;
         ++m_made;
         m_jobDone.notify_all();

@@ -60,6 +60,11 @@ public:
     // scenes), not for its name or times.
     bool takeIdentify(const QStringList &options, const QString &file, QString *text);
     void recordIdentify(const QStringList &options, const QString &file);
+    // The same for a Composite of `overlay` over `file` in place (a stamp):
+    // the overlay's bytes are part of the step. `kind`: 'c' the first scene,
+    // 's' every scene, 'a' every frame of an animation.
+    bool takeComposite(const QStringList &options, const QString &overlay, const QString &file, char kind);
+    void recordComposite(const QStringList &options, const QString &overlay, const QString &file, char kind);
     // The run copied `source` (in the state `sourceState` read before the
     // copy) to `copy`, the current image's working file. While neither
     // changes, the copy's bytes are known to be the source's without reading
@@ -80,8 +85,15 @@ private:
     {
         QStringList options;
         QString suffix; // the file name's suffix, so the format chosen by name is the same
-        bool identify = false;
+        char kind = 'm'; // 'm' Mogrify, 'i' Identify, or a Composite's kind
+        QByteArray overlay; // a Composite's overlay file
+        QString overlaySuffix;
+        bool identify() const { return kind == 'i'; }
+        bool composite() const { return kind != 'm' && kind != 'i'; }
     };
+    static Step compositeStep(const QStringList &options, const QString &overlay, const QString &file, char kind,
+                              bool *ok);
+    bool putInPlace(const QByteArray &bytes, const QByteArray &bytesKey, const QString &file);
     static bool identifyMadeAhead(const QStringList &options);
     static QString keyOf(const QByteArray &inputHash, const Step &step);
     static QByteArray hashFile(const QString &path, bool *ok);

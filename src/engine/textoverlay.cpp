@@ -55,7 +55,7 @@ bool MakeTextLabel(const QString &labelPath, const QString &text, const OverlayF
 }
 
 bool OverlayText(const QString &sourcePath, const QString &outputPath, const QString &text, const QString &gravity,
-                 const OverlayFont &font, const QString &quality, OverlayScenes scenes)
+                 const OverlayFont &font, const QString &quality, OverlayScenes scenes, LookAhead *lookAhead)
 {
     const QString label = AddBackslash(AppPaths::programFolder()) + QStringLiteral("Temp/ottmpimg.png");
     // A missing label makes the composite fail, which is what is reported.
@@ -63,6 +63,7 @@ bool OverlayText(const QString &sourcePath, const QString &outputPath, const QSt
     try {
         ImageEngine engine;
         engine.setServeEventsWhileWorking(true);
+        engine.setLookAhead(lookAhead);
         QStringList args;
         if (!quality.isEmpty())
             args << QStringLiteral("-quality") << quality;
@@ -94,7 +95,7 @@ void BatchRun::OverlayStep()
     font.boxTransparent = s.TextOverlayBGTrans;
     const int position = qBound(0, s.TextOverlayPosition, int(PlacementTable().size()) - 1);
     if (!OverlayText(m_workPath, m_workPath, text, PlacementTable().at(position), font, m_jpgQuality,
-                     sceneKind())) {
+                     sceneKind(), m_lookAhead.get())) {
         op(QStringLiteral("Error Overlaying Text"));
         QString question = MsgX("msgOverlayFailed");
         question.replace(QStringLiteral("[IMAGE]"), m_outputPath);

@@ -4,6 +4,8 @@
 
 namespace vexl {
 
+class LookAhead;
+
 // The overlay font record: face, size in points, text colour and box colour as
 // 0x00BBGGRR values, and whether the box behind the text is transparent.
 struct OverlayFont
@@ -30,9 +32,10 @@ enum class OverlayScenes { First, EveryPage, EveryFrame };
 
 // Stamps `text` onto `sourcePath` at `gravity` and writes `outputPath` (the same
 // file for the batch), written with `quality` when one is given. The label is
-// Temp/ottmpimg.png. False on any failure.
+// Temp/ottmpimg.png. False on any failure. With `lookAhead` (a batch's), a
+// stamp made ahead for the same file, label and options is taken.
 bool OverlayText(const QString &sourcePath, const QString &outputPath, const QString &text,
                  const QString &gravity, const OverlayFont &font, const QString &quality = QString(),
-                 OverlayScenes scenes = OverlayScenes::First);
+                 OverlayScenes scenes = OverlayScenes::First, LookAhead *lookAhead = nullptr);
 
 } // namespace vexl

@@ -3,6 +3,7 @@
 #include "engine/engineworker.h"
 #include "engine/imageengine.h"
 #include "engine/lookahead.h"
+#include "support/fontfile.h"
 #include "support/safefile.h"
 #include "support/vexlerror.h"
 #include "testsupport.h"
@@ -119,6 +120,50 @@ private slots:
         QCOMPARE(text, plain.Identify({"-format", format, serial}).replace("serial.jpg", "th_b [1].jpg"));
         QCOMPARE(QDir(dir.filePath("temp")).entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(QDir(dir.path()).entryList({".*ahead*"}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // A stamp (a label composited over the file in place) is made ahead too,
+    // and taken only for the same label.
+    void stampTakenOnlyForTheSameLabel_data()
+    {
+        QTest::addColumn<QString>("label"); // of image 1; image 0's reads "Hi"
+        QTest::addColumn<int>("taken");
+        QTest::addRow("same label") << "Hi" << 1;
+        QTest::addRow("other label") << "Ho" << 0;
+    }
+    void stampTakenOnlyForTheSameLabel()
+    {
+        QFETCH(QString, label);
+        QFETCH(int, taken);
+        QTemporaryDir dir;
+        const QString a = dir.filePath("a.png"), b = dir.filePath("b.png"), mark = dir.filePath("mark.png");
+        QVERIFY(makeImage(a, 60, 40, 1) && makeImage(b, 60, 40, 2));
+        QDir().mkpath(dir.filePath("temp"));
+        PooledEngine pooled(RunFolders(QString(), dir.path()), 2);
+        LookAhead ahead(&pooled.pool, 1, dir.filePath("temp"));
+        ImageEngine &engine = pooled.engine;
+        const QStringList options{"-background", "none", "-gravity", "SouthEast"};
+        auto stamp = [&](const QString &text, const QString &file) {
+            engine.setLookAhead(nullptr); // the label is made each time, as the run does
+            engine.Convert({"-background", "none", "-font", FontFileName("Arial"), "label:" + text, mark});
+            engine.setLookAhead(&ahead);
+            engine.Composite(options + QStringList{mark, file, file});
+        };
+        ahead.beginImage(0);
+        QVERIFY(QFile::copy(a, dir.filePath("th_a.png")));
+        stamp("Hi", dir.filePath("th_a.png"));
+        ahead.endImage(0, {b});
+        QTRY_COMPARE_WITH_TIMEOUT(ahead.madeAhead(), 1, 20000);
+        ahead.beginImage(1);
+        const QString work = dir.filePath("th_b.png"), serial = dir.filePath("serial.png");
+        const QByteArray sourceState = FileState(b);
+        QVERIFY(QFile::copy(b, work) && QFile::copy(b, serial));
+        ahead.noteCopy(b, sourceState, work);
+        stamp(label, work);
+        QCOMPARE(ahead.taken(), taken);
+        ImageEngine().Composite(options + QStringList{mark, serial, serial});
+        QCOMPARE(fileBytes(work), fileBytes(serial));
+        QCOMPARE(QDir(dir.filePath("temp")).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     // A GIF's scenes decoded and written in the workers: the same files, sizes
