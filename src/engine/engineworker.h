@@ -69,6 +69,9 @@ public:
     void setFolders(const WorkerFolders &folders);
 
     static constexpr int kAnswerTimeoutMs = 60'000;
+    // A worker without a call for this long returns the memory it keeps for
+    // the next image.
+    static constexpr int kIdleTrimMs = 1'000;
 
 private:
     bool start(QString *why);

@@ -166,6 +166,28 @@ private slots:
         QCOMPARE(QDir(dir.filePath("temp")).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
+    // A worker keeps an image's memory for the next call, and gives it back
+    // once no call has come for a while.
+    void idleWorkerGivesMemoryBack()
+    {
+        QTemporaryDir dir;
+        const QString src = dir.filePath("big.jpg");
+        QVERIFY(makeImage(src, 2400, 1800));
+        PooledEngine pooled(RunFolders(QString(), dir.path()));
+        auto residentMiB = [&] {
+            QFile status(QStringLiteral("/proc/%1/status").arg(pooled.pool.pids().front()));
+            if (!status.open(QIODevice::ReadOnly))
+                return -1LL;
+            const QByteArray text = status.readAll();
+            const qsizetype at = text.indexOf("VmRSS:");
+            return text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ').front().toLongLong() / 1024;
+        };
+        pooled.engine.Convert({"-negate", src, dir.filePath("out.png")});
+        const qint64 busy = residentMiB();
+        QVERIFY2(busy > 45, qPrintable(QString::number(busy))); // the pixels kept: 2400x1800x8 bytes
+        QTRY_VERIFY_WITH_TIMEOUT(residentMiB() < busy - 25, 5000);
+    }
+
     // A GIF's scenes decoded and written in the workers: the same files, sizes
     // and failures as in this process, and written under the workers' folders.
     void scenesAreWrittenInWorkers()
