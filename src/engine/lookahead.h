@@ -142,6 +142,7 @@ private:
     std::atomic<bool> m_cancel{false};
     std::atomic<int> m_taken{0};
     std::atomic<int> m_made{0};
+    std::atomic<quint64> m_resultSerial{0};
 };
 
 } // namespace vexl
