@@ -163,7 +163,7 @@ LookAhead::Step LookAhead::compositeStep(const QStringList &options, const QStri
 {
     Step step{options, suffixOf(file), kind, {}, {}};
     QFile f(overlay);
-    *ok = f.open(QIODevice::ReadOnly) && f.size() <= 16 * 1024 * 1024;
+    *ok = f.open(QIODevice::ReadOnly);
     if (*ok)
         step.overlay = f.readAll();
     step.overlaySuffix = suffixOf(overlay);
