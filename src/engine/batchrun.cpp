@@ -337,8 +337,13 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
                             QStringLiteral("frmGo"), 0};
         m_count = toInt16(m_images.size(), QStringLiteral("count"));
         // The image workers may use this run's folders and no other of the user's.
-        if (EngineWorkerPool *pool = m_engine->workerPool())
+        if (EngineWorkerPool *pool = m_engine->workerPool()) {
             pool->setFolders(RunFolders(input.currentFolder, m_outputBase, m_images));
+            // The workers the run will keep busy start while it plans and
+            // connects, not at its first engine call.
+            if (worksAhead())
+                pool->warmUp(pool->size());
+        }
 
         op(QStringLiteral("Setting Progress Bar to '%1'").arg(m_count));
         m_progress = 0;
@@ -401,11 +406,20 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
 void BatchRun::startLookAhead()
 {
     m_lookAhead.reset();
-    EngineWorkerPool *pool = m_engine->workerPool();
-    if (m_isOnlyRename || !pool || pool->size() < 2 || m_count < 2)
+    if (!worksAhead())
         return;
-    m_lookAhead = std::make_unique<LookAhead>(pool, pool->size(), AppPaths::tempFolder());
+    EngineWorkerPool *pool = m_engine->workerPool();
+    // One thread more than workers: while a worker makes a step, the spare
+    // thread copies the next image and has its call ready, so the worker never
+    // waits for its thread between calls.
+    m_lookAhead = std::make_unique<LookAhead>(pool, pool->size() + 1, AppPaths::tempFolder());
     m_engine->setLookAhead(m_lookAhead.get());
+}
+
+bool BatchRun::worksAhead() const
+{
+    const EngineWorkerPool *pool = m_engine->workerPool();
+    return !m_isOnlyRename && pool && pool->size() >= 2 && m_count >= 2;
 }
 
 void BatchRun::lookAheadPast(int index)

@@ -125,6 +125,8 @@ private:
     void processImage(const QString &item);
     // Work ahead on the images after the current one while it is committed.
     void startLookAhead();
+    // The run works on later images while it commits earlier ones.
+    bool worksAhead() const;
     void lookAheadPast(int index);
     void produceWorkingFile();
     void askCopyFailed(const QString &reason);

@@ -415,6 +415,13 @@ void EngineWorker::setFolders(const WorkerFolders &folders)
     m_folders = folders;
 }
 
+void EngineWorker::warmUp()
+{
+    QString why;
+    if (m_pid < 0)
+        start(&why);
+}
+
 void EngineWorker::reap()
 {
     if (m_toWorker >= 0)
@@ -427,15 +434,27 @@ void EngineWorker::reap()
 
 void EngineWorker::stop()
 {
+    finishStop(beginStop());
+}
+
+pid_t EngineWorker::beginStop()
+{
     if (m_pid < 0)
-        return;
+        return -1;
     const pid_t pid = m_pid;
     reap(); // a closed pipe ends the worker's loop
+    return pid;
+}
+
+void EngineWorker::finishStop(pid_t pid)
+{
+    if (pid < 0)
+        return;
     int status = 0;
-    for (int i = 0; i < 100; ++i) { // up to 1 s for an orderly exit
+    for (int i = 0; i < 1000; ++i) { // up to 1 s for an orderly exit
         if (::waitpid(pid, &status, WNOHANG) != 0)
             return;
-        ::usleep(10'000);
+        ::usleep(1'000);
     }
     ::kill(pid, SIGKILL);
     ::waitpid(pid, &status, 0);
@@ -502,8 +521,12 @@ EngineWorkerPool::~EngineWorkerPool()
     // Every lease is back before the workers go.
     m_freed.wait(lock, [this] { return m_free.size() == m_workers.size(); });
     lock.unlock();
+    // All are told at once, so they end side by side, not one after another.
+    std::vector<pid_t> ending;
     for (auto &w : m_workers)
-        w->stop();
+        ending.push_back(w->beginStop());
+    for (pid_t pid : ending)
+        EngineWorker::finishStop(pid);
 }
 
 int EngineWorkerPool::countFor(int requested)
@@ -537,6 +560,24 @@ EngineWorkerPool::Lease EngineWorkerPool::acquire()
     Lease lease(*this, w);
     w->setFolders(folders); // a worker under other folders is replaced
     return lease;
+}
+
+void EngineWorkerPool::warmUp(int count)
+{
+    std::vector<Lease> leases;
+    WorkerFolders folders;
+    {
+        std::lock_guard lock(m_mutex);
+        while (int(leases.size()) < count && !m_free.empty()) {
+            leases.emplace_back(*this, m_free.back());
+            m_free.pop_back();
+        }
+        folders = m_folders;
+    }
+    for (Lease &w : leases) {
+        w->setFolders(folders);
+        w->warmUp();
+    }
 }
 
 EngineWorkerPool::Lease::~Lease()

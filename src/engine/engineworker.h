@@ -64,9 +64,17 @@ public:
     quint64 heldScenes() const { return m_pid < 0 ? 0 : m_heldScenes; }
     void setHeldScenes(quint64 id) { m_heldScenes = id; }
     void stop();
+    // stop() in two halves, for ending several workers at once: closes the
+    // pipe and returns the process to wait for (-1 when none).
+    pid_t beginStop();
+    static void finishStop(pid_t pid);
     // The user's folders the worker may use. A running worker under other
     // folders is stopped; the next call starts one under these.
     void setFolders(const WorkerFolders &folders);
+    // Starts the process now, unless it runs, so that its start-up overlaps
+    // the caller's own work instead of holding up the first call. A worker
+    // that cannot start is left to the first call, which says why.
+    void warmUp();
 
     static constexpr int kAnswerTimeoutMs = 60'000;
     // A worker without a call for this long returns the memory it keeps for
@@ -115,6 +123,8 @@ public:
     WorkerFolders folders() const;
 
     Lease acquire();
+    // Starts up to `count` of the free workers now, under the folders set.
+    void warmUp(int count);
     int size() const { return int(m_workers.size()); }
     // Process ids of the workers running now (tests kill one mid-call).
     std::vector<pid_t> pids() const;

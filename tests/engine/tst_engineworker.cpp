@@ -255,6 +255,19 @@ private slots:
         const QString src = dir.filePath("in.png");
         QVERIFY(makeImage(src, 40, 30));
         pid_t pid = -1;
+        std::vector<pid_t> started;
+        {
+            // Started ahead of the first call, under the run's folders: the
+            // call takes one of them instead of replacing it.
+            PooledEngine p(RunFolders(QString(), dir.path()), 2);
+            p.pool.warmUp(2);
+            started = p.pool.pids();
+            QCOMPARE(started.size(), size_t(2));
+            QCOMPARE(p.engine.Identify({"-format", "%w", src}), "40");
+            QCOMPARE(p.pool.pids(), started);
+        }
+        for (pid_t w : started)
+            QVERIFY(!alive(w));
         {
             PooledEngine p(RunFolders(QString(), dir.path()));
             QCOMPARE(p.engine.Identify({"-format", "%w", src}), "40");
