@@ -45,9 +45,13 @@ bool MakeTextLabel(const QString &labelPath, const QString &text, const OverlayF
         const QString background = font.boxTransparent ? QStringLiteral("none") : box;
         ImageEngine engine;
         engine.setServeEventsWhileWorking(true);
+        // Without the time it was made in, the label's bytes follow from its
+        // text and font alone: the stamp worked ahead with one image's label
+        // is then taken for the next image's equal label.
         engine.Convert({QStringLiteral("-quality"), QStringLiteral("100"), QStringLiteral("-background"), background,
                         QStringLiteral("-fill"), fill, QStringLiteral("-font"), fontFile, QStringLiteral("-pointsize"),
-                        QString::number(font.size), QStringLiteral("label:") + text, labelPath});
+                        QString::number(font.size), QStringLiteral("-define"), QStringLiteral("png:exclude-chunks=date,time"),
+                        QStringLiteral("label:") + text, labelPath});
         return true;
     } catch (const VexlError &) {
         return false;

@@ -267,6 +267,12 @@ private slots:
         if (!stop)
             QVERIFY(writeFile(f.inPath(QStringLiteral("c.jpg")), "not an image"));
         const QMap<QString, QByteArray> originals = checksums(f.in);
+        // What the workers of a killed run left in Temp goes too.
+        QProcess dead;
+        dead.start(QStringLiteral("true"));
+        QVERIFY(dead.waitForFinished());
+        const QString killedRun = QString::number(dead.processId());
+        QVERIFY(writeFile(AppPaths::tempFolder() + "/.vexl-x1-" + killedRun + "." + killedRun + ".work.jpg~", "x"));
         f.host.onImage = [&](int position, int, const QString &) {
             if (position != 3)
                 return;
