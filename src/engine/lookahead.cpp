@@ -364,7 +364,9 @@ void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int 
         QStringLiteral(".ahead-%1-%2%3").arg(RunProcessId()).arg(index).arg(suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
     QFile::remove(work);
     const QByteArray sourceState = FileState(source);
-    if (sourceState.isEmpty() || !QFile::copy(source, work))
+    // A scratch copy: flushing it to disk (as QFile::copy does) would write
+    // every photo to the disk once more for nothing.
+    if (sourceState.isEmpty() || !CopyToNewFile(source, work, false).isEmpty())
         return;
     QFile::setPermissions(work, QFile::ReadOwner | QFile::WriteOwner);
     // The first step's input is known by its source, the later ones by their bytes.

@@ -101,7 +101,7 @@ QString LockPathFor(const QString &finalPath)
         + QStringLiteral(".lock");
 }
 
-QString CopyToNewFile(const QString &src, const QString &dst)
+QString CopyToNewFile(const QString &src, const QString &dst, bool durable)
 {
     const int in = ::open(native(src).constData(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
@@ -144,7 +144,7 @@ QString CopyToNewFile(const QString &src, const QString &dst)
         if (failure)
             break;
     }
-    if (!failure && ::fsync(out) != 0)
+    if (!failure && durable && ::fsync(out) != 0)
         failure = errno;
     if (!failure) {
         const struct timespec times[2] = {st.st_atim, st.st_mtim};

@@ -38,9 +38,10 @@ QString WorkPathFor(const QString &finalPath);
 // ".<name>.<pid>.lock" beside `finalPath`: the reservation of a numbered name.
 QString LockPathFor(const QString &finalPath);
 
-// Copies src to dst (a new file), flushes it to disk and keeps src's
-// modification time. On failure dst is removed and the reason is returned.
-QString CopyToNewFile(const QString &src, const QString &dst);
+// Copies src to dst (a new file), flushes it to disk unless `durable` is false
+// (a scratch copy nobody keeps) and keeps src's modification time. On failure
+// dst is removed and the reason is returned.
+QString CopyToNewFile(const QString &src, const QString &dst, bool durable = true);
 // Flushes a written file to disk; "" or the reason.
 QString SyncFile(const QString &path);
 
