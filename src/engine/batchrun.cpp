@@ -927,7 +927,10 @@ void BatchRun::produceWorkingFile()
     status(QStringLiteral("Making ") + m_outputImageFName + QStringLiteral("..."));
     op(QStringLiteral("Copying '%1' to '%2'").arg(m_fullInput, m_outputPath));
     const QByteArray sourceState = m_lookAhead ? FileState(m_fullInput) : QByteArray();
-    const QString error = RunServingEvents([src = m_fullInput, dst = m_workPath]() { return CopyToNewFile(src, dst); });
+    // Not flushed to disk yet: the steps replace it, and what is published is
+    // flushed then (see publishResult).
+    const QString error =
+        RunServingEvents([src = m_fullInput, dst = m_workPath]() { return CopyToNewFile(src, dst, false); });
     if (!error.isEmpty()) {
         askCopyFailed(error);
         return;
