@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vexl {
@@ -28,6 +29,21 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size() && f.flush();
+}
+
+// A kept result's identity and content: its inode, size and modification time.
+// Unlike FileState it leaves out the change time, which a link or an unlink
+// of another name of the same file moves.
+QByteArray keptState(const QString &path, qint64 *size = nullptr)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return {};
+    if (size)
+        *size = st.st_size;
+    return QByteArray::number(quint64(st.st_dev)) + ' ' + QByteArray::number(quint64(st.st_ino)) + ' '
+        + QByteArray::number(qint64(st.st_size)) + ' ' + QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.'
+        + QByteArray::number(qint64(st.st_mtim.tv_nsec));
 }
 } // namespace
 
@@ -56,6 +72,14 @@ LookAhead::~LookAhead()
     m_stepRecorded.notify_all();
     m_threads.clear();
     m_threads.waitForDone();
+    for (const Result &r : std::as_const(m_results))
+        discard(r);
+}
+
+void LookAhead::discard(const Result &result)
+{
+    if (!result.file.isEmpty())
+        QFile::remove(result.file);
 }
 
 QByteArray LookAhead::hashFile(const QString &path, bool *ok)
@@ -184,7 +208,7 @@ bool LookAhead::takeComposite(const QStringList &options, const QString &overlay
     const Step step = compositeStep(options, overlay, file, kind, &ok);
     const QByteArray input = ok ? inputKey(file, &ok) : QByteArray();
     Result result;
-    if (!ok || !takeResult(keyOf(input, step), &result) || !putInPlace(result.bytes, result.bytesKey, file))
+    if (!ok || !takeResult(keyOf(input, step), &result) || !putInPlace(result, file))
         return false;
     ++m_taken;
     return true;
@@ -233,7 +257,7 @@ bool LookAhead::takeResult(const QString &key, Result *result)
     if (it == m_results.end())
         return false;
     *result = it.value();
-    m_heldBytes -= result->bytes.size();
+    m_heldBytes -= result->size;
     m_results.erase(it);
     return true;
 }
@@ -247,7 +271,7 @@ bool LookAhead::takeIdentify(const QStringList &options, const QString &file, QS
     Result result;
     if (!ok || !takeResult(keyOf(input, Step{options, suffixOf(file), 'i', {}, {}}), &result))
         return false;
-    *text = QString::fromUtf8(result.bytes);
+    *text = QString::fromUtf8(result.text);
     ++m_taken;
     return true;
 }
@@ -259,23 +283,28 @@ bool LookAhead::takeMogrify(const QStringList &options, const QString &file)
     if (!ok)
         return false;
     Result result;
-    if (!takeResult(keyOf(hash, Step{options, suffixOf(file), 'm', {}, {}}), &result)
-        || !putInPlace(result.bytes, result.bytesKey, file))
+    if (!takeResult(keyOf(hash, Step{options, suffixOf(file), 'm', {}, {}}), &result) || !putInPlace(result, file))
         return false;
     ++m_taken;
     return true;
 }
 
-// Replaced the way a step replaces its file: the new bytes under a hidden
-// name beside it, then one rename.
-bool LookAhead::putInPlace(const QByteArray &bytes, const QByteArray &bytesKey, const QString &file)
+// Replaced the way a step replaces its file: the result copied under a hidden
+// name beside it, then one rename. A kept result that changed since it was
+// made is not used.
+bool LookAhead::putInPlace(const Result &result, const QString &file)
 {
     const QFileInfo info(file);
     const QString work = info.absolutePath() + QStringLiteral("/.%1.%2.ahead").arg(info.fileName()).arg(RunProcessId());
-    if (!writeFile(work, bytes)) {
+    QFile::remove(work);
+    const bool copied = !result.fileState.isEmpty() && keptState(result.file) == result.fileState
+        && CopyToNewFile(result.file, work, false).isEmpty();
+    discard(result);
+    if (!copied) {
         QFile::remove(work);
         return false;
     }
+    const QByteArray &bytesKey = result.bytesKey;
     QFile::setPermissions(work, QFile::permissions(file));
     if (::rename(QFile::encodeName(work).constData(), QFile::encodeName(file).constData()) != 0) {
         QFile::remove(work);
@@ -309,7 +338,8 @@ void LookAhead::endImage(int index, const QStringList &upcomingSources)
     // Results for images already done will not be asked for any more.
     for (auto it = m_results.begin(); it != m_results.end();) {
         if (it.value().index <= index) {
-            m_heldBytes -= it.value().bytes.size();
+            m_heldBytes -= it.value().size;
+            discard(it.value());
             it = m_results.erase(it);
         } else {
             ++it;
@@ -381,11 +411,12 @@ void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int 
     for (qsizetype i = 0; ok && nextStep(live, recipe, i, &step); ++i) {
         if (m_cancel || step.suffix != suffix)
             break;
-        QByteArray bytes;
-        QByteArray bytesKey;
+        Result result;
+        result.index = index;
         try {
             if (step.identify()) {
-                bytes = engine.Identify(step.options + QStringList{work}).toUtf8();
+                result.text = engine.Identify(step.options + QStringList{work}).toUtf8();
+                result.size = result.text.size();
             } else {
                 if (step.composite()) {
                     const QString overlay = work + QStringLiteral("-overlay.") + step.overlaySuffix;
@@ -406,27 +437,44 @@ void LookAhead::workAhead(const QString &source, const QList<Step> &recipe, int 
                 } else {
                     engine.Mogrify(step.options + QStringList{work});
                 }
-                QFile f(work);
-                if (!f.open(QIODevice::ReadOnly))
+                // The result is kept under a name of its own, not read into
+                // memory: a step replaces its file with a new one (see
+                // FileArguments), so the next step leaves this one as it is.
+                const quint64 serial = ++m_resultSerial;
+                result.file = QDir(m_tempFolder).filePath(QStringLiteral(".ahead-%1-%2-%3%4")
+                                                              .arg(RunProcessId())
+                                                              .arg(index)
+                                                              .arg(serial)
+                                                              .arg(suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix));
+                const QByteArray w = QFile::encodeName(work), k = QFile::encodeName(result.file);
+                if (::link(w.constData(), k.constData()) != 0 && !CopyToNewFile(work, result.file, false).isEmpty())
                     break;
-                bytes = f.readAll();
+                result.fileState = keptState(result.file, &result.size);
+                if (result.fileState.isEmpty()) {
+                    discard(result);
+                    break;
+                }
                 // These bytes exist only here: a name of their own tells them
                 // apart as surely as a hash of them would, without reading them.
-                bytesKey = "made ahead " + QByteArray::number(++m_resultSerial);
+                result.bytesKey = "made ahead " + QByteArray::number(serial);
             }
         } catch (const VexlError &) {
             break; // the run meets the same failure itself, in its own order
         }
         std::lock_guard lock(m_mutex);
-        if (m_heldBytes + bytes.size() > kMaxHeldBytes)
+        if (m_heldBytes + result.size > kMaxHeldBytes) {
+            discard(result);
             break;
+        }
         const QString key = keyOf(input, step);
         if (!m_results.contains(key)) {
-            m_results.insert(key, Result{bytes, index, bytesKey});
-            m_heldBytes += bytes.size();
+            m_results.insert(key, result);
+            m_heldBytes += result.size;
+        } else {
+            discard(result);
         }
         if (!step.identify())
-            input = bytesKey;
+            input = result.bytesKey;
         ++m_made;
         m_jobDone.notify_all();
     }

@@ -93,7 +93,8 @@ private:
     };
     static Step compositeStep(const QStringList &options, const QString &overlay, const QString &file, char kind,
                               bool *ok);
-    bool putInPlace(const QByteArray &bytes, const QByteArray &bytesKey, const QString &file);
+    struct Result;
+    bool putInPlace(const Result &result, const QString &file);
     static bool identifyMadeAhead(const QStringList &options);
     static QString keyOf(const QByteArray &inputHash, const Step &step);
     static QByteArray hashFile(const QString &path, bool *ok);
@@ -106,10 +107,15 @@ private:
     bool nextStep(bool live, const QList<Step> &recipe, qsizetype i, Step *step);
     struct Result
     {
-        QByteArray bytes;   // the file after a Mogrify step, or Identify's text
-        int index;          // the image it was made for
-        QByteArray bytesKey; // what a file holding `bytes` is known by
+        QByteArray text;    // Identify's text
+        QString file;       // or the file after the step, kept in the Temp folder
+        QByteArray fileState; // `file` as it was kept (see keptState)
+        qint64 size = 0;
+        int index = -1;     // the image it was made for
+        QByteArray bytesKey; // what a file holding the result is known by
     };
+    // Removes a result's kept file.
+    static void discard(const Result &result);
     // Waits for and takes the result for `key` (see takeMogrify).
     bool takeResult(const QString &key, Result *result);
 

@@ -62,7 +62,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("runOptions");
         QTest::addColumn<QString>("format"); // of the identify after the step
-        QTest::addColumn<QString>("changed"); // "source" meanwhile, "work" after its copy
+        QTest::addColumn<QString>("changed"); // "source" meanwhile, "work" after its copy, "kept" result
         QTest::addColumn<int>("taken");
         QTest::addColumn<bool>("follow"); // image 1 follows image 0 step by step
         const QString meta = "%w %h %k %b bleh";
@@ -72,6 +72,8 @@ private slots:
         QTest::addRow("source changed meanwhile") << QStringList{"-geometry", "30x30"} << meta << "source" << 0 << false;
         QTest::addRow("working file changed after its copy")
             << QStringList{"-geometry", "30x30"} << meta << "work" << 0 << false;
+        QTest::addRow("result changed after it was made")
+            << QStringList{"-geometry", "30x30"} << meta << "kept" << 0 << false;
         QTest::addRow("identify asks for the file's name")
             << QStringList{"-geometry", "30x30"} << "%w %f" << "" << 1 << true;
     }
@@ -101,6 +103,12 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(ahead.madeAhead(), format.contains("%f") ? 1 : 2, 20000);
         if (changed == "source")
             QVERIFY(makeImage(b, 60, 40, 3));
+        if (changed == "kept") { // written over in place, as no step may do
+            const QStringList kept = QDir(dir.filePath("temp")).entryList({".ahead-*"}, QDir::Files | QDir::Hidden);
+            QCOMPARE(kept.size(), 1);
+            QFile f(dir.filePath("temp/" + kept.first()));
+            QVERIFY(f.open(QIODevice::ReadWrite) && f.write("not what was made") > 0);
+        }
         ahead.beginImage(1);
         const QString work = dir.filePath("th_b [1].jpg"); // a name ImageMagick would read as a scene
         const QByteArray sourceState = FileState(b);
@@ -118,6 +126,8 @@ private slots:
         plain.Mogrify(runOptions + QStringList{serial});
         QCOMPARE(fileBytes(work), fileBytes(serial));
         QCOMPARE(text, plain.Identify({"-format", format, serial}).replace("serial.jpg", "th_b [1].jpg"));
+        // Results not taken are dropped with their image.
+        ahead.endImage(1, {});
         QCOMPARE(QDir(dir.filePath("temp")).entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(QDir(dir.path()).entryList({".*ahead*"}, QDir::Files | QDir::Hidden), QStringList());
     }
@@ -163,6 +173,7 @@ private slots:
         QCOMPARE(ahead.taken(), taken);
         ImageEngine().Composite(options + QStringList{mark, serial, serial});
         QCOMPARE(fileBytes(work), fileBytes(serial));
+        ahead.endImage(1, {});
         QCOMPARE(QDir(dir.filePath("temp")).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
