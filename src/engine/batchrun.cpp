@@ -351,9 +351,11 @@ BatchOutcome BatchRun::Run(const ProcessSettings &settings, const BatchInput &in
         m_host->setProgressValue(0);
 
         m_cleanedFolders.clear();
-        // Work files of workers that died with a killed run: the files ahead
-        // of a run live in the program's Temp folder, not beside an output.
+        // Work files of workers that died with a killed run, and its work
+        // done ahead: those live in the program's Temp folder, not beside an
+        // output.
         cleanDebris(AppPaths::tempFolder());
+        LookAhead::removeLeftovers(AppPaths::tempFolder());
         m_publishedIds.clear();
         m_journal = std::make_unique<RunJournal>();
         planCollisions();

@@ -53,9 +53,12 @@ LookAhead::LookAhead(EngineWorkerPool *pool, int threads, const QString &tempFol
     , m_ahead(qMax(1, threads))
 {
     m_threads.setMaxThreadCount(m_ahead);
-    // Copies left by a run that was killed.
+}
+
+void LookAhead::removeLeftovers(const QString &tempFolder)
+{
     static const QRegularExpression stale(QStringLiteral("^\\.ahead-(\\d+)-\\d+"));
-    const QDir dir(m_tempFolder);
+    const QDir dir(tempFolder);
     for (const QString &name : dir.entryList({QStringLiteral(".ahead-*")}, QDir::Files | QDir::Hidden)) {
         const QRegularExpressionMatch m = stale.match(name);
         if (m.hasMatch() && m.captured(1).toLongLong() != RunProcessId() && !ProcessAlive(m.captured(1).toLongLong()))

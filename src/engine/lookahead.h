@@ -33,6 +33,8 @@ public:
     // `threads`: how many images are worked on ahead at once.
     LookAhead(EngineWorkerPool *pool, int threads, const QString &tempFolder);
     ~LookAhead();
+    // Removes the copies and results a killed run left in `tempFolder`.
+    static void removeLeftovers(const QString &tempFolder);
     LookAhead(const LookAhead &) = delete;
     LookAhead &operator=(const LookAhead &) = delete;
 

@@ -273,6 +273,7 @@ private slots:
         QVERIFY(dead.waitForFinished());
         const QString killedRun = QString::number(dead.processId());
         QVERIFY(writeFile(AppPaths::tempFolder() + "/.vexl-x1-" + killedRun + "." + killedRun + ".work.jpg~", "x"));
+        QVERIFY(writeFile(AppPaths::tempFolder() + "/.ahead-" + killedRun + "-4-7.jpg", "x"));
         f.host.onImage = [&](int position, int, const QString &) {
             if (position != 3)
                 return;
