@@ -3,7 +3,7 @@
 #include "engine/engineworker.h"
 #include "engine/imageengine.h"
 #include "engine/lookahead.h"
-#include "support/fontfile.h"
+#include "engine/textoverlay.h"
 #include "support/safefile.h"
 #include "support/vexlerror.h"
 #include "testsupport.h"
@@ -146,26 +146,26 @@ private slots:
         QFETCH(QString, label);
         QFETCH(int, taken);
         QTemporaryDir dir;
-        const QString a = dir.filePath("a.png"), b = dir.filePath("b.png"), mark = dir.filePath("mark.png");
+        // JPEG: a PNG would carry the second it was written in.
+        const QString a = dir.filePath("a.jpg"), b = dir.filePath("b.jpg"), mark = dir.filePath("mark.png");
         QVERIFY(makeImage(a, 60, 40, 1) && makeImage(b, 60, 40, 2));
         QDir().mkpath(dir.filePath("temp"));
         PooledEngine pooled(RunFolders(QString(), dir.path()), 2);
         LookAhead ahead(&pooled.pool, 1, dir.filePath("temp"));
         ImageEngine &engine = pooled.engine;
+        engine.setLookAhead(&ahead);
         const QStringList options{"-background", "none", "-gravity", "SouthEast"};
         auto stamp = [&](const QString &text, const QString &file) {
-            engine.setLookAhead(nullptr); // the label is made each time, as the run does
-            engine.Convert({"-background", "none", "-font", FontFileName("Arial"), "label:" + text, mark});
-            engine.setLookAhead(&ahead);
+            QVERIFY(MakeTextLabel(mark, text, OverlayFont{})); // made each time, as the run does
             engine.Composite(options + QStringList{mark, file, file});
         };
         ahead.beginImage(0);
-        QVERIFY(QFile::copy(a, dir.filePath("th_a.png")));
-        stamp("Hi", dir.filePath("th_a.png"));
+        QVERIFY(QFile::copy(a, dir.filePath("th_a.jpg")));
+        stamp("Hi", dir.filePath("th_a.jpg"));
         ahead.endImage(0, {b});
         QTRY_COMPARE_WITH_TIMEOUT(ahead.madeAhead(), 1, 20000);
         ahead.beginImage(1);
-        const QString work = dir.filePath("th_b.png"), serial = dir.filePath("serial.png");
+        const QString work = dir.filePath("th_b.jpg"), serial = dir.filePath("serial.jpg");
         const QByteArray sourceState = FileState(b);
         QVERIFY(QFile::copy(b, work) && QFile::copy(b, serial));
         ahead.noteCopy(b, sourceState, work);
