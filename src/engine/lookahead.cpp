@@ -307,7 +307,6 @@ bool LookAhead::putInPlace(const Result &result, const QString &file)
         QFile::remove(work);
         return false;
     }
-    const QByteArray &bytesKey = result.bytesKey;
     QFile::setPermissions(work, QFile::permissions(file));
     if (::rename(QFile::encodeName(work).constData(), QFile::encodeName(file).constData()) != 0) {
         QFile::remove(work);
@@ -315,9 +314,9 @@ bool LookAhead::putInPlace(const Result &result, const QString &file)
     }
     // The file now holds bytes known by their key: a later step on it needs no hash.
     const QByteArray state = FileState(file);
-    if (!state.isEmpty() && !bytesKey.isEmpty()) {
+    if (!state.isEmpty() && !result.bytesKey.isEmpty()) {
         std::lock_guard lock(m_mutex);
-        m_copies.insert(file, Copy{bytesKey, state});
+        m_copies.insert(file, Copy{result.bytesKey, state});
     }
     return true;
 }
