@@ -44,6 +44,18 @@ struct PooledEngine
         engine.setWorkerPool(&pool);
     }
 };
+// Two images, a.jpg and b.jpg, two workers allowed their folder, and work done
+// ahead (one thread) into its "temp" folder for `engine`.
+struct AheadSetup
+{
+    QTemporaryDir dir;
+    const QString a = dir.filePath("a.jpg"), b = dir.filePath("b.jpg");
+    const bool made = makeImage(a, 60, 40, 1) && makeImage(b, 60, 40, 2) && QDir().mkpath(dir.filePath("temp"));
+    PooledEngine pooled{RunFolders(QString(), dir.path()), 2};
+    LookAhead ahead{&pooled.pool, 1, dir.filePath("temp")};
+    ImageEngine &engine = pooled.engine;
+    AheadSetup() { engine.setLookAhead(&ahead); }
+};
 } // namespace
 
 class TestEngineWorker : public QObject
@@ -84,14 +96,12 @@ private slots:
         QFETCH(QString, changed);
         QFETCH(int, taken);
         QFETCH(bool, follow);
-        QTemporaryDir dir;
-        const QString a = dir.filePath("a.jpg"), b = dir.filePath("b.jpg");
-        QVERIFY(makeImage(a, 60, 40, 1) && makeImage(b, 60, 40, 2));
-        QDir().mkpath(dir.filePath("temp"));
-        PooledEngine pooled(RunFolders(QString(), dir.path()), 2);
-        LookAhead ahead(&pooled.pool, 1, dir.filePath("temp"));
-        ImageEngine &engine = pooled.engine;
-        engine.setLookAhead(&ahead);
+        AheadSetup s;
+        QVERIFY(s.made);
+        QTemporaryDir &dir = s.dir;
+        const QString &a = s.a, &b = s.b;
+        LookAhead &ahead = s.ahead;
+        ImageEngine &engine = s.engine;
         // Image 0 teaches the recipe; image 1 is worked on ahead meanwhile.
         ahead.beginImage(0, follow ? b : QString());
         QVERIFY(QFile::copy(a, dir.filePath("th_a.jpg")));
@@ -145,15 +155,12 @@ private slots:
     {
         QFETCH(QString, label);
         QFETCH(int, taken);
-        QTemporaryDir dir;
-        // JPEG: a PNG would carry the second it was written in.
-        const QString a = dir.filePath("a.jpg"), b = dir.filePath("b.jpg"), mark = dir.filePath("mark.png");
-        QVERIFY(makeImage(a, 60, 40, 1) && makeImage(b, 60, 40, 2));
-        QDir().mkpath(dir.filePath("temp"));
-        PooledEngine pooled(RunFolders(QString(), dir.path()), 2);
-        LookAhead ahead(&pooled.pool, 1, dir.filePath("temp"));
-        ImageEngine &engine = pooled.engine;
-        engine.setLookAhead(&ahead);
+        AheadSetup s; // JPEG: a PNG would carry the second it was written in
+        QVERIFY(s.made);
+        QTemporaryDir &dir = s.dir;
+        const QString &a = s.a, &b = s.b, mark = dir.filePath("mark.png");
+        LookAhead &ahead = s.ahead;
+        ImageEngine &engine = s.engine;
         const QStringList options{"-background", "none", "-gravity", "SouthEast"};
         auto stamp = [&](const QString &text, const QString &file) {
             QVERIFY(MakeTextLabel(mark, text, OverlayFont{})); // made each time, as the run does
